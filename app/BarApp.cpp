@@ -1,0 +1,47 @@
+// app/BarApp.cpp: start-up of the program.
+#include "app/BarApp.h"
+
+#include "bar/MfcAppBar.h"
+#include "res/resource.h"
+#include "title/TitleWnd.h"
+
+CBarApp::CBarApp() = default;
+CBarApp::~CBarApp() = default;
+
+BOOL CBarApp::InitInstance() {
+  if (!qv::InitOle()) {
+    qv::AppMessageBox(
+        "OLE initialization failed, make sure that they are the correct "
+        "version",
+        MB_OK);
+    return FALSE;
+  }
+
+  // Without an installer the key may not exist yet: creating it with
+  // "First Time" set gives a fresh account the default toolbars.
+  CBarSettings::CreateKeyIfMissing();
+  m_settings.Load();
+  if (m_settings.m_bShowTitle == 1) g_bShowTitle = 1;
+
+  m_pAppBar = std::make_unique<CMfcAppBar>();
+  const char* windowClass = qv::RegisterWindowClass(
+      0, ::LoadCursorA(nullptr, IDC_ARROW),
+      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+      ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  // The position and size are placeholders: creation docks the bar.
+  if (!windowClass ||
+      !m_pAppBar->CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass,
+                           "Quorvane", WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0,
+                           0, 70, 30, nullptr, nullptr))
+    return FALSE;
+
+  ::ShowWindow(m_pAppBar->m_hWnd, SW_SHOW);
+  ::UpdateWindow(m_pAppBar->m_hWnd);
+  m_pMainWnd = m_pAppBar.get();
+  return TRUE;
+}
+
+BOOL CBarApp::PreTranslateMessage(MSG* msg) {
+  if (m_settings.m_bShowTitle == 1) FilterTitleMessage(msg);
+  return CWinApp::PreTranslateMessage(msg);
+}

@@ -1,0 +1,1 @@
+// cmake/empty.cpp: keeps the Win32-free library non-empty before it has code.

@@ -1,0 +1,102 @@
+// framework/Handles.h: owners for Win32 handles, one template in the shape of
+// WIL's unique_any: move-only, closes what it holds exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace qv {
+
+template <typename T, auto Close, T Invalid = T{}>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(T value) : m_value(value) {}
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  UniqueHandle(UniqueHandle&& other) noexcept : m_value(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  ~UniqueHandle() { reset(); }
+
+  T get() const { return m_value; }
+  explicit operator bool() const { return m_value != Invalid; }
+
+  // Hands out the address for APIs that return a handle through a pointer;
+  // whatever was held before is closed first.
+  T* put() {
+    reset();
+    return &m_value;
+  }
+  T release() { return std::exchange(m_value, Invalid); }
+  void reset(T value = Invalid) {
+    T old = std::exchange(m_value, value);
+    if (old != Invalid) Close(old);
+  }
+
+ private:
+  T m_value = Invalid;
+};
+
+namespace detail {
+inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
+inline void DeleteGdi(HGDIOBJ obj) { ::DeleteObject(obj); }
+inline void CloseWindow(HWND wnd) { ::DestroyWindow(wnd); }
+inline void CloseMenu(HMENU menu) { ::DestroyMenu(menu); }
+inline void CloseIcon(HICON icon) { ::DestroyIcon(icon); }
+inline void CloseDc(HDC dc) { ::DeleteDC(dc); }
+inline void CloseKernel(HANDLE h) { ::CloseHandle(h); }
+}  // namespace detail
+
+using UniqueHKey = UniqueHandle<HKEY, detail::CloseKey>;
+using UniqueHwnd = UniqueHandle<HWND, detail::CloseWindow>;
+using UniqueHMenu = UniqueHandle<HMENU, detail::CloseMenu>;
+using UniqueHIcon = UniqueHandle<HICON, detail::CloseIcon>;
+using UniqueHdc = UniqueHandle<HDC, detail::CloseDc>;  // CreateCompatibleDC
+using UniqueHandleKernel = UniqueHandle<HANDLE, detail::CloseKernel>;
+
+template <typename GdiT>
+using UniqueGdi = UniqueHandle<GdiT, detail::DeleteGdi>;
+using UniqueHFont = UniqueGdi<HFONT>;
+using UniqueHBrush = UniqueGdi<HBRUSH>;
+using UniqueHPen = UniqueGdi<HPEN>;
+using UniqueHBitmap = UniqueGdi<HBITMAP>;
+using UniqueHRgn = UniqueGdi<HRGN>;
+
+// A device context obtained with GetDC, released to its window.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND wnd) : m_wnd(wnd), m_dc(::GetDC(wnd)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() {
+    if (m_dc) ::ReleaseDC(m_wnd, m_dc);
+  }
+  HDC get() const { return m_dc; }
+  explicit operator bool() const { return m_dc != nullptr; }
+
+ private:
+  HWND m_wnd;
+  HDC m_dc;
+};
+
+// Selects a GDI object into a DC and puts the previous one back on scope exit,
+// so a DC is never destroyed with our object still selected.
+class SelectScope {
+ public:
+  SelectScope(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(::SelectObject(dc, obj)) {}
+  SelectScope(const SelectScope&) = delete;
+  SelectScope& operator=(const SelectScope&) = delete;
+  ~SelectScope() {
+    if (m_old) ::SelectObject(m_dc, m_old);
+  }
+
+ private:
+  HDC m_dc;
+  HGDIOBJ m_old;
+};
+
+}  // namespace qv

@@ -1,0 +1,164 @@
+// framework/Wnd.cpp: binding window objects to windows and dispatching their
+// messages.
+#include "framework/Wnd.h"
+
+#include "framework/WinApp.h"
+
+namespace qv {
+namespace {
+
+const char kObjectProp[] = "Quorvane.CWnd";
+
+// The object that the next window created on this thread is bound to; the
+// creation hook takes it at HCBT_CREATEWND, before WM_NCCREATE.
+thread_local CWnd* t_creating = nullptr;
+
+}  // namespace
+
+const MessageEntry CWnd::s_messageEntries[] = {{0, 0, 0, 0, nullptr}};
+const MessageMap CWnd::s_messageMap = {nullptr, CWnd::s_messageEntries};
+
+CWnd::~CWnd() {
+  if (m_hWnd && FromHandlePermanent(m_hWnd) == this) ::DestroyWindow(m_hWnd);
+}
+
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && t_creating) {
+    CWnd* wnd = t_creating;
+    t_creating = nullptr;
+    wnd->Subclass(reinterpret_cast<HWND>(wParam));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName,
+                    DWORD style, int x, int y, int cx, int cy, HWND parent,
+                    HMENU menuOrId, LPVOID param) {
+  if (m_hWnd) return FALSE;
+  HHOOK hook = ::SetWindowsHookExA(WH_CBT, &CWnd::CreationHook, nullptr,
+                                   ::GetCurrentThreadId());
+  if (!hook) return FALSE;
+  t_creating = this;
+  HWND wnd =
+      ::CreateWindowExA(exStyle, className, windowName, style, x, y, cx, cy,
+                        parent, menuOrId, ::GetModuleHandleA(nullptr), param);
+  t_creating = nullptr;
+  ::UnhookWindowsHookEx(hook);
+  // A window whose WM_(NC)CREATE refused has been destroyed and unbound.
+  return wnd != nullptr && m_hWnd == wnd;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName,
+                    DWORD style, const RECT& rect, HWND parent, UINT id,
+                    LPVOID param) {
+  return CreateEx(exStyle, className, windowName, style, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, parent,
+                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), param);
+}
+
+void CWnd::Subclass(HWND wnd) {
+  m_hWnd = wnd;
+  ::SetPropA(wnd, kObjectProp, this);
+  auto previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+      wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
+  // Our own classes are registered with StaticWndProc itself.
+  m_superProc = previous == &CWnd::StaticWndProc ? &::DefWindowProcA : previous;
+}
+
+void CWnd::Unbind() {
+  ::RemovePropA(m_hWnd, kObjectProp);
+  ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(m_superProc));
+  m_hWnd = nullptr;
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (!m_hWnd) return FALSE;
+  if (FromHandlePermanent(m_hWnd) != this) {
+    // Attached, not bound: only forget it after destroying.
+    HWND wnd = Detach();
+    return ::DestroyWindow(wnd);
+  }
+  return ::DestroyWindow(m_hWnd);
+}
+
+HWND CWnd::Detach() {
+  HWND wnd = m_hWnd;
+  if (wnd && FromHandlePermanent(wnd) == this) Unbind();
+  m_hWnd = nullptr;
+  return wnd;
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND wnd) {
+  return wnd ? static_cast<CWnd*>(::GetPropA(wnd, kObjectProp)) : nullptr;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+RECT CWnd::GetClientRect() const {
+  RECT rc{};
+  ::GetClientRect(m_hWnd, &rc);
+  return rc;
+}
+
+RECT CWnd::GetWindowRect() const {
+  RECT rc{};
+  ::GetWindowRect(m_hWnd, &rc);
+  return rc;
+}
+
+const MessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam,
+                                    LPARAM lParam) const {
+  for (const MessageMap* map = GetMessageMap(); map; map = map->base) {
+    for (const MessageEntry* e = map->entries; e->thunk; ++e) {
+      if (e->message != message) continue;
+      if (message == WM_COMMAND) {
+        UINT id = LOWORD(wParam);
+        if (id < e->idFirst || id > e->idLast) continue;
+      } else if (message == WM_NOTIFY) {
+        const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+        if (static_cast<int>(hdr->code) != e->notifyCode ||
+            hdr->idFrom < e->idFirst || hdr->idFrom > e->idLast)
+          continue;
+      }
+      return e;
+    }
+  }
+  return nullptr;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const MessageEntry* e = FindEntry(message, wParam, lParam))
+    return e->thunk(*this, wParam, lParam);
+  return Default();
+}
+
+LRESULT CWnd::Default() {
+  return ::CallWindowProcA(m_superProc, m_hWnd, m_current.message,
+                           m_current.wParam, m_current.lParam);
+}
+
+LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) {
+  CWnd* self = FromHandlePermanent(wnd);
+  if (!self) return ::DefWindowProcA(wnd, message, wParam, lParam);
+
+  CurrentMessage saved = self->m_current;
+  self->m_current = {message, wParam, lParam};
+  LRESULT result = self->WindowProc(message, wParam, lParam);
+  self->m_current = saved;
+
+  if (message == WM_NCDESTROY) {
+    self->Unbind();
+    // The process lives as long as its main window.
+    CWinApp* app = CWinApp::Get();
+    if (app && app->m_pMainWnd == self) {
+      app->m_pMainWnd = nullptr;
+      ::PostQuitMessage(0);
+    }
+    self->PostNcDestroy();
+  }
+  return result;
+}
+
+}  // namespace qv

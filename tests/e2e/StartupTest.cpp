@@ -1,0 +1,29 @@
+// tests/e2e/StartupTest.cpp: the program's start on a fresh account and its
+// top-level window.
+#include <gtest/gtest.h>
+
+#include "tests/e2e/harness/BarProcess.h"
+#include "tests/e2e/harness/SettingsKey.h"
+
+using e2e::BarProcess;
+using e2e::SettingsKey;
+
+TEST(Startup, FreshAccountGetsTheKeyAndAToolWindowTitledQuorvane) {
+  SettingsKey::Delete();
+  ASSERT_FALSE(SettingsKey::Exists());
+
+  BarProcess bar;
+  ASSERT_TRUE(bar.Start());
+  EXPECT_EQ(SettingsKey::GetDword("First Time").value_or(99), 1u);
+
+  HWND wnd = bar.Window();
+  EXPECT_EQ(::GetParent(wnd), nullptr);
+  LONG_PTR ex = ::GetWindowLongPtrA(wnd, GWL_EXSTYLE);
+  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+  LONG_PTR style = ::GetWindowLongPtrA(wnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & WS_CAPTION);
+  bar.Stop();
+  SettingsKey::Delete();
+}

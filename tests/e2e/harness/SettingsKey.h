@@ -1,0 +1,32 @@
+// tests/e2e/harness/SettingsKey.h: the bar's settings key in the test
+// prefix, HKEY_CURRENT_USER\Software\Veltmark\Quorvane 1.5.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+class SettingsKey {
+ public:
+  static constexpr const char* kPath = "Software\\Veltmark\\Quorvane 1.5";
+
+  // Removes the key with everything in it (the "Veltmark" level stays).
+  static void Delete();
+  static bool Exists();
+  // Creates the key (when missing) with the options a test wants as a
+  // baseline: no title screen, so a started bar is usable at once.
+  static void CreateQuiet();
+
+  static void SetDword(const char* name, DWORD value);
+  static std::optional<DWORD> GetDword(const char* name);
+  static void SetBinary(const char* name, const std::vector<BYTE>& data);
+  static std::optional<std::vector<BYTE>> GetBinary(const char* name);
+  static void SetString(const char* name, const std::string& value);
+  static void DeleteValue(const char* name);
+};
+
+}  // namespace e2e

@@ -1,0 +1,107 @@
+// tests/unit/MessageMapTest.cpp: window objects bound before their first
+// message, handlers found through the class hierarchy, default processing.
+#include <gtest/gtest.h>
+
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
+
+namespace {
+
+class BaseWnd : public qv::CWnd {
+ public:
+  int created = 0;
+  int sized = 0;
+  int commands = 0;
+  UINT lastCommand = 0;
+
+ protected:
+  int OnCreate(CREATESTRUCT*) {
+    ++created;
+    return Default() == -1 ? -1 : 0;
+  }
+  void OnSize(UINT, int, int) { ++sized; }
+  void OnCommandRange(UINT id) {
+    ++commands;
+    lastCommand = id;
+  }
+
+  DECLARE_MESSAGE_MAP(BaseWnd)
+};
+
+BEGIN_MESSAGE_MAP(BaseWnd, qv::CWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_COMMAND_RANGE(100, 110, OnCommandRange)
+END_MESSAGE_MAP()
+
+class DerivedWnd : public BaseWnd {
+ public:
+  int derivedSized = 0;
+
+ protected:
+  void OnSize(UINT, int, int) { ++derivedSized; }
+  LRESULT OnPrivate(WPARAM wp, LPARAM lp) { return wp + lp; }
+
+  DECLARE_MESSAGE_MAP(DerivedWnd)
+};
+
+BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
+ON_WM_SIZE()
+ON_MESSAGE(WM_USER + 7, OnPrivate)
+END_MESSAGE_MAP()
+
+const char* TestClass() {
+  return qv::RegisterWindowClass(0, nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+TEST(MessageMap, DerivedHandlersWinAndBaseHandlersStillServe) {
+  DerivedWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, TestClass(), "t", WS_POPUP, 0, 0, 10, 10, nullptr,
+                           nullptr));
+  EXPECT_EQ(wnd.created, 1);  // WM_CREATE reached the bound object
+  ::SetWindowPos(wnd.m_hWnd, nullptr, 0, 0, 30, 30, SWP_NOZORDER);
+  EXPECT_GT(wnd.derivedSized, 0);
+  EXPECT_EQ(wnd.sized, 0);
+  EXPECT_EQ(wnd.SendMessage(WM_USER + 7, 2, 3), 5);
+  wnd.SendMessage(WM_COMMAND, MAKEWPARAM(105, 0), 0);
+  wnd.SendMessage(WM_COMMAND, MAKEWPARAM(111, 0), 0);
+  EXPECT_EQ(wnd.commands, 1);
+  EXPECT_EQ(wnd.lastCommand, 105u);
+  // Unmapped messages get default processing.
+  ::SetWindowTextA(wnd.m_hWnd, "title");
+  char text[16] = {};
+  ::GetWindowTextA(wnd.m_hWnd, text, sizeof text);
+  EXPECT_STREQ(text, "title");
+}
+
+TEST(MessageMap, SystemControlsAreBoundAndKeepTheirOwnBehaviour) {
+  qv::CWnd edit;
+  ASSERT_TRUE(edit.CreateEx(0, "EDIT", "abc", WS_POPUP, 0, 0, 50, 20, nullptr,
+                            nullptr));
+  EXPECT_EQ(qv::CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
+  EXPECT_EQ(edit.SendMessage(WM_GETTEXTLENGTH), 3);
+}
+
+TEST(MessageMap, DestroyingTheWindowUnbindsTheObject) {
+  BaseWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, TestClass(), "t", WS_POPUP, 0, 0, 10, 10, nullptr,
+                           nullptr));
+  HWND hwnd = wnd.m_hWnd;
+  EXPECT_TRUE(wnd.DestroyWindow());
+  EXPECT_EQ(wnd.m_hWnd, nullptr);
+  EXPECT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(qv::CWnd::FromHandlePermanent(hwnd), nullptr);
+}
+
+TEST(MessageMap, ObjectGoingAwayDestroysItsWindow) {
+  HWND hwnd = nullptr;
+  {
+    BaseWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, TestClass(), "t", WS_POPUP, 0, 0, 10, 10,
+                             nullptr, nullptr));
+    hwnd = wnd.m_hWnd;
+  }
+  EXPECT_FALSE(::IsWindow(hwnd));
+}

@@ -1,0 +1,159 @@
+// title/TitleWnd.cpp: the start-up picture.
+#include "title/TitleWnd.h"
+
+#include <memory>
+#include <vector>
+
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+int g_bShowTitle = 0;
+CTitleWnd* g_pTitleWnd = nullptr;
+
+namespace {
+constexpr UINT_PTR kCloseTimer = 1;
+constexpr UINT kShowMilliseconds = 3000;
+}  // namespace
+
+void ShowTitle(qv::CWnd* pOwner) {
+  if (g_bShowTitle != 1 || g_pTitleWnd) return;
+  auto title = std::make_unique<CTitleWnd>();
+  if (!title->Create(pOwner)) return;  // the object goes, clearing the global
+  ::UpdateWindow(title->m_hWnd);
+  // From here the window owns its object: it deletes itself after its last
+  // message.
+  title.release()->m_bDeleteWithWindow = true;
+}
+
+void FilterTitleMessage(const MSG* pMsg) {
+  if (!g_pTitleWnd) return;
+  switch (pMsg->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      g_pTitleWnd->DestroyWindow();
+      break;
+    default:
+      break;
+  }
+}
+
+BEGIN_MESSAGE_MAP(CTitleWnd, qv::CWnd)
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CTitleWnd::CTitleWnd() { g_pTitleWnd = this; }
+
+CTitleWnd::~CTitleWnd() {
+  if (g_pTitleWnd == this) g_pTitleWnd = nullptr;
+}
+
+BOOL CTitleWnd::Create(qv::CWnd* pOwner) {
+  HPALETTE palette = nullptr;
+  qv::UniqueHBitmap bitmap(LoadPicture(IDB_TITLE, &palette));
+  qv::UniqueGdi<HPALETTE> ownedPalette(palette);
+  if (!bitmap || !ownedPalette) return FALSE;
+  m_bitmap = std::move(bitmap);
+  m_palette = std::move(ownedPalette);
+
+  BITMAP info{};
+  ::GetObjectA(m_bitmap.get(), sizeof info, &info);
+  const char* windowClass = qv::RegisterWindowClass(
+      0, ::LoadCursorA(nullptr, IDC_ARROW), nullptr, nullptr);
+  return windowClass &&
+         CreateEx(0, windowClass, "", WS_POPUP | WS_VISIBLE, 0, 0, info.bmWidth,
+                  info.bmHeight, pOwner ? pOwner->m_hWnd : nullptr, nullptr);
+}
+
+HPALETTE CTitleWnd::MakePalette(const BITMAPINFOHEADER* p, int* pnColors) {
+  *pnColors = p->biBitCount <= 8 ? 1 << p->biBitCount : 0;
+  if (*pnColors == 0) return nullptr;
+  std::vector<unsigned char> memory(sizeof(LOGPALETTE) +
+                                    sizeof(PALETTEENTRY) * *pnColors);
+  auto* logPalette = reinterpret_cast<LOGPALETTE*>(memory.data());
+  logPalette->palVersion = 0x300;
+  logPalette->palNumEntries = static_cast<WORD>(*pnColors);
+  const auto* table = reinterpret_cast<const RGBQUAD*>(
+      reinterpret_cast<const unsigned char*>(p) + sizeof(BITMAPINFOHEADER));
+  for (int i = 0; i < *pnColors; ++i) {
+    logPalette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen,
+                                  table[i].rgbBlue, 0};
+  }
+  return ::CreatePalette(logPalette);
+}
+
+HBITMAP CTitleWnd::LoadPicture(UINT id, HPALETTE* pPalette) {
+  *pPalette = nullptr;
+  HMODULE module = ::GetModuleHandleA(nullptr);
+  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), RT_BITMAP);
+  if (!found) return nullptr;
+  HGLOBAL loaded = ::LoadResource(module, found);
+  const auto* header =
+      loaded ? static_cast<const BITMAPINFOHEADER*>(::LockResource(loaded))
+             : nullptr;
+  if (!header || ::SizeofResource(module, found) < sizeof *header)
+    return nullptr;
+
+  int colors = 0;
+  *pPalette = MakePalette(header, &colors);
+  qv::WindowDC screen(nullptr);
+  HPALETTE previous = nullptr;
+  if (*pPalette) {
+    previous = ::SelectPalette(screen.get(), *pPalette, FALSE);
+    ::RealizePalette(screen.get());
+  }
+  const auto* bits = reinterpret_cast<const unsigned char*>(header) +
+                     header->biSize + colors * sizeof(RGBQUAD);
+  HBITMAP bitmap = ::CreateDIBitmap(screen.get(), header, CBM_INIT, bits,
+                                    reinterpret_cast<const BITMAPINFO*>(header),
+                                    DIB_RGB_COLORS);
+  if (previous) ::SelectPalette(screen.get(), previous, FALSE);
+  return bitmap;
+}
+
+int CTitleWnd::OnCreate(CREATESTRUCT*) {
+  if (Default() == -1) return -1;
+  RECT rc = GetWindowRect();
+  int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+  ::SetWindowPos(m_hWnd, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - cx) / 2,
+                 (::GetSystemMetrics(SM_CYSCREEN) - cy) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetTimer(m_hWnd, kCloseTimer, kShowMilliseconds, nullptr);
+  return 0;
+}
+
+void CTitleWnd::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(m_hWnd, &ps);
+  BITMAP info{};
+  ::GetObjectA(m_bitmap.get(), sizeof info, &info);
+  qv::UniqueHdc memory(::CreateCompatibleDC(dc));
+  if (memory) {
+    HPALETTE oldPalette = ::SelectPalette(dc, m_palette.get(), FALSE);
+    ::RealizePalette(dc);
+    HPALETTE oldMemPalette =
+        ::SelectPalette(memory.get(), m_palette.get(), FALSE);
+    ::RealizePalette(memory.get());
+    {
+      qv::SelectScope picture(memory.get(), m_bitmap.get());
+      ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0,
+               SRCCOPY);
+    }
+    ::SelectPalette(memory.get(), oldMemPalette, FALSE);
+    ::SelectPalette(dc, oldPalette, FALSE);
+  }
+  ::EndPaint(m_hWnd, &ps);
+}
+
+void CTitleWnd::OnTimer(UINT_PTR) { DestroyWindow(); }
+
+void CTitleWnd::PostNcDestroy() {
+  if (m_bDeleteWithWindow) delete this;
+}
