@@ -63,6 +63,17 @@ int IconIndex(LPCSTR pathOrList, UINT flags) {
   return info.iIcon;
 }
 
+// Stores the small system icon of a list or path into the tree item's
+// `fields` (TVIF_IMAGE and/or TVIF_SELECTEDIMAGE) and marks them in its mask.
+template <typename Source>
+void SetTreeIcon(Source source, TVITEMA* item, UINT fields) {
+  if (!item) return;
+  const int index = GetSysIconIndex(source, kSmallIconIndexFlags);
+  if (fields & TVIF_IMAGE) item->iImage = index;
+  if (fields & TVIF_SELECTEDIMAGE) item->iSelectedImage = index;
+  item->mask |= fields;
+}
+
 }  // namespace
 
 LPCITEMIDLIST NextItemId(LPCITEMIDLIST item) {
@@ -180,25 +191,19 @@ int GetSysIconIndex(const char* path, UINT flags) {
 }
 
 void SetTreeItemIcons(LPCITEMIDLIST list, TVITEMA* item) {
-  item->iImage = item->iSelectedImage =
-      GetSysIconIndex(list, kSmallIconIndexFlags);
-  item->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  SetTreeIcon(list, item, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
 }
 
 void SetTreeItemIcons(const char* path, TVITEMA* item) {
-  item->iImage = item->iSelectedImage =
-      GetSysIconIndex(path, kSmallIconIndexFlags);
-  item->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  SetTreeIcon(path, item, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
 }
 
 void SetTreeItemSelIcon(LPCITEMIDLIST list, TVITEMA* item) {
-  item->iSelectedImage = GetSysIconIndex(list, kSmallIconIndexFlags);
-  item->mask |= TVIF_SELECTEDIMAGE;
+  SetTreeIcon(list, item, TVIF_SELECTEDIMAGE);
 }
 
 void SetTreeItemSelIcon(const char* path, TVITEMA* item) {
-  item->iSelectedImage = GetSysIconIndex(path, kSmallIconIndexFlags);
-  item->mask |= TVIF_SELECTEDIMAGE;
+  SetTreeIcon(path, item, TVIF_SELECTEDIMAGE);
 }
 
 }  // namespace qv
