@@ -138,6 +138,10 @@ LRESULT CWnd::Default() {
                            m_current.wParam, m_current.lParam);
 }
 
+LRESULT CWnd::DefaultWith(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcA(m_superProc, m_hWnd, message, wParam, lParam);
+}
+
 LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) {
   CWnd* self = FromHandlePermanent(wnd);

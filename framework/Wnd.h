@@ -59,6 +59,9 @@ class CWnd {
  protected:
   // Default processing of the message being handled.
   LRESULT Default();
+  // Default processing of a message of the caller's making, for a handler
+  // that passes a control adjusted arguments.
+  LRESULT DefaultWith(UINT message, WPARAM wParam, LPARAM lParam);
   // Called after the last message (WM_NCDESTROY), once the object is unbound.
   virtual void PostNcDestroy() {}
 
