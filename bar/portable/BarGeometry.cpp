@@ -1,0 +1,147 @@
+// bar/portable/BarGeometry.cpp
+#include "bar/portable/BarGeometry.h"
+
+namespace qv {
+namespace {
+constexpr int kVisibleWhenHidden = 2;
+constexpr int kSlideStep = 5;
+}  // namespace
+
+Rect WantedDockRect(int edge, const BarShape& s, const BarMetrics& m) {
+  Rect rc{0, 0, m.screenWidth, m.screenHeight};
+  int width = 0, height = 0;
+  if (s.paneExists) {
+    height = (s.cyButton + 3) * s.rows + 2 * m.edgeY + 6 + 9 +
+             (s.showTabs ? m.hScrollHeight : 0);
+    width = (s.cxButton + 3) * s.columns + 2 * m.edgeX + 6 + 10 +
+            (s.showTabs ? m.vScrollWidth : 0);
+  } else if (s.hiddenMode) {
+    width = height = 3;
+    rc.left = rc.top = -2;
+  } else {
+    width = (s.cxButton + 3) * s.columns + 5;
+    height = (s.cyButton + 3) * s.rows + 5;
+  }
+
+  const int k = kVisibleWhenHidden;
+  switch (edge) {
+    case kEdgeLeft:
+      if (s.hiddenMode) {
+        rc.right = k;
+        rc.left = k - width;
+      } else {
+        rc.right = rc.left + width;
+      }
+      break;
+    case kEdgeTop:
+      if (s.hiddenMode) {
+        rc.bottom = k;
+        rc.top = k - height;
+      } else {
+        rc.bottom = rc.top + height;
+      }
+      break;
+    case kEdgeRight:
+      if (s.hiddenMode) {
+        rc.left = m.screenWidth - k;
+        rc.right = rc.left + width;
+      } else {
+        rc.left = rc.right - width;
+      }
+      break;
+    default:  // bottom
+      if (s.hiddenMode) {
+        rc.top = m.screenHeight - k;
+        rc.bottom = rc.top + height;
+      } else {
+        rc.top = rc.bottom - height;
+      }
+      break;
+  }
+  return rc;
+}
+
+Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m) {
+  Rect rc = wanted;
+  if (IsVerticalEdge(edge)) {
+    rc.top = 0;
+    rc.bottom = m.screenHeight;
+  } else {
+    rc.left = 0;
+    rc.right = m.screenWidth;
+  }
+  return rc;
+}
+
+Rect ReapplyThickness(int edge, const Rect& granted, int thickness) {
+  Rect rc = granted;
+  switch (edge) {
+    case kEdgeLeft:
+      rc.right = rc.left + thickness;
+      break;
+    case kEdgeTop:
+      rc.bottom = rc.top + thickness;
+      break;
+    case kEdgeRight:
+      rc.left = rc.right - thickness;
+      break;
+    default:
+      rc.top = rc.bottom - thickness;
+      break;
+  }
+  return rc;
+}
+
+Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
+                 const BarMetrics& m) {
+  Rect rc = current;
+  const int k = kVisibleWhenHidden;
+  switch (edge) {
+    case kEdgeLeft:
+      rc.right = hidden ? k : thickness;
+      rc.left = rc.right - thickness;
+      break;
+    case kEdgeTop:
+      rc.bottom = hidden ? k : thickness;
+      rc.top = rc.bottom - thickness;
+      break;
+    case kEdgeRight:
+      rc.left = hidden ? m.screenWidth - k : m.screenWidth - thickness;
+      rc.right = rc.left + thickness;
+      break;
+    default:
+      rc.top = hidden ? m.screenHeight - k : m.screenHeight - thickness;
+      rc.bottom = rc.top + thickness;
+      break;
+  }
+  return rc;
+}
+
+bool SlideStep(int edge, int slide, const Rect& target, Rect& current) {
+  const bool slidingIn = slide == 1;
+  const bool towardsPositive = (edge == kEdgeLeft || edge == kEdgeTop);
+  const int step = (towardsPositive == slidingIn) ? kSlideStep : -kSlideStep;
+  if (IsVerticalEdge(edge)) {
+    current.left += step;
+    current.right += step;
+  } else {
+    current.top += step;
+    current.bottom += step;
+  }
+  switch (edge) {
+    case kEdgeLeft:
+      return slidingIn ? current.right < target.right
+                       : current.left > target.left;
+    case kEdgeTop:
+      return slidingIn ? current.bottom < target.bottom
+                       : current.top > target.top;
+    case kEdgeRight:
+      return slidingIn ? current.left > target.left
+                       : current.right < target.right;
+    default:
+      return slidingIn ? current.top > target.top
+                       : current.bottom < target.bottom;
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,64 @@
+// bar/portable/BarGeometry.h: where the bar goes on the screen: the band it
+// reserves at an edge, its rectangle shown or hidden, and the slide between
+// them. Plain arithmetic, free of Win32, so it is tested natively.
+#pragma once
+
+namespace qv {
+
+// Screen edges, numbered as the shell's ABE_* values and "Alignment".
+enum Edge { kEdgeLeft = 0, kEdgeTop = 1, kEdgeRight = 2, kEdgeBottom = 3 };
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool operator==(const Rect& o) const {
+    return left == o.left && top == o.top && right == o.right &&
+           bottom == o.bottom;
+  }
+  bool operator!=(const Rect& o) const { return !(*this == o); }
+};
+
+inline bool IsVerticalEdge(int edge) {
+  return edge == kEdgeLeft || edge == kEdgeRight;
+}
+
+// The system metrics the bar's sizes depend on.
+struct BarMetrics {
+  int screenWidth = 0, screenHeight = 0;
+  int edgeX = 2, edgeY = 2;  // SM_CXEDGE, SM_CYEDGE
+  int vScrollWidth = 17;     // SM_CXVSCROLL
+  int hScrollHeight = 17;    // SM_CYHSCROLL
+};
+
+// What the bar's thickness depends on.
+struct BarShape {
+  int cxButton = 0, cyButton = 0;  // one button cell
+  int rows = 1, columns = 1;
+  bool showTabs = true;
+  bool paneExists = true;
+  bool hiddenMode = false;  // the edge's auto-hide bar
+};
+
+// The band the bar asks the shell for at `edge`: the whole side of the screen
+// with the bar's thickness, or, in auto-hide mode, only 2 pixels on screen.
+Rect WantedDockRect(int edge, const BarShape& shape, const BarMetrics& m);
+
+// The band stretched along the whole side, as proposed to the shell.
+Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m);
+
+// After the shell moved a proposed band off other bars: the side it kept
+// stays and the thickness is put back on the other.
+Rect ReapplyThickness(int edge, const Rect& granted, int thickness);
+
+// The bar's window rectangle for a given thickness, starting from its
+// current rectangle (the two sides along the edge stay): shown at the edge,
+// or hidden with 2 pixels left on screen.
+Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
+                 const BarMetrics& m);
+
+// One 5-pixel step of a slide towards `target`, moving `current`; true while
+// more steps are needed. slide: 1 slides the bar in (shows it), 2 out.
+bool SlideStep(int edge, int slide, const Rect& target, Rect& current);
+
+}  // namespace qv

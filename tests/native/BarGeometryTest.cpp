@@ -1,0 +1,129 @@
+// tests/native/BarGeometryTest.cpp: the band the bar reserves, its shown and
+// hidden rectangles, and the slide between them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "bar/portable/BarGeometry.h"
+
+using qv::BarMetrics;
+using qv::BarShape;
+using qv::Rect;
+
+namespace {
+
+BarMetrics Screen() {
+  BarMetrics m;
+  m.screenWidth = 1024;
+  m.screenHeight = 768;
+  m.edgeX = m.edgeY = 2;
+  m.vScrollWidth = m.hScrollHeight = 17;
+  return m;
+}
+
+BarShape LargeIconCell(bool tabs) {
+  BarShape s;
+  s.cxButton = 40;  // 32-pixel icon + 8, no names
+  s.cyButton = 38;  // 32 + 6
+  s.showTabs = tabs;
+  return s;
+}
+
+}  // namespace
+
+TEST(DockRect, ReservedThicknessForEveryEdgeWithAndWithoutTabs) {
+  const BarMetrics m = Screen();
+  // (40 + 3) x 1 + 2 x SM_CXEDGE + 6 + 10 + SM_CXVSCROLL
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeLeft, LargeIconCell(true), m),
+            (Rect{0, 0, 80, 768}));
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeLeft, LargeIconCell(false), m),
+            (Rect{0, 0, 63, 768}));
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeRight, LargeIconCell(true), m),
+            (Rect{1024 - 80, 0, 1024, 768}));
+  // (38 + 3) x 1 + 2 x SM_CYEDGE + 6 + 9 + SM_CYHSCROLL
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeTop, LargeIconCell(true), m),
+            (Rect{0, 0, 1024, 77}));
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeBottom, LargeIconCell(false), m),
+            (Rect{0, 768 - 60, 1024, 768}));
+
+  BarShape twoRows = LargeIconCell(true);
+  twoRows.rows = 2;
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeTop, twoRows, m).Height(), 77 + 41);
+}
+
+TEST(DockRect, AutoHideKeepsTwoPixelsOnScreen) {
+  const BarMetrics m = Screen();
+  BarShape s = LargeIconCell(true);
+  s.hiddenMode = true;
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeLeft, s, m), (Rect{2 - 80, 0, 2, 768}));
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeBottom, s, m),
+            (Rect{0, 766, 1024, 766 + 77}));
+  // Before the pane exists an auto-hide band is 3 pixels from -2.
+  s.paneExists = false;
+  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeTop, s, m), (Rect{-2, -1, 1024, 2}));
+}
+
+TEST(DockRect, BandMovedByAnotherBarKeepsItsThickness) {
+  // Another bar already holds 50 pixels of the left edge: the shell moves
+  // the proposed band's left side and the bar puts its width back.
+  Rect granted{50, 0, 80, 768};
+  EXPECT_EQ(qv::ReapplyThickness(qv::kEdgeLeft, granted, 80),
+            (Rect{50, 0, 130, 768}));
+  Rect bottom{0, 600, 1024, 700};
+  EXPECT_EQ(qv::ReapplyThickness(qv::kEdgeBottom, bottom, 77),
+            (Rect{0, 623, 1024, 700}));
+  EXPECT_EQ(
+      qv::StretchAlongEdge(qv::kEdgeRight, Rect{944, 10, 1024, 20}, Screen()),
+      (Rect{944, 0, 1024, 768}));
+}
+
+TEST(LaidOutRect, ShownAndHiddenPerEdge) {
+  const BarMetrics m = Screen();
+  const Rect current{5, 0, 70, 768};
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, false, m),
+            (Rect{0, 0, 63, 768}));
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, true, m),
+            (Rect{-61, 0, 2, 768}));
+  const Rect across{0, 700, 1024, 768};
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, false, m),
+            (Rect{0, 708, 1024, 768}));
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, true, m),
+            (Rect{0, 766, 1024, 826}));
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeRight, current, 63, true, m),
+            (Rect{1022, 0, 1085, 768}));
+}
+
+TEST(Slide, LeftBarSlidesInFiveAtATimeThenLandsExactly) {
+  const Rect target{0, 0, 63, 768};
+  Rect current{-61, 0, 2, 768};
+  std::vector<int> rights;
+  while (qv::SlideStep(qv::kEdgeLeft, 1, target, current))
+    rights.push_back(current.right);
+  ASSERT_FALSE(rights.empty());
+  EXPECT_EQ(rights.front(), 7);
+  EXPECT_EQ(rights.back(), 62);
+  EXPECT_EQ(rights.size(), 12u);
+}
+
+TEST(Slide, EveryEdgeSlidesOutTowardsItsSide) {
+  struct Case {
+    int edge;
+    Rect shown, hidden;
+  } cases[] = {
+      {qv::kEdgeTop, {0, 0, 1024, 60}, {0, -58, 1024, 2}},
+      {qv::kEdgeRight, {961, 0, 1024, 768}, {1022, 0, 1085, 768}},
+      {qv::kEdgeBottom, {0, 708, 1024, 768}, {0, 766, 1024, 826}},
+  };
+  for (const Case& c : cases) {
+    Rect current = c.shown;
+    int steps = 0;
+    while (qv::SlideStep(c.edge, 2, c.hidden, current) && steps < 100) ++steps;
+    EXPECT_LT(steps, 100) << "edge " << c.edge;
+    // The last step reaches or passes the target; the slide ends there.
+    EXPECT_LE(std::abs(current.left - c.hidden.left) +
+                  std::abs(current.top - c.hidden.top),
+              5)
+        << "edge " << c.edge;
+  }
+}
