@@ -1,0 +1,24 @@
+// toolbar/ItemOpener.h: opening a toolbar's button the way the shell opens
+// the item: through the item's context-menu object, never by path or by a
+// file association of our own.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+
+class CMfcAppBar;
+
+// Opens `item` (a one-item list relative to the toolbar folder `folder`, an
+// absolute list). A left click (rightClick 0) runs the menu's default
+// command; a right click (1) shows the item's whole shell context menu at
+// `screenPt` and runs what the user picks. The bar's m_bMenuUp is 1 while the
+// menu is built and tracked and its command runs. Answers 1 when a context
+// menu was built, else 0; a folder that offers no context-menu object is
+// reported with "GetUIObjectOf failed! hr=%lx".
+int OpenItem(CMfcAppBar* bar, LPCITEMIDLIST folder, LPCITEMIDLIST item,
+             POINT screenPt, int rightClick);
+
+// The same on a folder the caller has bound, for an owner window and a
+// menu-is-up flag of the caller's (null when there is none).
+int OpenItemInFolder(IShellFolder* folder, HWND owner, int* menuUp,
+                     LPCITEMIDLIST item, POINT screenPt, int rightClick);
