@@ -1,0 +1,551 @@
+// tests/unit/BarSettingsTest.cpp: the settings against a real registry.
+// Each test points HKEY_CURRENT_USER at a scratch key of its own, so the
+// user's settings (and the end-to-end tests') are never touched.
+#include "app/BarSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/Handles.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+constexpr char kScratchPath[] = "Software\\Quorvane Tests\\BarSettings";
+constexpr char kAppPath[] = "Software\\Veltmark\\Quorvane 1.5";
+
+Bytes B(std::initializer_list<unsigned char> bytes) { return Bytes(bytes); }
+
+// A well-formed identifier list of one item per name (count, then the name).
+Bytes ListBytes(std::initializer_list<std::string> names) {
+  Bytes list;
+  for (const std::string& name : names) {
+    list.push_back(static_cast<unsigned char>(name.size() + 2));
+    list.push_back(0);
+    list.insert(list.end(), name.begin(), name.end());
+  }
+  list.push_back(0);
+  list.push_back(0);
+  return list;
+}
+
+qv::UniqueIdList ShellList(const Bytes& bytes) {
+  qv::UniqueIdList list(
+      static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(bytes.size())));
+  std::memcpy(list.get(), bytes.data(), bytes.size());
+  return list;
+}
+
+Bytes FolderBytes(const CBarSettings& s, size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.m_folders[i].get());
+  return Bytes(p, p + s.m_folderSizes[i]);
+}
+
+qv::ToolbarInfoPtr Info(int kind, std::vector<ButtonEntry> entries = {}) {
+  qv::ToolbarInfoPtr info(CBarSettings::NewToolbarInfo(kind));
+  info->entries = std::move(entries);
+  return info;
+}
+
+void AddToolbar(CBarSettings& s, const std::string& name, UINT order,
+                qv::ToolbarInfoPtr info) {
+  ASSERT_EQ(1, s.AppendToolbar(ShellList(ListBytes({"Folder", name})), order,
+                               std::move(info)));
+}
+
+void ExpectOneLength(const CBarSettings& s) {
+  EXPECT_EQ(s.m_folders.size(), s.m_folderSizes.size());
+  EXPECT_EQ(s.m_folders.size(), s.m_sortOrders.size());
+  EXPECT_EQ(s.m_folders.size(), s.m_toolbarInfos.size());
+}
+
+std::string FolderName(int i) {
+  char name[128];
+  CBarSettings::FolderValueName(name, i);
+  return name;
+}
+std::string InfoName(int i) {
+  char name[128];
+  CBarSettings::ToolbarInfoValueName(name, i);
+  return name;
+}
+std::string OrderName(int i) {
+  char name[128];
+  CBarSettings::FolderOrderValueName(name, i);
+  return name;
+}
+std::string TypeName(int i) {
+  char name[128];
+  CBarSettings::FileTypeValueName(name, i);
+  return name;
+}
+
+// Settings unlike the defaults everywhere: three toolbars of every kind and
+// two hidden types.
+void Fill(CBarSettings& s) {
+  s.m_nRows = 3;
+  s.m_nColumns = 2;
+  s.m_nAlignment = ABE_RIGHT;
+  s.m_bAutoHide = 1;
+  s.m_bSmallIcons = 0;
+  s.m_bShowAllFiles = 1;
+  s.m_nMaxChars = 12;
+  s.m_nHorzScrollPos = -4;
+  s.m_nVertScrollPos = 5;
+  s.m_bBrowseSeparate = 1;
+  s.m_bShowTabs = 0;
+  s.m_nCurrentTab = 2;
+  s.m_bFirstTime = 1;
+  s.m_bAlwaysOnTop = 0;
+  s.m_bAnimate = 0;
+  s.m_bShowTitle = 0;
+  AddToolbar(s, "Programs", 1, Info(qv::kKindNormal));
+  AddToolbar(s, "Tools", 0,
+             Info(qv::kKindCustom, {{qv::kEntryShownFile, "a.lnk"},
+                                    {qv::kEntryNewLine, ""},
+                                    {qv::kEntryHiddenFile, "b.txt"},
+                                    {qv::kEntrySpace, ""}}));
+  AddToolbar(s, "Browsed", 1,
+             Info(qv::kKindBrowse, {{qv::kEntryShownFile, "shown.lnk"}}));
+  s.m_hiddenTypes = {"txt\tText Document", "ini\tConfiguration Settings"};
+}
+
+void ExpectSame(const CBarSettings& a, const CBarSettings& b) {
+  EXPECT_EQ(a.m_nRows, b.m_nRows);
+  EXPECT_EQ(a.m_nColumns, b.m_nColumns);
+  EXPECT_EQ(a.m_nAlignment, b.m_nAlignment);
+  EXPECT_EQ(a.m_bAutoHide, b.m_bAutoHide);
+  EXPECT_EQ(a.m_bSmallIcons, b.m_bSmallIcons);
+  EXPECT_EQ(a.m_bShowAllFiles, b.m_bShowAllFiles);
+  EXPECT_EQ(a.m_nMaxChars, b.m_nMaxChars);
+  EXPECT_EQ(a.m_nHorzScrollPos, b.m_nHorzScrollPos);
+  EXPECT_EQ(a.m_nVertScrollPos, b.m_nVertScrollPos);
+  EXPECT_EQ(a.m_bBrowseSeparate, b.m_bBrowseSeparate);
+  EXPECT_EQ(a.m_bShowTabs, b.m_bShowTabs);
+  EXPECT_EQ(a.m_nCurrentTab, b.m_nCurrentTab);
+  EXPECT_EQ(a.m_bFirstTime, b.m_bFirstTime);
+  EXPECT_EQ(a.m_bAlwaysOnTop, b.m_bAlwaysOnTop);
+  EXPECT_EQ(a.m_bAnimate, b.m_bAnimate);
+  EXPECT_EQ(a.m_bShowTitle, b.m_bShowTitle);
+  EXPECT_EQ(a.m_hiddenTypes, b.m_hiddenTypes);
+  ASSERT_EQ(a.m_folders.size(), b.m_folders.size());
+  ExpectOneLength(a);
+  ExpectOneLength(b);
+  for (size_t i = 0; i < a.m_folders.size(); ++i) {
+    EXPECT_EQ(FolderBytes(a, i), FolderBytes(b, i)) << i;
+    EXPECT_EQ(a.m_sortOrders[i], b.m_sortOrders[i]) << i;
+    const ToolbarInfo& x = *a.m_toolbarInfos[i];
+    const ToolbarInfo& y = *b.m_toolbarInfos[i];
+    EXPECT_EQ(x.kind, y.kind) << i;
+    // Only custom lists keep their entries through the registry.
+    if (x.kind != qv::kKindCustom || y.kind != qv::kKindCustom) continue;
+    ASSERT_EQ(x.entries.size(), y.entries.size()) << i;
+    for (size_t e = 0; e < x.entries.size(); ++e) {
+      EXPECT_EQ(x.entries[e].type, y.entries[e].type);
+      EXPECT_EQ(x.entries[e].name, y.entries[e].name);
+    }
+  }
+}
+
+class BarSettingsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kScratchPath);  // a crashed run's
+    ASSERT_EQ(
+        ERROR_SUCCESS,
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, kScratchPath, 0, nullptr, 0,
+                          KEY_ALL_ACCESS, nullptr, m_scratch.put(), nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegOverridePredefKey(HKEY_CURRENT_USER, m_scratch.get()));
+  }
+
+  void TearDown() override {
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    m_scratch.reset();
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kScratchPath);
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quorvane Tests");
+  }
+
+  // The settings key (inside the scratch key), created when missing.
+  HKEY AppKey() {
+    if (!m_app) {
+      EXPECT_EQ(
+          ERROR_SUCCESS,
+          ::RegCreateKeyExA(HKEY_CURRENT_USER, kAppPath, 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, m_app.put(), nullptr));
+    }
+    return m_app.get();
+  }
+
+  void Set(const std::string& name, DWORD type, const Bytes& data) {
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegSetValueExA(AppKey(), name.c_str(), 0, type, data.data(),
+                               static_cast<DWORD>(data.size())));
+  }
+  void SetDword(const std::string& name, DWORD value) {
+    ASSERT_EQ(
+        ERROR_SUCCESS,
+        ::RegSetValueExA(AppKey(), name.c_str(), 0, REG_DWORD,
+                         reinterpret_cast<const BYTE*>(&value), sizeof value));
+  }
+  void Delete(const std::string& name) {
+    ASSERT_EQ(ERROR_SUCCESS, ::RegDeleteValueA(AppKey(), name.c_str()));
+  }
+
+  std::optional<Bytes> Get(const std::string& name, DWORD* type = nullptr) {
+    DWORD size = 0;
+    if (::RegQueryValueExA(AppKey(), name.c_str(), nullptr, type, nullptr,
+                           &size) != ERROR_SUCCESS)
+      return std::nullopt;
+    Bytes data(size);
+    ::RegQueryValueExA(AppKey(), name.c_str(), nullptr, type, data.data(),
+                       &size);
+    return data;
+  }
+  std::optional<DWORD> GetDword(const std::string& name) {
+    std::optional<Bytes> data = Get(name);
+    if (!data || data->size() != 4) return std::nullopt;
+    DWORD value;
+    std::memcpy(&value, data->data(), 4);
+    return value;
+  }
+
+  // Every value and sub-key name under `path` of the scratch key, so a test
+  // can see that nothing was written.
+  std::vector<std::string> Contents(const char* path) {
+    std::vector<std::string> names;
+    qv::UniqueHKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, key.put()) !=
+        ERROR_SUCCESS)
+      return names;
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+      DWORD size = sizeof name;
+      if (::RegEnumValueA(key.get(), i, name, &size, nullptr, nullptr, nullptr,
+                          nullptr) != ERROR_SUCCESS)
+        break;
+      names.push_back(name);
+    }
+    for (DWORD i = 0;; ++i) {
+      DWORD size = sizeof name;
+      if (::RegEnumKeyExA(key.get(), i, name, &size, nullptr, nullptr, nullptr,
+                          nullptr) != ERROR_SUCCESS)
+        break;
+      names.push_back(std::string(name) + "\\");
+    }
+    return names;
+  }
+
+  // Saves a filled object: the stored key every load test starts from.
+  void SaveFilled() {
+    AppKey();
+    CBarSettings saved;
+    Fill(saved);
+    ASSERT_EQ(1, saved.Save());
+  }
+
+  qv::UniqueHKey m_scratch;
+  qv::UniqueHKey m_app;
+};
+
+TEST_F(BarSettingsTest, SaveWritesTheTableAndLoadReadsItBack) {
+  CBarSettings saved;
+  Fill(saved);
+  AppKey();
+  ASSERT_EQ(1, saved.Save());
+
+  DWORD type = 0;
+  EXPECT_EQ(3u, GetDword("No. of Folders"));
+  EXPECT_EQ(2u, GetDword("No. of hidden types"));
+  EXPECT_EQ(ABE_RIGHT, GetDword("Alignment"));
+  EXPECT_EQ(static_cast<DWORD>(-4), GetDword("Horz Scroll Pos"));
+  ASSERT_TRUE(Get("Rows", &type));
+  EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
+  EXPECT_EQ(ListBytes({"Folder", "Tools"}), Get("Fldr   1", &type));
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+  EXPECT_EQ(B({'C', 0,   '*', 'a', '.', 'l', 'n', 'k',  0, '|', 0,
+               ' ', 'b', '.', 't', 'x', 't', 0,   '\\', 0, 0}),
+            Get("Toolbar Info   1", &type));
+  EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
+  // A browse toolbar's entries are for display only: 3 bytes.
+  EXPECT_EQ(B({'B', 0, 0}), Get("Toolbar Info   2"));
+  EXPECT_EQ(B({'N', 0, 0}), Get("Toolbar Info   0"));
+  EXPECT_EQ(0u, GetDword("Fldr Ordr   1"));
+  std::optional<Bytes> type0 = Get("FT   0", &type);
+  EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+  ASSERT_TRUE(type0);
+  EXPECT_EQ(std::string("txt\tText Document", 18),
+            std::string(type0->begin(), type0->end()));
+
+  CBarSettings loaded;
+  EXPECT_EQ(1, loaded.Load());
+  ExpectSame(saved, loaded);
+  EXPECT_EQ(2, loaded.FindBrowseToolbar());
+}
+
+TEST_F(BarSettingsTest, MissingKeyLevelChangesNothing) {
+  // The scratch key stands for HKEY_CURRENT_USER: "Software" missing, then
+  // "Veltmark", then "Quorvane 1.5".
+  for (const char* present : {"", "Software", "Software\\Veltmark"}) {
+    SCOPED_TRACE(present);
+    if (*present) {
+      qv::UniqueHKey key;
+      ASSERT_EQ(ERROR_SUCCESS,
+                ::RegCreateKeyExA(HKEY_CURRENT_USER, present, 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, key.put(), nullptr));
+    }
+    const std::vector<std::string> before = Contents("");
+    const std::vector<std::string> beforeDeepest = Contents(present);
+
+    CBarSettings filled, reference;
+    Fill(filled);
+    Fill(reference);
+    EXPECT_EQ(0, filled.Load());
+    ExpectSame(reference, filled);
+    EXPECT_EQ(0, filled.Save());
+    filled.DeleteToolbarValues();
+    EXPECT_EQ(before, Contents(""));
+    EXPECT_EQ(beforeDeepest, Contents(present));
+  }
+}
+
+TEST_F(BarSettingsTest, CreateKeyIfMissingOnlyCreatesAMissingKey) {
+  for (const char* present : {"", "Software", "Software\\Veltmark"}) {
+    SCOPED_TRACE(present);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software");
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software");
+    if (*present) {
+      qv::UniqueHKey key;
+      ASSERT_EQ(ERROR_SUCCESS,
+                ::RegCreateKeyExA(HKEY_CURRENT_USER, present, 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, key.put(), nullptr));
+    }
+    m_app.reset();
+    EXPECT_EQ(1, CBarSettings::CreateKeyIfMissing());
+    EXPECT_EQ(std::vector<std::string>{"First Time"}, Contents(kAppPath));
+    EXPECT_EQ(1u, GetDword("First Time"));
+
+    // A fresh key loads "First Time" and stops at the first missing option.
+    CBarSettings fresh;
+    EXPECT_EQ(0, fresh.Load());
+    EXPECT_EQ(1u, fresh.m_bFirstTime);
+    EXPECT_EQ(1u, fresh.m_nAlignment);
+  }
+
+  SetDword("First Time", 0);
+  EXPECT_EQ(0, CBarSettings::CreateKeyIfMissing());
+  EXPECT_EQ(0u, GetDword("First Time"));
+}
+
+TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
+  SaveFilled();
+  Delete("Show Title");
+
+  CBarSettings s;
+  AddToolbar(s, "Kept", 4, Info(qv::kKindNormal));
+  s.m_hiddenTypes = {"bak\tBackup"};
+  s.m_nMaxChars = 99;
+  EXPECT_EQ(0, s.Load());
+  // "First Time" to "Animate" are read...
+  EXPECT_EQ(1u, s.m_bFirstTime);
+  EXPECT_EQ(static_cast<UINT>(ABE_RIGHT), s.m_nAlignment);
+  EXPECT_EQ(3, s.m_nRows);
+  EXPECT_EQ(0u, s.m_bAnimate);
+  // ...the rest keep what they held.
+  EXPECT_EQ(1u, s.m_bShowTitle);
+  EXPECT_EQ(99, s.m_nMaxChars);
+  EXPECT_EQ(0u, s.m_bShowAllFiles);
+  ASSERT_EQ(1u, s.m_folders.size());
+  EXPECT_EQ(4u, s.m_sortOrders[0]);
+  EXPECT_EQ(std::vector<std::string>{"bak\tBackup"}, s.m_hiddenTypes);
+}
+
+TEST_F(BarSettingsTest, NoToolbarsWithHiddenTypes) {
+  SaveFilled();
+  SetDword("No. of Folders", 0);
+
+  CBarSettings s;
+  AddToolbar(s, "Dropped", 1, Info(qv::kKindNormal));
+  EXPECT_EQ(1, s.Load());
+  EXPECT_TRUE(s.m_folders.empty());
+  ExpectOneLength(s);
+  EXPECT_EQ(-1, s.FindBrowseToolbar());
+  EXPECT_EQ((std::vector<std::string>{"txt\tText Document",
+                                      "ini\tConfiguration Settings"}),
+            s.m_hiddenTypes);
+}
+
+TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
+  CBarSettings s;
+  for (int i = 0; i < 5; ++i)
+    AddToolbar(s, "T" + std::to_string(i), 1, Info(qv::kKindNormal));
+  s.m_hiddenTypes = {"a\tA", "b\tB"};
+  AppKey();
+  ASSERT_EQ(1, s.Save());
+
+  s.RemoveToolbar(1);
+  s.RemoveToolbar(3);
+  s.RemoveToolbar(7);  // no such toolbar: nothing happens
+  ExpectOneLength(s);
+  s.m_hiddenTypes.pop_back();
+  ASSERT_EQ(1, s.Save());
+
+  EXPECT_EQ(3u, GetDword("No. of Folders"));
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(i < 3, Get(FolderName(i)).has_value()) << i;
+    EXPECT_EQ(i < 3, Get(InfoName(i)).has_value()) << i;
+    EXPECT_EQ(i < 3, Get(OrderName(i)).has_value()) << i;
+  }
+  EXPECT_EQ(ListBytes({"Folder", "T2"}), Get("Fldr   1"));
+  EXPECT_EQ(1u, GetDword("No. of hidden types"));
+  EXPECT_FALSE(Get(TypeName(1)));
+}
+
+TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
+  CBarSettings source, target;
+  Fill(source);
+  AddToolbar(target, "Replaced", 1, Info(qv::kKindNormal));
+  target.m_hiddenTypes = {"old\tOld"};
+  ASSERT_EQ(1, source.CopyTo(target));
+
+  CBarSettings reference;
+  Fill(reference);
+  ExpectSame(reference, target);
+  ASSERT_EQ(3u, target.m_toolbarInfos.size());
+  EXPECT_EQ(4u, target.m_toolbarInfos[1]->entries.size());
+  EXPECT_EQ(1u, target.m_toolbarInfos[2]->entries.size());
+
+  // Changing every part of the source leaves the copy alone.
+  reinterpret_cast<unsigned char*>(source.m_folders[0].get())[2] = 'X';
+  source.m_toolbarInfos[1]->entries[0].name = "changed.lnk";
+  source.m_toolbarInfos[1]->kind = qv::kKindNormal;
+  source.m_hiddenTypes[0] = "changed";
+  source.m_nRows = 9;
+  source.RemoveToolbar(2);
+  ExpectSame(reference, target);
+
+  // Copying onto itself keeps everything.
+  ASSERT_EQ(1, target.CopyTo(target));
+  ExpectSame(reference, target);
+}
+
+TEST_F(BarSettingsTest, FormatToolbarInfoByIndex) {
+  CBarSettings s;
+  Fill(s);
+  char* data = nullptr;
+  ASSERT_EQ(3, s.FormatToolbarInfo(2, &data));
+  EXPECT_EQ(0, std::memcmp(data, "B\0", 3));
+  delete[] data;
+  for (int bad : {-1, 3}) {
+    data = reinterpret_cast<char*>(1);
+    EXPECT_EQ(0, s.FormatToolbarInfo(bad, &data));
+    EXPECT_EQ(nullptr, data);
+  }
+}
+
+// A malformed toolbar value ends the load there: the toolbars before it stay,
+// the four lists keep one length and nothing is read past a value.
+TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
+  struct Case {
+    const char* what;
+    std::string name;
+    DWORD type;
+    Bytes data;
+  };
+  const Bytes longItem = {9, 0, 'a', 'b', 0, 0};  // count runs past the end
+  const std::vector<Case> cases = {
+      {"kind X", InfoName(1), REG_BINARY, B({'X', 0, 0})},
+      {"kind b", InfoName(1), REG_BINARY, B({'b', 0, 0})},
+      {"empty info", InfoName(1), REG_BINARY, {}},
+      {"info without its final zeros", InfoName(1), REG_BINARY,
+       B({'C', 0, '*', 'a', '.', 'l', 'n', 'k'})},
+      {"item count past the end", FolderName(1), REG_BINARY, longItem},
+      {"list without terminator", FolderName(1), REG_BINARY,
+       B({4, 0, 'a', 'b', 0})},
+      {"empty folder", FolderName(1), REG_BINARY, {}},
+      {"short sort order", OrderName(1), REG_BINARY, B({1, 0})},
+      {"long sort order", OrderName(1), REG_BINARY, B({1, 0, 0, 0, 0})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SaveFilled();
+    Set(c.name, c.type, c.data);
+
+    CBarSettings s;
+    s.m_hiddenTypes = {"old\tOld"};
+    EXPECT_EQ(0, s.Load());
+    ExpectOneLength(s);
+    ASSERT_EQ(1u, s.m_folders.size());
+    EXPECT_EQ(ListBytes({"Folder", "Programs"}), FolderBytes(s, 0));
+    EXPECT_TRUE(s.m_hiddenTypes.empty());
+  }
+
+  // A missing value stops it the same way.
+  SaveFilled();
+  Delete(OrderName(2));
+  CBarSettings s;
+  EXPECT_EQ(0, s.Load());
+  EXPECT_EQ(2u, s.m_folders.size());
+  ExpectOneLength(s);
+}
+
+TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
+  // A DWORD shorter than 4 bytes is refused like a longer one: the field
+  // keeps its value (no half-written number) and the load ends there.
+  SaveFilled();
+  Set("Rows", REG_BINARY, B({7, 0}));
+  CBarSettings s;
+  s.m_nRows = 0x01020304;
+  EXPECT_EQ(0, s.Load());
+  EXPECT_EQ(2, s.m_nColumns);
+  EXPECT_EQ(0x01020304, s.m_nRows);
+  EXPECT_EQ(0, s.m_nCurrentTab);
+
+  // The type of a 4-byte option is not checked.
+  SaveFilled();
+  Set("Rows", REG_BINARY, B({7, 0, 0, 0}));
+  CBarSettings binary;
+  EXPECT_EQ(1, binary.Load());
+  EXPECT_EQ(7, binary.m_nRows);
+
+  // A hidden type stored without its zero byte keeps its text; one longer
+  // than 128 bytes ends the load with those before it kept.
+  SaveFilled();
+  const std::string text = "log\tLog File";
+  Set(TypeName(0), REG_BINARY, Bytes(text.begin(), text.end()));
+  CBarSettings unterminated;
+  EXPECT_EQ(1, unterminated.Load());
+  EXPECT_EQ((std::vector<std::string>{text, "ini\tConfiguration Settings"}),
+            unterminated.m_hiddenTypes);
+
+  SaveFilled();
+  Bytes tooLong(200, 'x');
+  tooLong.push_back(0);
+  Set(TypeName(0), REG_SZ, tooLong);
+  CBarSettings longType;
+  EXPECT_EQ(0, longType.Load());
+  EXPECT_TRUE(longType.m_hiddenTypes.empty());
+  EXPECT_EQ(3u, longType.m_folders.size());
+  Set(TypeName(0), REG_SZ, B({'a', '\t', 'A', 0}));
+  Set(TypeName(1), REG_SZ, tooLong);
+  EXPECT_EQ(0, longType.Load());
+  EXPECT_EQ(std::vector<std::string>{"a\tA"}, longType.m_hiddenTypes);
+}
+
+TEST_F(BarSettingsTest, FolderKeepsOnlyItsListBytes) {
+  // Bytes after the list's terminator are not part of the folder.
+  SaveFilled();
+  Bytes padded = ListBytes({"Folder", "Tools"});
+  padded.insert(padded.end(), {0xde, 0xad});
+  Set(FolderName(1), REG_BINARY, padded);
+  CBarSettings s;
+  EXPECT_EQ(1, s.Load());
+  EXPECT_EQ(ListBytes({"Folder", "Tools"}), FolderBytes(s, 1));
+}
+
+}  // namespace
