@@ -1,0 +1,43 @@
+// tests/unit/support/ScratchRegistry.h: points HKEY_CURRENT_USER of the test
+// process at an empty scratch key for as long as the object lives, so tests
+// of the bar's settings never touch the prefix's real ones.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class ScratchCurrentUser {
+ public:
+  explicit ScratchCurrentUser(const char* name = "Quorvane Unit Scratch")
+      : m_path(std::string("Software\\") + name) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());  // a crashed run's
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0,
+                      KEY_ALL_ACCESS, nullptr, &m_scratch, nullptr);
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, m_scratch);
+  }
+  ScratchCurrentUser(const ScratchCurrentUser&) = delete;
+  ScratchCurrentUser& operator=(const ScratchCurrentUser&) = delete;
+  ~ScratchCurrentUser() {
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    if (m_scratch) ::RegCloseKey(m_scratch);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
+  }
+
+  // Writes a DWORD into the bar's settings key (inside the scratch key),
+  // creating the key when missing.
+  void SetDword(const char* name, DWORD value) const {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Veltmark\\Quorvane 1.5",
+                          0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
+      return;
+    ::RegSetValueExA(key, name, 0, REG_DWORD,
+                     reinterpret_cast<const BYTE*>(&value), sizeof value);
+    ::RegCloseKey(key);
+  }
+
+ private:
+  std::string m_path;
+  HKEY m_scratch = nullptr;
+};
