@@ -109,13 +109,10 @@ bool ReadToolbar(HKEY key, int index, qv::UniqueIdList& folder,
   return ReadDword(key, name, &sortOrder);
 }
 
-}  // namespace
-
-CBarSettings::CBarSettings() = default;
-CBarSettings::~CBarSettings() = default;
-
+// The options stored as "First Time" to "Show All Files", in stored order,
+// each a 4-byte field.
 template <typename Settings>
-auto CBarSettings::OptionValues(Settings& s) {
+auto OptionValues(Settings& s) {
   using Field =
       std::conditional_t<std::is_const_v<Settings>, const void*, void*>;
   return std::array<std::pair<const char*, Field>, 16>{{
@@ -137,6 +134,11 @@ auto CBarSettings::OptionValues(Settings& s) {
       {"Show All Files", &s.m_bShowAllFiles},
   }};
 }
+
+}  // namespace
+
+CBarSettings::CBarSettings() = default;
+CBarSettings::~CBarSettings() = default;
 
 int CBarSettings::CreateKeyIfMissing() {
   SettingsKey existing;
@@ -172,7 +174,6 @@ int CBarSettings::Load() {
 
   ClearFolders();
   ClearHiddenTypes();
-  ClearToolbarInfos();
 
   // The count is untrusted too: the loop ends at the first missing toolbar.
   for (std::uint32_t i = 0; i < folderCount; ++i) {
@@ -281,7 +282,6 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
   if (&target == this) return 1;
   target.ClearFolders();
   target.ClearHiddenTypes();
-  target.ClearToolbarInfos();
 
   target.m_nRows = m_nRows;
   target.m_nColumns = m_nColumns;

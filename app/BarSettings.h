@@ -96,9 +96,4 @@ class CBarSettings {
   UINT m_bAnimate = 1;
   UINT m_bShowTitle = 1;
   std::vector<qv::ToolbarInfoPtr> m_toolbarInfos;
-
- private:
-  // The options stored as "First Time" to "Show All Files", in stored order.
-  template <typename Settings>
-  static auto OptionValues(Settings& settings);
 };

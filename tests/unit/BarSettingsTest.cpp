@@ -64,24 +64,9 @@ void ExpectOneLength(const CBarSettings& s) {
   EXPECT_EQ(s.m_folders.size(), s.m_toolbarInfos.size());
 }
 
-std::string FolderName(int i) {
+std::string Name(void (*format)(char*, int), int index) {
   char name[128];
-  CBarSettings::FolderValueName(name, i);
-  return name;
-}
-std::string InfoName(int i) {
-  char name[128];
-  CBarSettings::ToolbarInfoValueName(name, i);
-  return name;
-}
-std::string OrderName(int i) {
-  char name[128];
-  CBarSettings::FolderOrderValueName(name, i);
-  return name;
-}
-std::string TypeName(int i) {
-  char name[128];
-  CBarSettings::FileTypeValueName(name, i);
+  format(name, index);
   return name;
 }
 
@@ -115,41 +100,28 @@ void Fill(CBarSettings& s) {
   s.m_hiddenTypes = {"txt\tText Document", "ini\tConfiguration Settings"};
 }
 
-void ExpectSame(const CBarSettings& a, const CBarSettings& b) {
-  EXPECT_EQ(a.m_nRows, b.m_nRows);
-  EXPECT_EQ(a.m_nColumns, b.m_nColumns);
-  EXPECT_EQ(a.m_nAlignment, b.m_nAlignment);
-  EXPECT_EQ(a.m_bAutoHide, b.m_bAutoHide);
-  EXPECT_EQ(a.m_bSmallIcons, b.m_bSmallIcons);
-  EXPECT_EQ(a.m_bShowAllFiles, b.m_bShowAllFiles);
-  EXPECT_EQ(a.m_nMaxChars, b.m_nMaxChars);
-  EXPECT_EQ(a.m_nHorzScrollPos, b.m_nHorzScrollPos);
-  EXPECT_EQ(a.m_nVertScrollPos, b.m_nVertScrollPos);
-  EXPECT_EQ(a.m_bBrowseSeparate, b.m_bBrowseSeparate);
-  EXPECT_EQ(a.m_bShowTabs, b.m_bShowTabs);
-  EXPECT_EQ(a.m_nCurrentTab, b.m_nCurrentTab);
-  EXPECT_EQ(a.m_bFirstTime, b.m_bFirstTime);
-  EXPECT_EQ(a.m_bAlwaysOnTop, b.m_bAlwaysOnTop);
-  EXPECT_EQ(a.m_bAnimate, b.m_bAnimate);
-  EXPECT_EQ(a.m_bShowTitle, b.m_bShowTitle);
-  EXPECT_EQ(a.m_hiddenTypes, b.m_hiddenTypes);
-  ASSERT_EQ(a.m_folders.size(), b.m_folders.size());
-  ExpectOneLength(a);
-  ExpectOneLength(b);
-  for (size_t i = 0; i < a.m_folders.size(); ++i) {
-    EXPECT_EQ(FolderBytes(a, i), FolderBytes(b, i)) << i;
-    EXPECT_EQ(a.m_sortOrders[i], b.m_sortOrders[i]) << i;
-    const ToolbarInfo& x = *a.m_toolbarInfos[i];
-    const ToolbarInfo& y = *b.m_toolbarInfos[i];
-    EXPECT_EQ(x.kind, y.kind) << i;
-    // Only custom lists keep their entries through the registry.
-    if (x.kind != qv::kKindCustom || y.kind != qv::kKindCustom) continue;
-    ASSERT_EQ(x.entries.size(), y.entries.size()) << i;
-    for (size_t e = 0; e < x.entries.size(); ++e) {
-      EXPECT_EQ(x.entries[e].type, y.entries[e].type);
-      EXPECT_EQ(x.entries[e].name, y.entries[e].name);
-    }
+// Everything the object holds, the infos as they are stored, for comparing
+// two objects.
+std::string Snapshot(const CBarSettings& s) {
+  ExpectOneLength(s);
+  std::string out;
+  for (long long option : std::initializer_list<long long>{
+           s.m_nRows, s.m_nColumns, s.m_nAlignment, s.m_bAutoHide,
+           s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
+           s.m_nHorzScrollPos, s.m_nVertScrollPos, s.m_bBrowseSeparate,
+           s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
+           s.m_bAnimate, s.m_bShowTitle})
+    out += std::to_string(option) + ",";
+  for (size_t i = 0; i < s.m_toolbarInfos.size(); ++i) {
+    const Bytes folder = FolderBytes(s, i);
+    char* info = nullptr;
+    const int size = s.FormatToolbarInfo(static_cast<int>(i), &info);
+    out += "|" + std::string(folder.begin(), folder.end()) + "/" +
+           std::to_string(s.m_sortOrders[i]) + "/" + std::string(info, size);
+    delete[] info;
   }
+  for (const std::string& type : s.m_hiddenTypes) out += "|" + type;
+  return out;
 }
 
 class BarSettingsTest : public testing::Test {
@@ -188,10 +160,7 @@ class BarSettingsTest : public testing::Test {
                                static_cast<DWORD>(data.size())));
   }
   void SetDword(const std::string& name, DWORD value) {
-    ASSERT_EQ(
-        ERROR_SUCCESS,
-        ::RegSetValueExA(AppKey(), name.c_str(), 0, REG_DWORD,
-                         reinterpret_cast<const BYTE*>(&value), sizeof value));
+    Set(name, REG_DWORD, B({static_cast<unsigned char>(value), 0, 0, 0}));
   }
   void Delete(const std::string& name) {
     ASSERT_EQ(ERROR_SUCCESS, ::RegDeleteValueA(AppKey(), name.c_str()));
@@ -215,30 +184,18 @@ class BarSettingsTest : public testing::Test {
     return value;
   }
 
-  // Every value and sub-key name under `path` of the scratch key, so a test
-  // can see that nothing was written.
-  std::vector<std::string> Contents(const char* path) {
-    std::vector<std::string> names;
+  // How many values and sub-keys `path` of the scratch key holds (-1 when
+  // it is missing), so a test can see that nothing was written.
+  std::pair<long, long> Contents(const char* path) {
     qv::UniqueHKey key;
+    DWORD keys = 0, values = 0;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, key.put()) !=
-        ERROR_SUCCESS)
-      return names;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-      DWORD size = sizeof name;
-      if (::RegEnumValueA(key.get(), i, name, &size, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS)
-        break;
-      names.push_back(name);
-    }
-    for (DWORD i = 0;; ++i) {
-      DWORD size = sizeof name;
-      if (::RegEnumKeyExA(key.get(), i, name, &size, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS)
-        break;
-      names.push_back(std::string(name) + "\\");
-    }
-    return names;
+            ERROR_SUCCESS ||
+        ::RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, &keys, nullptr,
+                           nullptr, &values, nullptr, nullptr, nullptr,
+                           nullptr) != ERROR_SUCCESS)
+      return {-1, -1};
+    return {keys, values};
   }
 
   // Saves a filled object: the stored key every load test starts from.
@@ -284,7 +241,7 @@ TEST_F(BarSettingsTest, SaveWritesTheTableAndLoadReadsItBack) {
 
   CBarSettings loaded;
   EXPECT_EQ(1, loaded.Load());
-  ExpectSame(saved, loaded);
+  EXPECT_EQ(Snapshot(saved), Snapshot(loaded));
   EXPECT_EQ(2, loaded.FindBrowseToolbar());
 }
 
@@ -299,14 +256,14 @@ TEST_F(BarSettingsTest, MissingKeyLevelChangesNothing) {
                 ::RegCreateKeyExA(HKEY_CURRENT_USER, present, 0, nullptr, 0,
                                   KEY_ALL_ACCESS, nullptr, key.put(), nullptr));
     }
-    const std::vector<std::string> before = Contents("");
-    const std::vector<std::string> beforeDeepest = Contents(present);
+    const auto before = Contents("");
+    const auto beforeDeepest = Contents(present);
 
     CBarSettings filled, reference;
     Fill(filled);
     Fill(reference);
     EXPECT_EQ(0, filled.Load());
-    ExpectSame(reference, filled);
+    EXPECT_EQ(Snapshot(reference), Snapshot(filled));
     EXPECT_EQ(0, filled.Save());
     filled.DeleteToolbarValues();
     EXPECT_EQ(before, Contents(""));
@@ -327,7 +284,7 @@ TEST_F(BarSettingsTest, CreateKeyIfMissingOnlyCreatesAMissingKey) {
     }
     m_app.reset();
     EXPECT_EQ(1, CBarSettings::CreateKeyIfMissing());
-    EXPECT_EQ(std::vector<std::string>{"First Time"}, Contents(kAppPath));
+    EXPECT_EQ(std::make_pair(0L, 1L), Contents(kAppPath));
     EXPECT_EQ(1u, GetDword("First Time"));
 
     // A fresh key loads "First Time" and stops at the first missing option.
@@ -397,13 +354,18 @@ TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
 
   EXPECT_EQ(3u, GetDword("No. of Folders"));
   for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(i < 3, Get(FolderName(i)).has_value()) << i;
-    EXPECT_EQ(i < 3, Get(InfoName(i)).has_value()) << i;
-    EXPECT_EQ(i < 3, Get(OrderName(i)).has_value()) << i;
+    EXPECT_EQ(i < 3, Get(Name(CBarSettings::FolderValueName, i)).has_value())
+        << i;
+    EXPECT_EQ(i < 3,
+              Get(Name(CBarSettings::ToolbarInfoValueName, i)).has_value())
+        << i;
+    EXPECT_EQ(i < 3,
+              Get(Name(CBarSettings::FolderOrderValueName, i)).has_value())
+        << i;
   }
   EXPECT_EQ(ListBytes({"Folder", "T2"}), Get("Fldr   1"));
   EXPECT_EQ(1u, GetDword("No. of hidden types"));
-  EXPECT_FALSE(Get(TypeName(1)));
+  EXPECT_FALSE(Get(Name(CBarSettings::FileTypeValueName, 1)));
 }
 
 TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
@@ -415,7 +377,7 @@ TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
 
   CBarSettings reference;
   Fill(reference);
-  ExpectSame(reference, target);
+  EXPECT_EQ(Snapshot(reference), Snapshot(target));
   ASSERT_EQ(3u, target.m_toolbarInfos.size());
   EXPECT_EQ(4u, target.m_toolbarInfos[1]->entries.size());
   EXPECT_EQ(1u, target.m_toolbarInfos[2]->entries.size());
@@ -427,11 +389,11 @@ TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
   source.m_hiddenTypes[0] = "changed";
   source.m_nRows = 9;
   source.RemoveToolbar(2);
-  ExpectSame(reference, target);
+  EXPECT_EQ(Snapshot(reference), Snapshot(target));
 
   // Copying onto itself keeps everything.
   ASSERT_EQ(1, target.CopyTo(target));
-  ExpectSame(reference, target);
+  EXPECT_EQ(Snapshot(reference), Snapshot(target));
 }
 
 TEST_F(BarSettingsTest, FormatToolbarInfoByIndex) {
@@ -459,17 +421,26 @@ TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
   };
   const Bytes longItem = {9, 0, 'a', 'b', 0, 0};  // count runs past the end
   const std::vector<Case> cases = {
-      {"kind X", InfoName(1), REG_BINARY, B({'X', 0, 0})},
-      {"kind b", InfoName(1), REG_BINARY, B({'b', 0, 0})},
-      {"empty info", InfoName(1), REG_BINARY, {}},
-      {"info without its final zeros", InfoName(1), REG_BINARY,
+      {"kind X", Name(CBarSettings::ToolbarInfoValueName, 1), REG_BINARY,
+       B({'X', 0, 0})},
+      {"kind b", Name(CBarSettings::ToolbarInfoValueName, 1), REG_BINARY,
+       B({'b', 0, 0})},
+      {"empty info",
+       Name(CBarSettings::ToolbarInfoValueName, 1),
+       REG_BINARY,
+       {}},
+      {"info without its final zeros",
+       Name(CBarSettings::ToolbarInfoValueName, 1), REG_BINARY,
        B({'C', 0, '*', 'a', '.', 'l', 'n', 'k'})},
-      {"item count past the end", FolderName(1), REG_BINARY, longItem},
-      {"list without terminator", FolderName(1), REG_BINARY,
-       B({4, 0, 'a', 'b', 0})},
-      {"empty folder", FolderName(1), REG_BINARY, {}},
-      {"short sort order", OrderName(1), REG_BINARY, B({1, 0})},
-      {"long sort order", OrderName(1), REG_BINARY, B({1, 0, 0, 0, 0})},
+      {"item count past the end", Name(CBarSettings::FolderValueName, 1),
+       REG_BINARY, longItem},
+      {"list without terminator", Name(CBarSettings::FolderValueName, 1),
+       REG_BINARY, B({4, 0, 'a', 'b', 0})},
+      {"empty folder", Name(CBarSettings::FolderValueName, 1), REG_BINARY, {}},
+      {"short sort order", Name(CBarSettings::FolderOrderValueName, 1),
+       REG_BINARY, B({1, 0})},
+      {"long sort order", Name(CBarSettings::FolderOrderValueName, 1),
+       REG_BINARY, B({1, 0, 0, 0, 0})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -487,7 +458,7 @@ TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
 
   // A missing value stops it the same way.
   SaveFilled();
-  Delete(OrderName(2));
+  Delete(Name(CBarSettings::FolderOrderValueName, 2));
   CBarSettings s;
   EXPECT_EQ(0, s.Load());
   EXPECT_EQ(2u, s.m_folders.size());
@@ -517,7 +488,8 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
   // than 128 bytes ends the load with those before it kept.
   SaveFilled();
   const std::string text = "log\tLog File";
-  Set(TypeName(0), REG_BINARY, Bytes(text.begin(), text.end()));
+  Set(Name(CBarSettings::FileTypeValueName, 0), REG_BINARY,
+      Bytes(text.begin(), text.end()));
   CBarSettings unterminated;
   EXPECT_EQ(1, unterminated.Load());
   EXPECT_EQ((std::vector<std::string>{text, "ini\tConfiguration Settings"}),
@@ -526,13 +498,13 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
   SaveFilled();
   Bytes tooLong(200, 'x');
   tooLong.push_back(0);
-  Set(TypeName(0), REG_SZ, tooLong);
+  Set(Name(CBarSettings::FileTypeValueName, 0), REG_SZ, tooLong);
   CBarSettings longType;
   EXPECT_EQ(0, longType.Load());
   EXPECT_TRUE(longType.m_hiddenTypes.empty());
   EXPECT_EQ(3u, longType.m_folders.size());
-  Set(TypeName(0), REG_SZ, B({'a', '\t', 'A', 0}));
-  Set(TypeName(1), REG_SZ, tooLong);
+  Set(Name(CBarSettings::FileTypeValueName, 0), REG_SZ, B({'a', '\t', 'A', 0}));
+  Set(Name(CBarSettings::FileTypeValueName, 1), REG_SZ, tooLong);
   EXPECT_EQ(0, longType.Load());
   EXPECT_EQ(std::vector<std::string>{"a\tA"}, longType.m_hiddenTypes);
 }
@@ -542,7 +514,7 @@ TEST_F(BarSettingsTest, FolderKeepsOnlyItsListBytes) {
   SaveFilled();
   Bytes padded = ListBytes({"Folder", "Tools"});
   padded.insert(padded.end(), {0xde, 0xad});
-  Set(FolderName(1), REG_BINARY, padded);
+  Set(Name(CBarSettings::FolderValueName, 1), REG_BINARY, padded);
   CBarSettings s;
   EXPECT_EQ(1, s.Load());
   EXPECT_EQ(ListBytes({"Folder", "Tools"}), FolderBytes(s, 1));
