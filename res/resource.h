@@ -5,6 +5,9 @@
 #define IDR_BAR_MENU 130   // the bar's context menu
 #define IDR_FOLDER_MENU 139
 #define IDR_SORT_ORDER_MENU 140
+#define IDB_TAB_ARROWS_HORZ 142       // tab strip arrows, horizontal
+#define IDB_TAB_ARROWS_LEFT_EDGE 144   // tab strip arrows, left edge
+#define IDB_TAB_ARROWS_RIGHT_EDGE 145  // tab strip arrows, right edge
 #define IDB_TITLE 153  // the start-up picture
 
 // Bar commands (the bar's context menu and the folder menu)
