@@ -1,6 +1,6 @@
 // tests/unit/BarSettingsTest.cpp: the settings against a real registry.
-// Each test points HKEY_CURRENT_USER at a scratch key of its own, so the
-// user's settings (and the end-to-end tests') are never touched.
+// Each test points HKEY_CURRENT_USER at a scratch key, so the prefix's own
+// settings (which the end-to-end tests use) are never touched.
 #include "app/BarSettings.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "tests/unit/support/ScratchRegistry.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-constexpr char kScratchPath[] = "Software\\Quorvane Tests\\BarSettings";
 constexpr char kAppPath[] = "Software\\Veltmark\\Quorvane 1.5";
 
 Bytes B(std::initializer_list<unsigned char> bytes) { return Bytes(bytes); }
@@ -126,21 +126,13 @@ std::string Snapshot(const CBarSettings& s) {
 
 class BarSettingsTest : public testing::Test {
  protected:
+  // The tests delete keys under HKEY_CURRENT_USER: make sure it is the
+  // scratch key (every real profile has Software\Microsoft).
   void SetUp() override {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kScratchPath);  // a crashed run's
-    ASSERT_EQ(
-        ERROR_SUCCESS,
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, kScratchPath, 0, nullptr, 0,
-                          KEY_ALL_ACCESS, nullptr, m_scratch.put(), nullptr));
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegOverridePredefKey(HKEY_CURRENT_USER, m_scratch.get()));
-  }
-
-  void TearDown() override {
-    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    m_scratch.reset();
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, kScratchPath);
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quorvane Tests");
+    qv::UniqueHKey real;
+    ASSERT_NE(ERROR_SUCCESS,
+              ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft", 0,
+                              KEY_READ, real.put()));
   }
 
   // The settings key (inside the scratch key), created when missing.
@@ -206,8 +198,8 @@ class BarSettingsTest : public testing::Test {
     ASSERT_EQ(1, saved.Save());
   }
 
-  qv::UniqueHKey m_scratch;
-  qv::UniqueHKey m_app;
+  ScratchCurrentUser m_scratch{"Quorvane Settings Tests"};
+  qv::UniqueHKey m_app;  // closed before the scratch key goes
 };
 
 TEST_F(BarSettingsTest, SaveWritesTheTableAndLoadReadsItBack) {
