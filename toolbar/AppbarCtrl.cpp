@@ -1,0 +1,457 @@
+// toolbar/AppbarCtrl.cpp: the button row. The underlying tab control keeps a
+// parallel list of placeholder items (for its own count and its NM_RCLICK);
+// the records here carry what is shown.
+#include "toolbar/AppbarCtrl.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "toolbar/ButtonFont.h"
+#include "toolbar/ToolbarItem.h"
+
+namespace {
+
+// The mask bits a record keeps: the tab item's own and our two.
+constexpr UINT kInsertMask = 0xC00F;
+
+// Where the icon sits inside its frame, and the text's margins.
+constexpr int kIconLeft = 4;
+constexpr int kIconTop = 3;
+constexpr int kTextGap = 2;
+constexpr int kTextMargin = 4;
+
+RECT ToRect(const qv::CellBox& b) { return {b.left, b.top, b.right, b.bottom}; }
+qv::CellBox ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+void FillSolid(HDC dc, int x, int y, int cx, int cy, COLORREF color) {
+  ::SetBkColor(dc, color);
+  RECT r{x, y, x + cx, y + cy};
+  ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+// A one-pixel frame lit from the top left.
+void Draw3dRect(HDC dc, const RECT& r, int topLeft, int bottomRight) {
+  const int cx = r.right - r.left;
+  const int cy = r.bottom - r.top;
+  const COLORREF light = ::GetSysColor(topLeft);
+  const COLORREF dark = ::GetSysColor(bottomRight);
+  FillSolid(dc, r.left, r.top, cx - 1, 1, light);
+  FillSolid(dc, r.left, r.top, 1, cy - 1, light);
+  FillSolid(dc, r.right - 1, r.top, 1, cy, dark);
+  FillSolid(dc, r.left, r.bottom - 1, cx, 1, dark);
+}
+
+TTTOOLINFOA ToolInfo(HWND row, size_t id) {
+  TTTOOLINFOA info{};
+  // The version-2 size is understood by every version of the control.
+  info.cbSize = TTTOOLINFOA_V2_SIZE;
+  info.hwnd = row;
+  info.uId = id;
+  return info;
+}
+
+}  // namespace
+
+qv::CellKind RowItem::Kind() const {
+  if (mask & ITEM_NEWLINE) return qv::CellKind::kLineBreak;
+  if (mask & ITEM_SPACE) return qv::CellKind::kSpace;
+  return qv::CellKind::kButton;
+}
+
+BEGIN_MESSAGE_MAP(CAppbarCtrl, qv::CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_NCHITTEST()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_CAPTURECHANGED()
+ON_WM_KEYDOWN()
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(TCM_INSERTITEMA, OnInsertItem)
+ON_MESSAGE(TCM_GETITEMA, OnGetItem)
+ON_MESSAGE(TCM_DELETEITEM, OnDeleteItem)
+ON_MESSAGE(TCM_DELETEALLITEMS, OnDeleteAllItems)
+ON_MESSAGE(TCM_GETITEMRECT, OnGetItemRect)
+ON_MESSAGE(TCM_HITTEST, OnHitTest)
+ON_MESSAGE(TCM_SETITEMSIZE, OnSetItemSize)
+ON_MESSAGE(TCM_SETPADDING, OnSetPadding)
+END_MESSAGE_MAP()
+
+CAppbarCtrl::CAppbarCtrl() = default;
+
+CAppbarCtrl::~CAppbarCtrl() = default;
+
+BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  return CreateEx(0, WC_TABCONTROLA, "", style, rect, parent, id);
+}
+
+int CAppbarCtrl::OnCreate(CREATESTRUCT*) {
+  if (Default() == -1) return -1;
+  m_hFont = CreateButtonFont();
+  return 0;
+}
+
+void CAppbarCtrl::OnDestroy() {
+  m_hFont.reset();
+  SendMessage(TCM_DELETEALLITEMS);
+  // The tooltip control is the bar's, shared by every row: the tab control
+  // must not take it down with itself.
+  SendMessage(TCM_SETTOOLTIPS);
+  Default();
+}
+
+void CAppbarCtrl::SetOrientation(int orientation) {
+  m_nOrientation = orientation;
+  Layout();
+}
+
+qv::RowGeometry CAppbarCtrl::Geometry() const {
+  qv::RowGeometry g;
+  g.orientation = m_nOrientation;
+  g.cxItem = m_cxItem;
+  g.cyItem = m_cyItem;
+  g.cxPad = m_cxPad;
+  g.cyPad = m_cyPad;
+  return g;
+}
+
+int CAppbarCtrl::Available() const {
+  const RECT rc = GetClientRect();
+  return m_nOrientation == qv::kColumnsDown ? rc.bottom - rc.top
+                                            : rc.right - rc.left;
+}
+
+std::vector<qv::CellKind> CAppbarCtrl::Kinds() const {
+  std::vector<qv::CellKind> kinds;
+  kinds.reserve(m_items.size());
+  for (const auto& item : m_items) kinds.push_back(item->Kind());
+  return kinds;
+}
+
+SIZE CAppbarCtrl::GetExtent(int width, int height) const {
+  const auto kinds = Kinds();
+  const qv::RowSize size =
+      qv::NeededRowSize(Geometry(), width, height, kinds.data(), kinds.size());
+  return {size.cx, size.cy};
+}
+
+int CAppbarCtrl::CountLines() const {
+  const auto kinds = Kinds();
+  return qv::CountCellLines(Geometry(), Available(), kinds.data(),
+                            kinds.size());
+}
+
+HWND CAppbarCtrl::Tooltip() const {
+  return reinterpret_cast<HWND>(SendMessage(TCM_GETTOOLTIPS));
+}
+
+void CAppbarCtrl::RemoveTools(size_t firstId, size_t lastId) {
+  HWND tooltip = Tooltip();
+  if (!tooltip) return;
+  for (size_t id = firstId; id <= lastId; ++id) {
+    TTTOOLINFOA info = ToolInfo(m_hWnd, id);
+    ::SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
+void CAppbarCtrl::Layout(size_t first, bool appended) {
+  if (!m_hWnd) return;
+  const size_t count = m_items.size();
+  if (first < count) {
+    const auto kinds = Kinds();
+    std::vector<qv::CellBox> boxes(count);
+    if (first > 0) boxes[first - 1] = ToBox(m_items[first - 1]->rect);
+    qv::LayOutCells(Geometry(), Available(), kinds.data(), boxes.data(), first,
+                    count);
+
+    // Tool i + 1 is record i's cell. Every id from `first` on is dropped,
+    // so a record that became a gap keeps no tool of a former button.
+    HWND tooltip = Tooltip();
+    for (size_t i = first; i < count; ++i) {
+      RowItem& item = *m_items[i];
+      item.rect = ToRect(boxes[i]);
+      if (!tooltip) continue;
+      TTTOOLINFOA info = ToolInfo(m_hWnd, i + 1);
+      // An appended record's id is new: no tool has it yet.
+      if (!appended)
+        ::SendMessageA(tooltip, TTM_DELTOOLA, 0,
+                       reinterpret_cast<LPARAM>(&info));
+      if (!item.IsButton()) continue;
+      info.rect = item.rect;
+      info.lpszText = LPSTR_TEXTCALLBACKA;
+      ::SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    }
+  }
+  // Filling a row appends one record at a time: repainting just the new cell
+  // keeps a long toolbar from repainting every earlier button each time.
+  if (appended && count > 0)
+    ::InvalidateRect(m_hWnd, &m_items[count - 1]->rect, TRUE);
+  else
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+  ::UpdateWindow(m_hWnd);
+}
+
+LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
+  const auto* given = reinterpret_cast<const TCITEMA*>(lParam);
+  if (!given || index > m_items.size()) return -1;
+
+  // The record is complete before the tab control inserts its placeholder,
+  // so a failure on either side leaves both lists as they were.
+  auto record = std::make_unique<RowItem>();
+  record->mask = given->mask;
+  if (record->IsButton()) {
+    if (given->mask & TCIF_TEXT) {
+      const int max = std::max(given->cchTextMax, 0);
+      record->text.reset(new (std::nothrow) char[max + 1]);
+      if (!record->text) return -1;
+      size_t length = 0;
+      if (given->pszText)
+        while (length < static_cast<size_t>(max) && given->pszText[length])
+          ++length;
+      if (length) std::memcpy(record->text.get(), given->pszText, length);
+      record->text[length] = '\0';
+      record->textMax = given->cchTextMax;
+    }
+    if (given->mask & TCIF_IMAGE) record->image = given->iImage;
+    if (given->mask & TCIF_PARAM) record->param = given->lParam;
+  }
+
+  // The tab control's copy is only a placeholder: our records hold the
+  // names, so it has nothing to measure or to read past.
+  TCITEMA placeholder{};
+  placeholder.mask = given->mask & kInsertMask & ~TCIF_TEXT;
+  placeholder.iImage = given->iImage;
+  placeholder.lParam = given->lParam;
+  const bool appending = index == m_items.size();
+  // The tab control invalidates all its tabs on every insertion; painting
+  // what was pending first lets an append drop that and repaint one cell,
+  // instead of every button again for each button added.
+  if (appending && m_hWnd) ::UpdateWindow(m_hWnd);
+  const LRESULT at = DefaultWith(TCM_INSERTITEMA, index,
+                                 reinterpret_cast<LPARAM>(&placeholder));
+  if (at < 0 || static_cast<size_t>(at) > m_items.size()) {
+    if (at >= 0) DefaultWith(TCM_DELETEITEM, at, 0);
+    return -1;
+  }
+  if (appending) ::ValidateRect(m_hWnd, nullptr);
+  m_items.insert(m_items.begin() + at, std::move(record));
+  Layout(at, appending);
+  return at;
+}
+
+LRESULT CAppbarCtrl::OnGetItem(WPARAM index, LPARAM lParam) {
+  auto* out = reinterpret_cast<TCITEMA*>(lParam);
+  if (!out || !IsIndex(index)) return 0;
+  const RowItem& item = *m_items[index];
+  const UINT asked = out->mask;
+  out->mask = item.mask;
+  out->iImage = -1;
+  out->lParam = 0;
+  if (!item.IsButton()) return 1;
+  // cchTextMax is the caller's buffer size, terminator included.
+  if ((asked & item.mask & TCIF_TEXT) && item.text && out->pszText &&
+      out->cchTextMax > 0)
+    ::lstrcpynA(out->pszText, item.text.get(), out->cchTextMax);
+  if (asked & item.mask & TCIF_IMAGE) out->iImage = item.image;
+  if (asked & item.mask & TCIF_PARAM) out->lParam = item.param;
+  return 1;
+}
+
+LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
+  if (!IsIndex(index) || !Default()) return 0;
+  m_items.erase(m_items.begin() + index);
+  if (m_nPressed == static_cast<int>(index)) m_nPressed = -1;
+  // The last id lost its record; the ones from `index` on are redone.
+  RemoveTools(m_items.size() + 1, m_items.size() + 1);
+  Layout(index);
+  return 1;
+}
+
+LRESULT CAppbarCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
+  if (!Default()) return 0;
+  DeleteAllRecords();
+  Layout();
+  return 1;
+}
+
+void CAppbarCtrl::DeleteAllRecords() {
+  RemoveTools(1, m_items.size());
+  while (!m_items.empty()) m_items.pop_back();
+  m_nPressed = -1;
+}
+
+LRESULT CAppbarCtrl::OnGetItemRect(WPARAM index, LPARAM lParam) {
+  auto* out = reinterpret_cast<RECT*>(lParam);
+  if (!out || !IsIndex(index)) return 0;
+  *out = m_items[index]->rect;
+  return 1;
+}
+
+int CAppbarCtrl::HitRecord(POINT pt) const {
+  std::vector<qv::CellBox> boxes;
+  boxes.reserve(m_items.size());
+  for (const auto& item : m_items) boxes.push_back(ToBox(item->rect));
+  return qv::HitTestCells(boxes.data(), boxes.size(), pt.x, pt.y);
+}
+
+LRESULT CAppbarCtrl::OnHitTest(WPARAM, LPARAM lParam) {
+  auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
+  if (!info) return -1;
+  const int hit = HitRecord(info->pt);
+  if (hit < 0 || !m_items[hit]->IsButton()) {
+    info->flags = TCHT_NOWHERE;
+    return -1;
+  }
+  info->flags = TCHT_ONITEM;
+  return hit;
+}
+
+LRESULT CAppbarCtrl::OnSetItemSize(WPARAM, LPARAM size) {
+  const LRESULT previous = MAKELONG(m_cxItem, m_cyItem);
+  m_cxItem = LOWORD(size);
+  m_cyItem = HIWORD(size);
+  Layout();
+  return previous;
+}
+
+LRESULT CAppbarCtrl::OnSetPadding(WPARAM, LPARAM padding) {
+  m_cxPad = LOWORD(padding);
+  m_cyPad = HIWORD(padding);
+  return 0;
+}
+
+void CAppbarCtrl::OnSize(UINT, int, int) { Layout(); }
+
+LRESULT CAppbarCtrl::OnNcHitTest(POINT screenPt) {
+  POINT pt = screenPt;
+  ::ScreenToClient(m_hWnd, &pt);
+  const int hit = HitRecord(pt);
+  // Empty space, gaps and line breaks belong to the pane behind the row.
+  return hit >= 0 && m_items[hit]->IsButton() ? HTCLIENT : HTTRANSPARENT;
+}
+
+LRESULT CAppbarCtrl::OnGetDlgCode(WPARAM, LPARAM) { return 0; }
+
+void CAppbarCtrl::OnKeyDown(UINT, UINT, UINT) {}
+
+void CAppbarCtrl::RepaintCell(int index) {
+  if (index < 0 || !IsIndex(index)) return;
+  ::InvalidateRect(m_hWnd, &m_items[index]->rect, TRUE);
+  ::UpdateWindow(m_hWnd);
+}
+
+void CAppbarCtrl::OnLButtonDown(UINT, POINT pt) {
+  const int hit = HitRecord(pt);
+  if (hit < 0 || !m_items[hit]->IsButton()) return;
+  m_nPressed = hit;
+  ::SetCapture(m_hWnd);
+  RepaintCell(hit);
+}
+
+void CAppbarCtrl::OnLButtonUp(UINT, POINT) {
+  const int pressed = m_nPressed;
+  m_nPressed = -1;
+  RepaintCell(pressed);
+  if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+  // A release without a press of ours (the press was on another window, or
+  // the capture was taken away meanwhile) clicks nothing.
+  if (pressed < 0 || !IsIndex(pressed)) return;
+  // Wherever the button is released, the pressed button is clicked. The
+  // parent may run a nested loop: nothing of this object is used after.
+  NMHDR hdr{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()),
+            static_cast<UINT>(NM_CLICK)};
+  ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom,
+                 reinterpret_cast<LPARAM>(&hdr));
+}
+
+void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
+  if (newCapture == m_hWnd || m_nPressed < 0) return;
+  // The press was cancelled (a menu or another window took the mouse): the
+  // next release here must not click.
+  const int pressed = m_nPressed;
+  m_nPressed = -1;
+  RepaintCell(pressed);
+}
+
+void CAppbarCtrl::OnMouseMove(UINT flags, POINT pt) {
+  HWND tooltip = Tooltip();
+  if (!tooltip) return;
+  MSG msg{};
+  msg.hwnd = m_hWnd;
+  msg.message = WM_MOUSEMOVE;
+  msg.wParam = flags;
+  msg.lParam = MAKELPARAM(pt.x, pt.y);
+  msg.time = ::GetMessageTime();
+  ::GetCursorPos(&msg.pt);
+  ::SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+void CAppbarCtrl::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(m_hWnd, &ps);
+  if (dc) {
+    auto images = reinterpret_cast<HIMAGELIST>(SendMessage(TCM_GETIMAGELIST));
+    const bool captured = ::GetCapture() == m_hWnd;
+    const size_t count = std::min(static_cast<size_t>(std::max<LRESULT>(
+                                      SendMessage(TCM_GETITEMCOUNT), 0)),
+                                  m_items.size());
+    for (size_t i = 0; i < count; ++i) {
+      const RowItem& item = *m_items[i];
+      if (!item.IsButton() || !::RectVisible(dc, &item.rect)) continue;
+      PaintButton(dc, item, captured && static_cast<int>(i) == m_nPressed,
+                  images);
+    }
+  }
+  ::EndPaint(m_hWnd, &ps);
+}
+
+void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
+                              HIMAGELIST images) {
+  const RECT& r = item.rect;
+  int x = r.left + kIconLeft;
+  int y = r.top + kIconTop;
+  const COLORREF oldBk = ::GetBkColor(dc);
+  RECT inner = r;
+  ::InflateRect(&inner, -1, -1);
+  if (pressed) {
+    Draw3dRect(dc, r, COLOR_WINDOWFRAME, COLOR_BTNHIGHLIGHT);
+    Draw3dRect(dc, inner, COLOR_BTNSHADOW, COLOR_BTNFACE);
+    ++x;
+    ++y;
+  } else {
+    Draw3dRect(dc, r, COLOR_BTNHIGHLIGHT, COLOR_WINDOWFRAME);
+    Draw3dRect(dc, inner, COLOR_BTNFACE, COLOR_BTNSHADOW);
+  }
+  ::SetBkColor(dc, oldBk);
+
+  if (images && item.image >= 0)
+    ::ImageList_Draw(images, item.image, dc, x, y, ILD_TRANSPARENT);
+
+  if (!(item.mask & TCIF_TEXT) || !item.text) return;
+  int imageWidth = 0;
+  IMAGEINFO info{};
+  if (images && ::ImageList_GetImageInfo(images, item.image, &info))
+    imageWidth = info.rcImage.right - info.rcImage.left;
+  RECT textRect{x + imageWidth + kTextGap, y, r.right - kTextMargin,
+                r.bottom - kTextMargin};
+  const char* text = item.text.get();
+  const int length = static_cast<int>(std::strlen(text));
+
+  HGDIOBJ oldFont = m_hFont ? ::SelectObject(dc, m_hFont.get()) : nullptr;
+  const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+  SIZE extent{};
+  ::GetTextExtentPoint32A(dc, text, length, &extent);
+  // Names longer than the cell are cut at its edge; the tooltip shows them
+  // whole.
+  const int top = y + (r.bottom - kTextMargin - y) / 2 - extent.cy / 2;
+  ::ExtTextOutA(dc, textRect.left, top, ETO_CLIPPED, &textRect, text, length,
+                nullptr);
+  ::SetBkMode(dc, oldMode);
+  if (oldFont) ::SelectObject(dc, oldFont);
+}

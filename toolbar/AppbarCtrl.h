@@ -1,0 +1,108 @@
+// toolbar/AppbarCtrl.h: CAppbarCtrl, one toolbar's row of buttons. It is a
+// subclassed common-controls tab control, so the tab-control messages
+// (TCM_INSERTITEMA, TCM_HITTEST, TCM_SETIMAGELIST, TCM_SETITEMSIZE,
+// TCM_SETTOOLTIPS, ...) are its interface, but it keeps its own copy of every
+// item, lays the items out in lines of equal cells with gaps and line breaks,
+// and paints them as flat push buttons. A released press on a button sends
+// NM_CLICK to the parent; a right click reaches the parent as the tab
+// control's NM_RCLICK. Empty space lets the mouse through to the parent.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/Handles.h"
+#include "framework/Wnd.h"
+#include "toolbar/portable/RowLayout.h"
+
+// The row's record of one item.
+struct RowItem {
+  // As inserted: TCIF_TEXT, TCIF_IMAGE, TCIF_PARAM, or ITEM_NEWLINE or
+  // ITEM_SPACE.
+  UINT mask = 0;
+  DWORD dwReserved1 = 0;
+  DWORD dwReserved2 = 0;
+  std::unique_ptr<char[]> text;  // textMax + 1 bytes, or null
+  int textMax = 0;
+  int image = -1;
+  LPARAM param = 0;
+  RECT rect{};  // the cell in row coordinates, set by the layout
+
+  qv::CellKind Kind() const;
+  bool IsButton() const { return Kind() == qv::CellKind::kButton; }
+};
+
+class CAppbarCtrl : public qv::CWnd {
+ public:
+  CAppbarCtrl();
+  ~CAppbarCtrl() override;
+
+  // Creates the row as a child window of `parent` with control id `id`.
+  BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
+
+  // qv::kLinesAcross (a top or bottom bar) or qv::kColumnsDown (a left or
+  // right bar); lays the row out again.
+  void SetOrientation(int orientation);
+  SIZE GetPadding() const { return {m_cxPad, m_cyPad}; }
+  SIZE GetItemSize() const { return {m_cxItem, m_cyItem}; }
+  // The size the row needs to show all its buttons at this width (lines
+  // across) or height (columns down).
+  SIZE GetExtent(int width, int height) const;
+  // The lines (or columns) the buttons take in the current client area.
+  int CountLines() const;
+  int GetItemCount() const { return static_cast<int>(m_items.size()); }
+  // The button held down with the mouse, or -1.
+  int GetPressed() const { return m_nPressed; }
+
+ protected:
+  int OnCreate(CREATESTRUCT* cs);
+  void OnDestroy();
+  void OnSize(UINT type, int cx, int cy);
+  void OnPaint();
+  LRESULT OnNcHitTest(POINT screenPt);
+  void OnLButtonDown(UINT flags, POINT pt);
+  void OnLButtonUp(UINT flags, POINT pt);
+  void OnMouseMove(UINT flags, POINT pt);
+  void OnCaptureChanged(HWND newCapture);
+  void OnKeyDown(UINT vk, UINT repeat, UINT flags);
+  LRESULT OnGetDlgCode(WPARAM, LPARAM);
+  LRESULT OnInsertItem(WPARAM index, LPARAM item);
+  LRESULT OnGetItem(WPARAM index, LPARAM item);
+  LRESULT OnDeleteItem(WPARAM index, LPARAM);
+  LRESULT OnDeleteAllItems(WPARAM, LPARAM);
+  LRESULT OnGetItemRect(WPARAM index, LPARAM rect);
+  LRESULT OnHitTest(WPARAM, LPARAM info);
+  LRESULT OnSetItemSize(WPARAM, LPARAM size);
+  LRESULT OnSetPadding(WPARAM, LPARAM padding);
+
+ private:
+  bool IsIndex(WPARAM index) const { return index < m_items.size(); }
+  qv::RowGeometry Geometry() const;
+  int Available() const;
+  std::vector<qv::CellKind> Kinds() const;
+  // Index of the record under a client point, or -1.
+  int HitRecord(POINT pt) const;
+  // Lays out records first … count-1 again and registers their tooltips;
+  // repaints only the new last cell after an append, else everything.
+  void Layout(size_t first = 0, bool appended = false);
+  void RemoveTools(size_t firstId, size_t lastId);
+  void RepaintCell(int index);
+  void DeleteAllRecords();
+  void PaintButton(HDC dc, const RowItem& item, bool pressed,
+                   HIMAGELIST images);
+  HWND Tooltip() const;
+
+  int m_nPressed = -1;
+  qv::UniqueHFont m_hFont;
+  int m_nOrientation = qv::kLinesAcross;
+  std::vector<std::unique_ptr<RowItem>> m_items;
+  int m_cxItem = 60;
+  int m_cyItem = 20;
+  int m_cxPad = 3;
+  int m_cyPad = 3;
+
+  DECLARE_MESSAGE_MAP(CAppbarCtrl)
+};
