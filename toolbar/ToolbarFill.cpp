@@ -1,0 +1,230 @@
+// toolbar/ToolbarFill.cpp
+#include "toolbar/ToolbarFill.h"
+
+#include <cstring>
+#include <new>
+#include <utility>
+
+#include "framework/ShellMemory.h"
+#include "framework/WinApp.h"
+#include "toolbar/FileSearch.h"
+#include "toolbar/ShellHelpers.h"
+#include "toolbar/portable/EntrySync.h"
+
+namespace {
+
+// The display attributes the fill asks every item for: a folder that cannot
+// answer them cannot be shown.
+constexpr SFGAOF kDisplayAttributes = 0xF0000;
+// Hidden, system and temporary entries never join a custom list.
+constexpr DWORD kUnlistedAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
+
+// How every button of a fill looks: its icon size and whether it has a name.
+struct ButtonLook {
+  UINT iconFlags;
+  UINT mask;
+};
+
+ButtonLook LookOf(const CBarSettings& settings) {
+  return {settings.m_bSmallIcons ? qv::kSmallIconIndexFlags
+                                 : qv::kLargeIconIndexFlags,
+          settings.m_nMaxChars > 0 ? kItemMaskIconText : kItemMaskIcon};
+}
+
+std::string JoinPath(const char* folderPath, const std::string& name) {
+  std::string path = folderPath;
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  return path + name;
+}
+
+bool IsDirectory(const char* path) {
+  const DWORD attributes = ::GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Makes `record` a button showing `name` and icon `image` for `relative`,
+// which it then owns. False, with the record untouched, when memory runs
+// out.
+bool MakeButton(ToolbarItem& record, const ButtonLook& look, const char* name,
+                int image, qv::UniqueIdList relative) {
+  char* text = new (std::nothrow) char[kItemTextMax + 1];
+  if (!text) return false;
+  std::strncpy(text, name, kItemTextMax);
+  text[kItemTextMax] = '\0';
+  record = ToolbarItem{};
+  record.mask = look.mask;
+  record.pszText = text;
+  record.cchTextMax = kItemTextMax;
+  record.iImage = image;
+  record.lParam = reinterpret_cast<LPARAM>(relative.release());
+  return true;
+}
+
+int BoundFolder(LPCITEMIDLIST list, qv::ComPtr<IShellFolder>* folder) {
+  // The desktop binds without a folder object: it is no toolbar folder.
+  return list && qv::BindToFolder(list, folder->GetAddressOf()) && *folder;
+}
+
+// The folder's file-system path into `path` (MAX_PATH bytes); false for a
+// folder that has none (My Computer, say).
+bool FolderPath(LPCITEMIDLIST list, char* path) {
+  *path = '\0';
+  return ::SHGetPathFromIDListA(list, path) && *path;
+}
+
+// A file-system folder whose directory is gone. The shell still binds its
+// stored list and may enumerate it as empty; failing the fill instead lets
+// the rebuild drop the toolbar.
+bool IsGoneDirectory(LPCITEMIDLIST list) {
+  char path[MAX_PATH];
+  return FolderPath(list, path) && !IsDirectory(path);
+}
+
+void ReadItemName(IShellFolder* folder, LPCITEMIDLIST item, char* name) {
+  if (!qv::GetItemDisplayName(folder, item, SHGDN_NORMAL, name)) {
+    qv::FatalExit("Fatal Error Occurred, GetName Failed...", MB_ICONSTOP, -3);
+  }
+}
+
+}  // namespace
+
+int IsHiddenFileType(const char* name, const CBarSettings& settings) {
+  if (settings.m_bShowAllFiles == 1) return 0;
+  return qv::IsHiddenTypeName(name, settings.m_hiddenTypes);
+}
+
+int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
+                    std::vector<std::string>* names) {
+  names->clear();
+  if (!folderPath || !*folderPath) return 0;
+  WIN32_FIND_DATAA data;
+  const FileSearch find(JoinPath(folderPath, "*.*").c_str(), &data);
+  if (!find) {
+    // Only an empty drive root finds nothing at all; a missing or refused
+    // directory must not look like an empty one.
+    return ::GetLastError() == ERROR_FILE_NOT_FOUND && IsDirectory(folderPath)
+               ? 1
+               : 0;
+  }
+  do {
+    const char* name = data.cFileName;
+    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+    if (data.dwFileAttributes & kUnlistedAttributes) continue;
+    if (IsHiddenFileType(name, settings)) continue;
+    names->push_back(name);
+  } while (find.Next(&data));
+  if (::GetLastError() != ERROR_NO_MORE_FILES) {
+    names->clear();
+    return 0;
+  }
+  return 1;
+}
+
+void SyncToolbarEntries(int index, CBarSettings& settings) {
+  if (index < 0 || static_cast<size_t>(index) >= settings.m_folders.size() ||
+      static_cast<size_t>(index) >= settings.m_toolbarInfos.size()) {
+    return;
+  }
+  LPCITEMIDLIST folder = settings.m_folders[index].get();
+  ToolbarInfo* info = settings.m_toolbarInfos[index].get();
+  if (!folder || !info) return;
+  char path[MAX_PATH];
+  if (!FolderPath(folder, path)) return;
+  std::vector<std::string> names;
+  if (!ListFolderFiles(path, settings, &names)) return;
+  qv::SyncEntries(info->entries, names);
+}
+
+int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
+                        HWND owner, FilledItems* out) {
+  qv::ComPtr<IShellFolder> shellFolder;
+  if (!out || !BoundFolder(folder, &shellFolder) || IsGoneDirectory(folder)) {
+    return 0;
+  }
+  qv::ComPtr<IEnumIDList> items;
+  if (FAILED(shellFolder->EnumObjects(
+          owner, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &items))) {
+    return 0;
+  }
+  FilledItems filled;
+  filled.items = NewToolbarItemArray();
+  if (!filled.items) return 0;
+  const ButtonLook look = LookOf(settings);
+  // A folder with nothing in it may answer without an enumerator.
+  while (items && filled.count < kMaxFilledItems) {
+    qv::UniqueIdList item;
+    ULONG fetched = 0;
+    if (items->Next(1, item.put(), &fetched) != S_OK || !item) break;
+    LPCITEMIDLIST child = item.get();
+    SFGAOF attributes = kDisplayAttributes;
+    if (FAILED(shellFolder->GetAttributesOf(1, &child, &attributes))) {
+      qv::FatalExit("Fatal Error Occurred, GetAttributesOf failed ...",
+                    MB_ICONSTOP, -3);
+    }
+    char name[qv::kMaxShellName + 1];
+    ReadItemName(shellFolder.Get(), child, name);
+    // The display name decides: an item whose name shows no extension (a
+    // shortcut, for one) is never of a hidden type here.
+    if (!settings.m_bShowAllFiles &&
+        qv::IsHiddenTypeName(name, settings.m_hiddenTypes)) {
+      continue;
+    }
+    qv::UniqueIdList absolute(qv::ConcatIdLists(folder, child));
+    const int image = qv::GetSysIconIndex(absolute.get(), look.iconFlags);
+    if (!MakeButton(filled.items[filled.count], look, name, image,
+                    std::move(item))) {
+      break;
+    }
+    ++filled.count;
+  }
+  *out = std::move(filled);
+  return 1;
+}
+
+int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
+                       CBarSettings& settings, HWND owner, FilledItems* out) {
+  qv::ComPtr<IShellFolder> shellFolder;
+  if (!out || !info || !BoundFolder(folder, &shellFolder)) return 0;
+  char folderPath[MAX_PATH] = {};
+  const bool hasPath =
+      ::SHGetPathFromIDListA(folder, folderPath) && *folderPath;
+  // A folder that is gone fails the fill (and so leaves the bar) before its
+  // list is touched.
+  if (hasPath && !IsDirectory(folderPath)) return 0;
+  FilledItems filled;
+  filled.items = NewToolbarItemArray();
+  if (!filled.items) return 0;
+  SyncToolbarEntries(index, settings);
+
+  const ButtonLook look = LookOf(settings);
+  for (const ButtonEntry& entry : info->entries) {
+    if (filled.count >= kMaxFilledItems) break;
+    ToolbarItem& record = filled.items[filled.count];
+    if (entry.type == qv::kEntrySpace || entry.type == qv::kEntryNewLine) {
+      record = ToolbarItem{};
+      record.mask = entry.type == qv::kEntrySpace ? ITEM_SPACE : ITEM_NEWLINE;
+      ++filled.count;
+      continue;
+    }
+    if (entry.type != qv::kEntryShownFile || !hasPath ||
+        !qv::IsPlainFileName(entry.name)) {
+      continue;
+    }
+    // A file removed since the folder was listed is left out rather than
+    // failing the fill, which would drop the whole toolbar and its order.
+    qv::UniqueIdList absolute(
+        qv::PathToIdList(JoinPath(folderPath, entry.name), owner));
+    if (!absolute) continue;
+    qv::UniqueIdList relative(qv::CopyLastItemId(absolute.get()));
+    if (!relative) continue;
+    char name[qv::kMaxShellName + 1];
+    ReadItemName(shellFolder.Get(), relative.get(), name);
+    const int image = qv::GetSysIconIndex(absolute.get(), look.iconFlags);
+    if (!MakeButton(record, look, name, image, std::move(relative))) break;
+    ++filled.count;
+  }
+  *out = std::move(filled);
+  return 1;
+}

@@ -1,0 +1,55 @@
+// toolbar/ToolbarFill.h: reading a toolbar's folder, or its custom button
+// list, into ToolbarItem records, and keeping a custom list in step with the
+// files of its folder.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "app/BarSettings.h"
+#include "toolbar/ToolbarItemArray.h"
+
+// The records one fill made: at most kMaxFilledItems of the array are used.
+struct FilledItems {
+  ToolbarItemArray items;
+  UINT count = 0;
+};
+
+// 1 when `name` is of a hidden file type of `settings`; never while "Show All
+// Files" is 1.
+int IsHiddenFileType(const char* name, const CBarSettings& settings);
+
+// The names (files and sub-folders) in the directory `folderPath`, in the
+// order the file system lists them, without "." and "..", hidden, system and
+// temporary entries, and names of hidden file types. 0 when the directory
+// cannot be read, and `names` is then left empty.
+int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
+                    std::vector<std::string>* names);
+
+// Brings toolbar `index`'s custom button list in step with its folder: files
+// that are gone leave it and new ones join at the end, shown. Nothing happens
+// for a bad index, a missing folder list or info, a folder without a
+// file-system path or one that cannot be read, so an unreachable folder never
+// empties the list. Only the settings object changes; the next save stores
+// it.
+void SyncToolbarEntries(int index, CBarSettings& settings);
+
+// The shell's items of `folder` (an absolute list), in enumeration order, at
+// most kMaxFilledItems, leaving out hidden file types unless "Show All Files"
+// is set. 0, with nothing made, when the folder cannot be bound or
+// enumerated or its directory is gone; a folder that cannot name an item ends
+// the process.
+int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
+                        HWND owner, FilledItems* out);
+
+// Toolbar `index`'s custom button list (`info`, synchronised first with
+// SyncToolbarEntries) as records: gaps, line breaks and the shown files, at
+// most kMaxFilledItems. A file that cannot be found is left out of the
+// records (its entry stays until the next synchronisation drops it). 0, with
+// nothing made, for a null list or info, a folder that cannot be bound, or a
+// folder directory that no longer exists.
+int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
+                       CBarSettings& settings, HWND owner, FilledItems* out);
