@@ -1,0 +1,83 @@
+// toolbar/ItemOpener.cpp
+#include "toolbar/ItemOpener.h"
+
+#include "framework/Handles.h"
+#include "framework/ShellMemory.h"
+#include "framework/WinApp.h"
+#include "toolbar/ShellHelpers.h"
+
+namespace {
+
+// The command ids the shell may give the menu's items.
+constexpr UINT kFirstCommand = 1;
+constexpr UINT kLastCommand = 0x7FFF;
+
+// Keeps the bar's menu-is-up flag at 1 while it lives, so an auto-hide bar
+// stays out while the menu and the command it runs are up.
+class MenuUpScope {
+ public:
+  explicit MenuUpScope(int* menuUp) : m_menuUp(menuUp) {
+    if (m_menuUp) *m_menuUp = 1;
+  }
+  MenuUpScope(const MenuUpScope&) = delete;
+  MenuUpScope& operator=(const MenuUpScope&) = delete;
+  ~MenuUpScope() {
+    if (m_menuUp) *m_menuUp = 0;
+  }
+
+ private:
+  int* m_menuUp;
+};
+
+// The command of a menu built for its default only: the item marked default,
+// else the first one; 0 when there is none (or it opens a submenu).
+UINT DefaultCommand(HMENU menu) {
+  const UINT marked = ::GetMenuDefaultItem(menu, FALSE, 0);
+  if (marked != static_cast<UINT>(-1)) return marked;
+  if (::GetMenuItemCount(menu) <= 0) return 0;
+  const UINT first = ::GetMenuItemID(menu, 0);
+  return first == static_cast<UINT>(-1) ? 0 : first;
+}
+
+}  // namespace
+
+int OpenItemInFolder(IShellFolder* folder, HWND owner, int* menuUp,
+                     LPCITEMIDLIST item, POINT screenPt, int rightClick) {
+  if (!folder || !item) return 0;
+  qv::ComPtr<IContextMenu> contextMenu;
+  HRESULT hr = folder->GetUIObjectOf(
+      owner, 1, &item, IID_IContextMenu, nullptr,
+      reinterpret_cast<void**>(contextMenu.GetAddressOf()));
+  if (SUCCEEDED(hr) && !contextMenu) hr = E_NOINTERFACE;
+  if (FAILED(hr)) {
+    char text[64];
+    ::wsprintfA(text, "GetUIObjectOf failed! hr=%lx", hr);
+    qv::AppMessageBox(text, MB_OK);
+    return 0;
+  }
+
+  qv::UniqueHMenu menu(::CreatePopupMenu());
+  if (!menu) return 0;
+  if (FAILED(contextMenu->QueryContextMenu(
+          menu.get(), 0, kFirstCommand, kLastCommand,
+          rightClick ? CMF_EXPLORE : CMF_DEFAULTONLY))) {
+    return 0;
+  }
+
+  const MenuUpScope menuIsUp(menuUp);
+  const UINT command = rightClick
+                           ? static_cast<UINT>(::TrackPopupMenu(
+                                 menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                 screenPt.x, screenPt.y, 0, owner, nullptr))
+                           : DefaultCommand(menu.get());
+  if (command >= kFirstCommand && command <= kLastCommand) {
+    CMINVOKECOMMANDINFO invoke = {};
+    invoke.cbSize = sizeof(invoke);
+    invoke.hwnd = owner;
+    invoke.lpVerb = MAKEINTRESOURCEA(command - kFirstCommand);
+    invoke.nShow = SW_SHOWNORMAL;
+    // What the command does is the shell's business; a failure is silent.
+    contextMenu->InvokeCommand(&invoke);
+  }
+  return 1;
+}
