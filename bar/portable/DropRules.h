@@ -1,7 +1,7 @@
 // bar/portable/DropRules.h: what the bar does with items dragged onto it,
-// decided from the mouse buttons, the items' file attributes and what the
-// drag source allows. The values are Win32's (MK_*, DROPEFFECT_*,
-// FILE_ATTRIBUTE_*), kept here so the rules build and are tested natively.
+// decided from the mouse buttons and the items' file attributes. The values are
+// Win32's (MK_*, DROPEFFECT_*, FILE_ATTRIBUTE_*), kept here so the rules build
+// and are tested natively.
 #pragma once
 
 #include <cstdint>
@@ -56,13 +56,6 @@ DragAnswer AnswerDrag(std::uint32_t keyState, int mode, FolderTest allFolders,
   else if (right)
     mode = kDropModeShortcuts;
   return {kDropEffectLink, mode};
-}
-
-// The effect answered to the drag source: ours when the source allows it,
-// else none.
-inline std::uint32_t AllowedEffect(std::uint32_t effect,
-                                   std::uint32_t allowed) {
-  return (effect & allowed) == effect ? effect : kDropEffectNone;
 }
 
 enum class DropAction { kRefuse, kFolders, kShortcuts };

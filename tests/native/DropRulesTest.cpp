@@ -73,10 +73,4 @@ TEST(DropRules, NoButtonKeepsTheModeOfTheDrag) {
             qv::ChooseDropAction(qv::kDropEffectNone, qv::kDropModeFolders));
 }
 
-TEST(DropRules, RefusedWhenTheSourceDoesNotAllowALink) {
-  EXPECT_EQ(qv::kDropEffectLink, qv::AllowedEffect(qv::kDropEffectLink, 7));
-  EXPECT_EQ(qv::kDropEffectNone, qv::AllowedEffect(qv::kDropEffectLink, 3));
-  EXPECT_EQ(qv::kDropEffectNone, qv::AllowedEffect(qv::kDropEffectNone, 7));
-}
-
 }  // namespace
