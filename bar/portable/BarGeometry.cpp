@@ -93,25 +93,25 @@ Rect ReapplyThickness(int edge, const Rect& granted, int thickness) {
 }
 
 Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
-                 const BarMetrics& m) {
+                 const Rect& band, const BarMetrics& m) {
   Rect rc = current;
   const int k = kVisibleWhenHidden;
   switch (edge) {
     case kEdgeLeft:
-      rc.right = hidden ? k : thickness;
-      rc.left = rc.right - thickness;
-      break;
-    case kEdgeTop:
-      rc.bottom = hidden ? k : thickness;
-      rc.top = rc.bottom - thickness;
-      break;
-    case kEdgeRight:
-      rc.left = hidden ? m.screenWidth - k : m.screenWidth - thickness;
+      rc.left = hidden ? k - thickness : band.left;
       rc.right = rc.left + thickness;
       break;
-    default:
-      rc.top = hidden ? m.screenHeight - k : m.screenHeight - thickness;
+    case kEdgeTop:
+      rc.top = hidden ? k - thickness : band.top;
       rc.bottom = rc.top + thickness;
+      break;
+    case kEdgeRight:
+      rc.right = hidden ? m.screenWidth - k + thickness : band.right;
+      rc.left = rc.right - thickness;
+      break;
+    default:
+      rc.bottom = hidden ? m.screenHeight - k + thickness : band.bottom;
+      rc.top = rc.bottom - thickness;
       break;
   }
   return rc;

@@ -52,10 +52,11 @@ Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m);
 Rect ReapplyThickness(int edge, const Rect& granted, int thickness);
 
 // The bar's window rectangle for a given thickness, starting from its
-// current rectangle (the two sides along the edge stay): shown at the edge,
-// or hidden with 2 pixels left on screen.
+// current rectangle (the two sides along the edge stay): shown against the
+// outer side of the band the shell granted (the screen edge unless another
+// bar holds it), or hidden with 2 pixels left on screen.
 Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
-                 const BarMetrics& m);
+                 const Rect& band, const BarMetrics& m);
 
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.

@@ -80,18 +80,30 @@ TEST(DockRect, BandMovedByAnotherBarKeepsItsThickness) {
 
 TEST(LaidOutRect, ShownAndHiddenPerEdge) {
   const BarMetrics m = Screen();
+  const Rect screen{0, 0, 1024, 768};
   const Rect current{5, 0, 70, 768};
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, false, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, false, screen, m),
             (Rect{0, 0, 63, 768}));
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, true, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, true, screen, m),
             (Rect{-61, 0, 2, 768}));
   const Rect across{0, 700, 1024, 768};
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, false, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, false, screen, m),
             (Rect{0, 708, 1024, 768}));
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, true, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, true, screen, m),
             (Rect{0, 766, 1024, 826}));
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeRight, current, 63, true, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeRight, current, 63, true, screen, m),
             (Rect{1022, 0, 1085, 768}));
+}
+
+TEST(LaidOutRect, ShownBarStaysInTheBandItWasGranted) {
+  // Another bar holds the first 50 pixels of the left edge.
+  const Rect band{50, 0, 130, 768};
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, band, 80, false, band, Screen()),
+            (Rect{50, 0, 130, 768}));
+  const Rect bottomBand{0, 600, 1024, 700};
+  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, bottomBand, 60, false, bottomBand,
+                            Screen()),
+            (Rect{0, 640, 1024, 700}));
 }
 
 TEST(Slide, LeftBarSlidesInFiveAtATimeThenLandsExactly) {
