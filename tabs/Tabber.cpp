@@ -1,0 +1,264 @@
+// tabs/Tabber.cpp: the tab strip's window: fonts, size, painting and the
+// mouse.
+#include "tabs/Tabber.h"
+
+#include "framework/WinApp.h"
+#include "tabs/TabPainter.h"
+
+namespace {
+
+RECT ToRect(const qv::TabRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CTabber, qv::CWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_TIMER()
+ON_WM_RBUTTONUP()
+ON_WM_CAPTURECHANGED()
+END_MESSAGE_MAP()
+
+CTabber::CTabber() {
+  // The arrow bitmaps are shared by every strip for the life of the process.
+  TabArrowBitmap(qv::kTabsHorizontal);
+}
+
+BOOL CTabber::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+  const char* cls = qv::RegisterWindowClass(
+      CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW),
+      reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)),
+      nullptr);
+  if (!cls) return FALSE;
+  return CreateEx(0, cls, nullptr, style, rect, parent, id);
+}
+
+int CTabber::OnCreate(CREATESTRUCT*) {
+  if (Default() == -1) return -1;
+  CreateFonts();
+  return 0;
+}
+
+void CTabber::CreateFonts() {
+  // Double-byte systems keep the DC's own font, which can show their text.
+  if (m_hFontHorz || ::GetSystemMetrics(SM_DBCSENABLED)) return;
+  qv::WindowDC screen(nullptr);
+  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+  auto make = [dpi](const char* face, int points, int escapement) {
+    // Glyphs turn with the baseline only when both angles agree.
+    return qv::UniqueHFont(::CreateFontA(
+        -::MulDiv(points, dpi, 72), 0, escapement, escapement, FW_NORMAL, FALSE,
+        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face));
+  };
+  m_hFontHorz = make("MS Sans Serif", 8, 0);
+  m_hFontUp = make("Arial", 8, 900);
+  m_hFontDown = make("Arial", 8, 2700);
+}
+
+HFONT CTabber::DrawingFont() const {
+  switch (m_nOrientation) {
+    case qv::kTabsRightEdge:
+      return m_hFontDown.get();
+    case qv::kTabsLeftEdge:
+      return m_hFontUp.get();
+    default:
+      return m_hFontHorz.get();
+  }
+}
+
+qv::TabSize CTabber::ClientSize() const {
+  const RECT rc = GetClientRect();
+  return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+int CTabber::MeasureText(const std::string& text) {
+  // The two Arial fonts measure alike; each orientation uses its own.
+  HFONT font = m_nOrientation == qv::kTabsHorizontal  ? m_hFontHorz.get()
+               : m_nOrientation == qv::kTabsRightEdge ? m_hFontUp.get()
+                                                      : m_hFontDown.get();
+  qv::WindowDC screen(nullptr);
+  if (!screen) return 0;
+  HGDIOBJ old = font ? ::SelectObject(screen.get(), font) : nullptr;
+  SIZE extent{};
+  ::GetTextExtentPointA(screen.get(), text.c_str(),
+                        static_cast<int>(text.size()), &extent);
+  if (old) ::SelectObject(screen.get(), old);
+  return extent.cx;
+}
+
+void CTabber::Invalidate(const qv::TabRect* rect, bool erase) {
+  if (!m_hWnd) return;
+  if (!rect) {
+    ::InvalidateRect(m_hWnd, nullptr, erase);
+    return;
+  }
+  const RECT rc = ToRect(*rect);
+  ::InvalidateRect(m_hWnd, &rc, erase);
+}
+
+std::intptr_t CTabber::Notify(int code) {
+  NMHDR hdr{};
+  hdr.hwndFrom = m_hWnd;
+  hdr.idFrom = static_cast<UINT>(GetDlgCtrlID()) & 0xFFFF;
+  hdr.code = static_cast<UINT>(code);
+  return ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom,
+                        reinterpret_cast<LPARAM>(&hdr));
+}
+
+void CTabber::OnSize(UINT, int cx, int cy) {
+  Default();
+  m_rectArrows = qv::ArrowsRect(m_nOrientation, cx, cy);
+  // The resize below comes back here; it only moves the arrows.
+  if (m_bInSize) return;
+  m_bInSize = 1;
+  ResetScroll();
+  const bool horizontal = m_nOrientation == qv::kTabsHorizontal;
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, horizontal ? cx : m_nVertThickness,
+                 horizontal ? m_nHorzThickness : cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  m_bInSize = 0;
+}
+
+BOOL CTabber::OnEraseBkgnd(HDC dc) {
+  // The parent's dialog background, so the strip blends into the bar.
+  HWND parent = ::GetParent(m_hWnd);
+  auto brush = reinterpret_cast<HBRUSH>(
+      ::SendMessageA(parent, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(parent)));
+  if (!brush) brush = ::GetSysColorBrush(COLOR_BTNFACE);
+  const RECT rc = GetClientRect();
+  ::FillRect(dc, &rc, brush);
+  return TRUE;
+}
+
+void CTabber::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(m_hWnd, &ps);
+  if (!dc) return;
+  ::SetBkMode(dc, TRANSPARENT);
+  const RECT wr = GetWindowRect();
+  const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+  const bool arrows = ArrowsNeeded() != 0;
+
+  if (!m_tabs.empty()) {
+    const qv::TabStroke base =
+        qv::BaseLine(m_nOrientation, w, h, arrows, m_tabs.back()->m_rect);
+    DrawTabStrokes(dc, &base, 1);
+  }
+  const int start = RunStart();
+  HFONT font = DrawingFont();
+  for (int i = 0; i < GetTabCount(); ++i) {
+    if (i == m_nCurSel || !IsTabVisible(i, FALSE)) continue;
+    DrawTab(*m_tabs[i], dc, font, FALSE, i == 0, m_nOrientation, start);
+  }
+  // Last, so its white shape covers the ends of both neighbours.
+  if (IsTabVisible(m_nCurSel, FALSE))
+    DrawTab(*m_tabs[m_nCurSel], dc, font, TRUE, TRUE, m_nOrientation, start);
+  if (arrows) DrawArrows(dc);
+  ::EndPaint(m_hWnd, &ps);
+}
+
+void CTabber::DrawArrows(HDC dc) {
+  const int last = GetTabCount() - 1;
+  const int frame =
+      qv::ArrowFrame(m_nOrientation, IsTabVisible(0, TRUE) != 0,
+                     IsTabVisible(last, TRUE) != 0, m_nPressed, m_bPressedOff);
+  const bool horizontal = m_nOrientation == qv::kTabsHorizontal;
+  const qv::TabRect& a = m_rectArrows;
+  if (HBITMAP bitmap = TabArrowBitmap(m_nOrientation)) {
+    qv::UniqueHdc memory(::CreateCompatibleDC(dc));
+    if (memory) {
+      qv::SelectScope select(memory.get(), bitmap);
+      ::BitBlt(dc, a.left, a.top, a.right - a.left, a.bottom - a.top,
+               memory.get(), horizontal ? qv::kArrowLength * frame : 0,
+               horizontal ? 0 : qv::kArrowLength * frame, SRCCOPY);
+    }
+  }
+  const qv::ArrowGroove groove = qv::MakeArrowGroove(m_nOrientation, a);
+  DrawTabStrokes(dc, groove.strokes, groove.strokeCount);
+  if (groove.hasGreyFill) {
+    const RECT fill = ToRect(groove.greyFill);
+    ::FillRect(dc, &fill, TabLightGreyBrush());
+  }
+}
+
+void CTabber::SetPressed(int code) {
+  if (code == qv::kNoArrowHeld) {
+    ::ReleaseCapture();
+    StopRepeat();
+  } else if (code >= qv::kHitRightArrow && code <= qv::kHitUpArrow) {
+    ::SetCapture(m_hWnd);
+    ::SetTimer(m_hWnd, kRepeatTimer, kRepeatMs, nullptr);
+    InvalidateTab(code);
+    m_nPressed = code;
+    m_bPressedOff = 0;
+  } else {
+    m_nPressed = code;
+    m_bPressedOff = 0;
+  }
+}
+
+void CTabber::StopRepeat() {
+  ::KillTimer(m_hWnd, kRepeatTimer);
+  InvalidateTab(m_nPressed);
+  m_nPressed = qv::kNoArrowHeld;
+  m_bPressedOff = 0;
+}
+
+void CTabber::OnLButtonDown(UINT, POINT pt) {
+  const int code = HitTest({pt.x, pt.y});
+  if (code == qv::kHitNothing) return;
+  if (code < 0) {
+    if (!CanScroll(code)) return;
+    Scroll(code);
+    SetPressed(code);
+  } else if (code == m_nCurSel) {
+    if (!IsTabVisible(code, TRUE)) EnsureVisible(code);
+    // The strip has no keys of its own, but it takes the focus as a control.
+    ::SetFocus(m_hWnd);
+  } else {
+    SelectTab(code);
+  }
+}
+
+void CTabber::OnLButtonUp(UINT, POINT) { SetPressed(qv::kNoArrowHeld); }
+
+void CTabber::OnMouseMove(UINT, POINT pt) {
+  if (::GetCapture() != m_hWnd || m_nPressed == qv::kNoArrowHeld) {
+    Default();
+    return;
+  }
+  const bool on = HitTest({pt.x, pt.y}) == m_nPressed;
+  if (m_bPressedOff == (on ? 0 : 1)) return;
+  if (on) {
+    ::SetTimer(m_hWnd, kRepeatTimer, kRepeatMs, nullptr);
+    Scroll(m_nPressed);
+  } else {
+    ::KillTimer(m_hWnd, kRepeatTimer);
+  }
+  m_bPressedOff = on ? 0 : 1;
+  InvalidateTab(m_nPressed);
+  Default();
+}
+
+void CTabber::OnTimer(UINT_PTR id) {
+  if (id == kRepeatTimer) Scroll(m_nPressed);
+}
+
+void CTabber::OnRButtonUp(UINT, POINT pt) {
+  if (HitTest({pt.x, pt.y}) == qv::kHitNothing) Notify(qv::kTabRightClick);
+  Default();
+}
+
+void CTabber::OnCaptureChanged(HWND newCapture) {
+  // Another window took the mouse: the button-up will not come here, so the
+  // hold ends now instead of repeating for ever.
+  if (newCapture != m_hWnd && m_nPressed != qv::kNoArrowHeld) StopRepeat();
+  Default();
+}

@@ -1,0 +1,64 @@
+// tabs/Tabber.h: CTabber, the strip of slanted tabs (one per toolbar) along
+// one side of the bar, with a pair of scroll arrows when the tabs do not fit.
+//
+// The owner creates it once (Create), sets m_nOrientation, adds one tab per
+// toolbar (AddTab), selects one (SetCurSel) and reads m_nCurSel. The strip
+// sends WM_NOTIFY to its parent: kTabSelChanging (1, a nonzero reply refuses
+// the change), kTabSelChanged (2) and NM_RCLICK on empty strip space.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/Handles.h"
+#include "framework/Wnd.h"
+#include "tabs/portable/TabStripModel.h"
+
+constexpr UINT TABN_SELCHANGING = qv::kTabSelChanging;
+constexpr UINT TABN_SELCHANGED = qv::kTabSelChanged;
+
+class CTabber : public qv::CWnd, public qv::TabStripModel {
+ public:
+  CTabber();
+
+  BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
+
+  // The arrow code held down (capture and repeat timer), or kNoArrowHeld to
+  // let go; any other code is only recorded.
+  void SetPressed(int code);
+  // Scroll repeat while an arrow is held.
+  static constexpr UINT_PTR kRepeatTimer = 15;
+  static constexpr UINT kRepeatMs = 500;
+
+  int m_bInSize = 0;
+  qv::UniqueHFont m_hFontUp;    // Arial turned upwards, for orientation 3
+  qv::UniqueHFont m_hFontDown;  // Arial turned downwards, for orientation 2
+  qv::UniqueHFont m_hFontHorz;
+
+ protected:
+  bool HasWindow() const override { return m_hWnd != nullptr; }
+  qv::TabSize ClientSize() const override;
+  int MeasureText(const std::string& text) override;
+  void Invalidate(const qv::TabRect* rect, bool erase) override;
+  std::intptr_t Notify(int code) override;
+
+  int OnCreate(CREATESTRUCT* cs);
+  void OnSize(UINT type, int cx, int cy);
+  BOOL OnEraseBkgnd(HDC dc);
+  void OnPaint();
+  void OnLButtonDown(UINT flags, POINT pt);
+  void OnLButtonUp(UINT flags, POINT pt);
+  void OnMouseMove(UINT flags, POINT pt);
+  void OnTimer(UINT_PTR id);
+  void OnRButtonUp(UINT flags, POINT pt);
+  void OnCaptureChanged(HWND newCapture);
+
+ private:
+  void CreateFonts();
+  // The font the current orientation draws its text in.
+  HFONT DrawingFont() const;
+  void DrawArrows(HDC dc);
+  // Ends an arrow hold without touching the capture.
+  void StopRepeat();
+
+  DECLARE_MESSAGE_MAP(CTabber)
+};

@@ -1,0 +1,82 @@
+// tests/unit/TabberTestWindows.h: a parent window that records the tab
+// strip's notifications and paints the background the strip must take, and a
+// fixture that builds a strip of tabs with fixed full lengths.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "framework/Handles.h"
+#include "framework/WinApp.h"
+#include "tabs/Tabber.h"
+
+namespace tabtest {
+
+constexpr COLORREF kBackground = RGB(210, 180, 140);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr UINT kStripId = 1000;
+
+class NotifyParent : public qv::CWnd {
+ public:
+  struct Received {
+    int code;
+    WPARAM wParam;
+    UINT_PTR idFrom;
+    HWND from;
+    int selection;  // the strip's m_nCurSel when it arrived
+  };
+  std::vector<Received> received;
+  LRESULT changingReply = 0;
+  CTabber* strip = nullptr;
+  qv::UniqueHBrush background{::CreateSolidBrush(kBackground)};
+
+  std::vector<int> Codes() const {
+    std::vector<int> codes;
+    for (const Received& r : received) codes.push_back(r.code);
+    return codes;
+  }
+
+ protected:
+  LRESULT OnNotifyMessage(WPARAM wParam, LPARAM lParam) {
+    const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+    const int code = static_cast<int>(hdr->code);
+    received.push_back({code, wParam, hdr->idFrom, hdr->hwndFrom,
+                        strip ? strip->m_nCurSel : -1});
+    return code == qv::kTabSelChanging ? changingReply : 0;
+  }
+  LRESULT OnCtlColorDialog(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(background.get());
+  }
+
+  DECLARE_MESSAGE_MAP(NotifyParent)
+};
+
+// A strip in a parent window; the tabs' full lengths are set, not measured.
+class TabberTest : public ::testing::Test {
+ public:
+  NotifyParent parent;
+  CTabber strip;
+
+  void Build(int orientation, int length, std::initializer_list<int> lengths);
+  // The strip's client area as it is on screen, row by row.
+  std::vector<COLORREF> Capture();
+  COLORREF At(const std::vector<COLORREF>& shot, int x, int y) const {
+    return shot.at(static_cast<size_t>(y * width + x));
+  }
+
+  // A frame of the arrow bitmap the strip draws from, in the same layout.
+  std::vector<COLORREF> ArrowFrame(int frame);
+  std::vector<COLORREF> ArrowArea();
+  void Send(UINT message, int x, int y, WPARAM flags = 0) {
+    strip.SendMessage(message, flags, MAKELPARAM(x, y));
+  }
+
+  int width = 0;
+  int height = 0;
+};
+
+}  // namespace tabtest
