@@ -1,0 +1,98 @@
+// toolbar/ToolbarPane.h: CToolbarPane, the child of the main window that
+// holds the button rows: one per toolbar, or only the current toolbar's when
+// the tab strip is shown. It stacks the rows along the bar, scrolls them a
+// line at a time when they do not fit, and routes what happens on them: a
+// click opens the item or browses into a folder, a right click shows the
+// item's shell menu, and a press on empty space moves the bar.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/Handles.h"
+#include "framework/Wnd.h"
+
+class CAppbarCtrl;
+class CMfcAppBar;
+
+class CToolbarPane : public qv::CWnd {
+ public:
+  CToolbarPane();
+  ~CToolbarPane() override;
+
+  // The main window, which owns the settings and the item arrays. Every
+  // operation and handler does nothing while it is null.
+  CMfcAppBar* m_pMainBar = nullptr;
+
+  // Creates the rows for the main window's settings; 1. A row that cannot be
+  // made ends the process.
+  int CreateRows();
+  // Destroys every row; 1.
+  int DestroyRows();
+  // Gives every row the image list, the cell size and the orientation
+  // (qv::kLinesAcross for a top or bottom bar, qv::kColumnsDown for a left
+  // or right one); 1.
+  int SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
+                   int orientation);
+  // Places the rows and sets the scroll bars for the pane's current size,
+  // restoring the saved scroll position; 0 without a main window.
+  int RelayoutRows();
+  // Average character width of the button font, for the cell width; 5
+  // without a font or a window.
+  int GetAverageCharWidth() const;
+  // Index in the rows of the first row with this control id (its toolbar's
+  // index), or -1.
+  int FindRowById(int id) const;
+  int GetRowCount() const { return static_cast<int>(m_rows.size()); }
+  CAppbarCtrl* GetRow(int index) const;
+
+  // Folder navigation: the folder menu at a point of the pane, and opening a
+  // sub-folder (button `button` of toolbar `toolbar`) inside the bar.
+  void ShowFolderMenu(POINT pt);
+  void BrowseInBar(int toolbar, int button);
+
+  // Notifications are taken before the message map: from the rows, and the
+  // tooltip's requests for a button's name.
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  int OnCreate(CREATESTRUCT* cs);
+  void OnDestroy();
+  void OnSetFocus(HWND other);
+  void OnVScroll(UINT code, UINT pos, HWND scrollBar);
+  void OnHScroll(UINT code, UINT pos, HWND scrollBar);
+  void OnRButtonUp(UINT flags, POINT pt);
+  void OnLButtonDown(UINT flags, POINT pt);
+  void OnBarCommand(UINT id);
+  void OnUpOneLevel();
+  void OnSortByName();
+  void OnSortByType();
+  void OnSortBySize();
+  void OnSortByDate();
+  void OnCustomSort();
+
+ private:
+  bool ColumnsDown() const;
+  void OnButtonClick(const NMHDR* hdr, int rightClick);
+  void OnNeedText(NMHDR* hdr);
+  // One scroll step along the bar (vertical for a top or bottom bar).
+  void ScrollRows(bool vertical, UINT code, int thumb);
+  // The lines of all rows together.
+  int TotalLines() const;
+
+  std::vector<std::unique_ptr<CAppbarCtrl>> m_rows;
+  // Rows destroyed while one of them was telling us about a click: their
+  // objects live until the click's handling has unwound.
+  std::vector<std::unique_ptr<CAppbarCtrl>> m_retiredRows;
+  int m_nNotifyDepth = 0;
+  qv::UniqueHFont m_hFont;
+  HMENU m_barMenu = nullptr;     // first popup of m_hMenu130
+  HMENU m_folderMenu = nullptr;  // first popup of m_hMenu139
+  qv::UniqueHMenu m_hMenu130;
+  qv::UniqueHMenu m_hMenu139;
+  POINT m_ptMenu{};  // where the folder menu was last asked for, on screen
+
+  DECLARE_MESSAGE_MAP(CToolbarPane)
+};
