@@ -7,8 +7,8 @@ cd "$(dirname "$(realpath "$0")")/.."
 scripts/setup.sh
 
 cmake --preset windows-x64 >/dev/null
-cmake --build --preset windows-x64 --target Quorvane
-exe=$PWD/build/windows-x64/Quorvane.exe
+cmake --build --preset windows-x64 --target Setup
+setup=$PWD/build/windows-x64/Setup.exe
 
 export WINEPREFIX=${QUORVANE_WINEPREFIX:-$HOME/.local/share/quorvane/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
@@ -34,6 +34,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "preparing the Wine prefix $WINEPREFIX (once)"
   wineboot -i >/dev/null 2>&1 || true
 fi
+
+# Installed as a user installs it: the installer registers the program and,
+# on the prefix's first run, creates the settings key that asks for the
+# default toolbars. Installing again replaces the program and keeps the key.
+echo "installing $setup into the prefix"
+wine "$setup" /S
+exe=$(winepath -u 'C:\Quorvane\Quorvane.exe')
 
 echo "starting $exe"
 if [ -z "$xvfb_pid" ]; then

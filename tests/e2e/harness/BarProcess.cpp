@@ -46,7 +46,10 @@ BarProcess::~BarProcess() {
 }
 
 bool BarProcess::Start(DWORD timeoutMs) {
-  std::string exe = BarExePath();
+  return StartExe(BarExePath(), timeoutMs);
+}
+
+bool BarProcess::StartExe(const std::string& exe, DWORD timeoutMs) {
   std::vector<char> commandLine(exe.begin(), exe.end());
   commandLine.insert(commandLine.begin(), '"');
   commandLine.push_back('"');

@@ -22,6 +22,8 @@ class BarProcess {
   // Starts the bar and waits until its top-level window is visible; false
   // when the process ended first or the wait timed out.
   bool Start(DWORD timeoutMs = 20000);
+  // The same for another copy of the program, such as an installed one.
+  bool StartExe(const std::string& exe, DWORD timeoutMs = 20000);
   // Asks the bar to close (WM_CLOSE) and waits for the process to end; kills
   // it when it does not. Answers the exit code.
   DWORD Stop(DWORD timeoutMs = 10000);

@@ -1,0 +1,92 @@
+; installer/Quorvane.nsi: Setup.exe for Quorvane 1.5 (built by build.sh).
+;
+; Installs Quorvane.exe and registers it under App Paths, whose "Path"
+; tells the first start where to make its program groups. Silent with /S;
+; /D=folder picks the installation folder. The uninstaller removes the
+; files, the program groups, the registrations and the settings key.
+;
+; Who gets the settings key: Setup runs elevated, so the HKEY_CURRENT_USER
+; it sees is the elevating account's. It creates the key there ("First
+; Time" = 1) only when that account has none, exactly as the bar does at
+; start-up for every account that has none; so whichever comes first, each
+; user gets the default toolbars once, and a reinstall never resets anyone's
+; toolbars.
+;
+; The default folder is C:\Quorvane rather than Program Files: every user's
+; first start makes its program groups inside the installation folder, and
+; a folder at the root of the system drive lets standard users add folders.
+
+Unicode true
+Target amd64-unicode
+; "Setup.exe" is the name users look for; the shims warning is about it.
+!pragma warning disable 9000
+
+!ifndef QV_EXE
+  !error "pass -DQV_EXE=path\to\Quorvane.exe"
+!endif
+!ifndef OUTFILE
+  !define OUTFILE "Setup.exe"
+!endif
+
+!define PRODUCT "Quorvane 1.5"
+!define SETTINGS_KEY "Software\Veltmark\Quorvane 1.5"
+!define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\Quorvane.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "C:\Quorvane"
+InstallDirRegKey HKLM "${APP_PATHS_KEY}" "Path"
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Section "Quorvane"
+  SetRegView 64
+  SetOutPath "$INSTDIR"
+  File "/oname=Quorvane.exe" "${QV_EXE}"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  WriteRegStr HKLM "${APP_PATHS_KEY}" "" "$INSTDIR\Quorvane.exe"
+  WriteRegStr HKLM "${APP_PATHS_KEY}" "Path" "$INSTDIR"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "1.5"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Veltmark"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quorvane.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  ; An existing key holds someone's toolbars: leave it as it is.
+  ClearErrors
+  EnumRegValue $0 HKCU "${SETTINGS_KEY}" 0
+  IfErrors 0 +2
+    WriteRegDWORD HKCU "${SETTINGS_KEY}" "First Time" 1
+SectionEnd
+
+Section "Uninstall"
+  SetRegView 64
+  Delete "$INSTDIR\Quorvane.exe"
+  Delete "$INSTDIR\Uninstall.exe"
+  ; The program groups the first start made here.
+  RMDir /r "$INSTDIR\Multimedia"
+  RMDir /r "$INSTDIR\Utilities"
+  RMDir /r "$INSTDIR\System Tools"
+  RMDir /r "$INSTDIR\Internet Tools"
+  ; Whatever else someone put in the folder stays, and so does the folder.
+  RMDir "$INSTDIR"
+
+  DeleteRegKey HKLM "${APP_PATHS_KEY}"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Veltmark"
+SectionEnd
