@@ -67,6 +67,7 @@ ON_WM_PAINT()
 ON_WM_NCHITTEST()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSEMOVE()
 ON_WM_CAPTURECHANGED()
 ON_WM_KEYDOWN()
@@ -83,7 +84,8 @@ END_MESSAGE_MAP()
 
 CAppbarCtrl::CAppbarCtrl() = default;
 
-CAppbarCtrl::~CAppbarCtrl() = default;
+// Destroyed here, while the whole object still handles its WM_DESTROY.
+CAppbarCtrl::~CAppbarCtrl() { DestroyWindow(); }
 
 BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
@@ -241,6 +243,7 @@ LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
   }
   if (appending) ::ValidateRect(m_hWnd, nullptr);
   m_items.insert(m_items.begin() + at, std::move(record));
+  if (m_nPressed >= at) ++m_nPressed;
   Layout(at, appending);
   return at;
 }
@@ -266,7 +269,12 @@ LRESULT CAppbarCtrl::OnGetItem(WPARAM index, LPARAM lParam) {
 LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
   if (!IsIndex(index) || !Default()) return 0;
   m_items.erase(m_items.begin() + index);
-  if (m_nPressed == static_cast<int>(index)) m_nPressed = -1;
+  const int removed = static_cast<int>(index);
+  if (m_nPressed == removed) {
+    m_nPressed = -1;
+  } else if (m_nPressed > removed) {
+    --m_nPressed;
+  }
   // The last id lost its record; the ones from `index` on are redone.
   RemoveTools(m_items.size() + 1, m_items.size() + 1);
   Layout(index);
@@ -369,6 +377,10 @@ void CAppbarCtrl::OnLButtonUp(UINT, POINT) {
   ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom,
                  reinterpret_cast<LPARAM>(&hdr));
 }
+
+// The first click of a double click has opened the item already; the second
+// press opens nothing more.
+void CAppbarCtrl::OnLButtonDblClk(UINT, POINT) {}
 
 void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
   if (newCapture == m_hWnd || m_nPressed < 0) return;

@@ -65,6 +65,7 @@ class CAppbarCtrl : public qv::CWnd {
   LRESULT OnNcHitTest(POINT screenPt);
   void OnLButtonDown(UINT flags, POINT pt);
   void OnLButtonUp(UINT flags, POINT pt);
+  void OnLButtonDblClk(UINT flags, POINT pt);
   void OnMouseMove(UINT flags, POINT pt);
   void OnCaptureChanged(HWND newCapture);
   void OnKeyDown(UINT vk, UINT repeat, UINT flags);
