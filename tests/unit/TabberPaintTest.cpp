@@ -1,8 +1,6 @@
 // tests/unit/TabberPaintTest.cpp: the strip as it appears on screen in its
 // three orientations, checked at the pixels that the shapes fix.
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "tests/unit/TabberTestWindows.h"
 
@@ -10,20 +8,6 @@ namespace tabtest {
 namespace {
 
 const COLORREF kShadow = ::GetSysColor(COLOR_BTNSHADOW);
-
-void Dump(const std::vector<COLORREF>& shot, int w, int h, const char* name) {
-  const char* dir = std::getenv("QV_TAB_DUMP");
-  if (!dir) return;
-  std::string path = std::string(dir) + "/" + name + ".ppm";
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return;
-  std::fprintf(f, "P6\n%d %d\n255\n", w, h);
-  for (COLORREF c : shot) {
-    unsigned char rgb[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
-    std::fwrite(rgb, 1, 3, f);
-  }
-  std::fclose(f);
-}
 
 // The bounding box of the dark pixels inside `r` shrunk by `margin`: the
 // tab's text, away from its edges.
@@ -46,7 +30,6 @@ TEST_F(TabberTest, HorizontalSelectedTabIsWhiteOverBothOverlaps) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80, 90, 100});
   strip.SetCurSel(1);
   const auto shot = Capture();
-  Dump(shot, width, height, "horz");
   EXPECT_EQ(kShadow, At(shot, 30, 0));  // base line under tab 0
   // Tab 1 spans 52..122: its fill hides the base line and tab 0's right
   // slant in the overlap with tab 0, and the base line in that with tab 2.
@@ -70,7 +53,6 @@ TEST_F(TabberTest, RightEdgeSelectedTabIsWhiteOverBothOverlaps) {
   Build(qv::kTabsRightEdge, 300, {60, 70, 80, 90, 100});
   strip.SetCurSel(1);
   const auto shot = Capture();
-  Dump(shot, width, height, "right");
   EXPECT_EQ(kShadow, At(shot, 15, 30));  // base line along the right side
   EXPECT_EQ(kWhite, At(shot, 15, 55));
   EXPECT_EQ(kWhite, At(shot, 12, 57));  // tab 0's lower slant, covered
@@ -90,7 +72,6 @@ TEST_F(TabberTest, LeftEdgeRunStartsAboveTheArrowsWithTheSelectedTabOnTop) {
   Build(qv::kTabsLeftEdge, 300, {60, 70, 80, 90, 100});
   strip.SetCurSel(1);
   const auto shot = Capture();
-  Dump(shot, width, height, "left");
   // Tab 0 spans 204..264, tab 1 142..212.
   EXPECT_EQ(kShadow, At(shot, 1, 230));
   EXPECT_EQ(kWhite, At(shot, 1, 208));

@@ -7,9 +7,30 @@
 namespace tabtest {
 
 BEGIN_MESSAGE_MAP(NotifyParent, qv::CWnd)
-ON_MESSAGE(WM_NOTIFY, OnNotifyMessage)
 ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDialog)
 END_MESSAGE_MAP()
+
+LRESULT NotifyParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_NOTIFY)
+    return qv::CWnd::WindowProc(message, wParam, lParam);
+  const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+  const int code = static_cast<int>(hdr->code);
+  received.push_back({code, wParam, hdr->idFrom, hdr->hwndFrom,
+                      strip ? strip->m_nCurSel : -1});
+  return code == qv::kTabSelChanging ? changingReply : 0;
+}
+
+NotifyParent& SharedParent() {
+  static NotifyParent* parent = [] {
+    auto* p = new NotifyParent;
+    const char* cls = qv::RegisterWindowClass(
+        0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    p->CreateEx(0, cls, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400,
+                nullptr, nullptr);
+    return p;
+  }();
+  return *parent;
+}
 
 namespace {
 
@@ -41,10 +62,9 @@ std::vector<COLORREF> Grab(HDC dc, int x, int y, int cx, int cy) {
 
 void TabberTest::Build(int orientation, int length,
                        std::initializer_list<int> lengths) {
-  const char* cls = qv::RegisterWindowClass(
-      0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-  ASSERT_TRUE(parent.CreateEx(0, cls, "parent", WS_POPUP | WS_VISIBLE, 0, 0,
-                              400, 400, nullptr, nullptr));
+  ASSERT_TRUE(parent.m_hWnd);
+  parent.received.clear();
+  parent.changingReply = 0;
   parent.strip = &strip;
   ASSERT_TRUE(strip.Create(WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP,
                            RECT{0, 0, 50, 50}, parent.m_hWnd, kStripId));
