@@ -39,10 +39,36 @@ UINT DefaultCommand(HMENU menu) {
   return first == static_cast<UINT>(-1) ? 0 : first;
 }
 
+// Whether the item's full menu marks a default command. Some shells (Wine's)
+// leave the default-only menu empty although the item has one.
+bool HasDefaultCommand(IContextMenu* contextMenu) {
+  qv::UniqueHMenu full(::CreatePopupMenu());
+  return full &&
+         SUCCEEDED(contextMenu->QueryContextMenu(full.get(), 0, kFirstCommand,
+                                                 kLastCommand, CMF_NORMAL)) &&
+         ::GetMenuDefaultItem(full.get(), FALSE, 0) != static_cast<UINT>(-1);
+}
+
+// Runs the item's default verb through the shell's own item invocation
+// (which on Windows goes through the same context-menu handler).
+void InvokeDefaultVerb(LPCITEMIDLIST folderList, LPCITEMIDLIST item,
+                       HWND owner) {
+  qv::UniqueIdList absolute(qv::ConcatIdLists(folderList, item));
+  if (!absolute) return;
+  SHELLEXECUTEINFOA execute = {};
+  execute.cbSize = sizeof(execute);
+  execute.fMask = SEE_MASK_INVOKEIDLIST;
+  execute.hwnd = owner;
+  execute.lpIDList = absolute.get();
+  execute.nShow = SW_SHOWNORMAL;
+  ::ShellExecuteExA(&execute);
+}
+
 }  // namespace
 
-int OpenItemInFolder(IShellFolder* folder, HWND owner, int* menuUp,
-                     LPCITEMIDLIST item, POINT screenPt, int rightClick) {
+int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
+                     int* menuUp, LPCITEMIDLIST item, POINT screenPt,
+                     int rightClick) {
   if (!folder || !item) return 0;
   qv::ComPtr<IContextMenu> contextMenu;
   HRESULT hr = folder->GetUIObjectOf(
@@ -78,6 +104,9 @@ int OpenItemInFolder(IShellFolder* folder, HWND owner, int* menuUp,
     invoke.nShow = SW_SHOWNORMAL;
     // What the command does is the shell's business; a failure is silent.
     contextMenu->InvokeCommand(&invoke);
+  } else if (!rightClick && folderList &&
+             HasDefaultCommand(contextMenu.Get())) {
+    InvokeDefaultVerb(folderList, item, owner);
   }
   return 1;
 }

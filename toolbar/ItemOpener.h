@@ -18,7 +18,12 @@ class CMfcAppBar;
 int OpenItem(CMfcAppBar* bar, LPCITEMIDLIST folder, LPCITEMIDLIST item,
              POINT screenPt, int rightClick);
 
-// The same on a folder the caller has bound, for an owner window and a
-// menu-is-up flag of the caller's (null when there is none).
-int OpenItemInFolder(IShellFolder* folder, HWND owner, int* menuUp,
-                     LPCITEMIDLIST item, POINT screenPt, int rightClick);
+// The same on `folder`, bound by the caller from `folderList`, for an owner
+// window and a menu-is-up flag of the caller's (null when there is none).
+// When the default-only menu is empty although the item's full menu has a
+// default command (Wine's shell builds it so), a left click runs the item's
+// default verb through ShellExecuteEx on its ID list; a null `folderList`
+// leaves that out.
+int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
+                     int* menuUp, LPCITEMIDLIST item, POINT screenPt,
+                     int rightClick);

@@ -1,0 +1,215 @@
+// tests/unit/ItemOpenerTest.cpp: opening items through their context menus:
+// a real shortcut under Wine's shell, and stub folders and menus for what the
+// shell must be asked and for the failure message.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <thread>
+
+#include "framework/ShellMemory.h"
+#include "tests/unit/support/TempFolder.h"
+#include "toolbar/ItemOpener.h"
+#include "toolbar/ShellHelpers.h"
+
+namespace {
+
+class ItemOpenerTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ::OleInitialize(nullptr); }
+  static void TearDownTestSuite() { ::OleUninitialize(); }
+};
+
+TEST_F(ItemOpenerTest, ALeftClickOnAShortcutStartsItsProgram) {
+  TempFolder folder("open");
+  const std::string marker = folder / "opened.txt";
+  ASSERT_TRUE(
+      folder.AddShortcut("Marker.lnk", "C:\\windows\\system32\\cmd.exe",
+                         ("/c echo opened>\"" + marker + "\"").c_str()));
+  qv::UniqueIdList list(qv::PathToIdList(folder.path(), nullptr));
+  qv::UniqueIdList full(qv::PathToIdList(folder / "Marker.lnk", nullptr));
+  qv::UniqueIdList item(qv::CopyLastItemId(full.get()));
+  qv::ComPtr<IShellFolder> shellFolder;
+  ASSERT_EQ(1, qv::BindToFolder(list.get(), shellFolder.GetAddressOf()));
+
+  int menuUp = 7;
+  EXPECT_EQ(1, OpenItemInFolder(shellFolder.Get(), list.get(), nullptr, &menuUp,
+                                item.get(), POINT{10, 10}, 0));
+  EXPECT_EQ(0, menuUp);
+  for (int i = 0; i < 150 && ::GetFileAttributesA(marker.c_str()) ==
+                                 INVALID_FILE_ATTRIBUTES;
+       ++i) {
+    ::Sleep(100);
+  }
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(marker.c_str()));
+}
+
+// A context menu that adds the given items and records what it was asked.
+class StubMenu : public IContextMenu {
+ public:
+  HRESULT queryResult = S_OK;
+  UINT items = 2;       // "Open" and "Edit", at offsets 0 and 3
+  int markDefault = 1;  // marks "Edit" as the default
+  UINT flags = ~0u;
+  UINT_PTR verb = ~0u;
+  int* menuUp = nullptr;
+  int menuUpWhileInvoked = -1;
+
+  STDMETHODIMP QueryInterface(REFIID, void** out) override {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP QueryContextMenu(HMENU menu, UINT, UINT first, UINT,
+                                UINT queryFlags) override {
+    flags = queryFlags;
+    if (items > 0) ::AppendMenuA(menu, MF_STRING, first, "Open");
+    if (items > 1) ::AppendMenuA(menu, MF_STRING, first + 3, "Edit");
+    if (items > 1 && markDefault) ::SetMenuDefaultItem(menu, first + 3, FALSE);
+    return queryResult;
+  }
+  STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO* info) override {
+    verb = reinterpret_cast<UINT_PTR>(info->lpVerb);
+    menuUpWhileInvoked = *menuUp;
+    return S_OK;
+  }
+  STDMETHODIMP GetCommandString(UINT_PTR, UINT, UINT*, LPSTR, UINT) override {
+    return E_NOTIMPL;
+  }
+};
+
+// Only GetUIObjectOf matters to OpenItemInFolder.
+class StubFolder : public IShellFolder {
+ public:
+  HRESULT result = S_OK;
+  StubMenu menu;
+
+  STDMETHODIMP QueryInterface(REFIID, void** out) override {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*,
+                                PIDLIST_RELATIVE*, ULONG*) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP EnumObjects(HWND, SHCONTF, IEnumIDList**) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP BindToObject(PCUIDLIST_RELATIVE, IBindCtx*, REFIID,
+                            void**) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP BindToStorage(PCUIDLIST_RELATIVE, IBindCtx*, REFIID,
+                             void**) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP CompareIDs(LPARAM, PCUIDLIST_RELATIVE,
+                          PCUIDLIST_RELATIVE) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP CreateViewObject(HWND, REFIID, void**) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP GetAttributesOf(UINT, PCUITEMID_CHILD_ARRAY, SFGAOF*) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP GetUIObjectOf(HWND, UINT, PCUITEMID_CHILD_ARRAY, REFIID, UINT*,
+                             void** out) override {
+    *out = SUCCEEDED(result) ? static_cast<IContextMenu*>(&menu) : nullptr;
+    return result;
+  }
+  STDMETHODIMP GetDisplayNameOf(PCUITEMID_CHILD, SHGDNF, STRRET*) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP SetNameOf(HWND, PCUITEMID_CHILD, LPCWSTR, SHGDNF,
+                         PITEMID_CHILD*) override {
+    return E_NOTIMPL;
+  }
+};
+
+const unsigned char kItem[] = {4, 0, 0x11, 0x22, 0, 0};
+LPCITEMIDLIST Item() { return reinterpret_cast<LPCITEMIDLIST>(kItem); }
+
+int LeftClick(StubFolder& folder, int* menuUp) {
+  folder.menu.menuUp = menuUp;
+  return OpenItemInFolder(&folder, nullptr, nullptr, menuUp, Item(), POINT{},
+                          0);
+}
+
+TEST_F(ItemOpenerTest, ALeftClickRunsTheDefaultCommandByItsOffset) {
+  int menuUp = 0;
+  StubFolder marked;
+  EXPECT_EQ(1, LeftClick(marked, &menuUp));
+  EXPECT_EQ(UINT(CMF_DEFAULTONLY), marked.menu.flags);
+  EXPECT_EQ(3u, marked.menu.verb);
+  EXPECT_EQ(1, marked.menu.menuUpWhileInvoked);
+  EXPECT_EQ(0, menuUp);
+
+  StubFolder unmarked;  // no default marked: the first item
+  unmarked.menu.markDefault = 0;
+  EXPECT_EQ(1, LeftClick(unmarked, &menuUp));
+  EXPECT_EQ(0u, unmarked.menu.verb);
+
+  StubFolder empty;  // a menu without items invokes nothing
+  empty.menu.items = 0;
+  EXPECT_EQ(1, LeftClick(empty, &menuUp));
+  EXPECT_EQ(UINT_PTR(~0u), empty.menu.verb);
+
+  StubFolder refused;
+  refused.menu.queryResult = E_FAIL;
+  EXPECT_EQ(0, LeftClick(refused, &menuUp));
+  EXPECT_EQ(UINT_PTR(~0u), refused.menu.verb);
+  EXPECT_EQ(0, menuUp);
+}
+
+// Reads the message box the calling thread shows, then presses its OK.
+std::string AnswerMessageBox(DWORD thread) {
+  std::string text;
+  for (int i = 0; i < 100 && text.empty(); ++i, ::Sleep(50)) {
+    ::EnumThreadWindows(
+        thread,
+        [](HWND wnd, LPARAM out) -> BOOL {
+          char name[16] = {};
+          ::GetClassNameA(wnd, name, sizeof(name));
+          if (std::string(name) != "#32770") return TRUE;
+          ::EnumChildWindows(
+              wnd,
+              [](HWND child, LPARAM out) -> BOOL {
+                char buffer[256] = {};
+                ::GetWindowTextA(child, buffer, sizeof(buffer));
+                if (std::string(buffer).find("hr=") != std::string::npos) {
+                  *reinterpret_cast<std::string*>(out) = buffer;
+                }
+                return TRUE;
+              },
+              out);
+          if (!reinterpret_cast<std::string*>(out)->empty()) {
+            ::PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+  }
+  return text;
+}
+
+TEST_F(ItemOpenerTest, AFolderWithoutAContextMenuShowsTheResultCode) {
+  StubFolder folder;
+  folder.result = E_FAIL;
+  std::string shown;
+  std::thread reader([&shown, thread = ::GetCurrentThreadId()] {
+    shown = AnswerMessageBox(thread);
+  });
+  int menuUp = 0;
+  EXPECT_EQ(0, LeftClick(folder, &menuUp));
+  reader.join();
+  EXPECT_EQ("GetUIObjectOf failed! hr=80004005", shown);
+  EXPECT_EQ(~0u, folder.menu.flags);
+}
+
+}  // namespace
