@@ -19,6 +19,8 @@ constexpr UINT TABN_SELCHANGED = qv::kTabSelChanged;
 class CTabber : public qv::CWnd, public qv::TabStripModel {
  public:
   CTabber();
+  // Destroys the window while the whole object still handles its messages.
+  ~CTabber() override { DestroyWindow(); }
 
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 

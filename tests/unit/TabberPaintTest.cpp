@@ -99,6 +99,15 @@ TEST_F(TabberTest, NoTabsDrawOnlyTheParentsBackground) {
   for (COLORREF c : Capture()) ASSERT_EQ(kBackground, c);
 }
 
+TEST_F(TabberTest, NewTabsAreMeasuredOnceInTheirOrientationsFont) {
+  Build(qv::kTabsLeftEdge, 300, {});
+  ASSERT_TRUE(strip.m_hFontUp && strip.m_hFontDown && strip.m_hFontHorz);
+  strip.AddTab("Documents");
+  const CTabItem& tab = *strip.GetTab(0);
+  EXPECT_GT(tab.m_nHeight, 2 * qv::kTabSlant + 20);
+  EXPECT_EQ(-1, tab.m_nWidth);  // only the vertical length is needed
+}
+
 TEST_F(TabberTest, HeldArrowShowsPressedOnlyWhileThePointerIsOnIt) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80, 90, 100, 110});
   Send(WM_LBUTTONDOWN, 290, 8, MK_LBUTTON);
@@ -115,6 +124,8 @@ TEST_F(TabberTest, HeldArrowShowsPressedOnlyWhileThePointerIsOnIt) {
   ASSERT_EQ(264, strip.GetTab(5)->m_rect.right);
   EXPECT_EQ(kBlack, At(shot, 263, 15));
   EXPECT_EQ(kBackground, At(shot, 262, 3));
+  // Tab 2 now begins the run, so it gets a full left edge.
+  EXPECT_EQ(kBlack, At(shot, 0, 1));
 }
 
 }  // namespace
