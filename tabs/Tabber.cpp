@@ -192,16 +192,15 @@ void CTabber::SetPressed(int code) {
   if (code == qv::kNoArrowHeld) {
     ::ReleaseCapture();
     StopRepeat();
-  } else if (code >= qv::kHitRightArrow && code <= qv::kHitUpArrow) {
+    return;
+  }
+  if (code >= qv::kHitRightArrow && code <= qv::kHitUpArrow) {
     ::SetCapture(m_hWnd);
     ::SetTimer(m_hWnd, kRepeatTimer, kRepeatMs, nullptr);
     InvalidateTab(code);
-    m_nPressed = code;
-    m_bPressedOff = 0;
-  } else {
-    m_nPressed = code;
-    m_bPressedOff = 0;
   }
+  m_nPressed = code;
+  m_bPressedOff = 0;
 }
 
 void CTabber::StopRepeat() {
@@ -212,7 +211,7 @@ void CTabber::StopRepeat() {
 }
 
 void CTabber::OnLButtonDown(UINT, POINT pt) {
-  const int code = HitTest({pt.x, pt.y});
+  const int code = HitTest(pt);
   if (code == qv::kHitNothing) return;
   if (code < 0) {
     if (!CanScroll(code)) return;
@@ -234,7 +233,7 @@ void CTabber::OnMouseMove(UINT, POINT pt) {
     Default();
     return;
   }
-  const bool on = HitTest({pt.x, pt.y}) == m_nPressed;
+  const bool on = HitTest(pt) == m_nPressed;
   if (m_bPressedOff == (on ? 0 : 1)) return;
   if (on) {
     ::SetTimer(m_hWnd, kRepeatTimer, kRepeatMs, nullptr);
@@ -252,7 +251,7 @@ void CTabber::OnTimer(UINT_PTR id) {
 }
 
 void CTabber::OnRButtonUp(UINT, POINT pt) {
-  if (HitTest({pt.x, pt.y}) == qv::kHitNothing) Notify(qv::kTabRightClick);
+  if (HitTest(pt) == qv::kHitNothing) Notify(qv::kTabRightClick);
   Default();
 }
 

@@ -24,6 +24,9 @@ class CTabber : public qv::CWnd, public qv::TabStripModel {
 
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 
+  using TabStripModel::HitTest;
+  int HitTest(POINT pt) const { return HitTest(qv::TabPoint{pt.x, pt.y}); }
+
   // The arrow code held down (capture and repeat timer), or kNoArrowHeld to
   // let go; any other code is only recorded.
   void SetPressed(int code);
