@@ -20,17 +20,17 @@ LRESULT NotifyParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return code == qv::kTabSelChanging ? changingReply : 0;
 }
 
-NotifyParent& SharedParent() {
-  static NotifyParent* parent = [] {
-    auto* p = new NotifyParent;
-    const char* cls = qv::RegisterWindowClass(
-        0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    p->CreateEx(0, cls, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400,
-                nullptr, nullptr);
-    return p;
-  }();
-  return *parent;
+std::unique_ptr<NotifyParent> TabberTest::s_parent;
+
+void TabberTest::SetUpTestSuite() {
+  const char* cls = qv::RegisterWindowClass(
+      0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+  s_parent = std::make_unique<NotifyParent>();
+  s_parent->CreateEx(0, cls, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400,
+                     nullptr, nullptr);
 }
+
+void TabberTest::TearDownTestSuite() { s_parent.reset(); }
 
 namespace {
 

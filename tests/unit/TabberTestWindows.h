@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,13 +52,15 @@ class NotifyParent : public qv::CWnd {
 };
 
 // A strip in a parent window; the tabs' full lengths are set, not measured.
-// One visible parent for every test: under Wine on a bare X server, taking
-// a shown top-level window down waits two seconds for a window manager.
-NotifyParent& SharedParent();
-
 class TabberTest : public ::testing::Test {
  public:
-  NotifyParent& parent = SharedParent();
+  // One visible parent per test suite: under Wine on a bare X server, taking
+  // a shown top-level window down waits two seconds for a window manager.
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  static std::unique_ptr<NotifyParent> s_parent;
+
+  NotifyParent& parent = *s_parent;
   CTabber strip;
 
   void Build(int orientation, int length, std::initializer_list<int> lengths);
