@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <new>
+#include <unordered_map>
 #include <utility>
 
 #include "framework/ShellMemory.h"
@@ -10,6 +11,7 @@
 #include "toolbar/FileSearch.h"
 #include "toolbar/ShellHelpers.h"
 #include "toolbar/portable/EntrySync.h"
+#include "toolbar/portable/NoCase.h"
 
 namespace {
 
@@ -80,6 +82,28 @@ bool FolderPath(LPCITEMIDLIST list, char* path) {
 bool IsGoneDirectory(LPCITEMIDLIST list) {
   char path[MAX_PATH];
   return FolderPath(list, path) && !IsDirectory(path);
+}
+
+// The folder's items by folded file name (their parsing name in the
+// folder). One enumeration costs far less than parsing every entry's path.
+std::unordered_map<std::string, qv::UniqueIdList> ItemsByName(
+    IShellFolder* folder, HWND owner) {
+  std::unordered_map<std::string, qv::UniqueIdList> byName;
+  qv::ComPtr<IEnumIDList> items;
+  if (FAILED(folder->EnumObjects(owner, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS,
+                                 &items)) ||
+      !items) {
+    return byName;
+  }
+  qv::UniqueIdList item;
+  while (items->Next(1, item.put(), nullptr) == S_OK && item) {
+    char name[qv::kMaxShellName + 1];
+    if (qv::GetItemDisplayName(folder, item.get(),
+                               SHGDN_INFOLDER | SHGDN_FORPARSING, name)) {
+      byName.emplace(qv::FoldCase(name), std::move(item));
+    }
+  }
+  return byName;
 }
 
 void ReadItemName(IShellFolder* folder, LPCITEMIDLIST item, char* name) {
@@ -187,16 +211,15 @@ int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
                        CBarSettings& settings, HWND owner, FilledItems* out) {
   qv::ComPtr<IShellFolder> shellFolder;
   if (!out || !info || !BoundFolder(folder, &shellFolder)) return 0;
-  char folderPath[MAX_PATH] = {};
-  const bool hasPath =
-      ::SHGetPathFromIDListA(folder, folderPath) && *folderPath;
-  // A folder that is gone fails the fill (and so leaves the bar) before its
-  // list is touched.
+  char folderPath[MAX_PATH];
+  const bool hasPath = FolderPath(folder, folderPath);
+  // A folder that is gone fails before its list is touched.
   if (hasPath && !IsDirectory(folderPath)) return 0;
   FilledItems filled;
   filled.items = NewToolbarItemArray();
   if (!filled.items) return 0;
   SyncToolbarEntries(index, settings);
+  auto items = ItemsByName(shellFolder.Get(), owner);
 
   const ButtonLook look = LookOf(settings);
   for (const ButtonEntry& entry : info->entries) {
@@ -208,17 +231,13 @@ int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
       ++filled.count;
       continue;
     }
-    if (entry.type != qv::kEntryShownFile || !hasPath ||
-        !qv::IsPlainFileName(entry.name)) {
-      continue;
-    }
+    if (entry.type != qv::kEntryShownFile || !hasPath) continue;
     // A file removed since the folder was listed is left out rather than
     // failing the fill, which would drop the whole toolbar and its order.
-    qv::UniqueIdList absolute(
-        qv::PathToIdList(JoinPath(folderPath, entry.name), owner));
-    if (!absolute) continue;
-    qv::UniqueIdList relative(qv::CopyLastItemId(absolute.get()));
-    if (!relative) continue;
+    const auto found = items.find(qv::FoldCase(entry.name.c_str()));
+    if (found == items.end() || !found->second) continue;
+    qv::UniqueIdList relative = std::move(found->second);
+    qv::UniqueIdList absolute(qv::ConcatIdLists(folder, relative.get()));
     char name[qv::kMaxShellName + 1];
     ReadItemName(shellFolder.Get(), relative.get(), name);
     const int image = qv::GetSysIconIndex(absolute.get(), look.iconFlags);

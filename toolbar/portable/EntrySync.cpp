@@ -22,11 +22,6 @@ int IsHiddenTypeName(const char* name,
   return 0;
 }
 
-int IsPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return 0;
-  return name.find_first_of("\\/:") == std::string::npos ? 1 : 0;
-}
-
 void SyncEntries(std::vector<ButtonEntry>& entries,
                  const std::vector<std::string>& listedNames) {
   // Folded names in sets keep a folder of a thousand files from costing a

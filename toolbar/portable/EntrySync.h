@@ -18,11 +18,6 @@ namespace qv {
 int IsHiddenTypeName(const char* name,
                      const std::vector<std::string>& hiddenTypes);
 
-// 1 when `name` names an entry of a folder itself: not empty, not "." or
-// "..", without a path separator or drive colon. Stored button lists are
-// untrusted, and a name like "..\x" must not reach outside the folder.
-int IsPlainFileName(const std::string& name);
-
 // Brings a custom button list in step with the names now in its folder:
 // file entries (hidden or shown) whose name matches, ignoring case, no listed
 // name are removed; spaces and line breaks stay where they are; every listed
