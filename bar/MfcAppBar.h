@@ -1,21 +1,135 @@
-// bar/MfcAppBar.h: CMfcAppBar, the bar's one top-level window.
+// bar/MfcAppBar.h: CMfcAppBar, the bar's one top-level window. It registers
+// with the shell as an appbar, docks to its edge, owns the toolbar pane, the
+// tab strip and every toolbar's items, and rebuilds all of it after each
+// change of the settings.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
+#include <commctrl.h>
+
+#include <vector>
 
 #include "app/BarSettings.h"
+#include "bar/AppBarService.h"
+#include "framework/Handles.h"
 #include "framework/Wnd.h"
+#include "tabs/Tabber.h"
+#include "toolbar/ToolbarItemArray.h"
+#include "toolbar/ToolbarPane.h"
+
+// Appbar notifications from the shell (code in wParam).
+constexpr UINT UWM_APPBAR_CALLBACK = WM_USER + 100;
+// Re-read the toolbar in m_nReloadIndex (or all) and rebuild, keeping an
+// auto-hide bar shown.
+constexpr UINT UWM_REBUILD_BAR = 2024;
+// Re-read the current tab's toolbar and rebuild.
+constexpr UINT UWM_RELOAD_CURRENT = 2025;
+
+// Watches a slid-out auto-hide bar for the cursor leaving it.
+constexpr UINT_PTR AUTOHIDE_TIMER = 1;
+
+constexpr UINT kPaneId = 1000;
+constexpr UINT kTabberId = 1000;
+constexpr UINT kTooltipId = 99999;
 
 class CMfcAppBar : public qv::CWnd {
  public:
-  CMfcAppBar();
+  explicit CMfcAppBar(IAppBarService& appBarService = ShellAppBarService());
   ~CMfcAppBar() override;
 
-  // The working settings, re-read from the registry on every rebuild.
+  // The rebuild every change ends in: re-reads the settings (and the
+  // toolbars when m_bReloadItems), rebuilds rows and tabs, docks, lays out.
+  void RebuildBar();
+  int BuildChildren();
+  void LayoutBar(int hidden);
+  // The system image list for the icon size, setting the button cell size.
+  HIMAGELIST UpdateButtonSize();
+  int BarLength(int vertical) const;
+  void FreeToolbarItems(int index);
+  void FreeAllItems();
+
+  // Docking
+  int RegisterAppBar(int bRegister);
+  void DockToEdge(int edge);
+  void SetAppBarPos(int edge, RECT* rc);
+  void ApplyZOrder();
+
+  // Auto-hide
+  int UpdateAutoHide();
+  int ShowHiddenBar();
+  void SlideTo(const RECT* target);
+  int SlideStep(const RECT* target, RECT* current) const;
+
+  // Commands and menus
+  void ShowContextMenu(int x, int y);
+  void OnLeftAlign();
+  void OnRightAlign();
+  void OnTopAlign();
+  void OnBottomAlign();
+  void OnRefreshIcons();
+  void OnLargeIcons();
+  void OnSmallIcons();
+  void OnAutoHide();
+  void OnHelpTopics();
+  void OnExit();
+
+  // Filling a toolbar's item array from its folder or its custom order;
+  // append 1 appends a new array, 0 replaces the one at `index`. Nonzero on
+  // success.
+  int FillFromFolder(LPCITEMIDLIST folder, int index, int append);
+  int FillFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
+                    int append);
+  // Sorts toolbar `index`'s items by its sort order.
+  void SortToolbar(int index);
+
+  int m_bMenuUp = 0;
+  int m_nReloadIndex = -1;
+  int m_bKeepShown = 0;
+  qv::CWnd m_tooltip;
+  APPBARDATA m_abd{};
+  int m_bRegistered = 0;
+  HMENU m_popupMenu = nullptr;  // first popup of m_hMenuBar
+  qv::UniqueHMenu m_hMenuBar;
   CBarSettings m_settings;
+  CToolbarPane m_pane;
+  CTabber m_tabber;
+  std::vector<ToolbarItemArray> m_itemArrays;
+  std::vector<UINT> m_itemCounts;
+  int m_bHiddenMode = 0;
+  int m_cxButton = 0;
+  int m_cyButton = 0;
+  int m_bShown = 0;
+  int m_bReloadItems = 1;
+  int m_bBusy = 0;
+  int m_bAppendToolbar = 0;
+  int m_bMoved = 0;
+  int m_nSlide = 0;
 
  protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   int OnCreate(CREATESTRUCT* cs);
+  void OnDestroy();
+  void OnSize(UINT type, int cx, int cy);
+  void OnWindowPosChanged(WINDOWPOS* pos);
+  void OnActivate(UINT state, HWND other, BOOL minimized);
+  LRESULT OnAppBarCallback(WPARAM code, LPARAM param);
+  LRESULT OnDisplayChange(WPARAM, LPARAM);
+  BOOL OnSetCursor(HWND wnd, UINT hitTest, UINT message);
+  void OnTimer(UINT_PTR id);
+  void OnNcRButtonDown(UINT hitTest, POINT point);
+  void OnRButtonDown(UINT flags, POINT point);
+
+ private:
+  void SetEdge(int edge);
+  void OnTabNotify(const NMHDR* hdr);
+  void DropToolbar(int index);
+  void AddTabs();
+  void ShellRestarted();
+
+  IAppBarService& m_appBarService;
+  // Broadcast when the shell (re)starts: the bar registers and docks again.
+  UINT m_uTaskbarCreated = 0;
 
   DECLARE_MESSAGE_MAP(CMfcAppBar)
 };

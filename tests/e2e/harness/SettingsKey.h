@@ -17,8 +17,8 @@ class SettingsKey {
   // Removes the key with everything in it (the "Veltmark" level stays).
   static void Delete();
   static bool Exists();
-  // Creates the key (when missing) with the options a test wants as a
-  // baseline: no title screen, so a started bar is usable at once.
+  // Writes every option with a user's defaults, but no title screen and no
+  // first run, and no toolbars: a started bar is usable at once.
   static void CreateQuiet();
 
   static void SetDword(const char* name, DWORD value);

@@ -1,0 +1,110 @@
+// bar/MfcAppBarAutoHide.cpp: the bar as its edge's auto-hide bar: a 2-pixel
+// strip that slides out when the mouse touches it and back when it leaves.
+#include "bar/BarRects.h"
+#include "bar/MfcAppBar.h"
+
+namespace {
+
+constexpr UINT kWatchMilliseconds = 1000;
+
+bool IsCorner(UINT hit) {
+  return hit == HTTOPLEFT || hit == HTTOPRIGHT || hit == HTBOTTOMLEFT ||
+         hit == HTBOTTOMRIGHT;
+}
+
+// The sizing borders of the strip that reveal a hidden bar.
+bool RevealsBar(int edge, UINT hit) {
+  if (qv::IsVerticalEdge(edge))
+    return hit == HTLEFT || hit == HTRIGHT || IsCorner(hit);
+  return hit >= HTTOP && hit <= HTBOTTOMRIGHT;
+}
+
+// Only the bar's inner edge, facing the middle of the screen, shows a
+// sizing cursor.
+bool KeepsCursor(int edge, UINT hit) {
+  if (IsCorner(hit)) return true;
+  switch (edge) {
+    case ABE_LEFT:
+      return hit == HTLEFT || hit == HTTOP || hit == HTBOTTOM;
+    case ABE_TOP:
+      return hit == HTLEFT || hit == HTRIGHT || hit == HTTOP;
+    case ABE_RIGHT:
+      return hit == HTRIGHT || hit == HTTOP || hit == HTBOTTOM;
+    default:
+      return hit == HTLEFT || hit == HTRIGHT || hit == HTBOTTOM;
+  }
+}
+
+}  // namespace
+
+int CMfcAppBar::UpdateAutoHide() {
+  // Give up every edge first, then ask for the current one.
+  APPBARDATA abd = m_abd;
+  abd.lParam = 0;
+  for (UINT edge : {ABE_BOTTOM, ABE_LEFT, ABE_RIGHT, ABE_TOP}) {
+    abd.uEdge = edge;
+    if (reinterpret_cast<HWND>(
+            m_appBarService.Send(ABM_GETAUTOHIDEBAR, &abd)) == m_hWnd)
+      m_appBarService.Send(ABM_SETAUTOHIDEBAR, &abd);
+  }
+  m_abd.hWnd = m_hWnd;
+  m_abd.uEdge = m_settings.m_nAlignment;
+  m_abd.lParam = m_settings.m_bAutoHide;
+  return m_appBarService.Send(ABM_SETAUTOHIDEBAR, &m_abd) ? 1 : 0;
+}
+
+int CMfcAppBar::ShowHiddenBar() {
+  if (m_bHiddenMode != 1) return 0;
+  if (m_bShown == 0) {
+    if (!::SetTimer(m_hWnd, AUTOHIDE_TIMER, kWatchMilliseconds, nullptr))
+      return 0;
+    m_nSlide = m_settings.m_bAnimate == 1 ? 1 : 0;
+    LayoutBar(0);
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_bShown = 1;
+  }
+  return 1;
+}
+
+BOOL CMfcAppBar::OnSetCursor(HWND, UINT hitTest, UINT) {
+  const int edge = static_cast<int>(m_settings.m_nAlignment);
+  if (RevealsBar(edge, hitTest)) ShowHiddenBar();
+  if (KeepsCursor(edge, hitTest)) return FALSE;
+  return static_cast<BOOL>(Default());
+}
+
+void CMfcAppBar::OnTimer(UINT_PTR id) {
+  if (id != AUTOHIDE_TIMER) return;
+  RECT slack = GetWindowRect();
+  ::InflateRect(&slack, 5, 5);
+  slack.left -= 5;
+  slack.top -= 5;
+  POINT cursor;
+  ::GetCursorPos(&cursor);
+  if (::PtInRect(&slack, cursor) || m_bMenuUp == 1) return;
+  m_nSlide = m_settings.m_bAnimate == 1 ? 2 : 0;
+  LayoutBar(1);
+  ApplyZOrder();
+  ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
+  m_bShown = 0;
+}
+
+void CMfcAppBar::SlideTo(const RECT* target) {
+  RECT current = GetWindowRect();
+  while (SlideStep(target, &current)) {
+    ::MoveWindow(m_hWnd, current.left, current.top,
+                 current.right - current.left, current.bottom - current.top,
+                 TRUE);
+  }
+  ::MoveWindow(m_hWnd, target->left, target->top, target->right - target->left,
+               target->bottom - target->top, TRUE);
+}
+
+int CMfcAppBar::SlideStep(const RECT* target, RECT* current) const {
+  qv::Rect moving = ToRect(*current);
+  const bool more = qv::SlideStep(static_cast<int>(m_settings.m_nAlignment),
+                                  m_nSlide, ToRect(*target), moving);
+  *current = ToRECT(moving);
+  return more ? 1 : 0;
+}

@@ -1,0 +1,101 @@
+// bar/MfcAppBarCommands.cpp: the bar's context menu and its commands.
+#include "bar/MfcAppBar.h"
+#include "res/resource.h"
+
+void CMfcAppBar::ShowContextMenu(int x, int y) {
+  if (!m_popupMenu) return;
+  m_bMenuUp = 1;
+  for (UINT id : {ID_LEFT_ALIGN, ID_BOTTOM_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,
+                  ID_SMALL_ICONS, ID_LARGE_ICONS})
+    ::CheckMenuItem(m_popupMenu, id, MF_BYCOMMAND | MF_UNCHECKED);
+  static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN, ID_RIGHT_ALIGN,
+                                    ID_BOTTOM_ALIGN};
+  if (m_settings.m_nAlignment < 4)
+    ::CheckMenuItem(m_popupMenu, kEdgeItems[m_settings.m_nAlignment],
+                    MF_BYCOMMAND | MF_CHECKED);
+  ::CheckMenuItem(
+      m_popupMenu, ID_AUTO_HIDE,
+      MF_BYCOMMAND | (m_settings.m_bAutoHide ? MF_CHECKED : MF_UNCHECKED));
+  ::CheckMenuItem(
+      m_popupMenu,
+      m_settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
+      MF_BYCOMMAND | MF_CHECKED);
+  ::TrackPopupMenu(m_popupMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, m_hWnd,
+                   nullptr);
+  m_bMenuUp = 0;
+}
+
+void CMfcAppBar::OnNcRButtonDown(UINT, POINT point) {
+  ShowContextMenu(point.x, point.y);
+}
+
+void CMfcAppBar::OnRButtonDown(UINT, POINT point) {
+  ::ClientToScreen(m_hWnd, &point);
+  ShowContextMenu(point.x, point.y);
+}
+
+void CMfcAppBar::SetEdge(int edge) {
+  m_settings.m_nAlignment = static_cast<UINT>(edge);
+  m_settings.Save();
+  m_bReloadItems = 0;
+  RebuildBar();
+}
+
+void CMfcAppBar::OnLeftAlign() { SetEdge(ABE_LEFT); }
+void CMfcAppBar::OnRightAlign() { SetEdge(ABE_RIGHT); }
+void CMfcAppBar::OnTopAlign() { SetEdge(ABE_TOP); }
+void CMfcAppBar::OnBottomAlign() { SetEdge(ABE_BOTTOM); }
+
+void CMfcAppBar::OnRefreshIcons() {
+  m_bReloadItems = 1;
+  m_bKeepShown = 1;
+  RebuildBar();
+}
+
+void CMfcAppBar::OnLargeIcons() {
+  if (m_settings.m_bSmallIcons != 1) return;
+  m_settings.m_bSmallIcons = 0;
+  m_settings.Save();
+  m_bReloadItems = 1;
+  m_bKeepShown = 1;
+  RebuildBar();
+}
+
+void CMfcAppBar::OnSmallIcons() {
+  if (m_settings.m_bSmallIcons != 0) return;
+  m_settings.m_bSmallIcons = 1;
+  m_settings.Save();
+  m_bReloadItems = 0;
+  m_bKeepShown = 1;
+  RebuildBar();
+}
+
+void CMfcAppBar::OnAutoHide() {
+  if (m_settings.m_bAutoHide == 1) {
+    m_settings.m_bAutoHide = 0;
+    ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
+    m_bShown = 0;
+  } else {
+    m_settings.m_bAutoHide = 1;
+  }
+  m_settings.Save();
+  m_bReloadItems = 0;
+  RebuildBar();
+}
+
+void CMfcAppBar::OnHelpTopics() {
+  // The help file is named after the program, with ".HLP".
+  char path[MAX_PATH] = {};
+  DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return;
+  std::string help(path, n);
+  size_t dot = help.rfind('.');
+  if (dot != std::string::npos) help.erase(dot);
+  help += ".HLP";
+  ::WinHelpA(m_hWnd, help.c_str(), HELP_FINDER, 0);
+}
+
+void CMfcAppBar::OnExit() {
+  FreeAllItems();
+  DestroyWindow();
+}

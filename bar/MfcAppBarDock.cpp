@@ -1,0 +1,134 @@
+// bar/MfcAppBarDock.cpp: the band the bar reserves at its screen edge,
+// negotiated with the shell's appbar service, and the shell's notifications.
+#include "bar/BarRects.h"
+#include "bar/MfcAppBar.h"
+
+namespace {
+
+APPBARDATA FreshRecord(HWND wnd) {
+  APPBARDATA abd{};
+  abd.cbSize = sizeof abd;
+  abd.hWnd = wnd;
+  return abd;
+}
+
+}  // namespace
+
+int CMfcAppBar::RegisterAppBar(int bRegister) {
+  m_abd.cbSize = sizeof m_abd;
+  m_abd.hWnd = m_hWnd;
+  if (bRegister) {
+    m_abd.rc = RECT{0, 0, 0, 0};
+    m_abd.uEdge = m_settings.m_nAlignment;
+    m_abd.uCallbackMessage = UWM_APPBAR_CALLBACK;
+    if (!m_appBarService.Send(ABM_NEW, &m_abd)) return 0;
+    m_bRegistered = 1;
+    return 1;
+  }
+  m_appBarService.Send(ABM_REMOVE, &m_abd);
+  ::ShowWindow(m_hWnd, SW_HIDE);
+  m_bRegistered = 0;
+  return 1;
+}
+
+void CMfcAppBar::DockToEdge(int edge) {
+  qv::BarShape shape;
+  shape.paneExists = m_pane.m_hWnd != nullptr;
+  shape.hiddenMode = m_bHiddenMode == 1;
+  shape.showTabs = m_settings.m_bShowTabs == 1;
+  shape.rows = m_settings.m_nRows;
+  shape.columns = m_settings.m_nColumns;
+  if (shape.paneExists || !shape.hiddenMode) UpdateButtonSize();
+  shape.cxButton = m_cxButton;
+  shape.cyButton = m_cyButton;
+
+  RECT rc = ToRECT(qv::WantedDockRect(edge, shape, ScreenMetrics()));
+  m_settings.m_nAlignment = static_cast<UINT>(edge);
+  SetAppBarPos(edge, &rc);
+}
+
+void CMfcAppBar::SetAppBarPos(int edge, RECT* rc) {
+  m_bMoved = 0;
+  m_abd.rc = *rc;
+  m_abd.uEdge = static_cast<UINT>(edge);
+  const qv::Rect wanted = ToRect(*rc);
+  const int thickness =
+      qv::IsVerticalEdge(edge) ? wanted.Width() : wanted.Height();
+  m_abd.rc = ToRECT(qv::StretchAlongEdge(edge, wanted, ScreenMetrics()));
+  const RECT before = GetWindowRect();
+
+  m_appBarService.Send(ABM_QUERYPOS, &m_abd);
+  m_abd.rc = ToRECT(qv::ReapplyThickness(edge, ToRect(m_abd.rc), thickness));
+  m_appBarService.Send(ABM_SETPOS, &m_abd);
+  ::MoveWindow(m_hWnd, m_abd.rc.left, m_abd.rc.top,
+               m_abd.rc.right - m_abd.rc.left, m_abd.rc.bottom - m_abd.rc.top,
+               TRUE);
+
+  if (ToRect(GetWindowRect()) != ToRect(before)) m_bMoved = 1;
+}
+
+void CMfcAppBar::ApplyZOrder() {
+  ::SetWindowPos(m_hWnd,
+                 m_settings.m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
+                 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+LRESULT CMfcAppBar::OnAppBarCallback(WPARAM code, LPARAM param) {
+  switch (code) {
+    case ABN_STATECHANGE: {
+      APPBARDATA abd = FreshRecord(m_hWnd);
+      m_appBarService.Send(ABM_GETSTATE, &abd);
+      ApplyZOrder();
+      return 0;
+    }
+    case ABN_FULLSCREENAPP:
+      if (param) {
+        ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      } else {
+        APPBARDATA abd = FreshRecord(m_hWnd);
+        m_appBarService.Send(ABM_GETSTATE, &abd);
+        ApplyZOrder();
+      }
+      [[fallthrough]];
+    case ABN_POSCHANGED:
+      DockToEdge(static_cast<int>(m_abd.uEdge));
+      if (m_bMoved == 1) {
+        LayoutBar(m_bHiddenMode);
+        m_bMoved = 0;
+      }
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+LRESULT CMfcAppBar::OnDisplayChange(WPARAM, LPARAM) {
+  // The screen changed size: the band must span the new side and the bar
+  // must be laid out on it again, shown or hidden as it was.
+  if (m_bRegistered) {
+    DockToEdge(static_cast<int>(m_settings.m_nAlignment));
+    LayoutBar(m_bHiddenMode == 1 && m_bShown == 0 ? 1 : 0);
+  }
+  return 0;
+}
+
+void CMfcAppBar::ShellRestarted() {
+  // A restarted shell has forgotten every appbar: register again and
+  // reserve the edge anew, or maximised windows would cover the bar.
+  if (!m_bRegistered) return;
+  m_bRegistered = 0;
+  if (!RegisterAppBar(1)) return;
+  m_bReloadItems = 0;
+  RebuildBar();
+}
+
+void CMfcAppBar::OnWindowPosChanged(WINDOWPOS*) {
+  APPBARDATA abd = FreshRecord(m_hWnd);
+  m_appBarService.Send(ABM_WINDOWPOSCHANGED, &abd);
+}
+
+void CMfcAppBar::OnActivate(UINT, HWND, BOOL) {
+  APPBARDATA abd = FreshRecord(m_hWnd);
+  m_appBarService.Send(ABM_ACTIVATE, &abd);
+}

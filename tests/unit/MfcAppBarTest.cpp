@@ -1,0 +1,264 @@
+// tests/unit/MfcAppBarTest.cpp: the bar window against an in-process appbar
+// service: registration, docking at each edge, the shell's notifications,
+// the rebuild dropping toolbars whose folders are gone, and tab labels.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "bar/MfcAppBar.h"
+#include "framework/WinApp.h"
+#include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/ScratchRegistry.h"
+#include "toolbar/ShellHelpers.h"
+
+namespace {
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+// A temporary folder that is removed again, with everything in it.
+class TempFolder {
+ public:
+  explicit TempFolder(const char* name) {
+    char base[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, base);
+    m_path = std::string(base) + name;
+    ::CreateDirectoryA(m_path.c_str(), nullptr);
+  }
+  ~TempFolder() { Remove(); }
+  void Remove() {
+    std::string from = m_path + '\0';
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NO_UI;
+    ::SHFileOperationA(&op);
+  }
+  const std::string& Path() const { return m_path; }
+
+ private:
+  std::string m_path;
+};
+
+class MfcAppBarTest : public testing::Test {
+ protected:
+  void SetUp() override { registry.WriteBaseline(); }
+
+  bool Create(CMfcAppBar& bar) {
+    const char* cls = qv::RegisterWindowClass(
+        0, ::LoadCursorA(nullptr, IDC_ARROW),
+        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    return bar.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "Quorvane",
+                        WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0, 0, 70, 30,
+                        nullptr, nullptr);
+  }
+
+  static int Thickness(const CMfcAppBar& bar, UINT edge, bool tabs) {
+    if (edge == ABE_LEFT || edge == ABE_RIGHT)
+      return (bar.m_cxButton + 3) + 2 * ::GetSystemMetrics(SM_CXEDGE) + 6 + 10 +
+             (tabs ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
+    return (bar.m_cyButton + 3) + 2 * ::GetSystemMetrics(SM_CYEDGE) + 6 + 9 +
+           (tabs ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
+  }
+
+  static bool IsTopmost(const CMfcAppBar& bar) {
+    return (::GetWindowLongPtrA(bar.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  }
+
+  // Appends a toolbar on a folder to the stored settings.
+  static void StoreToolbar(const std::string& path, int kind) {
+    CBarSettings settings;
+    settings.Load();
+    settings.AppendToolbar(qv::UniqueIdList(qv::PathToIdList(path, nullptr)), 1,
+                           qv::ToolbarInfoPtr(qv::NewToolbarInfo(kind)));
+    settings.Save();
+  }
+
+  ScratchCurrentUser registry;
+  FakeAppBarService shell;
+};
+
+}  // namespace
+
+TEST_F(MfcAppBarTest, RefusedRegistrationFailsTheCreation) {
+  shell.refuseNew = true;
+  CMfcAppBar bar(shell);
+  EXPECT_FALSE(Create(bar));
+  EXPECT_EQ(bar.m_hWnd, nullptr);
+  EXPECT_EQ(shell.RegisteredCount(), 0u);
+}
+
+TEST_F(MfcAppBarTest, DocksAtEveryEdgeWithAndWithoutTabs) {
+  const int sx = ::GetSystemMetrics(SM_CXSCREEN);
+  const int sy = ::GetSystemMetrics(SM_CYSCREEN);
+  for (UINT edge : {ABE_LEFT, ABE_TOP, ABE_RIGHT, ABE_BOTTOM}) {
+    for (bool tabs : {true, false}) {
+      registry.SetDword("Alignment", edge);
+      registry.SetDword("Show Tabs", tabs ? 1 : 0);
+      CMfcAppBar bar(shell);
+      ASSERT_TRUE(Create(bar));
+      const int t = Thickness(bar, edge, tabs);
+      RECT expected = edge == ABE_LEFT    ? RECT{0, 0, t, sy}
+                      : edge == ABE_TOP   ? RECT{0, 0, sx, t}
+                      : edge == ABE_RIGHT ? RECT{sx - t, 0, sx, sy}
+                                          : RECT{0, sy - t, sx, sy};
+      RECT band = shell.BandOf(bar.m_hWnd);
+      EXPECT_TRUE(::EqualRect(&band, &expected))
+          << "edge " << edge << " tabs " << tabs << ": band " << band.left
+          << "," << band.top << "," << band.right << "," << band.bottom;
+      RECT window = bar.GetWindowRect();
+      EXPECT_TRUE(::EqualRect(&window, &expected))
+          << "edge " << edge << " tabs " << tabs << ": window " << window.left
+          << "," << window.top << "," << window.right << "," << window.bottom;
+      EXPECT_EQ(::IsWindowVisible(bar.m_tabber.m_hWnd) != 0, tabs);
+    }
+  }
+}
+
+TEST_F(MfcAppBarTest, BandMovedByAnotherBarKeepsItsThickness) {
+  HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                 nullptr, nullptr, nullptr);
+  shell.AddForeignBar(other, ABE_LEFT,
+                      RECT{0, 0, 50, ::GetSystemMetrics(SM_CYSCREEN)});
+  registry.SetDword("Alignment", ABE_LEFT);
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  RECT band = shell.BandOf(bar.m_hWnd);
+  EXPECT_EQ(band.left, 50);
+  EXPECT_EQ(band.right - band.left, Thickness(bar, ABE_LEFT, true));
+  EXPECT_EQ(bar.GetWindowRect().left, 50);
+  ::DestroyWindow(other);
+}
+
+TEST_F(MfcAppBarTest, PositionChangeLaysOutOnlyWhenTheBarMoved) {
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  auto panePos = [&] {
+    RECT rc = bar.m_pane.GetWindowRect();
+    ::MapWindowPoints(nullptr, bar.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+  };
+  // Mark the pane: a layout would put it back at (2, 2).
+  ::SetWindowPos(bar.m_pane.m_hWnd, nullptr, 40, 40, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+  shell.Notify(ABN_POSCHANGED, 0);
+  EXPECT_EQ(panePos().left, 40);
+
+  // Once the bar has been moved away, the notification docks and lays out.
+  ::SetWindowPos(bar.m_hWnd, nullptr, 100, 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+  shell.Notify(ABN_POSCHANGED, 0);
+  EXPECT_EQ(bar.GetWindowRect().top, 0);
+  EXPECT_EQ(panePos().left, 2);
+}
+
+// Records where the bar last asked to go in the z-order. (Wine does not
+// put a window back into the topmost band while it owns a topmost tooltip,
+// so the request is what can be checked here.)
+class ZOrderRequests {
+ public:
+  explicit ZOrderRequests(HWND wnd) {
+    s_wnd = wnd;
+    s_last = nullptr;
+    m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr,
+                                 ::GetCurrentThreadId());
+  }
+  ~ZOrderRequests() { ::UnhookWindowsHookEx(m_hook); }
+  HWND Last() const { return s_last; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->hwnd == s_wnd &&
+        call->message == WM_WINDOWPOSCHANGING) {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+      if (!(pos->flags & SWP_NOZORDER)) s_last = pos->hwndInsertAfter;
+    }
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static inline HWND s_wnd = nullptr;
+  static inline HWND s_last = nullptr;
+  HHOOK m_hook;
+};
+
+TEST_F(MfcAppBarTest, FullScreenProgramDropsTheBarFromTheTopmostBand) {
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  EXPECT_TRUE(IsTopmost(bar));
+  ZOrderRequests zorder(bar.m_hWnd);
+  shell.Notify(ABN_FULLSCREENAPP, TRUE);
+  EXPECT_FALSE(IsTopmost(bar));
+  EXPECT_EQ(zorder.Last(), HWND_NOTOPMOST);
+  shell.Notify(ABN_FULLSCREENAPP, FALSE);
+  EXPECT_EQ(zorder.Last(), HWND_TOPMOST);
+
+  registry.SetDword("Always On Top", 0);
+  bar.SendMessage(UWM_REBUILD_BAR);
+  EXPECT_EQ(zorder.Last(), HWND_NOTOPMOST);
+  shell.Notify(ABN_STATECHANGE, 0);
+  EXPECT_EQ(zorder.Last(), HWND_NOTOPMOST);
+}
+
+TEST_F(MfcAppBarTest, ClosingGivesTheBandBack) {
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  HWND wnd = bar.m_hWnd;
+  ASSERT_TRUE(shell.IsRegistered(wnd));
+  bar.DestroyWindow();
+  EXPECT_FALSE(shell.IsRegistered(wnd));
+}
+
+TEST_F(MfcAppBarTest, RestartedShellGetsTheBarRegisteredAgain) {
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  APPBARDATA abd{};
+  abd.cbSize = sizeof abd;
+  abd.hWnd = bar.m_hWnd;
+  shell.Send(ABM_REMOVE, &abd);  // the shell forgot every appbar
+  ASSERT_FALSE(shell.IsRegistered(bar.m_hWnd));
+  bar.SendMessage(::RegisterWindowMessageA("TaskbarCreated"));
+  EXPECT_TRUE(shell.IsRegistered(bar.m_hWnd));
+  RECT band = shell.BandOf(bar.m_hWnd);
+  EXPECT_EQ(band.bottom - band.top, Thickness(bar, ABE_TOP, true));
+}
+
+TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
+  TempFolder kept("Quorvane kept"), gone("Quorvane gone");
+  StoreToolbar(kept.Path(), qv::kKindNormal);
+  StoreToolbar(gone.Path(), qv::kKindNormal);
+  gone.Remove();
+
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  Pump();  // the rebuild that the dropped toolbar posted
+  CBarSettings stored;
+  stored.Load();
+  ASSERT_EQ(stored.m_folders.size(), 1u);
+  char path[MAX_PATH] = {};
+  ASSERT_TRUE(::SHGetPathFromIDListA(stored.m_folders[0].get(), path));
+  EXPECT_STRCASEEQ(path, kept.Path().c_str());
+  EXPECT_EQ(bar.m_itemArrays.size(), 1u);
+  EXPECT_EQ(bar.m_bBusy, 0);
+}
+
+TEST_F(MfcAppBarTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {
+  char recent[MAX_PATH] = {};
+  ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, recent, CSIDL_RECENT, TRUE));
+  TempFolder browsed("Quorvane browsed");
+  StoreToolbar(recent, qv::kKindNormal);
+  StoreToolbar(browsed.Path(), qv::kKindBrowse);
+
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  ASSERT_NE(bar.m_tabber.GetTab(1), nullptr);
+  EXPECT_EQ(std::string(bar.m_tabber.GetTab(0)->m_strText), "Documents");
+  EXPECT_EQ(std::string(bar.m_tabber.GetTab(1)->m_strText),
+            "Browse Quorvane browsed");
+}
