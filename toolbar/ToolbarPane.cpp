@@ -1,0 +1,414 @@
+// toolbar/ToolbarPane.cpp: the rows' creation, layout and scrolling, and
+// what their clicks do.
+#include "toolbar/ToolbarPane.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <new>
+
+#include "bar/MfcAppBar.h"
+#include "framework/ShellMemory.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonFont.h"
+#include "toolbar/ItemOpener.h"
+#include "toolbar/ShellHelpers.h"
+#include "toolbar/ToolbarItem.h"
+#include "toolbar/portable/IdListBytes.h"
+#include "toolbar/portable/PaneScroll.h"
+
+namespace {
+
+// WS_CHILD | WS_VISIBLE | WS_TABSTOP | TCS_FOCUSONBUTTONDOWN |
+// TCS_FIXEDWIDTH | TCS_MULTILINE | TCS_BUTTONS | TCS_FORCELABELLEFT
+constexpr DWORD kRowStyle = 0x50011720;
+// Where a row starts before the first layout places it.
+constexpr RECT kPlaceholderRect = {0, 0, 50, 50};
+// The rows' inset from the pane's leading edge, and the gap between rows
+// across the bar.
+constexpr int kRowInset = 18;
+constexpr int kRowGap = 3;
+// Width of a pane whose rows all fit, beyond the rows.
+constexpr int kFitSlack = 12;
+// Height of a left or right pane beyond its rows.
+constexpr int kColumnSlack = 15;
+// Used when the pane cannot measure its font.
+constexpr int kDefaultCharWidth = 5;
+constexpr int kFatalExitCode = -3;
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+// A row's rectangle in the pane's client coordinates.
+RECT RowRect(HWND pane, const CAppbarCtrl& row) {
+  RECT rc = row.GetWindowRect();
+  ::MapWindowPoints(nullptr, pane, reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CToolbarPane, qv::CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SETFOCUS()
+ON_WM_VSCROLL()
+ON_WM_HSCROLL()
+ON_WM_RBUTTONUP()
+ON_WM_LBUTTONDOWN()
+ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
+ON_COMMAND(ID_SORT_BY_TYPE, OnSortByType)
+ON_COMMAND(ID_SORT_BY_SIZE, OnSortBySize)
+ON_COMMAND(ID_SORT_BY_DATE, OnSortByDate)
+ON_COMMAND(ID_CUSTOM_SORT, OnCustomSort)
+ON_COMMAND(ID_UP_ONE_LEVEL, OnUpOneLevel)
+// The bar's own commands, also on the folder menu, which is tracked with the
+// pane as its owner.
+ON_COMMAND_RANGE(ID_LEFT_ALIGN, ID_REFRESH_ICONS, OnBarCommand)
+ON_COMMAND_RANGE(ID_LARGE_ICONS, ID_SMALL_ICONS, OnBarCommand)
+ON_COMMAND_RANGE(ID_AUTO_HIDE, ID_AUTO_HIDE, OnBarCommand)
+ON_COMMAND_RANGE(ID_HELP_TOPICS, ID_HELP_TOPICS, OnBarCommand)
+END_MESSAGE_MAP()
+
+CToolbarPane::CToolbarPane() : m_hFont(CreateButtonFont()) {}
+
+// Destroyed here, while the whole object still handles its WM_DESTROY.
+CToolbarPane::~CToolbarPane() { DestroyWindow(); }
+
+CAppbarCtrl* CToolbarPane::GetRow(int index) const {
+  return index >= 0 && index < GetRowCount() ? m_rows[index].get() : nullptr;
+}
+
+int CToolbarPane::FindRowById(int id) const {
+  for (size_t i = 0; i < m_rows.size(); ++i)
+    if (m_rows[i]->GetDlgCtrlID() == id) return static_cast<int>(i);
+  return -1;
+}
+
+bool CToolbarPane::ColumnsDown() const {
+  const UINT edge = m_pMainBar->m_settings.m_nAlignment;
+  return edge == ABE_LEFT || edge == ABE_RIGHT;
+}
+
+int CToolbarPane::CreateRows() {
+  if (!m_pMainBar || !m_hWnd) return 0;
+  // Rows left from an earlier build would be shown twice.
+  DestroyRows();
+  CBarSettings& settings = m_pMainBar->m_settings;
+  const int count = static_cast<int>(settings.m_folders.size());
+  if (count == 0) return 1;
+
+  std::vector<int> ids;
+  if (settings.m_bShowTabs == 1) {
+    const int current = settings.m_nCurrentTab;
+    const int clamped =
+        current >= count ? count - 1 : (current < 0 ? 0 : current);
+    if (clamped != current) {
+      settings.m_nCurrentTab = clamped;
+      settings.Save();
+    }
+    ids.push_back(clamped);
+  } else {
+    for (int i = 0; i < count; ++i) ids.push_back(i);
+  }
+
+  for (int id : ids) {
+    std::unique_ptr<CAppbarCtrl> row(new (std::nothrow) CAppbarCtrl);
+    if (!row)
+      qv::FatalExit("Could not create Appbar Ctrl Class. Aborting ...",
+                    MB_ICONSTOP, kFatalExitCode);
+    if (!row->Create(kRowStyle, kPlaceholderRect, m_hWnd, id))
+      qv::FatalExit("Could not create Appbar Ctrl. Aborting ...", MB_ICONSTOP,
+                    kFatalExitCode);
+    m_rows.push_back(std::move(row));
+  }
+  return 1;
+}
+
+int CToolbarPane::DestroyRows() {
+  for (auto& row : m_rows) row->DestroyWindow();
+  if (m_nNotifyDepth > 0) {
+    for (auto& row : m_rows) m_retiredRows.push_back(std::move(row));
+  } else {
+    m_retiredRows.clear();
+  }
+  m_rows.clear();
+  return 1;
+}
+
+int CToolbarPane::SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
+                               int orientation) {
+  for (auto& row : m_rows) {
+    row->SendMessage(TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    row->SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(cxButton, cyButton));
+    row->SetOrientation(orientation);
+  }
+  return 1;
+}
+
+int CToolbarPane::TotalLines() const {
+  int lines = 0;
+  for (const auto& row : m_rows) lines += row->CountLines();
+  return lines;
+}
+
+int CToolbarPane::RelayoutRows() {
+  if (!m_pMainBar || !m_hWnd) return 0;
+  CBarSettings& settings = m_pMainBar->m_settings;
+  const RECT client = GetClientRect();
+  const bool columns = ColumnsDown();
+  SIZE cell{0, 0};
+  SIZE pad{kRowGap, kRowGap};
+
+  if (!columns) {
+    const int width =
+        Width(client) - ::GetSystemMetrics(SM_CXVSCROLL) - kRowInset;
+    int y = kRowGap;
+    for (auto& row : m_rows) {
+      const int height = row->GetExtent(width, 0).cy;
+      ::MoveWindow(*row, kRowInset, y, width, height, TRUE);
+      y += height + kRowGap;
+      cell = row->GetItemSize();
+      pad = row->GetPadding();
+    }
+    ::SetScrollRange(m_hWnd, SB_HORZ, 0, 0, TRUE);
+    const qv::PaneScrollPlan plan =
+        qv::PlanPaneScroll(Height(client), cell.cy, pad.cy, TotalLines(),
+                           settings.m_nVertScrollPos);
+    const int paneWidth =
+        plan.overflow ? width + ::GetSystemMetrics(SM_CXVSCROLL) + kRowInset
+                      : width + kFitSlack;
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneWidth, Height(client),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetScrollRange(m_hWnd, SB_VERT, 0, plan.rangeMax, TRUE);
+    if (plan.overflow) {
+      settings.m_nVertScrollPos = plan.position;
+      ScrollRows(true, SB_THUMBPOSITION, plan.position);
+    }
+    return 1;
+  }
+
+  const int height =
+      Height(client) - ::GetSystemMetrics(SM_CYHSCROLL) - kRowInset;
+  int x = kRowGap;
+  for (auto& row : m_rows) {
+    const int width = row->GetExtent(0, height).cx;
+    ::MoveWindow(*row, x, kRowInset, width, height, TRUE);
+    pad = row->GetPadding();
+    cell = row->GetItemSize();
+    x += width + pad.cx;
+  }
+  ::SetScrollRange(m_hWnd, SB_VERT, 0, 0, TRUE);
+  const qv::PaneScrollPlan plan = qv::PlanPaneScroll(
+      Width(client), cell.cx, pad.cx, TotalLines(), settings.m_nHorzScrollPos);
+  const int paneHeight =
+      plan.overflow
+          ? height + ::GetSystemMetrics(SM_CYHSCROLL) + kColumnSlack + pad.cx
+          : height + kColumnSlack - pad.cx;
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, Width(client), paneHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetScrollRange(m_hWnd, SB_HORZ, 0, plan.rangeMax, TRUE);
+  if (plan.overflow) {
+    settings.m_nHorzScrollPos = plan.position;
+    ScrollRows(false, SB_THUMBPOSITION, plan.position);
+  }
+  return 1;
+}
+
+void CToolbarPane::OnVScroll(UINT code, UINT pos, HWND) {
+  if (m_pMainBar && !ColumnsDown())
+    ScrollRows(true, code, static_cast<int>(pos));
+}
+
+void CToolbarPane::OnHScroll(UINT code, UINT pos, HWND) {
+  if (m_pMainBar && ColumnsDown())
+    ScrollRows(false, code, static_cast<int>(pos));
+}
+
+void CToolbarPane::ScrollRows(bool vertical, UINT code, int thumb) {
+  if (!m_pMainBar || m_rows.empty()) return;
+  CBarSettings& settings = m_pMainBar->m_settings;
+  int& position =
+      vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos;
+  const RECT client = GetClientRect();
+  const CAppbarCtrl& first = *m_rows.front();
+  const RECT firstRect = RowRect(m_hWnd, first);
+  const SIZE pad = first.GetPadding();
+  const SIZE cell = first.GetItemSize();
+  int rowsLen = 0;
+  for (const auto& row : m_rows) {
+    const RECT rc = row->GetClientRect();
+    rowsLen += vertical ? Height(rc) : Width(rc);
+  }
+
+  const qv::PaneScrollStep step = qv::StepPaneScroll(
+      static_cast<int>(code), thumb, position, TotalLines(),
+      vertical ? firstRect.top : firstRect.left, vertical ? cell.cy : cell.cx,
+      vertical ? pad.cy : pad.cx, vertical ? Height(client) : Width(client),
+      rowsLen);
+  if (!step.moved) return;
+
+  int lead = step.firstTop;
+  for (auto& row : m_rows) {
+    const RECT rc = RowRect(m_hWnd, *row);
+    if (vertical) {
+      ::MoveWindow(*row, firstRect.left, lead, Width(rc), Height(rc), TRUE);
+      lead += pad.cy + Height(rc);
+    } else {
+      ::MoveWindow(*row, lead, firstRect.top, Width(rc), Height(rc), TRUE);
+      lead += pad.cx + Width(rc);
+    }
+  }
+  position = step.position;
+  ::SetScrollPos(m_hWnd, vertical ? SB_VERT : SB_HORZ, position, TRUE);
+  ::UpdateWindow(m_hWnd);
+  // The position survives a restart.
+  settings.Save();
+}
+
+int CToolbarPane::GetAverageCharWidth() const {
+  if (!m_hFont || !m_hWnd) return kDefaultCharWidth;
+  qv::WindowDC dc(m_hWnd);
+  if (!dc) return kDefaultCharWidth;
+  qv::SelectScope font(dc.get(), m_hFont.get());
+  TEXTMETRICA metrics{};
+  if (!::GetTextMetricsA(dc.get(), &metrics)) return kDefaultCharWidth;
+  return metrics.tmAveCharWidth;
+}
+
+LRESULT CToolbarPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_NOTIFY)
+    return qv::CWnd::WindowProc(message, wParam, lParam);
+  auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+  if (!m_pMainBar || !hdr) return 0;
+  ++m_nNotifyDepth;
+  switch (hdr->code) {
+    case NM_CLICK:
+      OnButtonClick(hdr, 0);
+      break;
+    case NM_RCLICK:
+      OnButtonClick(hdr, 1);
+      break;
+    case TTN_NEEDTEXTA:
+      OnNeedText(hdr);
+      break;
+    default:
+      break;
+  }
+  --m_nNotifyDepth;
+  return 0;
+}
+
+void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
+  POINT screen{};
+  ::GetCursorPos(&screen);
+  const int rowIndex = FindRowById(static_cast<int>(hdr->idFrom));
+  if (rowIndex < 0) return;
+  CAppbarCtrl& row = *m_rows[rowIndex];
+  TCHITTESTINFO hit{screen, 0};
+  ::ScreenToClient(row, &hit.pt);
+  const int button = static_cast<int>(
+      row.SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (button < 0) return;
+
+  // The row shows toolbar k's records in order; a row out of step with
+  // them (the toolbar was just dropped) has nothing to open.
+  CMfcAppBar& bar = *m_pMainBar;
+  const size_t k = hdr->idFrom;
+  CBarSettings& settings = bar.m_settings;
+  if (k >= settings.m_folders.size() || k >= bar.m_itemArrays.size() ||
+      k >= bar.m_itemCounts.size() || !bar.m_itemArrays[k] ||
+      static_cast<UINT>(button) >= bar.m_itemCounts[k])
+    return;
+  LPCITEMIDLIST folderList = settings.m_folders[k].get();
+  LPCITEMIDLIST item = ItemIdList(bar.m_itemArrays[k][button]);
+  if (!folderList || !item) return;
+
+  // Is the item a folder? A toolbar of the desktop itself binds to the
+  // desktop folder.
+  qv::ComPtr<IShellFolder> folder;
+  if (qv::GetIdListSize(folderList) <= qv::kIdListTerminatorSize) {
+    ::SHGetDesktopFolder(folder.GetAddressOf());
+  } else {
+    qv::BindToFolder(folderList, folder.GetAddressOf());
+  }
+  if (!folder)
+    qv::FatalExit("Could not access folder. Aborting ...", MB_ICONINFORMATION,
+                  kFatalExitCode);
+  SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_FOLDER;
+  if (FAILED(folder->GetAttributesOf(1, &item, &attributes))) attributes = 0;
+  folder.Reset();
+
+  // Files are always opened; folders browse inside the bar unless the user
+  // wants them in windows of their own.
+  if (!(attributes & SFGAO_FOLDER) || settings.m_bBrowseSeparate == 1) {
+    OpenItem(&bar, folderList, item, screen, rightClick);
+  } else {
+    BrowseInBar(static_cast<int>(k), button);
+  }
+}
+
+void CToolbarPane::OnNeedText(NMHDR* hdr) {
+  auto* info = reinterpret_cast<NMTTDISPINFOA*>(hdr);
+  POINT pt{};
+  ::GetCursorPos(&pt);
+  ::ScreenToClient(m_hWnd, &pt);
+  HWND under = ::ChildWindowFromPoint(m_hWnd, pt);
+  CAppbarCtrl* row = nullptr;
+  for (auto& candidate : m_rows)
+    if (candidate->m_hWnd == under) row = candidate.get();
+  if (!row) return;
+
+  ::MapWindowPoints(m_hWnd, *row, &pt, 1);
+  TCHITTESTINFO hit{pt, 0};
+  const int button = static_cast<int>(
+      row->SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  const size_t k = static_cast<size_t>(row->GetDlgCtrlID());
+  CMfcAppBar& bar = *m_pMainBar;
+  info->lpszText = nullptr;
+  if (button >= 0 && k < bar.m_itemArrays.size() &&
+      k < bar.m_itemCounts.size() && bar.m_itemArrays[k] &&
+      static_cast<UINT>(button) < bar.m_itemCounts[k])
+    info->lpszText = bar.m_itemArrays[k][button].pszText;
+}
+
+int CToolbarPane::OnCreate(CREATESTRUCT*) {
+  if (Default() == -1) return -1;
+  HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  m_hMenu130.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_BAR_MENU)));
+  m_hMenu139.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FOLDER_MENU)));
+  m_barMenu = m_hMenu130 ? ::GetSubMenu(m_hMenu130.get(), 0) : nullptr;
+  m_folderMenu = m_hMenu139 ? ::GetSubMenu(m_hMenu139.get(), 0) : nullptr;
+  return 0;
+}
+
+void CToolbarPane::OnDestroy() {
+  DestroyRows();
+  m_barMenu = nullptr;
+  m_folderMenu = nullptr;
+  m_hMenu130.reset();
+  m_hMenu139.reset();
+  Default();
+}
+
+// The keyboard has nothing to do in the pane.
+void CToolbarPane::OnSetFocus(HWND) {}
+
+void CToolbarPane::OnRButtonUp(UINT, POINT pt) {
+  if (m_pMainBar) ShowFolderMenu(pt);
+}
+
+void CToolbarPane::OnLButtonDown(UINT, POINT pt) {
+  if (!m_pMainBar) return;
+  // Empty space of the pane is a handle for moving the bar.
+  POINT screen = pt;
+  ::ClientToScreen(m_hWnd, &screen);
+  m_pMainBar->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION,
+                          MAKELPARAM(screen.x, screen.y));
+}
+
+void CToolbarPane::OnBarCommand(UINT id) {
+  if (m_pMainBar) m_pMainBar->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
