@@ -1,6 +1,7 @@
 // toolbar/ItemOpener.cpp
 #include "toolbar/ItemOpener.h"
 
+#include "bar/MfcAppBar.h"
 #include "framework/Handles.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
@@ -65,6 +66,17 @@ void InvokeDefaultVerb(LPCITEMIDLIST folderList, LPCITEMIDLIST item,
 }
 
 }  // namespace
+
+int OpenItem(CMfcAppBar* bar, LPCITEMIDLIST folder, LPCITEMIDLIST item,
+             POINT screenPt, int rightClick) {
+  if (!bar) return 0;
+  qv::ComPtr<IShellFolder> shellFolder;
+  if (!qv::BindToFolder(folder, shellFolder.GetAddressOf()) || !shellFolder) {
+    return 0;
+  }
+  return OpenItemInFolder(shellFolder.Get(), folder, bar->m_hWnd,
+                          &bar->m_bMenuUp, item, screenPt, rightClick);
+}
 
 int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
                      int* menuUp, LPCITEMIDLIST item, POINT screenPt,

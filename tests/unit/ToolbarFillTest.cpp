@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "app/BarSettings.h"
+#include "bar/MfcAppBar.h"
 #include "framework/ShellMemory.h"
+#include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/ShellHelpers.h"
 #include "toolbar/ToolbarFill.h"
@@ -238,6 +240,37 @@ TEST_F(ToolbarFillTest, ItemsWithoutFilesSortTooAndCustomOrderStays) {
     EXPECT_EQ(std::multiset<std::string>(before.begin(), before.end()),
               std::multiset<std::string>(sorted.begin(), sorted.end()));
   }
+}
+
+// The bar's members put each fill in its toolbar's place.
+TEST_F(ToolbarFillTest, TheBarAppendsOrReplacesAToolbarsArrayAndSortsIt) {
+  TempFolder folder("bar");
+  for (const char* name : {"beta", "Alpha", "gamma"}) {
+    ASSERT_TRUE(folder.AddFile(name));
+  }
+  FakeAppBarService service;
+  CMfcAppBar bar(service);
+  CBarSettings& settings = bar.m_settings;
+  ASSERT_EQ(1, settings.AppendToolbar(
+                   qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)),
+                   qv::kSortByName,
+                   qv::ToolbarInfoPtr(qv::NewToolbarInfo(qv::kKindCustom))));
+  LPCITEMIDLIST list = settings.m_folders[0].get();
+
+  ASSERT_EQ(1, bar.FillFromFolder(list, 0, 1));
+  bar.SortToolbar(0);
+  ASSERT_EQ(1u, bar.m_itemArrays.size());
+  FilledItems view{std::move(bar.m_itemArrays[0]), bar.m_itemCounts[0]};
+  EXPECT_EQ((Names{"Alpha", "beta", "gamma"}), Texts(view));
+  bar.m_itemArrays[0] = std::move(view.items);
+
+  settings.m_toolbarInfos[0]->entries = {{qv::kEntryShownFile, "gamma"},
+                                         {qv::kEntrySpace, ""}};
+  ASSERT_EQ(1, bar.FillFromOrder(list, settings.m_toolbarInfos[0].get(), 0, 0));
+  ASSERT_EQ(1u, bar.m_itemArrays.size());
+  EXPECT_EQ(4u, bar.m_itemCounts[0]);  // gamma, the gap, then beta and Alpha
+  EXPECT_EQ(0, bar.FillFromFolder(nullptr, 0, 1));
+  EXPECT_EQ(1u, bar.m_itemArrays.size());
 }
 
 }  // namespace
