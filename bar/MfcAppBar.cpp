@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include "app/DefaultToolbars.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -116,6 +117,11 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
       ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_BAR_MENU)));
   m_popupMenu = m_hMenuBar ? ::GetSubMenu(m_hMenuBar.get(), 0) : nullptr;
 
+  if (m_settings.m_bFirstTime == 1 &&
+      !CDefaultToolbars().Build(m_hWnd, m_settings))
+    return -1;
+  m_dropTarget.Register(this);
+
   m_bReloadItems = 1;
   RebuildBar();
   return 0;
@@ -123,6 +129,8 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
 
 void CMfcAppBar::OnDestroy() {
   Default();
+  // OLE must let go of the drop target while the window still exists.
+  m_dropTarget.Revoke();
   if (m_bRegistered) RegisterAppBar(0);
   m_tooltip.DestroyWindow();
   m_pane.DestroyWindow();

@@ -8,10 +8,12 @@
 #include <shellapi.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "app/BarSettings.h"
 #include "bar/AppBarService.h"
+#include "bar/BarDropTarget.h"
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
 #include "tabs/Tabber.h"
@@ -83,6 +85,20 @@ class CMfcAppBar : public qv::CWnd {
   // Sorts toolbar `index`'s items by its sort order.
   void SortToolbar(int index);
 
+  // File drop, called by m_dropTarget; points in client coordinates.
+  virtual DWORD OnDragEnter(IDataObject* data, DWORD keyState, POINT point);
+  virtual void OnDragLeave();
+  virtual DWORD OnDragOver(IDataObject* data, DWORD keyState, POINT point);
+  virtual BOOL OnDrop(IDataObject* data, DWORD dropEffect, POINT point);
+  // 1 when every dragged item is a plain folder; `list` (if any) gets them.
+  int AllDroppedAreFolders(IDataObject* data, std::vector<std::string>* list);
+  // 1 when the point is over a row and every item may get a shortcut;
+  // `list` (if any) gets the items and `rowIndex` the row's toolbar.
+  int DroppedOnRow(IDataObject* data, POINT point,
+                   std::vector<std::string>* list, int* rowIndex);
+  BOOL DropFolders(IDataObject* data);
+  BOOL DropOnRow(IDataObject* data, POINT point);
+
   int m_bMenuUp = 0;
   int m_nReloadIndex = -1;
   int m_bKeepShown = 0;
@@ -99,9 +115,11 @@ class CMfcAppBar : public qv::CWnd {
   int m_bHiddenMode = 0;
   int m_cxButton = 0;
   int m_cyButton = 0;
+  CBarDropTarget m_dropTarget;
   int m_bShown = 0;
   int m_bReloadItems = 1;
   int m_bBusy = 0;
+  int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bAppendToolbar = 0;
   int m_bMoved = 0;
   int m_nSlide = 0;

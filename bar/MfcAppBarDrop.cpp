@@ -1,0 +1,171 @@
+// bar/MfcAppBarDrop.cpp: items dragged onto the bar. Folders dragged with the
+// left button become toolbars; items dragged with the right button onto a
+// row of buttons get shortcuts in that row's folder.
+#include "bar/MfcAppBar.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "bar/Shortcut.h"
+#include "bar/portable/DropRules.h"
+#include "bar/portable/ShortcutName.h"
+#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ShellHelpers.h"
+
+namespace {
+
+constexpr UINT kSortByName = 1;
+
+// The paths of the dragged items (CF_HDROP); false when the data has none.
+// Each path is read whole: one cut to a buffer would name another item.
+bool DroppedPaths(IDataObject* data, std::vector<std::string>& paths) {
+  if (!data) return false;
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  if (FAILED(data->GetData(&format, &medium))) return false;
+  struct Release {
+    STGMEDIUM& medium;
+    ~Release() { ::ReleaseStgMedium(&medium); }
+  } release{medium};
+  if (medium.tymed != TYMED_HGLOBAL || !medium.hGlobal) return false;
+
+  HDROP drop = static_cast<HDROP>(medium.hGlobal);
+  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
+    std::string path(length + 1, '\0');
+    path.resize(::DragQueryFileA(drop, i, &path[0], length + 1));
+    paths.push_back(std::move(path));
+  }
+  return true;
+}
+
+}  // namespace
+
+DWORD CMfcAppBar::OnDragEnter(IDataObject* data, DWORD keyState, POINT point) {
+  const qv::DragAnswer answer = qv::AnswerDrag(
+      keyState, m_nDropEffect,
+      [&] { return AllDroppedAreFolders(data, nullptr) == 1; },
+      [&] {
+        int row = -1;
+        return DroppedOnRow(data, point, nullptr, &row) == 1;
+      });
+  m_nDropEffect = answer.mode;
+  return answer.effect;
+}
+
+DWORD CMfcAppBar::OnDragOver(IDataObject* data, DWORD keyState, POINT point) {
+  return OnDragEnter(data, keyState, point);
+}
+
+void CMfcAppBar::OnDragLeave() { m_nDropEffect = qv::kDropModeFolders; }
+
+BOOL CMfcAppBar::OnDrop(IDataObject* data, DWORD dropEffect, POINT point) {
+  switch (qv::ChooseDropAction(dropEffect, m_nDropEffect)) {
+    case qv::DropAction::kFolders:
+      return DropFolders(data);
+    case qv::DropAction::kShortcuts:
+      return DropOnRow(data, point);
+    case qv::DropAction::kRefuse:
+      break;
+  }
+  return FALSE;
+}
+
+int CMfcAppBar::AllDroppedAreFolders(IDataObject* data,
+                                     std::vector<std::string>* list) {
+  std::vector<std::string> paths;
+  if (!DroppedPaths(data, paths) || paths.empty()) return 0;
+  for (const std::string& path : paths)
+    if (!qv::CountsAsToolbarFolder(::GetFileAttributesA(path.c_str())))
+      return 0;
+  if (list) *list = std::move(paths);
+  return 1;
+}
+
+int CMfcAppBar::DroppedOnRow(IDataObject* data, POINT point,
+                             std::vector<std::string>* list, int* rowIndex) {
+  if (rowIndex) *rowIndex = -1;
+  if (!m_pane.m_hWnd) return 0;
+  POINT inPane = point;
+  ::MapWindowPoints(m_hWnd, m_pane.m_hWnd, &inPane, 1);
+  HWND child = ::ChildWindowFromPointEx(m_pane.m_hWnd, inPane, CWP_ALL);
+  if (!child || child == m_pane.m_hWnd) return 0;
+  int row = -1;
+  for (int i = 0; i < m_pane.GetRowCount(); ++i) {
+    CAppbarCtrl* candidate = m_pane.GetRow(i);
+    if (candidate && candidate->m_hWnd == child) {
+      row = candidate->GetDlgCtrlID();
+      break;
+    }
+  }
+  if (row < 0) return 0;
+
+  std::vector<std::string> paths;
+  if (!DroppedPaths(data, paths) || paths.empty()) return 0;
+  for (const std::string& path : paths)
+    if (!qv::AcceptedForShortcut(::GetFileAttributesA(path.c_str()))) return 0;
+  if (list) *list = std::move(paths);
+  if (rowIndex) *rowIndex = row;
+  return 1;
+}
+
+BOOL CMfcAppBar::DropFolders(IDataObject* data) {
+  std::vector<std::string> folders;
+  if (!AllDroppedAreFolders(data, &folders)) return FALSE;
+
+  // All or nothing: a half-appended drop must not linger in the working
+  // settings, where the next save of any option would store it.
+  const size_t before = m_settings.m_folders.size();
+  for (const std::string& folder : folders) {
+    qv::UniqueIdList list(qv::PathToIdList(folder, m_hWnd));
+    qv::ToolbarInfoPtr info(CBarSettings::NewToolbarInfo(qv::kKindNormal));
+    if (!list || !info ||
+        !m_settings.AppendToolbar(std::move(list), kSortByName,
+                                  std::move(info))) {
+      while (m_settings.m_folders.size() > before)
+        m_settings.RemoveToolbar(static_cast<int>(m_settings.m_folders.size()) -
+                                 1);
+      return FALSE;
+    }
+  }
+  m_settings.Save();
+
+  // One new toolbar is read alone, into an empty entry of its own; the item
+  // arrays must then still match the toolbars one for one.
+  m_nReloadIndex = -1;
+  if (folders.size() == 1 && m_itemArrays.size() == before &&
+      m_itemCounts.size() == before) {
+    m_itemArrays.emplace_back();
+    m_itemCounts.push_back(0);
+    m_nReloadIndex = static_cast<int>(before);
+  }
+  PostMessage(UWM_REBUILD_BAR, 0, 0);
+  return TRUE;
+}
+
+BOOL CMfcAppBar::DropOnRow(IDataObject* data, POINT point) {
+  std::vector<std::string> paths;
+  int row = -1;
+  if (!DroppedOnRow(data, point, &paths, &row) || row < 0 ||
+      static_cast<size_t>(row) >= m_settings.m_folders.size() ||
+      !m_settings.m_folders[row])
+    return FALSE;
+  char folder[MAX_PATH] = {};
+  if (!::SHGetPathFromIDListA(m_settings.m_folders[row].get(), folder))
+    return FALSE;
+
+  for (const std::string& path : paths) {
+    std::string name = qv::CutAtFirstDot(qv::NamePart(path));
+    CreateShortcut(folder, path.c_str(), &name[0]);
+  }
+  if (!paths.empty()) {
+    m_nReloadIndex = row;
+    PostMessage(UWM_REBUILD_BAR, 0, 0);
+  }
+  return TRUE;
+}
