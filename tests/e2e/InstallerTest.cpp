@@ -1,0 +1,135 @@
+// tests/e2e/InstallerTest.cpp: Setup.exe run silently as a user would from a
+// script: what it installs and registers, the first start of the installed
+// bar, and the silent uninstaller taking all of it away again.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "tests/e2e/harness/BarProcess.h"
+#include "tests/e2e/harness/SettingsKey.h"
+
+using e2e::BarProcess;
+using e2e::SettingsKey;
+
+namespace {
+
+constexpr char kAppPaths[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quorvane.exe";
+constexpr char kUninstall[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvane 1.5";
+const char* const kGroups[] = {"Multimedia", "Utilities", "System Tools",
+                               "Internet Tools"};
+
+bool Exists(const std::string& path) {
+  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::string> MachineString(const char* key, const char* name) {
+  char value[MAX_PATH] = {};
+  DWORD size = sizeof value;
+  if (::RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_SZ, nullptr,
+                     value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::string(value);
+}
+
+bool MachineKeyExists(const char* path) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
+    return false;
+  ::RegCloseKey(key);
+  return true;
+}
+
+// Runs a command line and answers its exit code (or 0xDEAD on time-out).
+DWORD RunCommand(std::string commandLine, DWORD timeoutMs = 60000) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &si, &pi))
+    return 0xBAD;
+  DWORD code = 0xDEAD;
+  if (::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    ::GetExitCodeProcess(pi.hProcess, &code);
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  return code;
+}
+
+class InstallerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string dir = e2e::BarExePath();
+    m_setup = dir.substr(0, dir.find_last_of('\\') + 1) + "Setup.exe";
+    if (!Exists(m_setup)) GTEST_SKIP() << "no Setup.exe (makensis missing)";
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    m_dir = std::string(temp) + "qv-installed-" +
+            std::to_string(::GetCurrentProcessId());
+    SettingsKey::Delete();
+  }
+  void TearDown() override {
+    if (Exists(m_dir + "\\Uninstall.exe")) Uninstall();
+    SettingsKey::Delete();
+  }
+
+  void Install() {
+    // NSIS takes the folder unquoted, as the last argument.
+    ASSERT_EQ(0u, RunCommand("\"" + m_setup + "\" /S /D=" + m_dir));
+  }
+  // The uninstaller copies itself away and returns at once: wait for its
+  // work to show.
+  void Uninstall() {
+    ASSERT_EQ(0u, RunCommand("\"" + m_dir + "\\Uninstall.exe\" /S"));
+    for (int i = 0; i < 300 && Exists(m_dir); ++i) ::Sleep(100);
+  }
+
+  std::string m_setup;
+  std::string m_dir;
+};
+
+TEST_F(InstallerTest, InstallsFirstStartBuildsToolbarsUninstallRemovesAll) {
+  Install();
+  const std::string exe = m_dir + "\\Quorvane.exe";
+  EXPECT_TRUE(Exists(exe));
+  EXPECT_EQ(exe, MachineString(kAppPaths, nullptr).value_or(""));
+  EXPECT_EQ(m_dir, MachineString(kAppPaths, "Path").value_or(""));
+  EXPECT_EQ(1u, SettingsKey::GetDword("First Time").value_or(99));
+
+  BarProcess bar;
+  ASSERT_TRUE(bar.StartExe(exe, 30000));
+  bar.Settle();
+  // Wine's Windows folder has Explorer and Notepad: a Utilities group at
+  // least.
+  int groups = 0;
+  for (const char* group : kGroups) groups += Exists(m_dir + "\\" + group);
+  EXPECT_TRUE(Exists(m_dir + "\\Utilities\\Notepad.LNK"));
+  EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
+  EXPECT_EQ(3u + groups, SettingsKey::GetDword("No. of Folders").value_or(0));
+  bar.Stop();
+
+  Uninstall();
+  EXPECT_FALSE(Exists(exe));
+  EXPECT_FALSE(Exists(m_dir));
+  EXPECT_FALSE(MachineKeyExists(kAppPaths));
+  EXPECT_FALSE(MachineKeyExists(kUninstall));
+  EXPECT_FALSE(SettingsKey::Exists());
+}
+
+// Installing again, or over an account that has used the bar, must not make
+// the first start run again over its toolbars.
+TEST_F(InstallerTest, AnExistingSettingsKeyIsLeftAsItIs) {
+  SettingsKey::CreateQuiet();
+  SettingsKey::SetDword("No. of Folders", 0);
+  Install();
+  EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
+  EXPECT_EQ(0u, SettingsKey::GetDword("Show Title").value_or(99));
+  Install();
+  EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
+  EXPECT_TRUE(MachineKeyExists(kUninstall));
+}
+
+}  // namespace
