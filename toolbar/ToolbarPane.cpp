@@ -180,7 +180,10 @@ int CToolbarPane::RelayoutRows() {
     const int paneWidth =
         plan.overflow ? width + ::GetSystemMetrics(SM_CXVSCROLL) + kRowInset
                       : width + kFitSlack;
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneWidth, Height(client),
+    // The pane keeps its own thickness across the bar (its border
+    // included): sized to its client height it would shrink by the border
+    // at every layout, and the bar with it, away from the band it reserves.
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneWidth, Height(GetWindowRect()),
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SetScrollRange(m_hWnd, SB_VERT, 0, plan.rangeMax, TRUE);
     if (plan.overflow) {
@@ -207,7 +210,8 @@ int CToolbarPane::RelayoutRows() {
       plan.overflow
           ? height + ::GetSystemMetrics(SM_CYHSCROLL) + kColumnSlack + pad.cx
           : height + kColumnSlack - pad.cx;
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, Width(client), paneHeight,
+  // As for rows: the pane keeps its own thickness, border included.
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, Width(GetWindowRect()), paneHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::SetScrollRange(m_hWnd, SB_HORZ, 0, plan.rangeMax, TRUE);
   if (plan.overflow) {
@@ -312,6 +316,9 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   const int button = static_cast<int>(
       row.SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
   if (button < 0) return;
+  // A press dragged onto another button and released there opens neither:
+  // the button pressed is not the one under the cursor.
+  if (!rightClick && button != row.GetClickedButton()) return;
 
   // The row shows toolbar k's records in order; a row out of step with
   // them (the toolbar was just dropped) has nothing to open.
