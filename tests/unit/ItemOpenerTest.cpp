@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "framework/ShellMemory.h"
+#include "tests/unit/support/StubShellFolder.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/ItemOpener.h"
 #include "toolbar/ShellHelpers.h"
@@ -83,53 +84,15 @@ class StubMenu : public IContextMenu {
 };
 
 // Only GetUIObjectOf matters to OpenItemInFolder.
-class StubFolder : public IShellFolder {
+class StubFolder : public StubShellFolder {
  public:
   HRESULT result = S_OK;
   StubMenu menu;
 
-  STDMETHODIMP QueryInterface(REFIID, void** out) override {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*,
-                                PIDLIST_RELATIVE*, ULONG*) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP EnumObjects(HWND, SHCONTF, IEnumIDList**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP BindToObject(PCUIDLIST_RELATIVE, IBindCtx*, REFIID,
-                            void**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP BindToStorage(PCUIDLIST_RELATIVE, IBindCtx*, REFIID,
-                             void**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP CompareIDs(LPARAM, PCUIDLIST_RELATIVE,
-                          PCUIDLIST_RELATIVE) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP CreateViewObject(HWND, REFIID, void**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP GetAttributesOf(UINT, PCUITEMID_CHILD_ARRAY, SFGAOF*) override {
-    return E_NOTIMPL;
-  }
   STDMETHODIMP GetUIObjectOf(HWND, UINT, PCUITEMID_CHILD_ARRAY, REFIID, UINT*,
                              void** out) override {
     *out = SUCCEEDED(result) ? static_cast<IContextMenu*>(&menu) : nullptr;
     return result;
-  }
-  STDMETHODIMP GetDisplayNameOf(PCUITEMID_CHILD, SHGDNF, STRRET*) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP SetNameOf(HWND, PCUITEMID_CHILD, LPCWSTR, SHGDNF,
-                         PITEMID_CHILD*) override {
-    return E_NOTIMPL;
   }
 };
 
