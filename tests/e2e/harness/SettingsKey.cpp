@@ -1,6 +1,8 @@
 // tests/e2e/harness/SettingsKey.cpp
 #include "tests/e2e/harness/SettingsKey.h"
 
+#include "tests/support/BaselineOptions.h"
+
 namespace e2e {
 namespace {
 
@@ -31,21 +33,8 @@ void SettingsKey::Delete() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kPath); }
 bool SettingsKey::Exists() { return Key(false).handle != nullptr; }
 
 void SettingsKey::CreateQuiet() {
-  static const struct {
-    const char* name;
-    DWORD value;
-  } kOptions[] = {
-      {"First Time", 0},        {"Alignment", 1},
-      {"Browse Separate", 0},   {"Auto Hide", 0},
-      {"Columns", 1},           {"Rows", 1},
-      {"Current Tab", 0},       {"Show Tabs", 1},
-      {"Small Icons", 1},       {"Always On Top", 1},
-      {"Animate", 1},           {"Show Title", 0},
-      {"Max. No. of Chars", 0}, {"Horz Scroll Pos", 0},
-      {"Vert Scroll Pos", 0},   {"Show All Files", 0},
-      {"No. of Folders", 0},    {"No. of hidden types", 0},
-  };
-  for (const auto& option : kOptions) SetDword(option.name, option.value);
+  for (const auto& option : testsupport::kBaselineOptions)
+    SetDword(option.name, option.value);
 }
 
 void SettingsKey::SetDword(const char* name, DWORD value) {

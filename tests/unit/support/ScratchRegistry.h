@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tests/support/BaselineOptions.h"
+
 class ScratchCurrentUser {
  public:
   explicit ScratchCurrentUser(const char* name = "Quorvane Unit Scratch")
@@ -40,21 +42,8 @@ class ScratchCurrentUser {
   // Writes every option the settings load reads before the toolbar list,
   // with the defaults a user gets, but no title screen and no first run.
   void WriteBaseline() const {
-    static const struct {
-      const char* name;
-      DWORD value;
-    } kOptions[] = {
-        {"First Time", 0},        {"Alignment", 1},
-        {"Browse Separate", 0},   {"Auto Hide", 0},
-        {"Columns", 1},           {"Rows", 1},
-        {"Current Tab", 0},       {"Show Tabs", 1},
-        {"Small Icons", 1},       {"Always On Top", 1},
-        {"Animate", 1},           {"Show Title", 0},
-        {"Max. No. of Chars", 0}, {"Horz Scroll Pos", 0},
-        {"Vert Scroll Pos", 0},   {"Show All Files", 0},
-        {"No. of Folders", 0},    {"No. of hidden types", 0},
-    };
-    for (const auto& option : kOptions) SetDword(option.name, option.value);
+    for (const auto& option : testsupport::kBaselineOptions)
+      SetDword(option.name, option.value);
   }
 
  private:
