@@ -370,6 +370,7 @@ void CAppbarCtrl::OnLButtonUp(UINT, POINT) {
   // A release without a press of ours (the press was on another window, or
   // the capture was taken away meanwhile) clicks nothing.
   if (pressed < 0 || !IsIndex(pressed)) return;
+  m_nClicked = pressed;
   // Wherever the button is released, the pressed button is clicked. The
   // parent may run a nested loop: nothing of this object is used after.
   NMHDR hdr{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()),

@@ -56,6 +56,9 @@ class CAppbarCtrl : public qv::CWnd {
   int GetItemCount() const { return static_cast<int>(m_items.size()); }
   // The button held down with the mouse, or -1.
   int GetPressed() const { return m_nPressed; }
+  // The button whose press the last NM_CLICK ended, wherever the mouse was
+  // released.
+  int GetClickedButton() const { return m_nClicked; }
 
  protected:
   int OnCreate(CREATESTRUCT* cs);
@@ -104,6 +107,7 @@ class CAppbarCtrl : public qv::CWnd {
   int m_cyItem = 20;
   int m_cxPad = 3;
   int m_cyPad = 3;
+  int m_nClicked = -1;
 
   DECLARE_MESSAGE_MAP(CAppbarCtrl)
 };

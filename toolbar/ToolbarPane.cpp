@@ -16,6 +16,7 @@
 #include "toolbar/ItemOpener.h"
 #include "toolbar/ShellHelpers.h"
 #include "toolbar/ToolbarItem.h"
+#include "toolbar/portable/ButtonClick.h"
 #include "toolbar/portable/IdListBytes.h"
 #include "toolbar/portable/PaneScroll.h"
 
@@ -313,12 +314,11 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   CAppbarCtrl& row = *m_rows[rowIndex];
   TCHITTESTINFO hit{screen, 0};
   ::ScreenToClient(row, &hit.pt);
-  const int button = static_cast<int>(
-      row.SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  const int button =
+      qv::ClickedButton(static_cast<int>(row.SendMessage(
+                            TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))),
+                        row.GetClickedButton(), rightClick != 0);
   if (button < 0) return;
-  // A press dragged onto another button and released there opens neither:
-  // the button pressed is not the one under the cursor.
-  if (!rightClick && button != row.GetClickedButton()) return;
 
   // The row shows toolbar k's records in order; a row out of step with
   // them (the toolbar was just dropped) has nothing to open.
@@ -348,9 +348,8 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   if (FAILED(folder->GetAttributesOf(1, &item, &attributes))) attributes = 0;
   folder.Reset();
 
-  // Files are always opened; folders browse inside the bar unless the user
-  // wants them in windows of their own.
-  if (!(attributes & SFGAO_FOLDER) || settings.m_bBrowseSeparate == 1) {
+  if (qv::OpensItem((attributes & SFGAO_FOLDER) != 0,
+                    settings.m_bBrowseSeparate)) {
     OpenItem(&bar, folderList, item, screen, rightClick);
   } else {
     BrowseInBar(static_cast<int>(k), button);

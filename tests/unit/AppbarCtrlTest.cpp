@@ -225,6 +225,7 @@ TEST_F(AppbarCtrlTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
   EXPECT_EQ(-1, row.GetPressed());
   EXPECT_EQ(nullptr, ::GetCapture());
   ASSERT_EQ(1, parent.clicks(NM_CLICK));
+  EXPECT_EQ(1, row.GetClickedButton());
   EXPECT_EQ(kRowId, parent.notices.back().id);
   EXPECT_EQ(row.m_hWnd, parent.notices.back().from);
 
