@@ -350,7 +350,12 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
 
   if (qv::OpensItem((attributes & SFGAO_FOLDER) != 0,
                     settings.m_bBrowseSeparate)) {
-    OpenItem(&bar, folderList, item, screen, rightClick);
+    // The shell's menu runs nested message loops, in which a rebuild may
+    // free the toolbar's lists: the opening works on copies of its own.
+    qv::UniqueIdList folderCopy(qv::ConcatIdLists(nullptr, folderList));
+    qv::UniqueIdList itemCopy(qv::ConcatIdLists(nullptr, item));
+    if (folderCopy && itemCopy)
+      OpenItem(&bar, folderCopy.get(), itemCopy.get(), screen, rightClick);
   } else {
     BrowseInBar(static_cast<int>(k), button);
   }
