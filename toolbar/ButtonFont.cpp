@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "toolbar/portable/FontSpec.h"
+#include "toolbar/portable/FontDescription.h"
 
 namespace {
 
@@ -15,25 +15,26 @@ constexpr int kDefaultPoints = 8;
 
 qv::UniqueHFont CreateButtonFont() {
   char text[128] = {};
-  qv::FontSpec spec;
-  const bool custom = ::LoadStringA(::GetModuleHandleA(nullptr),
-                                    IDS_BUTTON_FONT, text, sizeof text) > 0 &&
-                      qv::ParseFontSpec(text, kDefaultPoints, &spec);
+  qv::FontDescription description;
+  const bool custom =
+      ::LoadStringA(::GetModuleHandleA(nullptr), IDS_BUTTON_FONT, text,
+                    sizeof text) > 0 &&
+      qv::ParseFontDescription(text, kDefaultPoints, &description);
   if (!custom) {
     if (::GetSystemMetrics(SM_DBCSENABLED)) return {};
-    std::strcpy(spec.face, "MS Sans Serif");
-    spec.points = kDefaultPoints;
+    std::strcpy(description.face, "MS Sans Serif");
+    description.points = kDefaultPoints;
   }
   int pixelsPerInch = 96;
   if (qv::WindowDC screen(nullptr); screen)
     pixelsPerInch = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
 
   LOGFONTA font{};
-  font.lfHeight = -::MulDiv(spec.points, pixelsPerInch, 72);
+  font.lfHeight = -::MulDiv(description.points, pixelsPerInch, 72);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-  static_assert(sizeof spec.face == sizeof font.lfFaceName);
-  std::memcpy(font.lfFaceName, spec.face, sizeof spec.face);
+  static_assert(sizeof description.face == sizeof font.lfFaceName);
+  std::memcpy(font.lfFaceName, description.face, sizeof description.face);
   return qv::UniqueHFont(::CreateFontIndirectA(&font));
 }

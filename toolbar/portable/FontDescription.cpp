@@ -1,5 +1,5 @@
-// toolbar/portable/FontSpec.cpp: reading a face name and point size.
-#include "toolbar/portable/FontSpec.h"
+// toolbar/portable/FontDescription.cpp: reading a face name and point size.
+#include "toolbar/portable/FontDescription.h"
 
 namespace qv {
 namespace {
@@ -9,17 +9,18 @@ constexpr int kMaxPoints = 72;
 
 }  // namespace
 
-int ParseFontSpec(const char* text, int defaultPoints, FontSpec* spec) {
-  if (!text || !spec) return 0;
+int ParseFontDescription(const char* text, int defaultPoints,
+                         FontDescription* description) {
+  if (!text || !description) return 0;
   size_t n = 0;
   while (text[n] && text[n] != '\n' && text[n] != '\r') {
-    if (n + 1 < kFontFaceSize) spec->face[n] = text[n];
+    if (n + 1 < kFontFaceSize) description->face[n] = text[n];
     ++n;
   }
-  spec->face[n < kFontFaceSize ? n : kFontFaceSize - 1] = '\0';
+  description->face[n < kFontFaceSize ? n : kFontFaceSize - 1] = '\0';
   if (n == 0) return 0;
 
-  spec->points = defaultPoints;
+  description->points = defaultPoints;
   const char* size = text + n;
   while (*size == '\n' || *size == '\r' || *size == ' ') ++size;
   int points = 0;
@@ -30,7 +31,7 @@ int ParseFontSpec(const char* text, int defaultPoints, FontSpec* spec) {
     if (points > kMaxPoints) return 1;
   }
   if (digits && points > 0 && (*size == '\0' || *size == ' '))
-    spec->points = points;
+    description->points = points;
   return 1;
 }
 
