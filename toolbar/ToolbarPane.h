@@ -72,6 +72,8 @@ class CToolbarPane : public qv::CWnd {
   void OnSortBySize();
   void OnSortByDate();
   void OnCustomSort();
+  // Sets the current toolbar's sort order, saves, and has it re-read.
+  void SetCurrentSortOrder(UINT order);
 
  private:
   bool ColumnsDown() const;

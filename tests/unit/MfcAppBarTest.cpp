@@ -11,6 +11,8 @@
 #include "framework/WinApp.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ScratchRegistry.h"
+#include "tests/unit/support/TempFolder.h"
+#include "res/resource.h"
 #include "toolbar/ShellHelpers.h"
 
 namespace {
@@ -23,29 +25,17 @@ void Pump() {
   }
 }
 
-// A temporary folder that is removed again, with everything in it.
-class TempFolder {
- public:
-  explicit TempFolder(const char* name) {
-    char base[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, base);
-    m_path = std::string(base) + name;
-    ::CreateDirectoryA(m_path.c_str(), nullptr);
-  }
-  ~TempFolder() { Remove(); }
-  void Remove() {
-    std::string from = m_path + '\0';
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NO_UI;
-    ::SHFileOperationA(&op);
-  }
-  const std::string& Path() const { return m_path; }
+std::string LastName(const std::string& path) {
+  return path.substr(path.find_last_of('\\') + 1);
+}
 
- private:
-  std::string m_path;
-};
+// The index of the button named `name` in toolbar k, or -1.
+int ButtonNamed(const CMfcAppBar& bar, int k, const char* name) {
+  for (UINT j = 0; j < bar.m_itemCounts[k]; ++j)
+    if (std::string(bar.m_itemArrays[k][j].pszText) == name)
+      return static_cast<int>(j);
+  return -1;
+}
 
 class MfcAppBarTest : public testing::Test {
  protected:
@@ -230,10 +220,10 @@ TEST_F(MfcAppBarTest, RestartedShellGetsTheBarRegisteredAgain) {
 }
 
 TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
-  TempFolder kept("Quorvane kept"), gone("Quorvane gone");
-  StoreToolbar(kept.Path(), qv::kKindNormal);
-  StoreToolbar(gone.Path(), qv::kKindNormal);
-  gone.Remove();
+  TempFolder kept("kept"), gone("gone");
+  StoreToolbar(kept.path(), qv::kKindNormal);
+  StoreToolbar(gone.path(), qv::kKindNormal);
+  ASSERT_TRUE(::RemoveDirectoryA(gone.path().c_str()));
 
   CMfcAppBar bar(shell);
   ASSERT_TRUE(Create(bar));
@@ -243,7 +233,7 @@ TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
   ASSERT_EQ(stored.m_folders.size(), 1u);
   char path[MAX_PATH] = {};
   ASSERT_TRUE(::SHGetPathFromIDListA(stored.m_folders[0].get(), path));
-  EXPECT_STRCASEEQ(path, kept.Path().c_str());
+  EXPECT_STRCASEEQ(path, kept.path().c_str());
   EXPECT_EQ(bar.m_itemArrays.size(), 1u);
   EXPECT_EQ(bar.m_bBusy, 0);
 }
@@ -251,14 +241,72 @@ TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
 TEST_F(MfcAppBarTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {
   char recent[MAX_PATH] = {};
   ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, recent, CSIDL_RECENT, TRUE));
-  TempFolder browsed("Quorvane browsed");
+  TempFolder browsed("browsed");
   StoreToolbar(recent, qv::kKindNormal);
-  StoreToolbar(browsed.Path(), qv::kKindBrowse);
+  StoreToolbar(browsed.path(), qv::kKindBrowse);
 
   CMfcAppBar bar(shell);
   ASSERT_TRUE(Create(bar));
   ASSERT_NE(bar.m_tabber.GetTab(1), nullptr);
   EXPECT_EQ(std::string(bar.m_tabber.GetTab(0)->m_strText), "Documents");
   EXPECT_EQ(std::string(bar.m_tabber.GetTab(1)->m_strText),
-            "Browse Quorvane browsed");
+            "Browse " + LastName(browsed.path()));
+}
+
+TEST_F(MfcAppBarTest, BrowsingUsesOneBrowseToolbarAndGoingUpLandsThere) {
+  TempFolder top("top");
+  ASSERT_TRUE(::CreateDirectoryA((top / "first").c_str(), nullptr));
+  ASSERT_TRUE(::CreateDirectoryA((top / "second").c_str(), nullptr));
+  StoreToolbar(top.path(), qv::kKindNormal);
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+
+  bar.m_pane.BrowseInBar(0, ButtonNamed(bar, 0, "first"));
+  Pump();
+  ASSERT_EQ(bar.m_settings.m_folders.size(), 2u);
+  EXPECT_EQ(bar.m_settings.FindBrowseToolbar(), 1);
+  EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
+  EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText, "Browse first");
+  EXPECT_EQ(bar.m_itemArrays.size(), 2u);
+
+  // The second folder reuses the browse toolbar.
+  bar.m_pane.BrowseInBar(0, ButtonNamed(bar, 0, "second"));
+  Pump();
+  ASSERT_EQ(bar.m_settings.m_folders.size(), 2u);
+  EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText, "Browse second");
+
+  // Up from the browse toolbar (the current one) shows the top folder there.
+  bar.m_pane.SendMessage(WM_COMMAND, ID_UP_ONE_LEVEL);
+  Pump();
+  ASSERT_EQ(bar.m_settings.m_folders.size(), 2u);
+  EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText,
+            "Browse " + LastName(top.path()));
+  EXPECT_EQ(bar.m_settings.m_folderSizes[1],
+            qv::GetIdListSize(bar.m_settings.m_folders[1].get()));
+}
+
+TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
+  TempFolder top("sorted");
+  StoreToolbar(top.path(), qv::kKindNormal);
+  StoreToolbar(top.path(), qv::kKindBrowse);
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+
+  bar.m_pane.SendMessage(WM_COMMAND, ID_SORT_BY_DATE);
+  Pump();
+  CBarSettings stored;
+  stored.Load();
+  EXPECT_EQ(stored.m_sortOrders[0], 2u);
+
+  // The browse toolbar keeps its order when asked for a custom one.
+  registry.SetDword("Current Tab", 1);
+  bar.SendMessage(UWM_REBUILD_BAR);
+  bar.m_pane.SendMessage(WM_COMMAND, ID_CUSTOM_SORT);
+  Pump();
+  stored.Load();
+  EXPECT_EQ(stored.m_sortOrders[1], 1u);
+  bar.m_pane.SendMessage(WM_COMMAND, ID_SORT_BY_SIZE);
+  Pump();
+  stored.Load();
+  EXPECT_EQ(stored.m_sortOrders[1], 4u);
 }
