@@ -14,3 +14,11 @@ ctest --preset native
 cmake --preset windows-x64 >/dev/null
 cmake --build --preset windows-x64
 ctest --preset windows-x64
+
+# ctest counts test programs; add up the test cases that they ran.
+logs=(build/native/Testing/Temporary/LastTest.log
+      build/windows-x64/Testing/Temporary/LastTest.log)
+cat "${logs[@]}" | awk '
+  /^\[  PASSED  \] [0-9]+ tests?\.$/ { passed += $4 }
+  /^\[  FAILED  \] [0-9]+ tests?, listed below:$/ { failed += $4 }
+  END { printf "Tests: %d passed, %d failed\n", passed, failed }'
