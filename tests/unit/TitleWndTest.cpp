@@ -1,0 +1,34 @@
+// tests/unit/TitleWndTest.cpp: the start-up picture: shown only when switched
+// on, as large as the picture and borderless, and gone at the first key.
+#include <gtest/gtest.h>
+
+#include "title/TitleWnd.h"
+
+TEST(TitleWnd, ShownOnlyWhenSwitchedOnAndGoneAtTheFirstKey) {
+  g_bShowTitle = 0;
+  ShowTitle(nullptr);
+  EXPECT_EQ(g_pTitleWnd, nullptr);
+
+  g_bShowTitle = 1;
+  ShowTitle(nullptr);
+  ASSERT_NE(g_pTitleWnd, nullptr);
+  HWND wnd = g_pTitleWnd->m_hWnd;
+  RECT rc;
+  ::GetWindowRect(wnd, &rc);
+  EXPECT_EQ(rc.right - rc.left, 600);
+  EXPECT_EQ(rc.bottom - rc.top, 300);
+  EXPECT_EQ(::GetWindowLongPtrA(wnd, GWL_STYLE) & (WS_CAPTION | WS_BORDER), 0);
+  // Centred on the screen.
+  EXPECT_EQ(rc.left, (::GetSystemMetrics(SM_CXSCREEN) - 600) / 2);
+
+  // Other messages leave it; a key press anywhere removes it.
+  MSG msg{};
+  msg.message = WM_MOUSEMOVE;
+  FilterTitleMessage(&msg);
+  EXPECT_TRUE(::IsWindow(wnd));
+  msg.message = WM_KEYDOWN;
+  FilterTitleMessage(&msg);
+  EXPECT_FALSE(::IsWindow(wnd));
+  EXPECT_EQ(g_pTitleWnd, nullptr);
+  g_bShowTitle = 0;
+}
