@@ -10,6 +10,7 @@
 #include <string>
 
 #include "framework/ShellMemory.h"
+#include "tests/unit/support/StubShellFolder.h"
 #include "toolbar/ShellHelpers.h"
 
 namespace {
@@ -185,47 +186,12 @@ TEST_F(ShellHelpersTest, IconIndexesPointIntoTheSmallSystemImageList) {
 
 // A folder that answers GetDisplayNameOf with a prepared result and refuses
 // everything else.
-class StubFolder : public IShellFolder {
+class StubFolder : public StubShellFolder {
  public:
   HRESULT result = S_OK;
   STRRET answer = {};
   std::wstring wide;  // handed out as a fresh STRRET_WSTR when set
 
-  STDMETHODIMP QueryInterface(REFIID, void** out) override {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*,
-                                PIDLIST_RELATIVE*, ULONG*) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP EnumObjects(HWND, SHCONTF, IEnumIDList**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP BindToObject(PCUIDLIST_RELATIVE, IBindCtx*, REFIID,
-                            void**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP BindToStorage(PCUIDLIST_RELATIVE, IBindCtx*, REFIID,
-                             void**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP CompareIDs(LPARAM, PCUIDLIST_RELATIVE,
-                          PCUIDLIST_RELATIVE) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP CreateViewObject(HWND, REFIID, void**) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP GetAttributesOf(UINT, PCUITEMID_CHILD_ARRAY, SFGAOF*) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP GetUIObjectOf(HWND, UINT, PCUITEMID_CHILD_ARRAY, REFIID, UINT*,
-                             void**) override {
-    return E_NOTIMPL;
-  }
   STDMETHODIMP GetDisplayNameOf(PCUITEMID_CHILD, SHGDNF,
                                 STRRET* name) override {
     *name = answer;
@@ -236,10 +202,6 @@ class StubFolder : public IShellFolder {
       memcpy(name->pOleStr, wide.c_str(), bytes);
     }
     return result;
-  }
-  STDMETHODIMP SetNameOf(HWND, PCUITEMID_CHILD, LPCWSTR, SHGDNF,
-                         PITEMID_CHILD*) override {
-    return E_NOTIMPL;
   }
 };
 
