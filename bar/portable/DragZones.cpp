@@ -1,0 +1,150 @@
+// bar/portable/DragZones.cpp
+#include "bar/portable/DragZones.h"
+
+namespace qv {
+namespace {
+
+bool Inside(const Rect& r, int x, int y) {
+  return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
+}
+
+template <std::size_t N>
+bool InsideAny(const Rect (&rects)[N], int x, int y) {
+  for (const Rect& r : rects)
+    if (Inside(r, x, y)) return true;
+  return false;
+}
+
+bool MovesHorizontally(int hit) { return hit == kHitLeft || hit == kHitRight; }
+
+// The frame with the dragged side moved by `cells` (+1 out, -1 in).
+bool MoveSide(int hit, const Rect& current, int cxButton, int cyButton,
+              int cells, Rect& moved) {
+  moved = current;
+  switch (hit) {
+    case kHitLeft:
+      moved.left -= cells * cxButton;
+      return true;
+    case kHitRight:
+      moved.right += cells * cxButton;
+      return true;
+    case kHitTop:
+      moved.top -= cells * cyButton;
+      return true;
+    case kHitBottom:
+      moved.bottom += cells * cyButton;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool AtLeastOneCell(const Rect& r, int cxButton, int cyButton) {
+  return r.Width() >= cxButton && r.Height() >= cyButton;
+}
+
+}  // namespace
+
+int BarHitTest(int edge, int systemHit) {
+  if (IsVerticalEdge(edge)) {
+    if (systemHit == kHitTopLeft || systemHit == kHitBottomLeft)
+      return kHitLeft;
+    if (systemHit == kHitTopRight || systemHit == kHitBottomRight)
+      return kHitRight;
+  } else {
+    if (systemHit == kHitTopLeft || systemHit == kHitTopRight) return kHitTop;
+    if (systemHit == kHitBottomLeft || systemHit == kHitBottomRight)
+      return kHitBottom;
+  }
+  return systemHit == kHitClient ? kHitCaption : systemHit;
+}
+
+bool IsOuterBorderHit(int edge, int hit) {
+  switch (edge) {
+    case kEdgeLeft:
+      return hit == kHitLeft || hit == kHitTop || hit == kHitBottom;
+    case kEdgeTop:
+      return hit == kHitLeft || hit == kHitRight || hit == kHitTop;
+    case kEdgeRight:
+      return hit == kHitRight || hit == kHitTop || hit == kHitBottom;
+    default:
+      return hit == kHitLeft || hit == kHitRight || hit == kHitBottom;
+  }
+}
+
+int EdgeUnderPoint(int x, int y, const DragScreen& s) {
+  const int sx = s.screenWidth, sy = s.screenHeight;
+  const int bw = s.barWidth, bh = s.barHeight;
+  // Strips along each side, wide areas towards each side and small
+  // rectangles around the centre; a later edge's match wins. The left and
+  // right central rectangles reach down to q rather than to sy/2 + bw; with
+  // usual sizes q lies lower, and the bottom rectangles, tested later, take
+  // that area back.
+  const int q = sy - 4 * bh + (sy / 2 - bw);
+  const Rect left[] = {{0, bh, 2 * bw, sy - bh},
+                       {2 * bw, sy / 2 - bw, sx / 2 - bh / 2, q}};
+  const Rect right[] = {
+      {sx - 2 * bw, bh, sx, sy - bh},
+      {sx / 2 + bh / 2, sy / 2 - bw, 2 * (sx / 2) - 2 * bw, q}};
+  const Rect top[] = {
+      {0, 0, sx, bh},
+      {2 * bw, bh, sx - 2 * bw, sy / 2 - bw},
+      {sx / 2 - bh / 2, sy / 2 - bw, sx / 2 - bh / 2 + bh, sy / 2}};
+  const Rect bottom[] = {
+      {0, sy - bh, sx, sy},
+      {2 * bw, sy / 2 + bw, sx - 2 * bw, 2 * (sy / 2) - bh},
+      {sx / 2 - bh / 2, sy / 2, sx / 2 - bh / 2 + bh, sy / 2 + bw}};
+  int edge = kEdgeLeft;
+  if (InsideAny(left, x, y)) edge = kEdgeLeft;
+  if (InsideAny(right, x, y)) edge = kEdgeRight;
+  if (InsideAny(top, x, y)) edge = kEdgeTop;
+  if (InsideAny(bottom, x, y)) edge = kEdgeBottom;
+  return edge;
+}
+
+Rect EdgeFrame(int edge, const DragScreen& s) {
+  const int sx = s.screenWidth, sy = s.screenHeight;
+  switch (edge) {
+    case kEdgeLeft:
+      return {0, 0, s.barWidth, sy};
+    case kEdgeTop:
+      return {0, 0, sx, s.barHeight};
+    case kEdgeRight:
+      return {sx - s.barWidth, 0, sx, sy};
+    default:
+      return {0, sy - s.barHeight, sx, sy};
+  }
+}
+
+std::array<FrameStrip, 4> DragFrameStrips(const Rect& f, int cx, int cy) {
+  const int w = f.Width(), h = f.Height();
+  return {{{f.left, f.top, w, cy},
+           {f.left, f.top + cy, cx, h - cy},
+           {f.left + cx, f.bottom - cy, w - cx, cy},
+           {f.right - cx, f.top + cy, cx, h - 2 * cy}}};
+}
+
+bool ShrinkFrame(int hit, const Rect& current, int cxButton, int cyButton,
+                 Rect& out) {
+  Rect moved;
+  if (!MoveSide(hit, current, cxButton, cyButton, -1, moved) ||
+      !AtLeastOneCell(moved, cxButton, cyButton))
+    return false;
+  out = moved;
+  return true;
+}
+
+bool GrowFrame(int hit, const Rect& current, int cxButton, int cyButton,
+               int screenWidth, int screenHeight, Rect& out) {
+  Rect moved;
+  if (!MoveSide(hit, current, cxButton, cyButton, 1, moved) ||
+      !AtLeastOneCell(moved, cxButton, cyButton))
+    return false;
+  if (MovesHorizontally(hit) ? moved.Width() > screenWidth / 2
+                             : moved.Height() > screenHeight / 2)
+    return false;
+  out = moved;
+  return true;
+}
+
+}  // namespace qv
