@@ -63,6 +63,12 @@ class CMfcAppBar : public qv::CWnd {
   void SlideTo(const RECT* target);
   int SlideStep(const RECT* target, RECT* current) const;
 
+  // Dragging to another edge and resizing by the inner edge
+  void DrawDragFrame(const RECT* rc);
+  int ShrinkDragRect(const RECT* current, RECT* out) const;
+  int GrowDragRect(const RECT* current, RECT* out) const;
+  void TrackEdge(int x, int y);
+
   // Commands and menus
   void ShowContextMenu(int x, int y);
   void OnLeftAlign();
@@ -116,6 +122,9 @@ class CMfcAppBar : public qv::CWnd {
   int m_cxButton = 0;
   int m_cyButton = 0;
   CBarDropTarget m_dropTarget;
+  POINT m_ptDragAnchor{};  // fixed corner of a resize drag
+  RECT m_rcDrag{};         // drag frame now drawn, screen coordinates
+  int m_nDragHit = 0;      // hit-test code that started the drag; 0 idle
   int m_bShown = 0;
   int m_bReloadItems = 1;
   int m_bBusy = 0;
@@ -137,6 +146,10 @@ class CMfcAppBar : public qv::CWnd {
   void OnTimer(UINT_PTR id);
   void OnNcRButtonDown(UINT hitTest, POINT point);
   void OnRButtonDown(UINT flags, POINT point);
+  LRESULT OnNcHitTest(POINT point);
+  void OnNcLButtonDown(UINT hitTest, POINT point);
+  void OnMouseMove(UINT flags, POINT point);
+  void OnLButtonUp(UINT flags, POINT point);
 
  private:
   void SetEdge(int edge);
@@ -144,6 +157,8 @@ class CMfcAppBar : public qv::CWnd {
   void DropToolbar(int index);
   void AddTabs();
   void ShellRestarted();
+  // 1 when the button was released, 0 when the mouse was taken away.
+  int RunDragLoop();
 
   IAppBarService& m_appBarService;
   // Broadcast when the shell (re)starts: the bar registers and docks again.

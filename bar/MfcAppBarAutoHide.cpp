@@ -2,37 +2,25 @@
 // strip that slides out when the mouse touches it and back when it leaves.
 #include "bar/BarRects.h"
 #include "bar/MfcAppBar.h"
+#include "bar/portable/DragZones.h"
 
 namespace {
 
 constexpr UINT kWatchMilliseconds = 1000;
 
-bool IsCorner(UINT hit) {
-  return hit == HTTOPLEFT || hit == HTTOPRIGHT || hit == HTBOTTOMLEFT ||
-         hit == HTBOTTOMRIGHT;
-}
-
 // The sizing borders of the strip that reveal a hidden bar.
 bool RevealsBar(int edge, UINT hit) {
   if (qv::IsVerticalEdge(edge))
-    return hit == HTLEFT || hit == HTRIGHT || IsCorner(hit);
+    return hit == HTLEFT || hit == HTRIGHT ||
+           qv::IsCornerHit(static_cast<int>(hit));
   return hit >= HTTOP && hit <= HTBOTTOMRIGHT;
 }
 
 // Only the bar's inner edge, facing the middle of the screen, shows a
 // sizing cursor.
 bool KeepsCursor(int edge, UINT hit) {
-  if (IsCorner(hit)) return true;
-  switch (edge) {
-    case ABE_LEFT:
-      return hit == HTLEFT || hit == HTTOP || hit == HTBOTTOM;
-    case ABE_TOP:
-      return hit == HTLEFT || hit == HTRIGHT || hit == HTTOP;
-    case ABE_RIGHT:
-      return hit == HTRIGHT || hit == HTTOP || hit == HTBOTTOM;
-    default:
-      return hit == HTLEFT || hit == HTRIGHT || hit == HTBOTTOM;
-  }
+  return qv::IsCornerHit(static_cast<int>(hit)) ||
+         qv::IsOuterBorderHit(edge, static_cast<int>(hit));
 }
 
 }  // namespace
