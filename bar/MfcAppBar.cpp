@@ -280,14 +280,11 @@ int CMfcAppBar::BuildChildren() {
   // 8. The tabs.
   qv::ComPtr<IShellFolder> desktop;
   if (FAILED(::SHGetDesktopFolder(desktop.GetAddressOf()))) return 0;
-  AddTabs();
+  AddTabs(desktop.Get());
   return 1;
 }
 
-void CMfcAppBar::AddTabs() {
-  qv::ComPtr<IShellFolder> desktop;
-  if (FAILED(::SHGetDesktopFolder(desktop.GetAddressOf()))) return;
-
+void CMfcAppBar::AddTabs(IShellFolder* desktop) {
   // The Recent folder's name, to label its toolbar "Documents". When it
   // cannot be read the toolbars simply keep their folder names.
   char recentName[MAX_PATH] = {};
@@ -296,7 +293,7 @@ void CMfcAppBar::AddTabs() {
   if (SUCCEEDED(
           ::SHGetSpecialFolderLocation(m_hWnd, CSIDL_RECENT, recent.put()))) {
     qv::UniqueIdList last(qv::CopyLastItemId(recent.get()));
-    haveRecent = last && qv::GetItemDisplayName(desktop.Get(), last.get(),
+    haveRecent = last && qv::GetItemDisplayName(desktop, last.get(),
                                                 SHGDN_NORMAL, recentName);
   }
 
@@ -312,8 +309,8 @@ void CMfcAppBar::AddTabs() {
       named = qv::GetItemDisplayName(parentFolder.Get(), last.get(),
                                      SHGDN_NORMAL, name);
     else
-      named = folder &&
-              qv::GetItemDisplayName(desktop.Get(), folder, SHGDN_NORMAL, name);
+      named =
+          folder && qv::GetItemDisplayName(desktop, folder, SHGDN_NORMAL, name);
     if (!named) return;  // this toolbar and the ones after it get no tab
 
     std::string label = name;

@@ -155,7 +155,8 @@ class CMfcAppBar : public qv::CWnd {
   void SetEdge(int edge);
   void OnTabNotify(const NMHDR* hdr);
   void DropToolbar(int index);
-  void AddTabs();
+  // One tab per toolbar, labelled with its folder's name.
+  void AddTabs(IShellFolder* desktop);
   void ShellRestarted();
   // 1 when the button was released, 0 when the mouse was taken away.
   int RunDragLoop();
