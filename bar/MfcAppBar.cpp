@@ -414,15 +414,21 @@ void CMfcAppBar::LayoutBar(int hidden) {
 void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
   // Type 10 comes from the resize drag: the new size sets rows or columns.
   if (type == 10) {
+    // The resize drag gives the new client size, less the tab strip. The
+    // rows (or columns) are those whose bar is nearest that size: the bar
+    // is (cell + 3) per row plus its edges and margins, and its window adds
+    // the sizing frame to the client area.
     UpdateButtonSize();
+    const RECT window = GetWindowRect();
+    const RECT client = GetClientRect();
     if (qv::IsVerticalEdge(static_cast<int>(m_settings.m_nAlignment))) {
-      m_settings.m_nColumns =
-          (cx + 2 * ::GetSystemMetrics(SM_CXDLGFRAME) - 5) / m_cxButton;
-      if (m_settings.m_nColumns == 0) m_settings.m_nColumns = 1;
+      const int frame = (window.right - window.left) - client.right;
+      m_settings.m_nColumns = qv::CellsForThickness(
+          cx + frame, 2 * ::GetSystemMetrics(SM_CXEDGE) + 16, m_cxButton + 3);
     } else {
-      m_settings.m_nRows =
-          (cy + 2 * ::GetSystemMetrics(SM_CYDLGFRAME) - 5) / m_cyButton;
-      if (m_settings.m_nRows == 0) m_settings.m_nRows = 1;
+      const int frame = (window.bottom - window.top) - client.bottom;
+      m_settings.m_nRows = qv::CellsForThickness(
+          cy + frame, 2 * ::GetSystemMetrics(SM_CYEDGE) + 15, m_cyButton + 3);
     }
     m_settings.Save();
   }

@@ -117,6 +117,12 @@ Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
   return rc;
 }
 
+int CellsForThickness(int thickness, int fixed, int pitch) {
+  if (pitch <= 0) return 1;
+  const int cells = (thickness - fixed + pitch / 2) / pitch;
+  return cells < 1 ? 1 : cells;
+}
+
 bool SlideStep(int edge, int slide, const Rect& target, Rect& current) {
   const bool slidingIn = slide == 1;
   const bool towardsPositive = (edge == kEdgeLeft || edge == kEdgeTop);

@@ -58,6 +58,11 @@ Rect ReapplyThickness(int edge, const Rect& granted, int thickness);
 Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m);
 
+// The number of button rows (or columns) a bar of `thickness` pixels holds:
+// each takes `pitch` pixels beyond the bar's `fixed` part (its margins and
+// edges), rounded to the nearest whole one; at least 1.
+int CellsForThickness(int thickness, int fixed, int pitch);
+
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.
 bool SlideStep(int edge, int slide, const Rect& target, Rect& current);

@@ -139,3 +139,19 @@ TEST(Slide, EveryEdgeSlidesOutTowardsItsSide) {
         << "edge " << c.edge;
   }
 }
+
+TEST(CellsForThickness, InvertsTheBarsThicknessAndRoundsToTheNearestCell) {
+  // A top bar of r rows of 22-pixel cells is 25 r + 19 pixels besides the
+  // tab strip; its fixed part is 2 x 2 + 15.
+  for (int rows = 1; rows <= 8; ++rows) {
+    const int thickness = 25 * rows + 19;
+    EXPECT_EQ(qv::CellsForThickness(thickness, 19, 25), rows);
+    // A frame grown or shrunk by one cell height (22) lands on the next.
+    EXPECT_EQ(qv::CellsForThickness(thickness + 22, 19, 25), rows + 1);
+    if (rows > 1) {
+      EXPECT_EQ(qv::CellsForThickness(thickness - 22, 19, 25), rows - 1);
+    }
+  }
+  EXPECT_EQ(qv::CellsForThickness(5, 19, 25), 1);
+  EXPECT_EQ(qv::CellsForThickness(100, 19, 0), 1);
+}

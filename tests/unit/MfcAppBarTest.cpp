@@ -310,3 +310,25 @@ TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
   stored.Load();
   EXPECT_EQ(stored.m_sortOrders[1], 4u);
 }
+
+TEST_F(MfcAppBarTest, ResizingToTheSameSizeKeepsTheRowsAndColumns) {
+  for (UINT edge : {ABE_TOP, ABE_LEFT}) {
+    registry.SetDword("Alignment", edge);
+    for (DWORD cells = 1; cells <= 5; ++cells) {
+      registry.SetDword(edge == ABE_TOP ? "Rows" : "Columns", cells);
+      CMfcAppBar bar(shell);
+      ASSERT_TRUE(Create(bar));
+      // What the resize drag hands over when released where it started.
+      const RECT client = bar.GetClientRect();
+      bar.SendMessage(
+          WM_SIZE, 10,
+          MAKELPARAM(client.right - ::GetSystemMetrics(SM_CXVSCROLL),
+                     client.bottom - ::GetSystemMetrics(SM_CYHSCROLL)));
+      CBarSettings stored;
+      stored.Load();
+      EXPECT_EQ(edge == ABE_TOP ? stored.m_nRows : stored.m_nColumns,
+                static_cast<int>(cells))
+          << "edge " << edge;
+    }
+  }
+}
