@@ -23,42 +23,9 @@ Rect WantedDockRect(int edge, const BarShape& s, const BarMetrics& m) {
     height = (s.cyButton + 3) * s.rows + 5;
   }
 
-  const int k = kVisibleWhenHidden;
-  switch (edge) {
-    case kEdgeLeft:
-      if (s.hiddenMode) {
-        rc.right = k;
-        rc.left = k - width;
-      } else {
-        rc.right = rc.left + width;
-      }
-      break;
-    case kEdgeTop:
-      if (s.hiddenMode) {
-        rc.bottom = k;
-        rc.top = k - height;
-      } else {
-        rc.bottom = rc.top + height;
-      }
-      break;
-    case kEdgeRight:
-      if (s.hiddenMode) {
-        rc.left = m.screenWidth - k;
-        rc.right = rc.left + width;
-      } else {
-        rc.left = rc.right - width;
-      }
-      break;
-    default:  // bottom
-      if (s.hiddenMode) {
-        rc.top = m.screenHeight - k;
-        rc.bottom = rc.top + height;
-      } else {
-        rc.top = rc.bottom - height;
-      }
-      break;
-  }
-  return rc;
+  // Placed as the window is laid out, against the screen's sides.
+  return LaidOutRect(edge, rc, IsVerticalEdge(edge) ? width : height,
+                     s.hiddenMode, rc, m);
 }
 
 Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m) {
