@@ -81,10 +81,11 @@ class InstallerTest : public ::testing::Test {
     ASSERT_EQ(0u, RunCommand("\"" + m_setup + "\" /S /D=" + m_dir));
   }
   // The uninstaller copies itself away and returns at once: wait for its
-  // work to show.
+  // work to show, up to the settings key, which it removes last.
   void Uninstall() {
     ASSERT_EQ(0u, RunCommand("\"" + m_dir + "\\Uninstall.exe\" /S"));
-    for (int i = 0; i < 300 && Exists(m_dir); ++i) ::Sleep(100);
+    for (int i = 0; i < 300 && (Exists(m_dir) || SettingsKey::Exists()); ++i)
+      ::Sleep(100);
   }
 
   std::string m_setup;
