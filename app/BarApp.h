@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "framework/WinApp.h"
 
 class CMfcAppBar;

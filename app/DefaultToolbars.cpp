@@ -5,12 +5,12 @@
 
 #include <utility>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "app/portable/GroupFolder.h"
-#include "bar/Shortcut.h"
+#include "shell/Shortcut.h"
 #include "framework/Handles.h"
 #include "res/resource.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "title/TitleWnd.h"
 #include "toolbar/AppbarCtrl.h"
 #include "bar/BarRects.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 BEGIN_MESSAGE_MAP(CMfcAppBar, qv::CWnd)
 ON_WM_CREATE()

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "bar/AppBarService.h"
 #include "bar/BarDropTarget.h"
 #include "framework/Handles.h"

@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "bar/Shortcut.h"
+#include "shell/Shortcut.h"
 #include "bar/portable/DropRules.h"
-#include "bar/portable/ShortcutName.h"
+#include "shell/portable/ShortcutName.h"
 #include "toolbar/AppbarCtrl.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 namespace {
 

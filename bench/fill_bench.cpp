@@ -12,12 +12,12 @@
 #include <functional>
 #include <string>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
 #include "framework/ShellMemory.h"
 #include "tests/unit/support/ScratchRegistry.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarFill.h"
 #include "toolbar/ToolbarSort.h"
 

@@ -4,7 +4,7 @@
 #include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarPane.h"
 
 namespace {

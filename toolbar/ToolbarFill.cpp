@@ -8,10 +8,10 @@
 
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
-#include "toolbar/FileSearch.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/FileSearch.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/portable/EntrySync.h"
-#include "toolbar/portable/NoCase.h"
+#include "shell/portable/NoCase.h"
 
 namespace {
 

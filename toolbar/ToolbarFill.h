@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "toolbar/ToolbarItemArray.h"
 
 // The records one fill made: at most kMaxFilledItems of the array are used.

@@ -13,11 +13,11 @@
 #include "res/resource.h"
 #include "toolbar/AppbarCtrl.h"
 #include "toolbar/ButtonFont.h"
-#include "toolbar/ItemOpener.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ItemOpener.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarItem.h"
 #include "toolbar/portable/ButtonClick.h"
-#include "toolbar/portable/IdListBytes.h"
+#include "shell/portable/IdListBytes.h"
 #include "toolbar/portable/PaneScroll.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "framework/ShellMemory.h"
-#include "toolbar/FileSearch.h"
-#include "toolbar/ShellHelpers.h"
-#include "toolbar/portable/NoCase.h"
+#include "shell/FileSearch.h"
+#include "shell/ShellHelpers.h"
+#include "shell/portable/NoCase.h"
 #include "toolbar/portable/SortKeys.h"
 
 namespace {

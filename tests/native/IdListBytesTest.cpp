@@ -1,6 +1,6 @@
 // tests/native/IdListBytesTest.cpp: measuring, validating, joining and
 // splitting item identifier lists in their byte form.
-#include "toolbar/portable/IdListBytes.h"
+#include "shell/portable/IdListBytes.h"
 
 #include <gtest/gtest.h>
 

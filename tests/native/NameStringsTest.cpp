@@ -1,5 +1,5 @@
 // tests/native/NameStringsTest.cpp: extension keys and tab-separated entries.
-#include "toolbar/portable/NameStrings.h"
+#include "shell/portable/NameStrings.h"
 
 #include <gtest/gtest.h>
 

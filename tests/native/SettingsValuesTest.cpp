@@ -1,6 +1,6 @@
 // tests/native/SettingsValuesTest.cpp: indexed value names and the decoding
 // of stored values of any size.
-#include "app/portable/SettingsValues.h"
+#include "settings/portable/SettingsValues.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "bar/portable/ShortcutName.h"
+#include "shell/portable/ShortcutName.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "toolbar/portable/NoCase.h"
+#include "shell/portable/NoCase.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // tests/native/ToolbarInfoTest.cpp: the toolbar-info string, written and read
 // back, including stored bytes that are truncated or malformed.
-#include "app/portable/ToolbarInfo.h"
+#include "settings/portable/ToolbarInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/AppbarCtrl.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // tests/unit/BarSettingsTest.cpp: the settings against a real registry.
 // Each test points HKEY_CURRENT_USER at a scratch key, so the prefix's own
 // settings (which the end-to-end tests use) are never touched.
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 
 #include <gtest/gtest.h>
 

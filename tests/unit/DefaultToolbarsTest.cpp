@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "framework/Handles.h"
 #include "tests/unit/support/LinkFile.h"
 #include "tests/unit/support/ScratchRegistry.h"

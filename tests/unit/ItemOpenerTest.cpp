@@ -12,8 +12,8 @@
 #include "framework/ShellMemory.h"
 #include "tests/unit/support/StubShellFolder.h"
 #include "tests/unit/support/TempFolder.h"
-#include "toolbar/ItemOpener.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ItemOpener.h"
+#include "shell/ShellHelpers.h"
 
 namespace {
 

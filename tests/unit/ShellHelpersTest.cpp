@@ -11,7 +11,7 @@
 
 #include "framework/ShellMemory.h"
 #include "tests/unit/support/StubShellFolder.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // tests/unit/ShortcutTest.cpp: shortcut files written through the shell's
 // link object: their names, numbering and descriptions.
-#include "bar/Shortcut.h"
+#include "shell/Shortcut.h"
 
 #include <gtest/gtest.h>
 

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/BarSettings.h"
+#include "settings/BarSettings.h"
 #include "bar/MfcAppBar.h"
 #include "framework/ShellMemory.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/TempFolder.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarFill.h"
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/SortKeys.h"

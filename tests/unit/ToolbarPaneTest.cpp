@@ -11,7 +11,7 @@
 #include "res/resource.h"
 #include "support/ScratchRegistry.h"
 #include "toolbar/AppbarCtrl.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarItem.h"
 #include "toolbar/ToolbarPane.h"
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "toolbar/portable/NameStrings.h"
-#include "toolbar/portable/NoCase.h"
+#include "shell/portable/NameStrings.h"
+#include "shell/portable/NoCase.h"
 
 namespace qv {
 

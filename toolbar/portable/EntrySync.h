@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/portable/ToolbarInfo.h"
+#include "settings/portable/ToolbarInfo.h"
 
 namespace qv {
 

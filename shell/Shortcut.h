@@ -1,4 +1,4 @@
-// bar/Shortcut.h: shortcut (.LNK) files in toolbar folders, made for items
+// shell/Shortcut.h: shortcut (.LNK) files in toolbar folders, made for items
 // dropped with the right button and for the first start's program groups.
 #pragma once
 

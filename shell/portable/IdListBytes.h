@@ -1,4 +1,4 @@
-// toolbar/portable/IdListBytes.h: the byte form of shell item identifier
+// shell/portable/IdListBytes.h: the byte form of shell item identifier
 // lists, walked without windows.h so stored lists can be checked natively.
 //
 // A list is a run of items, each led by a 16-bit little-endian count that

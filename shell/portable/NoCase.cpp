@@ -1,5 +1,5 @@
-// toolbar/portable/NoCase.cpp
-#include "toolbar/portable/NoCase.h"
+// shell/portable/NoCase.cpp
+#include "shell/portable/NoCase.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-// toolbar/ShellHelpers.h: the free functions every part of the bar uses to
+// shell/ShellHelpers.h: the free functions every part of the bar uses to
 // talk to the shell namespace: item identifier lists from the shell
 // allocator, folders, display names, paths and system icon indexes.
 //
@@ -15,7 +15,7 @@
 #include <cstddef>
 #include <string>
 
-#include "toolbar/portable/NameStrings.h"
+#include "shell/portable/NameStrings.h"
 
 namespace qv {
 

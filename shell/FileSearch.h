@@ -1,4 +1,4 @@
-// toolbar/FileSearch.h: a FindFirstFileA search, closed with its scope.
+// shell/FileSearch.h: a FindFirstFileA search, closed with its scope.
 #pragma once
 
 #include <windows.h>

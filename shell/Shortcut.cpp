@@ -1,12 +1,12 @@
-// bar/Shortcut.cpp: writing shortcut files through the shell's link object.
-#include "bar/Shortcut.h"
+// shell/Shortcut.cpp: writing shortcut files through the shell's link object.
+#include "shell/Shortcut.h"
 
 #include <shlobj.h>
 
 #include <cstring>
 #include <string>
 
-#include "bar/portable/ShortcutName.h"
+#include "shell/portable/ShortcutName.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 

@@ -1,4 +1,4 @@
-// app/portable/SettingsValues.h: names of the indexed settings values and
+// settings/portable/SettingsValues.h: names of the indexed settings values and
 // bounds-checked decoding of the values read back, which may hold anything.
 #pragma once
 

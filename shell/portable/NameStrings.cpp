@@ -1,5 +1,5 @@
-// toolbar/portable/NameStrings.cpp: extension keys and tab-separated entries.
-#include "toolbar/portable/NameStrings.h"
+// shell/portable/NameStrings.cpp: extension keys and tab-separated entries.
+#include "shell/portable/NameStrings.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-// toolbar/portable/NoCase.h: comparing file and display names ignoring case
+// shell/portable/NoCase.h: comparing file and display names ignoring case
 // the way the bar always has: ASCII letters folded to lower case, then the
 // bytes compared as unsigned values.
 #pragma once

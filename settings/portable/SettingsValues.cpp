@@ -1,6 +1,6 @@
-// app/portable/SettingsValues.cpp: indexed value names and decoding of
+// settings/portable/SettingsValues.cpp: indexed value names and decoding of
 // stored values.
-#include "app/portable/SettingsValues.h"
+#include "settings/portable/SettingsValues.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-// app/portable/ToolbarInfo.h: a toolbar's kind and custom button list, and
+// settings/portable/ToolbarInfo.h: a toolbar's kind and custom button list, and
 // the toolbar-info string they are stored as ("Toolbar Info %3d").
 //
 // The string is a run of zero-terminated strings ended by an empty one: the

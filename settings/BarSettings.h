@@ -1,4 +1,4 @@
-// app/BarSettings.h: CBarSettings, every user option of the bar and its list
+// settings/BarSettings.h: CBarSettings, every user option of the bar and its list
 // of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/portable/ToolbarInfo.h"
+#include "settings/portable/ToolbarInfo.h"
 #include "framework/ShellMemory.h"
 
 class CBarSettings {

@@ -1,4 +1,4 @@
-// toolbar/portable/NameStrings.h: small string helpers for file names
+// shell/portable/NameStrings.h: small string helpers for file names
 // (extension keys) and tab-separated entries such as the hidden file types.
 #pragma once
 

@@ -1,6 +1,6 @@
-// app/portable/ToolbarInfo.cpp: making, copying and (de)serialising toolbar
+// settings/portable/ToolbarInfo.cpp: making, copying and (de)serialising toolbar
 // infos.
-#include "app/portable/ToolbarInfo.h"
+#include "settings/portable/ToolbarInfo.h"
 
 #include <cstring>
 #include <new>

@@ -1,12 +1,12 @@
-// toolbar/ShellHelpers.cpp: item identifier lists through the shell
+// shell/ShellHelpers.cpp: item identifier lists through the shell
 // allocator, and the shell namespace calls the bar needs.
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 #include <cstring>
 
 #include "framework/Handles.h"
 #include "framework/ShellMemory.h"
-#include "toolbar/portable/IdListBytes.h"
+#include "shell/portable/IdListBytes.h"
 
 namespace qv {
 

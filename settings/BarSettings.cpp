@@ -1,5 +1,5 @@
-// app/BarSettings.cpp: loading, saving and copying the bar's settings.
-#include "app/BarSettings.h"
+// settings/BarSettings.cpp: loading, saving and copying the bar's settings.
+#include "settings/BarSettings.h"
 
 #include <array>
 #include <cstdint>
@@ -8,9 +8,9 @@
 #include <type_traits>
 #include <utility>
 
-#include "app/portable/SettingsValues.h"
+#include "settings/portable/SettingsValues.h"
 #include "framework/Handles.h"
-#include "toolbar/portable/IdListBytes.h"
+#include "shell/portable/IdListBytes.h"
 
 static_assert(sizeof(int) == 4 && sizeof(UINT) == 4,
               "options are stored as 4-byte values");

@@ -1,6 +1,6 @@
-// toolbar/portable/IdListBytes.cpp: walking, measuring and copying item
+// shell/portable/IdListBytes.cpp: walking, measuring and copying item
 // identifier lists as plain bytes.
-#include "toolbar/portable/IdListBytes.h"
+#include "shell/portable/IdListBytes.h"
 
 #include <cstring>
 

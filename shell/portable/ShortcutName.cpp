@@ -1,5 +1,5 @@
-// bar/portable/ShortcutName.cpp: shortcut file names and their numbering.
-#include "bar/portable/ShortcutName.h"
+// shell/portable/ShortcutName.cpp: shortcut file names and their numbering.
+#include "shell/portable/ShortcutName.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-// bar/portable/ShortcutName.h: the file name a shortcut gets in a toolbar
+// shell/portable/ShortcutName.h: the file name a shortcut gets in a toolbar
 // folder: the dropped item's name without its extensions, numbered
 // "Name (2).LNK", "Name (3).LNK" ... while the plain name is taken.
 #pragma once

@@ -1,4 +1,4 @@
-// toolbar/ItemOpener.h: opening a toolbar's button the way the shell opens
+// shell/ItemOpener.h: opening a toolbar's button the way the shell opens
 // the item: through the item's context-menu object, never by path or by a
 // file association of our own.
 #pragma once

@@ -1,11 +1,11 @@
-// toolbar/ItemOpener.cpp
-#include "toolbar/ItemOpener.h"
+// shell/ItemOpener.cpp
+#include "shell/ItemOpener.h"
 
 #include "bar/MfcAppBar.h"
 #include "framework/Handles.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
-#include "toolbar/ShellHelpers.h"
+#include "shell/ShellHelpers.h"
 
 namespace {
 
