@@ -1,6 +1,7 @@
 // app/BarApp.cpp: start-up of the program.
 #include "app/BarApp.h"
 
+#include "app/DefaultToolbars.h"
 #include "bar/MfcAppBar.h"
 #include "res/resource.h"
 #include "title/TitleWnd.h"
@@ -23,7 +24,10 @@ BOOL CBarApp::InitInstance() {
   m_settings.Load();
   if (m_settings.m_bShowTitle == 1) g_bShowTitle = 1;
 
-  m_pAppBar = std::make_unique<CMfcAppBar>();
+  m_pAppBar = std::make_unique<CMfcAppBar>(
+      ShellAppBarService(), [](HWND owner, CBarSettings& settings) {
+        return CDefaultToolbars().Build(owner, settings);
+      });
   const char* windowClass = qv::RegisterWindowClass(
       0, ::LoadCursorA(nullptr, IDC_ARROW),
       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr UINT kSortByName = 1;
 // Path buffers, as the shell's: 259 characters and the terminator.
 constexpr DWORD kPathSize = MAX_PATH;
 constexpr char kAppPathsKey[] =
@@ -108,12 +107,10 @@ bool ReadAppPathsValue(const std::string& exe, const char* valueName,
 }
 
 // Appends a toolbar sorted by name with no custom order; the list is owned
-// either way. 0 when no toolbar info can be made.
+// either way.
 int AppendDefaultToolbar(CBarSettings& settings, qv::UniqueIdList folder) {
-  qv::ToolbarInfoPtr info(CBarSettings::NewToolbarInfo(qv::kKindNormal));
-  if (!info) return 0;
-  return settings.AppendToolbar(std::move(folder), kSortByName,
-                                std::move(info));
+  return settings.AppendToolbar(std::move(folder), qv::kSortByName,
+                                ToolbarInfo{qv::kKindNormal, {}});
 }
 
 template <size_t N>

@@ -4,14 +4,14 @@
 
 #include <shlobj.h>
 
-#include "app/DefaultToolbars.h"
+#include "bar/BarRects.h"
+#include "bar/BusyScope.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "title/TitleWnd.h"
-#include "toolbar/AppbarCtrl.h"
-#include "bar/BarRects.h"
 #include "shell/ShellHelpers.h"
+#include "title/TitleWnd.h"
+#include "toolbar/ToolbarFill.h"
 
 BEGIN_MESSAGE_MAP(CMfcAppBar, qv::CWnd)
 ON_WM_CREATE()
@@ -21,6 +21,10 @@ ON_WM_WINDOWPOSCHANGED()
 ON_WM_ACTIVATE()
 ON_MESSAGE(UWM_APPBAR_CALLBACK, OnAppBarCallback)
 ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
+ON_MESSAGE(UWM_RELOAD_CURRENT, OnReloadCurrent)
+ON_NOTIFY(TABN_SELCHANGED, kTabberId, OnTabSelChanged)
+ON_NOTIFY(NM_RCLICK, kTabberId, OnTabRClick)
 ON_WM_SETCURSOR()
 ON_WM_TIMER()
 ON_WM_NCRBUTTONDOWN()
@@ -57,10 +61,10 @@ int OrientationForEdge(UINT edge) {
 
 }  // namespace
 
-CMfcAppBar::CMfcAppBar(IAppBarService& appBarService)
-    : m_appBarService(appBarService) {
-  m_pane.m_pMainBar = this;
-}
+CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun)
+    : m_pane(*this),
+      m_appBarService(appBarService),
+      m_firstRun(std::move(firstRun)) {}
 
 CMfcAppBar::~CMfcAppBar() {
   // Destroyed here, while the window's handlers still exist, so that the
@@ -69,44 +73,50 @@ CMfcAppBar::~CMfcAppBar() {
 }
 
 LRESULT CMfcAppBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_NOTIFY:
-      OnTabNotify(reinterpret_cast<const NMHDR*>(lParam));
-      return 0;
-    case UWM_REBUILD_BAR:
-      m_bReloadItems = 1;
-      m_bKeepShown = 1;
-      RebuildBar();
-      return 0;
-    case UWM_RELOAD_CURRENT:
-      m_bReloadItems = 1;
-      m_nReloadIndex = m_tabber.m_nCurSel;
-      m_bAppendToolbar = 0;
-      m_bKeepShown = 1;
-      RebuildBar();
-      return 0;
-    default:
-      if (m_uTaskbarCreated && message == m_uTaskbarCreated) {
-        ShellRestarted();
-        return 0;
-      }
-      return CWnd::WindowProc(message, wParam, lParam);
+  // The shell's restart message has a number known only at run time.
+  if (m_uTaskbarCreated && message == m_uTaskbarCreated) {
+    ShellRestarted();
+    return 0;
   }
+  return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void CMfcAppBar::OnTabNotify(const NMHDR* hdr) {
-  if (!hdr || hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return;
-  if (hdr->code == TABN_SELCHANGED) {
-    m_settings.m_nCurrentTab = m_tabber.m_nCurSel;
-    m_settings.Save();
-    m_bReloadItems = 0;
-    m_bKeepShown = 1;
-    RebuildBar();
-  } else if (hdr->code == static_cast<UINT>(NM_RCLICK)) {
-    POINT pt;
-    ::GetCursorPos(&pt);
-    ShowContextMenu(pt.x, pt.y);
+LRESULT CMfcAppBar::OnRebuildBar(WPARAM, LPARAM) {
+  const RebuildRequest request =
+      m_pendingRebuild.value_or(RebuildRequest::All(true));
+  m_pendingRebuild.reset();
+  Rebuild(request);
+  return 0;
+}
+
+LRESULT CMfcAppBar::OnReloadCurrent(WPARAM, LPARAM) {
+  Rebuild(RebuildRequest::One(m_tabber.m_nCurSel, true));
+  return 0;
+}
+
+void CMfcAppBar::PostRebuild(const RebuildRequest& request) {
+  if (m_pendingRebuild) {
+    m_pendingRebuild = m_pendingRebuild->MergedWith(request);
+    return;
   }
+  m_pendingRebuild = request;
+  PostMessage(UWM_REBUILD_BAR, 0, 0);
+}
+
+// The tab strip's own notifications while a rebuild remakes its tabs are not
+// the user's.
+void CMfcAppBar::OnTabSelChanged(NMHDR* hdr, LRESULT*) {
+  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return;
+  m_settings.m_nCurrentTab = m_tabber.m_nCurSel;
+  m_settings.Save();
+  Rebuild(RebuildRequest::Layout(true));
+}
+
+void CMfcAppBar::OnTabRClick(NMHDR* hdr, LRESULT*) {
+  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return;
+  POINT pt;
+  ::GetCursorPos(&pt);
+  ShowContextMenu(pt.x, pt.y);
 }
 
 int CMfcAppBar::OnCreate(CREATESTRUCT*) {
@@ -121,13 +131,12 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
       ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_BAR_MENU)));
   m_popupMenu = m_hMenuBar ? ::GetSubMenu(m_hMenuBar.get(), 0) : nullptr;
 
-  if (m_settings.m_bFirstTime == 1 &&
-      !CDefaultToolbars().Build(m_hWnd, m_settings))
+  if (m_settings.m_bFirstTime == 1 && m_firstRun &&
+      !m_firstRun(m_hWnd, m_settings))
     return -1;
   m_dropTarget.Register(this);
 
-  m_bReloadItems = 1;
-  RebuildBar();
+  Rebuild(RebuildRequest::All());
   return 0;
 }
 
@@ -143,12 +152,20 @@ void CMfcAppBar::OnDestroy() {
   m_hMenuBar.reset();
 }
 
-void CMfcAppBar::RebuildBar() {
-  m_bBusy = 1;
-  HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+void CMfcAppBar::Rebuild(const RebuildRequest& request) {
+  const BusyScope busy(m_bBusy);
   m_settings.Load();
+  // Rows are made for the current tab's toolbar, which must exist.
+  const int count = m_settings.ToolbarCount();
+  const int current = m_settings.m_nCurrentTab;
+  const int clamped =
+      current >= count ? count - 1 : (current < 0 ? 0 : current);
+  if (count > 0 && clamped != current) {
+    m_settings.m_nCurrentTab = clamped;
+    m_settings.Save();
+  }
   // A dropped toolbar has posted the rebuild that finishes this one.
-  if (!BuildChildren()) return;
+  if (!ReloadToolbars(request) || !BuildChildren()) return;
 
   const int accepted = UpdateAutoHide();
   if (!accepted && m_settings.m_bAutoHide == 1) {
@@ -158,63 +175,58 @@ void CMfcAppBar::RebuildBar() {
         MB_OK);
   }
   m_bHiddenMode = accepted && m_settings.m_bAutoHide ? 1 : 0;
-  if (!(m_bHiddenMode == 1 && m_bKeepShown == 1))
+  const bool keepShown = request.keepShown;
+  if (!(m_bHiddenMode == 1 && keepShown))
     DockToEdge(static_cast<int>(m_settings.m_nAlignment));
-  LayoutBar(m_bHiddenMode == 1 && m_bKeepShown == 0 ? 1 : 0);
+  LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
   if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
   ApplyZOrder();
-
-  ::SetCursor(previous);
-  m_bBusy = 0;
-  m_bKeepShown = 0;
 }
 
 void CMfcAppBar::DropToolbar(int index) {
   // The toolbar's folder is gone: forget it and rebuild without it.
   m_settings.RemoveToolbar(index);
   m_settings.Save();
-  PostMessage(UWM_REBUILD_BAR, 0, 0);
+  PostRebuild(RebuildRequest::All(true));
+}
+
+int CMfcAppBar::ReloadToolbars(const RebuildRequest& request) {
+  const int n = m_settings.ToolbarCount();
+  if (request.reload == RebuildRequest::Reload::kAll) {
+    m_buttons.clear();
+    m_buttons.resize(n);
+    for (int i = 0; i < n; ++i) {
+      if (!FillToolbar(m_settings.m_toolbars[i], m_settings, m_hWnd,
+                       &m_buttons[i])) {
+        DropToolbar(i);
+        return 0;
+      }
+    }
+    return 1;
+  }
+  // The toolbars may have changed under the buttons (a drop, a browse
+  // toolbar made): the buttons follow them one for one.
+  m_buttons.resize(n);
+  const int k = request.toolbar;
+  if (request.reload == RebuildRequest::Reload::kOne && k >= 0 && k < n) {
+    m_buttons[k].clear();
+    if (!FillToolbar(m_settings.m_toolbars[k], m_settings, m_hWnd,
+                     &m_buttons[k])) {
+      DropToolbar(k);
+      return 0;
+    }
+  }
+  return 1;
+}
+
+const ToolbarButtons* CMfcAppBar::Buttons(int toolbar) const {
+  return toolbar >= 0 && static_cast<size_t>(toolbar) < m_buttons.size()
+             ? &m_buttons[toolbar]
+             : nullptr;
 }
 
 int CMfcAppBar::BuildChildren() {
-  // 1. Re-read the toolbars' folders.
-  if (m_bReloadItems == 1) {
-    const int n = static_cast<int>(m_settings.m_folders.size());
-    auto fill = [this](int k, int append) {
-      ToolbarInfo* info = m_settings.m_toolbarInfos[k].get();
-      LPCITEMIDLIST folder = m_settings.m_folders[k].get();
-      return info && info->kind == qv::kKindCustom &&
-                     m_settings.m_sortOrders[k] == 0
-                 ? FillFromOrder(folder, info, k, append)
-                 : FillFromFolder(folder, k, append);
-    };
-    if (m_nReloadIndex == -1) {
-      FreeAllItems();
-      for (int i = 0; i < n; ++i) {
-        if (!fill(i, 1)) {
-          DropToolbar(i);
-          return 0;
-        }
-        SortToolbar(i);
-      }
-    } else if (m_nReloadIndex >= 0 && m_nReloadIndex < n) {
-      const int k = m_nReloadIndex;
-      if (m_bAppendToolbar == 0) FreeToolbarItems(k);
-      const int append = m_bAppendToolbar;
-      m_bAppendToolbar = 0;
-      if (!fill(k, append)) {
-        m_nReloadIndex = -1;
-        m_bReloadItems = 0;
-        DropToolbar(k);
-        return 0;
-      }
-      SortToolbar(k);
-    }
-    m_nReloadIndex = -1;
-    m_bReloadItems = 0;
-  }
-
-  // 2. The pane: created once, its rows and the tooltip remade each time.
+  // 1. The pane: created once, its rows and the tooltip remade each time.
   if (m_pane.m_hWnd) {
     m_pane.DestroyRows();
     m_tooltip.DestroyWindow();
@@ -237,7 +249,7 @@ int CMfcAppBar::BuildChildren() {
     ::SetFocus(m_pane.m_hWnd);
   }
 
-  // 3. The tab strip: created once, emptied each time.
+  // 2. The tab strip: created once, emptied each time.
   if (m_tabber.m_hWnd) {
     for (int i = m_tabber.GetTabCount() - 1; i >= 0; --i) m_tabber.RemoveTab(i);
   } else {
@@ -247,37 +259,26 @@ int CMfcAppBar::BuildChildren() {
   }
   m_tabber.m_nOrientation = OrientationForEdge(m_settings.m_nAlignment);
 
-  // 4. The rows.
+  // 3. The rows.
   if (!m_pane.CreateRows())
     qv::FatalExit("Could not create child windows, quitting...", MB_ICONSTOP,
                   -3);
 
-  // 5. The tooltip shared by the rows.
+  // 4. The tooltip shared by the rows.
   if (m_tooltip.CreateEx(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, m_hWnd, nullptr)) {
     ::SetWindowLongPtrA(m_tooltip.m_hWnd, GWLP_ID, kTooltipId);
   }
 
-  // 6. The icons.
+  // 5. The icons, then every row's buttons.
   HIMAGELIST images = UpdateButtonSize();
   m_pane.SetRowImages(
       images, m_cxButton, m_cyButton,
       qv::IsVerticalEdge(static_cast<int>(m_settings.m_nAlignment)) ? 2 : 1);
+  m_pane.FillRows(m_tooltip.m_hWnd);
 
-  // 7. Every row gets the tooltip and its toolbar's items.
-  for (int r = 0; r < m_pane.GetRowCount(); ++r) {
-    CAppbarCtrl* row = m_pane.GetRow(r);
-    const int k = row->GetDlgCtrlID();
-    row->SendMessage(TCM_SETTOOLTIPS,
-                     reinterpret_cast<WPARAM>(m_tooltip.m_hWnd), 0);
-    if (k < 0 || k >= static_cast<int>(m_itemArrays.size()) || !m_itemArrays[k])
-      continue;
-    for (UINT j = 0; j < m_itemCounts[k]; ++j)
-      row->SendMessage(TCM_INSERTITEMA, j, AsTabItem(&m_itemArrays[k][j]));
-  }
-
-  // 8. The tabs.
+  // 6. The tabs.
   qv::ComPtr<IShellFolder> desktop;
   if (FAILED(::SHGetDesktopFolder(desktop.GetAddressOf()))) return 0;
   AddTabs(desktop.Get());
@@ -297,8 +298,8 @@ void CMfcAppBar::AddTabs(IShellFolder* desktop) {
                                                 SHGDN_NORMAL, recentName);
   }
 
-  for (size_t i = 0; i < m_settings.m_folders.size(); ++i) {
-    LPCITEMIDLIST folder = m_settings.m_folders[i].get();
+  for (const ToolbarRecord& toolbar : m_settings.m_toolbars) {
+    LPCITEMIDLIST folder = toolbar.folder.get();
     char name[MAX_PATH] = {};
     bool named = false;
     qv::UniqueIdList parent(qv::CopyParentIdList(folder));
@@ -315,8 +316,7 @@ void CMfcAppBar::AddTabs(IShellFolder* desktop) {
 
     std::string label = name;
     if (haveRecent && label == recentName) label = "Documents";
-    const ToolbarInfo* info = m_settings.m_toolbarInfos[i].get();
-    if (info && info->kind == qv::kKindBrowse) label = "Browse " + label;
+    if (toolbar.IsBrowse()) label = "Browse " + label;
     m_tabber.AddTab(label.c_str());
   }
 }
@@ -432,17 +432,34 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
     }
     m_settings.Save();
   }
-  m_bReloadItems = 1;
-  RebuildBar();
+  Rebuild(RebuildRequest::All());
 }
 
-void CMfcAppBar::FreeToolbarItems(int index) {
-  if (index < 0 || index >= static_cast<int>(m_itemArrays.size())) return;
-  m_itemArrays[index].reset();
-  m_itemCounts[index] = 0;
+void CMfcAppBar::BrowseTo(qv::UniqueIdList folder) {
+  int b = m_settings.FindBrowseToolbar();
+  if (b == -1) {
+    b = m_settings.ToolbarCount();
+    if (!m_settings.AppendToolbar(std::move(folder), qv::kSortByName,
+                                  ToolbarInfo{qv::kKindBrowse, {}}))
+      return;
+  } else {
+    m_settings.m_toolbars[b].folder = std::move(folder);
+  }
+  m_settings.m_nCurrentTab = b;
+  m_settings.Save();
+  PostRebuild(RebuildRequest::One(b, true));
 }
 
-void CMfcAppBar::FreeAllItems() {
-  m_itemArrays.clear();
-  m_itemCounts.clear();
+void CMfcAppBar::SetSortOrder(int toolbar, UINT order) {
+  ToolbarRecord* record = m_settings.Toolbar(toolbar);
+  if (!record) return;
+  record->sortOrder = order;
+  m_settings.Save();
+  PostRebuild(RebuildRequest::One(toolbar, true));
+}
+
+void CMfcAppBar::SetScrollPosition(bool vertical, int position) {
+  (vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos) =
+      position;
+  m_settings.Save();
 }

@@ -8,22 +8,26 @@
 #include <shellapi.h>
 #include <commctrl.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "settings/BarSettings.h"
 #include "bar/AppBarService.h"
 #include "bar/BarDropTarget.h"
+#include "bar/RebuildRequest.h"
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
+#include "settings/BarSettings.h"
 #include "tabs/Tabber.h"
-#include "toolbar/ToolbarItemArray.h"
+#include "toolbar/PaneHost.h"
+#include "toolbar/ToolbarButton.h"
 #include "toolbar/ToolbarPane.h"
 
 // Appbar notifications from the shell (code in wParam).
 constexpr UINT UWM_APPBAR_CALLBACK = WM_USER + 100;
-// Re-read the toolbar in m_nReloadIndex (or all) and rebuild, keeping an
-// auto-hide bar shown.
+// Carry out the rebuild that was asked for with PostRebuild (with none
+// pending: re-read all and rebuild, keeping an auto-hide bar shown).
 constexpr UINT UWM_REBUILD_BAR = 2024;
 // Re-read the current tab's toolbar and rebuild.
 constexpr UINT UWM_RELOAD_CURRENT = 2025;
@@ -35,21 +39,35 @@ constexpr UINT kPaneId = 1000;
 constexpr UINT kTabberId = 1000;
 constexpr UINT kTooltipId = 99999;
 
-class CMfcAppBar : public qv::CWnd {
+// Builds the default toolbars into the settings at the first start; 0 when
+// that fails and the bar cannot start.
+using FirstRunBuilder = std::function<int(HWND owner, CBarSettings& settings)>;
+
+class CMfcAppBar : public qv::CWnd, public IPaneHost {
  public:
-  explicit CMfcAppBar(IAppBarService& appBarService = ShellAppBarService());
+  explicit CMfcAppBar(IAppBarService& appBarService = ShellAppBarService(),
+                      FirstRunBuilder firstRun = nullptr);
   ~CMfcAppBar() override;
 
   // The rebuild every change ends in: re-reads the settings (and the
-  // toolbars when m_bReloadItems), rebuilds rows and tabs, docks, lays out.
-  void RebuildBar();
-  int BuildChildren();
+  // toolbars the request names), rebuilds rows and tabs, docks, lays out.
+  void Rebuild(const RebuildRequest& request);
+  // The same, later: posted requests are merged into one rebuild.
+  void PostRebuild(const RebuildRequest& request);
   void LayoutBar(int hidden);
   // The system image list for the icon size, setting the button cell size.
   HIMAGELIST UpdateButtonSize();
+  SIZE ButtonSize() const { return {m_cxButton, m_cyButton}; }
   int BarLength(int vertical) const;
-  void FreeToolbarItems(int index);
-  void FreeAllItems();
+
+  // IPaneHost: the pane's view of the bar.
+  const CBarSettings& Settings() const override { return m_settings; }
+  const ToolbarButtons* Buttons(int toolbar) const override;
+  UINT Edge() const override { return m_settings.m_nAlignment; }
+  void SetMenuUp(bool up) override { m_bMenuUp = up ? 1 : 0; }
+  void BrowseTo(qv::UniqueIdList folder) override;
+  void SetSortOrder(int toolbar, UINT order) override;
+  void SetScrollPosition(bool vertical, int position) override;
 
   // Docking
   int RegisterAppBar(int bRegister);
@@ -82,15 +100,6 @@ class CMfcAppBar : public qv::CWnd {
   void OnHelpTopics();
   void OnExit();
 
-  // Filling a toolbar's item array from its folder or its custom order;
-  // append 1 appends a new array, 0 replaces the one at `index`. Nonzero on
-  // success.
-  int FillFromFolder(LPCITEMIDLIST folder, int index, int append);
-  int FillFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
-                    int append);
-  // Sorts toolbar `index`'s items by its sort order.
-  void SortToolbar(int index);
-
   // File drop, called by m_dropTarget; points in client coordinates.
   virtual DWORD OnDragEnter(IDataObject* data, DWORD keyState, POINT point);
   virtual void OnDragLeave();
@@ -105,33 +114,11 @@ class CMfcAppBar : public qv::CWnd {
   BOOL DropFolders(IDataObject* data);
   BOOL DropOnRow(IDataObject* data, POINT point);
 
-  int m_bMenuUp = 0;
-  int m_nReloadIndex = -1;
-  int m_bKeepShown = 0;
-  qv::CWnd m_tooltip;
-  APPBARDATA m_abd{};
-  int m_bRegistered = 0;
-  HMENU m_popupMenu = nullptr;  // first popup of m_hMenuBar
-  qv::UniqueHMenu m_hMenuBar;
+  // The working settings, saved before every rebuild.
   CBarSettings m_settings;
   CToolbarPane m_pane;
   CTabber m_tabber;
-  std::vector<ToolbarItemArray> m_itemArrays;
-  std::vector<UINT> m_itemCounts;
-  int m_bHiddenMode = 0;
-  int m_cxButton = 0;
-  int m_cyButton = 0;
   CBarDropTarget m_dropTarget;
-  POINT m_ptDragAnchor{};  // fixed corner of a resize drag
-  RECT m_rcDrag{};         // drag frame now drawn, screen coordinates
-  int m_nDragHit = 0;      // hit-test code that started the drag; 0 idle
-  int m_bShown = 0;
-  int m_bReloadItems = 1;
-  int m_bBusy = 0;
-  int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
-  int m_bAppendToolbar = 0;
-  int m_bMoved = 0;
-  int m_nSlide = 0;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -153,7 +140,15 @@ class CMfcAppBar : public qv::CWnd {
 
  private:
   void SetEdge(int edge);
-  void OnTabNotify(const NMHDR* hdr);
+  void OnTabSelChanged(NMHDR* hdr, LRESULT* result);
+  void OnTabRClick(NMHDR* hdr, LRESULT* result);
+  LRESULT OnRebuildBar(WPARAM, LPARAM);
+  LRESULT OnReloadCurrent(WPARAM, LPARAM);
+  // Re-reads the toolbars the request names; 0 when one could not be read,
+  // which has then been dropped and a rebuild posted.
+  int ReloadToolbars(const RebuildRequest& request);
+  // Remakes the pane's rows, the tooltip and the tabs.
+  int BuildChildren();
   void DropToolbar(int index);
   // One tab per toolbar, labelled with its folder's name.
   void AddTabs(IShellFolder* desktop);
@@ -162,8 +157,30 @@ class CMfcAppBar : public qv::CWnd {
   int RunDragLoop();
 
   IAppBarService& m_appBarService;
+  FirstRunBuilder m_firstRun;
   // Broadcast when the shell (re)starts: the bar registers and docks again.
   UINT m_uTaskbarCreated = 0;
+
+  // Every toolbar's buttons, one entry per toolbar of m_settings.
+  std::vector<ToolbarButtons> m_buttons;
+  std::optional<RebuildRequest> m_pendingRebuild;
+  int m_bBusy = 0;    // a rebuild is running: tab notifications are its own
+  int m_bMenuUp = 0;  // a menu is up: an auto-hide bar stays out
+  qv::CWnd m_tooltip;
+  APPBARDATA m_abd{};
+  int m_bRegistered = 0;
+  HMENU m_popupMenu = nullptr;  // first popup of m_hMenuBar
+  qv::UniqueHMenu m_hMenuBar;
+  int m_bHiddenMode = 0;
+  int m_cxButton = 0;
+  int m_cyButton = 0;
+  POINT m_ptDragAnchor{};  // fixed corner of a resize drag
+  RECT m_rcDrag{};         // drag frame now drawn, screen coordinates
+  int m_nDragHit = 0;      // hit-test code that started the drag; 0 idle
+  int m_bShown = 0;
+  int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
+  int m_bMoved = 0;
+  int m_nSlide = 0;
 
   DECLARE_MESSAGE_MAP(CMfcAppBar)
 };

@@ -4,7 +4,7 @@
 
 void CMfcAppBar::ShowContextMenu(int x, int y) {
   if (!m_popupMenu) return;
-  m_bMenuUp = 1;
+  const MenuUpScope menuUp(*this);
   for (UINT id : {ID_LEFT_ALIGN, ID_BOTTOM_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,
                   ID_SMALL_ICONS, ID_LARGE_ICONS})
     ::CheckMenuItem(m_popupMenu, id, MF_BYCOMMAND | MF_UNCHECKED);
@@ -22,7 +22,6 @@ void CMfcAppBar::ShowContextMenu(int x, int y) {
       MF_BYCOMMAND | MF_CHECKED);
   ::TrackPopupMenu(m_popupMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, m_hWnd,
                    nullptr);
-  m_bMenuUp = 0;
 }
 
 void CMfcAppBar::OnNcRButtonDown(UINT, POINT point) {
@@ -37,8 +36,7 @@ void CMfcAppBar::OnRButtonDown(UINT, POINT point) {
 void CMfcAppBar::SetEdge(int edge) {
   m_settings.m_nAlignment = static_cast<UINT>(edge);
   m_settings.Save();
-  m_bReloadItems = 0;
-  RebuildBar();
+  Rebuild(RebuildRequest::Layout());
 }
 
 void CMfcAppBar::OnLeftAlign() { SetEdge(ABE_LEFT); }
@@ -46,28 +44,20 @@ void CMfcAppBar::OnRightAlign() { SetEdge(ABE_RIGHT); }
 void CMfcAppBar::OnTopAlign() { SetEdge(ABE_TOP); }
 void CMfcAppBar::OnBottomAlign() { SetEdge(ABE_BOTTOM); }
 
-void CMfcAppBar::OnRefreshIcons() {
-  m_bReloadItems = 1;
-  m_bKeepShown = 1;
-  RebuildBar();
-}
+void CMfcAppBar::OnRefreshIcons() { Rebuild(RebuildRequest::All(true)); }
 
 void CMfcAppBar::OnLargeIcons() {
   if (m_settings.m_bSmallIcons != 1) return;
   m_settings.m_bSmallIcons = 0;
   m_settings.Save();
-  m_bReloadItems = 1;
-  m_bKeepShown = 1;
-  RebuildBar();
+  Rebuild(RebuildRequest::All(true));
 }
 
 void CMfcAppBar::OnSmallIcons() {
   if (m_settings.m_bSmallIcons != 0) return;
   m_settings.m_bSmallIcons = 1;
   m_settings.Save();
-  m_bReloadItems = 0;
-  m_bKeepShown = 1;
-  RebuildBar();
+  Rebuild(RebuildRequest::Layout(true));
 }
 
 void CMfcAppBar::OnAutoHide() {
@@ -79,8 +69,7 @@ void CMfcAppBar::OnAutoHide() {
     m_settings.m_bAutoHide = 1;
   }
   m_settings.Save();
-  m_bReloadItems = 0;
-  RebuildBar();
+  Rebuild(RebuildRequest::Layout());
 }
 
 void CMfcAppBar::OnHelpTopics() {
@@ -96,6 +85,6 @@ void CMfcAppBar::OnHelpTopics() {
 }
 
 void CMfcAppBar::OnExit() {
-  FreeAllItems();
+  m_buttons.clear();
   DestroyWindow();
 }

@@ -119,8 +119,7 @@ void CMfcAppBar::ShellRestarted() {
   if (!m_bRegistered) return;
   m_bRegistered = 0;
   if (!RegisterAppBar(1)) return;
-  m_bReloadItems = 0;
-  RebuildBar();
+  Rebuild(RebuildRequest::Layout());
 }
 
 void CMfcAppBar::OnWindowPosChanged(WINDOWPOS*) {

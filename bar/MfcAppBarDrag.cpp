@@ -117,8 +117,7 @@ void CMfcAppBar::OnLButtonUp(UINT, POINT) {
   if (m_nDragHit == HTCAPTION) {
     // "Alignment" was set while tracking.
     m_settings.Save();
-    m_bReloadItems = 0;
-    RebuildBar();
+    Rebuild(RebuildRequest::Layout());
     return;
   }
 

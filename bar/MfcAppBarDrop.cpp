@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr UINT kSortByName = 1;
-
 // The paths of the dragged items (CF_HDROP); false when the data has none.
 // Each path is read whole: one cut to a buffer would name another item.
 bool DroppedPaths(IDataObject* data, std::vector<std::string>& paths) {
@@ -120,52 +118,38 @@ BOOL CMfcAppBar::DropFolders(IDataObject* data) {
 
   // All or nothing: a half-appended drop must not linger in the working
   // settings, where the next save of any option would store it.
-  const size_t before = m_settings.m_folders.size();
+  const int before = m_settings.ToolbarCount();
   for (const std::string& folder : folders) {
     qv::UniqueIdList list(qv::PathToIdList(folder, m_hWnd));
-    qv::ToolbarInfoPtr info(CBarSettings::NewToolbarInfo(qv::kKindNormal));
-    if (!list || !info ||
-        !m_settings.AppendToolbar(std::move(list), kSortByName,
-                                  std::move(info))) {
-      while (m_settings.m_folders.size() > before)
-        m_settings.RemoveToolbar(static_cast<int>(m_settings.m_folders.size()) -
-                                 1);
+    if (!m_settings.AppendToolbar(std::move(list), qv::kSortByName,
+                                  ToolbarInfo{qv::kKindNormal, {}})) {
+      while (m_settings.ToolbarCount() > before)
+        m_settings.RemoveToolbar(m_settings.ToolbarCount() - 1);
       return FALSE;
     }
   }
   m_settings.Save();
 
-  // One new toolbar is read alone, into an empty entry of its own; the item
-  // arrays must then still match the toolbars one for one.
-  m_nReloadIndex = -1;
-  if (folders.size() == 1 && m_itemArrays.size() == before &&
-      m_itemCounts.size() == before) {
-    m_itemArrays.emplace_back();
-    m_itemCounts.push_back(0);
-    m_nReloadIndex = static_cast<int>(before);
-  }
-  PostMessage(UWM_REBUILD_BAR, 0, 0);
+  // One new toolbar is read alone.
+  PostRebuild(folders.size() == 1 ? RebuildRequest::One(before, true)
+                                  : RebuildRequest::All(true));
   return TRUE;
 }
 
 BOOL CMfcAppBar::DropOnRow(IDataObject* data, POINT point) {
   std::vector<std::string> paths;
   int row = -1;
-  if (!DroppedOnRow(data, point, &paths, &row) || row < 0 ||
-      static_cast<size_t>(row) >= m_settings.m_folders.size() ||
-      !m_settings.m_folders[row])
-    return FALSE;
+  if (!DroppedOnRow(data, point, &paths, &row)) return FALSE;
+  const ToolbarRecord* toolbar = m_settings.Toolbar(row);
   char folder[MAX_PATH] = {};
-  if (!::SHGetPathFromIDListA(m_settings.m_folders[row].get(), folder))
+  if (!toolbar || !toolbar->folder ||
+      !::SHGetPathFromIDListA(toolbar->folder.get(), folder))
     return FALSE;
 
   for (const std::string& path : paths) {
     std::string name = qv::CutAtFirstDot(qv::NamePart(path));
     CreateShortcut(folder, path.c_str(), &name[0]);
   }
-  if (!paths.empty()) {
-    m_nReloadIndex = row;
-    PostMessage(UWM_REBUILD_BAR, 0, 0);
-  }
+  if (!paths.empty()) PostRebuild(RebuildRequest::One(row, true));
   return TRUE;
 }

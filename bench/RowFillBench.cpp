@@ -8,7 +8,7 @@
 
 #include "framework/WinApp.h"
 #include "toolbar/AppbarCtrl.h"
-#include "toolbar/ToolbarItem.h"
+#include "toolbar/ToolbarButton.h"
 
 int main() {
   const char* cls = qv::RegisterWindowClass(
@@ -25,20 +25,16 @@ int main() {
   row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip));
   row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(24, 22));
 
-  char name[] = "A document with a longer name.txt";
+  ToolbarButtons buttons(kMaxToolbarButtons);
+  for (ToolbarButton& button : buttons)
+    button.name = "A document with a longer name.txt";
   const DWORD start = ::GetTickCount();
-  for (size_t i = 0; i < kMaxFilledItems; ++i) {
-    ToolbarItem item{};
-    item.mask = kItemMaskIconText;
-    item.pszText = name;
-    item.cchTextMax = kItemTextMax;
-    row.SendMessage(TCM_INSERTITEMA, i, AsTabItem(&item));
-  }
+  row.AddButtons(buttons, true);
   const DWORD filled = ::GetTickCount();
   row.DestroyWindow();
   const DWORD destroyed = ::GetTickCount();
   std::printf("fill %u buttons: %lu ms\ndestroy: %lu ms\n",
-              static_cast<unsigned>(kMaxFilledItems), filled - start,
+              static_cast<unsigned>(kMaxToolbarButtons), filled - start,
               destroyed - filled);
   ::DestroyWindow(tooltip);
   return 0;

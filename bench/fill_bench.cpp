@@ -91,7 +91,7 @@ void TimeTabSwitches(const std::string& big, const std::string& small) {
     stored.Load();
     for (const std::string* path : {&big, &small}) {
       stored.AppendToolbar(qv::UniqueIdList(qv::PathToIdList(*path, nullptr)),
-                           1, qv::ToolbarInfoPtr(qv::NewToolbarInfo(3)));
+                           qv::kSortByName, ToolbarInfo{});
     }
     stored.Save();
   }
@@ -125,7 +125,6 @@ void TimeTabSwitches(const std::string& big, const std::string& small) {
   }
   std::printf("rebuild after a switch to a 10-item tab:   %7.1f ms\n", toSmall);
   std::printf("rebuild after a switch to the 1024-item tab: %5.1f ms\n", toBig);
-  bar.FreeAllItems();
   bar.DestroyWindow();
 }
 
@@ -163,7 +162,7 @@ int main() {
   CBarSettings settings;
   settings.m_nMaxChars = 12;
   int items = 0;
-  FilledItems filled;
+  ToolbarButtons filled;
   // Warm the system image list and the file cache for both sides alike.
   BareShellWork(folder.get());
   FillItemsFromFolder(folder.get(), settings, nullptr, &filled);
@@ -171,40 +170,35 @@ int main() {
   const double bare = Best([&] { items = BareShellWork(folder.get()); });
   const double fill = Best(
       [&] { FillItemsFromFolder(folder.get(), settings, nullptr, &filled); });
-  std::printf("folder of %d items (%u filled)\n", items, filled.count);
+  std::printf("folder of %d items (%zu filled)\n", items, filled.size());
   std::printf("bare shell work (enumerate, name, icon): %8.1f ms\n", bare);
   std::printf("FillFromFolder:                          %8.1f ms\n", fill);
   std::printf("ratio fill / bare:                       %8.2f\n", fill / bare);
 
   const char* orders[] = {"", "name", "date", "type", "size"};
   for (UINT order = 1; order <= 4; ++order) {
-    const double sort = Best([&] {
-      SortToolbarItems(folder.get(), order, filled.items.get(), filled.count);
-    });
+    const double sort =
+        Best([&] { SortToolbarItems(folder.get(), order, filled); });
     std::printf("SortToolbar by %-4s:                     %8.1f ms\n",
                 orders[order], sort);
   }
   // One toolbar's item work in a rebuild that reloads it: fill, then sort.
   const double reload = Best([&] {
     FillItemsFromFolder(folder.get(), settings, nullptr, &filled);
-    SortToolbarItems(folder.get(), 2, filled.items.get(), filled.count);
+    SortToolbarItems(folder.get(), qv::kSortByDate, filled);
   });
   std::printf("reload of one toolbar (fill + date sort): %7.1f ms\n", reload);
 
   // The same folder as a custom list of all its files.
-  qv::ToolbarInfoPtr info(qv::NewToolbarInfo(qv::kKindCustom));
-  settings.AppendToolbar(qv::UniqueIdList(qv::PathToIdList(root, nullptr)), 0,
-                         std::move(info));
-  ToolbarInfo* order = settings.m_toolbarInfos[0].get();
-  SyncToolbarEntries(0, settings);
-  const double custom = Best([&] {
-    FillItemsFromOrder(settings.m_folders[0].get(), order, 0, settings, nullptr,
-                       &filled);
-  });
+  ToolbarRecord custom{qv::UniqueIdList(qv::PathToIdList(root, nullptr)),
+                       qv::kSortCustom, ToolbarInfo{qv::kKindCustom, {}}};
+  SyncToolbarEntries(custom, settings);
+  const double customFill =
+      Best([&] { FillItemsFromOrder(custom, settings, nullptr, &filled); });
   std::printf("FillFromOrder, %zu entries:              %8.1f ms\n",
-              order->entries.size(), custom);
+              custom.info.entries.size(), customFill);
 
-  filled = FilledItems{};
+  filled.clear();
 
   const std::string small = root + "-small";
   ::CreateDirectoryA(small.c_str(), nullptr);

@@ -218,7 +218,9 @@ LRESULT CaptureChanged(CWnd& w, WPARAM, LPARAM lp) {
 #define ON_COMMAND_RANGE(first, last, handler) \
   {WM_COMMAND, first, last, 0, &::qv::msg::CommandRange<&ThisClass::handler>},
 // void handler(NMHDR*, LRESULT*)
-#define ON_NOTIFY(code, id, handler) \
-  {WM_NOTIFY, id, id, code, &::qv::msg::Notify<&ThisClass::handler>},
+#define ON_NOTIFY(code, id, handler)          \
+  {WM_NOTIFY, id, id, static_cast<int>(code), \
+   &::qv::msg::Notify<&ThisClass::handler>},
 #define ON_NOTIFY_RANGE(code, first, last, handler) \
-  {WM_NOTIFY, first, last, code, &::qv::msg::Notify<&ThisClass::handler>},
+  {WM_NOTIFY, first, last, static_cast<int>(code),  \
+   &::qv::msg::Notify<&ThisClass::handler>},

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -85,9 +86,8 @@ bool WriteDword(HKEY key, const char* name, std::uint32_t value) {
 
 // Toolbar `index` as stored: its folder (validated and copied to the shell
 // allocator), its info and its sort order. False when a value is missing or
-// malformed; nothing is kept then.
-bool ReadToolbar(HKEY key, int index, qv::UniqueIdList& folder,
-                 qv::ToolbarInfoPtr& info, std::uint32_t& sortOrder) {
+// malformed.
+bool ReadToolbar(HKEY key, int index, ToolbarRecord& toolbar) {
   char name[qv::kValueNameSize];
   Bytes data;
 
@@ -95,18 +95,45 @@ bool ReadToolbar(HKEY key, int index, qv::UniqueIdList& folder,
   if (!ReadValue(key, name, data)) return false;
   const size_t size = qv::ValidIdListSize(data.data(), data.size());
   if (size == 0) return false;
-  folder.reset(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(size)));
-  if (!folder) return false;
-  std::memcpy(folder.get(), data.data(), size);
+  toolbar.folder.reset(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(size)));
+  if (!toolbar.folder) return false;
+  std::memcpy(toolbar.folder.get(), data.data(), size);
 
   qv::ToolbarInfoValueName(name, index);
   if (!ReadValue(key, name, data)) return false;
-  info.reset(qv::ParseToolbarInfo(reinterpret_cast<const char*>(data.data()),
-                                  data.size()));
+  std::optional<ToolbarInfo> info = qv::ParseToolbarInfo(
+      reinterpret_cast<const char*>(data.data()), data.size());
   if (!info) return false;
+  toolbar.info = std::move(*info);
 
   qv::FolderOrderValueName(name, index);
-  return ReadDword(key, name, &sortOrder);
+  std::uint32_t sortOrder;
+  if (!ReadDword(key, name, &sortOrder)) return false;
+  toolbar.sortOrder = sortOrder;
+  return true;
+}
+
+// Toolbar `index`'s three values.
+bool WriteToolbar(HKEY key, int index, const ToolbarRecord& toolbar) {
+  char name[qv::kValueNameSize];
+  qv::FolderValueName(name, index);
+  if (!WriteValue(key, name, REG_BINARY, toolbar.folder.get(),
+                  toolbar.FolderSize()))
+    return false;
+
+  std::string info;
+  try {
+    info = qv::FormatToolbarInfo(toolbar.info);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  qv::ToolbarInfoValueName(name, index);
+  if (!WriteValue(key, name, REG_BINARY, info.data(),
+                  static_cast<DWORD>(info.size())))
+    return false;
+
+  qv::FolderOrderValueName(name, index);
+  return WriteDword(key, name, toolbar.sortOrder);
 }
 
 // The options stored as "First Time" to "Show All Files", in stored order,
@@ -133,6 +160,33 @@ auto OptionValues(Settings& s) {
       {"Vert Scroll Pos", &s.m_nVertScrollPos},
       {"Show All Files", &s.m_bShowAllFiles},
   }};
+}
+
+// Removes the indexed values of the previous save, by the stored counts.
+void DeleteToolbarValues() {
+  SettingsKey key;
+  if (!key.Open()) return;
+  const HKEY k = key.get();
+  char name[qv::kValueNameSize];
+
+  std::uint32_t count;
+  if (!ReadDword(k, kFolderCount, &count)) return;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const int index = static_cast<int>(i);
+    for (auto format : {qv::FolderValueName, qv::ToolbarInfoValueName,
+                        qv::FolderOrderValueName}) {
+      format(name, index);
+      if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
+    }
+  }
+
+  if (!ReadDword(k, kHiddenTypeCount, &count)) return;
+  for (std::uint32_t j = 0; j < count; ++j) {
+    qv::FileTypeValueName(name, static_cast<int>(j));
+    if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
+  }
+
+  key.Flush();
 }
 
 }  // namespace
@@ -172,17 +226,18 @@ int CBarSettings::Load() {
   std::uint32_t folderCount;
   if (!ReadDword(key.get(), kFolderCount, &folderCount)) return 0;
 
-  ClearFolders();
-  ClearHiddenTypes();
+  m_toolbars.clear();
+  m_hiddenTypes.clear();
 
   // The count is untrusted too: the loop ends at the first missing toolbar.
   for (std::uint32_t i = 0; i < folderCount; ++i) {
-    qv::UniqueIdList folder;
-    qv::ToolbarInfoPtr info;
-    std::uint32_t sortOrder;
-    if (!ReadToolbar(key.get(), static_cast<int>(i), folder, info, sortOrder) ||
-        !AppendToolbar(std::move(folder), sortOrder, std::move(info)))
+    ToolbarRecord toolbar;
+    try {
+      if (!ReadToolbar(key.get(), static_cast<int>(i), toolbar)) return 0;
+      m_toolbars.push_back(std::move(toolbar));
+    } catch (const std::bad_alloc&) {
       return 0;
+    }
   }
 
   std::uint32_t typeCount;
@@ -217,31 +272,16 @@ int CBarSettings::Save() const {
     if (!WriteDword(k, name, value)) return 0;
   }
 
-  const int count = static_cast<int>(m_folders.size());
+  const int count = ToolbarCount();
   if (!WriteDword(k, kFolderCount, count)) return 0;
-  for (int i = 0; i < count; ++i) {
-    char name[qv::kValueNameSize];
-    FolderValueName(name, i);
-    if (!WriteValue(k, name, REG_BINARY, m_folders[i].get(), m_folderSizes[i]))
-      return 0;
-
-    char* info = nullptr;
-    const int infoSize = FormatToolbarInfo(i, &info);
-    if (infoSize == 0) return 0;
-    ToolbarInfoValueName(name, i);
-    const bool written = WriteValue(k, name, REG_BINARY, info, infoSize);
-    delete[] info;
-    if (!written) return 0;
-
-    FolderOrderValueName(name, i);
-    if (!WriteDword(k, name, m_sortOrders[i])) return 0;
-  }
+  for (int i = 0; i < count; ++i)
+    if (!WriteToolbar(k, i, m_toolbars[i])) return 0;
 
   const int typeCount = static_cast<int>(m_hiddenTypes.size());
   if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
   for (int j = 0; j < typeCount; ++j) {
     char name[qv::kValueNameSize];
-    FileTypeValueName(name, j);
+    qv::FileTypeValueName(name, j);
     const std::string& text = m_hiddenTypes[j];
     if (!WriteValue(k, name, REG_SZ, text.c_str(),
                     static_cast<DWORD>(text.size() + 1)))
@@ -252,36 +292,10 @@ int CBarSettings::Save() const {
   return 1;
 }
 
-void CBarSettings::DeleteToolbarValues() const {
-  SettingsKey key;
-  if (!key.Open()) return;
-  const HKEY k = key.get();
-  char name[qv::kValueNameSize];
-
-  std::uint32_t count;
-  if (!ReadDword(k, kFolderCount, &count)) return;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const int index = static_cast<int>(i);
-    for (auto format : {qv::FolderValueName, qv::ToolbarInfoValueName,
-                        qv::FolderOrderValueName}) {
-      format(name, index);
-      if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
-    }
-  }
-
-  if (!ReadDword(k, kHiddenTypeCount, &count)) return;
-  for (std::uint32_t j = 0; j < count; ++j) {
-    qv::FileTypeValueName(name, static_cast<int>(j));
-    if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
-  }
-
-  key.Flush();
-}
-
 int CBarSettings::CopyTo(CBarSettings& target) const {
   if (&target == this) return 1;
-  target.ClearFolders();
-  target.ClearHiddenTypes();
+  target.m_toolbars.clear();
+  target.m_hiddenTypes.clear();
 
   target.m_nRows = m_nRows;
   target.m_nColumns = m_nColumns;
@@ -300,18 +314,13 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
   target.m_bAnimate = m_bAnimate;
   target.m_bShowTitle = m_bShowTitle;
 
-  for (size_t i = 0; i < m_folders.size(); ++i) {
-    const UINT size = m_folderSizes[i];
-    qv::UniqueIdList folder(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(size)));
-    if (!folder) return 0;
-    std::memcpy(folder.get(), m_folders[i].get(), size);
-    if (!target.AppendToolbar(
-            std::move(folder), m_sortOrders[i],
-            qv::ToolbarInfoPtr(CloneToolbarInfo(m_toolbarInfos[i].get()))))
-      return 0;
-  }
-
   try {
+    target.m_toolbars.reserve(m_toolbars.size());
+    for (const ToolbarRecord& toolbar : m_toolbars) {
+      std::optional<ToolbarRecord> copy = CopyToolbarRecord(toolbar);
+      if (!copy) return 0;
+      target.m_toolbars.push_back(std::move(*copy));
+    }
     target.m_hiddenTypes = m_hiddenTypes;
   } catch (const std::bad_alloc&) {
     return 0;
@@ -320,107 +329,31 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
 }
 
 int CBarSettings::FindBrowseToolbar() const {
-  for (size_t i = 0; i < m_toolbarInfos.size(); ++i) {
-    if (m_toolbarInfos[i] && m_toolbarInfos[i]->kind == qv::kKindBrowse)
-      return static_cast<int>(i);
-  }
+  for (size_t i = 0; i < m_toolbars.size(); ++i)
+    if (m_toolbars[i].IsBrowse()) return static_cast<int>(i);
   return -1;
 }
 
+ToolbarRecord* CBarSettings::Toolbar(int index) {
+  return index >= 0 && index < ToolbarCount() ? &m_toolbars[index] : nullptr;
+}
+
+const ToolbarRecord* CBarSettings::Toolbar(int index) const {
+  return index >= 0 && index < ToolbarCount() ? &m_toolbars[index] : nullptr;
+}
+
 int CBarSettings::AppendToolbar(qv::UniqueIdList folder, UINT sortOrder,
-                                qv::ToolbarInfoPtr info) {
-  if (!folder || !info) return 0;
-  const auto size = static_cast<UINT>(qv::IdListBytesSize(
-      reinterpret_cast<const unsigned char*>(folder.get())));
-  // Room in all four first, so that the appends below cannot fail halfway.
+                                ToolbarInfo info) {
+  if (!folder) return 0;
   try {
-    const size_t count = m_folders.size() + 1;
-    m_folders.reserve(count);
-    m_folderSizes.reserve(count);
-    m_sortOrders.reserve(count);
-    m_toolbarInfos.reserve(count);
+    m_toolbars.push_back({std::move(folder), sortOrder, std::move(info)});
   } catch (const std::bad_alloc&) {
     return 0;
   }
-  m_folders.push_back(std::move(folder));
-  m_folderSizes.push_back(size);
-  m_sortOrders.push_back(sortOrder);
-  m_toolbarInfos.push_back(std::move(info));
   return 1;
 }
 
 void CBarSettings::RemoveToolbar(int index) {
-  if (index < 0 || static_cast<size_t>(index) >= m_folders.size()) return;
-  m_folders.erase(m_folders.begin() + index);
-  m_folderSizes.erase(m_folderSizes.begin() + index);
-  m_sortOrders.erase(m_sortOrders.begin() + index);
-  m_toolbarInfos.erase(m_toolbarInfos.begin() + index);
-}
-
-ToolbarInfo* CBarSettings::NewToolbarInfo(int kind) {
-  return qv::NewToolbarInfo(kind);
-}
-
-ToolbarInfo* CBarSettings::CloneToolbarInfo(const ToolbarInfo* info) {
-  return qv::CloneToolbarInfo(info);
-}
-
-void CBarSettings::FreeToolbarInfo(ToolbarInfo* info) {
-  qv::FreeToolbarInfo(info);
-}
-
-int CBarSettings::FormatToolbarInfo(int index, char** out) const {
-  *out = nullptr;
-  if (index < 0 || static_cast<size_t>(index) >= m_toolbarInfos.size() ||
-      !m_toolbarInfos[index])
-    return 0;
-  try {
-    const std::string data = qv::FormatToolbarInfo(*m_toolbarInfos[index]);
-    *out = new char[data.size()];
-    std::memcpy(*out, data.data(), data.size());
-    return static_cast<int>(data.size());
-  } catch (const std::bad_alloc&) {
-    return 0;
-  }
-}
-
-ToolbarInfo* CBarSettings::ParseToolbarInfo(const char* data, size_t length) {
-  return qv::ParseToolbarInfo(data, length);
-}
-
-int CBarSettings::ParseInfoKind(const char* text) {
-  return qv::ParseInfoKind(text);
-}
-
-int CBarSettings::ParseEntryType(const char* text) {
-  return qv::ParseEntryType(text);
-}
-
-// A toolbar goes whole: emptying either the folders or the infos empties all
-// four lists, so they never differ in length.
-void CBarSettings::ClearFolders() {
-  m_folders.clear();
-  m_folderSizes.clear();
-  m_sortOrders.clear();
-  m_toolbarInfos.clear();
-}
-
-void CBarSettings::ClearHiddenTypes() { m_hiddenTypes.clear(); }
-
-void CBarSettings::ClearToolbarInfos() { ClearFolders(); }
-
-void CBarSettings::FolderValueName(char* buffer, int index) {
-  qv::FolderValueName(buffer, index);
-}
-
-void CBarSettings::FolderOrderValueName(char* buffer, int index) {
-  qv::FolderOrderValueName(buffer, index);
-}
-
-void CBarSettings::FileTypeValueName(char* buffer, int index) {
-  qv::FileTypeValueName(buffer, index);
-}
-
-void CBarSettings::ToolbarInfoValueName(char* buffer, int index) {
-  qv::ToolbarInfoValueName(buffer, index);
+  if (index < 0 || index >= ToolbarCount()) return;
+  m_toolbars.erase(m_toolbars.begin() + index);
 }

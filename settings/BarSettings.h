@@ -1,5 +1,5 @@
-// settings/BarSettings.h: CBarSettings, every user option of the bar and its list
-// of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
+// settings/BarSettings.h: CBarSettings, every user option of the bar and its
+// list of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
 #pragma once
 
 #include <windows.h>
@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/portable/ToolbarInfo.h"
-#include "framework/ShellMemory.h"
+#include "settings/ToolbarRecord.h"
 
 class CBarSettings {
  public:
@@ -29,54 +28,26 @@ class CBarSettings {
   int Load();
   // Writes everything; 0 when the key is missing or a write fails.
   int Save() const;
-  // Removes the indexed values of the previous save, by the stored counts.
-  void DeleteToolbarValues() const;
   // Makes `target` an independent deep copy of this object.
   int CopyTo(CBarSettings& target) const;
 
   // Index of the first toolbar of the browse kind, or -1.
   int FindBrowseToolbar() const;
+  // Toolbar `index`, or null for a bad index.
+  ToolbarRecord* Toolbar(int index);
+  const ToolbarRecord* Toolbar(int index) const;
+  int ToolbarCount() const { return static_cast<int>(m_toolbars.size()); }
 
-  // Appends a toolbar to the four lists together; its size is measured from
-  // the (trusted, absolute) list. The parts are owned either way: on failure
-  // (a null part, or memory running out) nothing is appended and they are
-  // freed.
-  int AppendToolbar(qv::UniqueIdList folder, UINT sortOrder,
-                    qv::ToolbarInfoPtr info);
-  // Removes toolbar `index` from the four lists and frees its parts; a bad
-  // index changes nothing.
+  // Appends a toolbar on the (trusted, absolute) list `folder`, which it
+  // owns either way; 0, with nothing appended, for a null list or when
+  // memory runs out.
+  int AppendToolbar(qv::UniqueIdList folder, UINT sortOrder, ToolbarInfo info);
+  // Removes toolbar `index`; a bad index changes nothing.
   void RemoveToolbar(int index);
-
-  static ToolbarInfo* NewToolbarInfo(int kind);
-  static ToolbarInfo* CloneToolbarInfo(const ToolbarInfo* info);
-  static void FreeToolbarInfo(ToolbarInfo* info);
-  // The toolbar-info string of toolbar `index` in a new buffer, which the
-  // caller frees with delete[]; answers its length, or 0 (with *out null)
-  // for a bad index or when memory runs out.
-  int FormatToolbarInfo(int index, char** out) const;
-  // `length` bounds the stored bytes: data read back from the registry need
-  // not be terminated.
-  static ToolbarInfo* ParseToolbarInfo(const char* data, size_t length);
-  static int ParseInfoKind(const char* text);
-  static int ParseEntryType(const char* text);
-
-  // Both empty the whole toolbar list (all four lists).
-  void ClearFolders();
-  void ClearToolbarInfos();
-  void ClearHiddenTypes();
-
-  // Value names for index `index`, into a caller's buffer of 128 bytes.
-  static void FolderValueName(char* buffer, int index);
-  static void FolderOrderValueName(char* buffer, int index);
-  static void FileTypeValueName(char* buffer, int index);
-  static void ToolbarInfoValueName(char* buffer, int index);
 
   int m_nRows = 1;     // button rows while docked at the top or bottom
   int m_nColumns = 1;  // button columns while docked at the left or right
-  // One per toolbar, in tab order (the four lists always have one length):
-  std::vector<qv::UniqueIdList> m_folders;  // absolute, shell allocator
-  std::vector<UINT> m_folderSizes;  // bytes of each list, terminator included
-  std::vector<UINT> m_sortOrders;   // 0 custom, 1 name, 2 date, 3 type, 4 size
+  std::vector<ToolbarRecord> m_toolbars;  // in tab order
   UINT m_nAlignment = ABE_TOP;
   UINT m_bAutoHide = 0;
   UINT m_bSmallIcons = 1;  // any other value: large icons
@@ -95,5 +66,4 @@ class CBarSettings {
   UINT m_bAlwaysOnTop = 1;
   UINT m_bAnimate = 1;
   UINT m_bShowTitle = 1;
-  std::vector<qv::ToolbarInfoPtr> m_toolbarInfos;
 };

@@ -1,7 +1,6 @@
-// shell/ItemOpener.cpp
+// shell/ItemOpener.cpp: opening an item through its shell context menu.
 #include "shell/ItemOpener.h"
 
-#include "bar/MfcAppBar.h"
 #include "framework/Handles.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
@@ -12,23 +11,6 @@ namespace {
 // The command ids the shell may give the menu's items.
 constexpr UINT kFirstCommand = 1;
 constexpr UINT kLastCommand = 0x7FFF;
-
-// Keeps the bar's menu-is-up flag at 1 while it lives, so an auto-hide bar
-// stays out while the menu and the command it runs are up.
-class MenuUpScope {
- public:
-  explicit MenuUpScope(int* menuUp) : m_menuUp(menuUp) {
-    if (m_menuUp) *m_menuUp = 1;
-  }
-  MenuUpScope(const MenuUpScope&) = delete;
-  MenuUpScope& operator=(const MenuUpScope&) = delete;
-  ~MenuUpScope() {
-    if (m_menuUp) *m_menuUp = 0;
-  }
-
- private:
-  int* m_menuUp;
-};
 
 // The command of a menu built for its default only: the item marked default,
 // else the first one; 0 when there is none (or it opens a submenu).
@@ -67,20 +49,18 @@ void InvokeDefaultVerb(LPCITEMIDLIST folderList, LPCITEMIDLIST item,
 
 }  // namespace
 
-int OpenItem(CMfcAppBar* bar, LPCITEMIDLIST folder, LPCITEMIDLIST item,
+int OpenItem(HWND owner, LPCITEMIDLIST folder, LPCITEMIDLIST item,
              POINT screenPt, int rightClick) {
-  if (!bar) return 0;
   qv::ComPtr<IShellFolder> shellFolder;
   if (!qv::BindToFolder(folder, shellFolder.GetAddressOf()) || !shellFolder) {
     return 0;
   }
-  return OpenItemInFolder(shellFolder.Get(), folder, bar->m_hWnd,
-                          &bar->m_bMenuUp, item, screenPt, rightClick);
+  return OpenItemInFolder(shellFolder.Get(), folder, owner, item, screenPt,
+                          rightClick);
 }
 
 int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
-                     int* menuUp, LPCITEMIDLIST item, POINT screenPt,
-                     int rightClick) {
+                     LPCITEMIDLIST item, POINT screenPt, int rightClick) {
   if (!folder || !item) return 0;
   qv::ComPtr<IContextMenu> contextMenu;
   HRESULT hr = folder->GetUIObjectOf(
@@ -102,7 +82,6 @@ int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
     return 0;
   }
 
-  const MenuUpScope menuIsUp(menuUp);
   const UINT command = rightClick
                            ? static_cast<UINT>(::TrackPopupMenu(
                                  menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,

@@ -6,24 +6,20 @@
 #include <windows.h>
 #include <shlobj.h>
 
-class CMfcAppBar;
-
 // Opens `item` (a one-item list relative to the toolbar folder `folder`, an
 // absolute list). A left click (rightClick 0) runs the menu's default
 // command; a right click (1) shows the item's whole shell context menu at
-// `screenPt` and runs what the user picks. The bar's m_bMenuUp is 1 while the
-// menu is built and tracked and its command runs. Answers 1 when a context
+// `screenPt` and runs what the user picks; `owner` owns the menu and any
+// window the command shows. Answers 1 when a context
 // menu was built, else 0; a folder that offers no context-menu object is
 // reported with "GetUIObjectOf failed! hr=%lx".
-int OpenItem(CMfcAppBar* bar, LPCITEMIDLIST folder, LPCITEMIDLIST item,
+int OpenItem(HWND owner, LPCITEMIDLIST folder, LPCITEMIDLIST item,
              POINT screenPt, int rightClick);
 
-// The same on `folder`, bound by the caller from `folderList`, for an owner
-// window and a menu-is-up flag of the caller's (null when there is none).
+// The same on `folder`, bound by the caller from `folderList`.
 // When the default-only menu is empty although the item's full menu has a
 // default command (Wine's shell builds it so), a left click runs the item's
 // default verb through ShellExecuteEx on its ID list; a null `folderList`
 // leaves that out.
 int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
-                     int* menuUp, LPCITEMIDLIST item, POINT screenPt,
-                     int rightClick);
+                     LPCITEMIDLIST item, POINT screenPt, int rightClick);

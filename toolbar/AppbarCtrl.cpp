@@ -8,7 +8,6 @@
 #include <new>
 
 #include "toolbar/ButtonFont.h"
-#include "toolbar/ToolbarItem.h"
 
 namespace {
 
@@ -197,6 +196,28 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
   else
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
   ::UpdateWindow(m_hWnd);
+}
+
+void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
+  for (const ToolbarButton& button : buttons) {
+    TCITEMA item{};
+    switch (button.kind) {
+      case ToolbarButton::Kind::kSpace:
+        item.mask = ITEM_SPACE;
+        break;
+      case ToolbarButton::Kind::kNewLine:
+        item.mask = ITEM_NEWLINE;
+        break;
+      case ToolbarButton::Kind::kItem:
+        item.mask = withNames ? TCIF_IMAGE | TCIF_TEXT : TCIF_IMAGE;
+        item.pszText = const_cast<char*>(button.name.c_str());
+        item.cchTextMax = kItemTextMax;
+        item.iImage = button.image;
+        break;
+    }
+    SendMessage(TCM_INSERTITEMA, GetItemCount(),
+                reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {

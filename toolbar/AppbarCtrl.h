@@ -16,7 +16,15 @@
 
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
+#include "toolbar/ToolbarButton.h"
 #include "toolbar/portable/RowLayout.h"
+
+// Mask bits of an inserted item that the row gives a meaning of its own.
+constexpr UINT ITEM_NEWLINE = 0x4000;  // a line break: the next cell wraps
+constexpr UINT ITEM_SPACE = 0x8000;    // a gap 8 pixels across
+
+// Characters of a button's name the row keeps.
+constexpr int kItemTextMax = 260;
 
 // The row's record of one item.
 struct RowItem {
@@ -43,6 +51,8 @@ class CAppbarCtrl : public qv::CWnd {
   // Creates the row as a child window of `parent` with control id `id`.
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 
+  // Appends a toolbar's buttons, with their names when `withNames`.
+  void AddButtons(const ToolbarButtons& buttons, bool withNames);
   // qv::kLinesAcross (a top or bottom bar) or qv::kColumnsDown (a left or
   // right bar); lays the row out again.
   void SetOrientation(int orientation);

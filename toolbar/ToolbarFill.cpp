@@ -1,4 +1,4 @@
-// toolbar/ToolbarFill.cpp
+// toolbar/ToolbarFill.cpp: reading a toolbar's buttons from the shell.
 #include "toolbar/ToolbarFill.h"
 
 #include <cstring>
@@ -10,6 +10,7 @@
 #include "framework/WinApp.h"
 #include "shell/FileSearch.h"
 #include "shell/ShellHelpers.h"
+#include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
 #include "shell/portable/NoCase.h"
 
@@ -22,16 +23,10 @@ constexpr SFGAOF kDisplayAttributes = 0xF0000;
 constexpr DWORD kUnlistedAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
 
-// How every button of a fill looks: its icon size and whether it has a name.
-struct ButtonLook {
-  UINT iconFlags;
-  UINT mask;
-};
-
-ButtonLook LookOf(const CBarSettings& settings) {
-  return {settings.m_bSmallIcons ? qv::kSmallIconIndexFlags
-                                 : qv::kLargeIconIndexFlags,
-          settings.m_nMaxChars > 0 ? kItemMaskIconText : kItemMaskIcon};
+// The icon size every button of a fill asks for.
+UINT IconFlags(const CBarSettings& settings) {
+  return settings.m_bSmallIcons ? qv::kSmallIconIndexFlags
+                                : qv::kLargeIconIndexFlags;
 }
 
 std::string JoinPath(const char* folderPath, const std::string& name) {
@@ -46,22 +41,14 @@ bool IsDirectory(const char* path) {
          (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Makes `record` a button showing `name` and icon `image` for `relative`,
-// which it then owns. False, with the record untouched, when memory runs
-// out.
-bool MakeButton(ToolbarItem& record, const ButtonLook& look, const char* name,
-                int image, qv::UniqueIdList relative) {
-  char* text = new (std::nothrow) char[kItemTextMax + 1];
-  if (!text) return false;
-  std::strncpy(text, name, kItemTextMax);
-  text[kItemTextMax] = '\0';
-  record = ToolbarItem{};
-  record.mask = look.mask;
-  record.pszText = text;
-  record.cchTextMax = kItemTextMax;
-  record.iImage = image;
-  record.lParam = reinterpret_cast<LPARAM>(relative.release());
-  return true;
+// A button showing `name` and icon `image` for `relative`, which it owns.
+ToolbarButton ItemButton(const char* name, int image,
+                         qv::UniqueIdList relative) {
+  ToolbarButton button;
+  button.name = name;
+  button.image = image;
+  button.item = std::move(relative);
+  return button;
 }
 
 int BoundFolder(LPCITEMIDLIST list, qv::ComPtr<IShellFolder>* folder) {
@@ -146,23 +133,16 @@ int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
   return 1;
 }
 
-void SyncToolbarEntries(int index, CBarSettings& settings) {
-  if (index < 0 || static_cast<size_t>(index) >= settings.m_folders.size() ||
-      static_cast<size_t>(index) >= settings.m_toolbarInfos.size()) {
-    return;
-  }
-  LPCITEMIDLIST folder = settings.m_folders[index].get();
-  ToolbarInfo* info = settings.m_toolbarInfos[index].get();
-  if (!folder || !info) return;
+void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings) {
   char path[MAX_PATH];
-  if (!FolderPath(folder, path)) return;
+  if (!toolbar.folder || !FolderPath(toolbar.folder.get(), path)) return;
   std::vector<std::string> names;
   if (!ListFolderFiles(path, settings, &names)) return;
-  qv::SyncEntries(info->entries, names);
+  qv::SyncEntries(toolbar.info.entries, names);
 }
 
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
-                        HWND owner, FilledItems* out) {
+                        HWND owner, ToolbarButtons* out) {
   qv::ComPtr<IShellFolder> shellFolder;
   if (!out || !BoundFolder(folder, &shellFolder) || IsGoneDirectory(folder)) {
     return 0;
@@ -172,12 +152,10 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
           owner, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &items))) {
     return 0;
   }
-  FilledItems filled;
-  filled.items = NewToolbarItemArray();
-  if (!filled.items) return 0;
-  const ButtonLook look = LookOf(settings);
+  ToolbarButtons filled;
+  const UINT iconFlags = IconFlags(settings);
   // A folder with nothing in it may answer without an enumerator.
-  while (items && filled.count < kMaxFilledItems) {
+  while (items && filled.size() < kMaxToolbarButtons) {
     qv::UniqueIdList item;
     ULONG fetched = 0;
     if (items->Next(1, item.put(), &fetched) != S_OK || !item) break;
@@ -196,39 +174,34 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
       continue;
     }
     qv::UniqueIdList absolute(qv::ConcatIdLists(folder, child));
-    const int image = qv::GetSysIconIndex(absolute.get(), look.iconFlags);
-    if (!MakeButton(filled.items[filled.count], look, name, image,
-                    std::move(item))) {
-      break;
-    }
-    ++filled.count;
+    const int image = qv::GetSysIconIndex(absolute.get(), iconFlags);
+    filled.push_back(ItemButton(name, image, std::move(item)));
   }
   *out = std::move(filled);
   return 1;
 }
 
-int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
-                       CBarSettings& settings, HWND owner, FilledItems* out) {
+int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
+                       HWND owner, ToolbarButtons* out) {
+  LPCITEMIDLIST folder = toolbar.folder.get();
   qv::ComPtr<IShellFolder> shellFolder;
-  if (!out || !info || !BoundFolder(folder, &shellFolder)) return 0;
+  if (!out || !BoundFolder(folder, &shellFolder)) return 0;
   char folderPath[MAX_PATH];
   const bool hasPath = FolderPath(folder, folderPath);
   // A folder that is gone fails before its list is touched.
   if (hasPath && !IsDirectory(folderPath)) return 0;
-  FilledItems filled;
-  filled.items = NewToolbarItemArray();
-  if (!filled.items) return 0;
-  SyncToolbarEntries(index, settings);
+  SyncToolbarEntries(toolbar, settings);
   auto items = ItemsByName(shellFolder.Get(), owner);
 
-  const ButtonLook look = LookOf(settings);
-  for (const ButtonEntry& entry : info->entries) {
-    if (filled.count >= kMaxFilledItems) break;
-    ToolbarItem& record = filled.items[filled.count];
+  ToolbarButtons filled;
+  const UINT iconFlags = IconFlags(settings);
+  for (const ButtonEntry& entry : toolbar.info.entries) {
+    if (filled.size() >= kMaxToolbarButtons) break;
     if (entry.type == qv::kEntrySpace || entry.type == qv::kEntryNewLine) {
-      record = ToolbarItem{};
-      record.mask = entry.type == qv::kEntrySpace ? ITEM_SPACE : ITEM_NEWLINE;
-      ++filled.count;
+      ToolbarButton gap;
+      gap.kind = entry.type == qv::kEntrySpace ? ToolbarButton::Kind::kSpace
+                                               : ToolbarButton::Kind::kNewLine;
+      filled.push_back(std::move(gap));
       continue;
     }
     if (entry.type != qv::kEntryShownFile || !hasPath) continue;
@@ -240,10 +213,19 @@ int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
     qv::UniqueIdList absolute(qv::ConcatIdLists(folder, relative.get()));
     char name[qv::kMaxShellName + 1];
     ReadItemName(shellFolder.Get(), relative.get(), name);
-    const int image = qv::GetSysIconIndex(absolute.get(), look.iconFlags);
-    if (!MakeButton(record, look, name, image, std::move(relative))) break;
-    ++filled.count;
+    const int image = qv::GetSysIconIndex(absolute.get(), iconFlags);
+    filled.push_back(ItemButton(name, image, std::move(relative)));
   }
   *out = std::move(filled);
+  return 1;
+}
+
+int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,
+                HWND owner, ToolbarButtons* out) {
+  if (toolbar.HasCustomOrder())
+    return FillItemsFromOrder(toolbar, settings, owner, out);
+  if (!FillItemsFromFolder(toolbar.folder.get(), settings, owner, out))
+    return 0;
+  SortToolbarItems(toolbar.folder.get(), toolbar.sortOrder, *out);
   return 1;
 }

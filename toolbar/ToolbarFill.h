@@ -1,6 +1,6 @@
 // toolbar/ToolbarFill.h: reading a toolbar's folder, or its custom button
-// list, into ToolbarItem records, and keeping a custom list in step with the
-// files of its folder.
+// list, into buttons, and keeping a custom list in step with the files of
+// its folder.
 #pragma once
 
 #include <windows.h>
@@ -10,13 +10,7 @@
 #include <vector>
 
 #include "settings/BarSettings.h"
-#include "toolbar/ToolbarItemArray.h"
-
-// The records one fill made: at most kMaxFilledItems of the array are used.
-struct FilledItems {
-  ToolbarItemArray items;
-  UINT count = 0;
-};
+#include "toolbar/ToolbarButton.h"
 
 // 1 when `name` is of a hidden file type of `settings`; never while "Show All
 // Files" is 1.
@@ -29,27 +23,30 @@ int IsHiddenFileType(const char* name, const CBarSettings& settings);
 int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
                     std::vector<std::string>* names);
 
-// Brings toolbar `index`'s custom button list in step with its folder: files
+// Brings the toolbar's custom button list in step with its folder: files
 // that are gone leave it and new ones join at the end, shown. Nothing happens
-// for a bad index, a missing folder list or info, a folder without a
-// file-system path or one that cannot be read, so an unreachable folder never
-// empties the list. Only the settings object changes; the next save stores
-// it.
-void SyncToolbarEntries(int index, CBarSettings& settings);
+// for a folder without a file-system path or one that cannot be read, so an
+// unreachable folder never empties the list. Only the record changes; the
+// next save stores it.
+void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings);
 
 // The shell's items of `folder` (an absolute list), in enumeration order, at
-// most kMaxFilledItems, leaving out hidden file types unless "Show All Files"
-// is set. 0, with nothing made, when the folder cannot be bound or
+// most kMaxToolbarButtons, leaving out hidden file types unless "Show All
+// Files" is set. 0, with nothing made, when the folder cannot be bound or
 // enumerated or its directory is gone; a folder that cannot name an item ends
 // the process.
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
-                        HWND owner, FilledItems* out);
+                        HWND owner, ToolbarButtons* out);
 
-// Toolbar `index`'s custom button list (`info`, synchronised first with
-// SyncToolbarEntries) as records: gaps, line breaks and the shown files, at
-// most kMaxFilledItems. A file that cannot be found is left out of the
-// records (its entry stays until the next synchronisation drops it). 0, with
-// nothing made, for a null list or info, a folder that cannot be bound, or a
-// folder directory that no longer exists.
-int FillItemsFromOrder(LPCITEMIDLIST folder, ToolbarInfo* info, int index,
-                       CBarSettings& settings, HWND owner, FilledItems* out);
+// The toolbar's custom button list (synchronised first with
+// SyncToolbarEntries) as buttons: gaps, line breaks and the shown files, at
+// most kMaxToolbarButtons. A file that cannot be found is left out (its entry
+// stays until the next synchronisation drops it). 0, with nothing made, for
+// a folder that cannot be bound or a folder directory that no longer exists.
+int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
+                       HWND owner, ToolbarButtons* out);
+
+// The toolbar's buttons as the bar shows them: its custom list when it keeps
+// one, otherwise its folder's items sorted by its sort order. 0 as the fills.
+int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,
+                HWND owner, ToolbarButtons* out);

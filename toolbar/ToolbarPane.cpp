@@ -7,7 +7,6 @@
 
 #include <new>
 
-#include "bar/MfcAppBar.h"
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -15,7 +14,6 @@
 #include "toolbar/ButtonFont.h"
 #include "shell/ItemOpener.h"
 #include "shell/ShellHelpers.h"
-#include "toolbar/ToolbarItem.h"
 #include "toolbar/portable/ButtonClick.h"
 #include "shell/portable/IdListBytes.h"
 #include "toolbar/portable/PaneScroll.h"
@@ -59,6 +57,10 @@ ON_WM_VSCROLL()
 ON_WM_HSCROLL()
 ON_WM_RBUTTONUP()
 ON_WM_LBUTTONDOWN()
+// The rows are numbered by toolbar; the tooltip's tools by button.
+ON_NOTIFY_RANGE(NM_CLICK, 0, 0xFFFFFFFF, OnRowClick)
+ON_NOTIFY_RANGE(NM_RCLICK, 0, 0xFFFFFFFF, OnRowRClick)
+ON_NOTIFY_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, OnNeedText)
 ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
 ON_COMMAND(ID_SORT_BY_TYPE, OnSortByType)
 ON_COMMAND(ID_SORT_BY_SIZE, OnSortBySize)
@@ -73,7 +75,8 @@ ON_COMMAND_RANGE(ID_AUTO_HIDE, ID_AUTO_HIDE, OnBarCommand)
 ON_COMMAND_RANGE(ID_HELP_TOPICS, ID_HELP_TOPICS, OnBarCommand)
 END_MESSAGE_MAP()
 
-CToolbarPane::CToolbarPane() : m_hFont(CreateButtonFont()) {}
+CToolbarPane::CToolbarPane(IPaneHost& host)
+    : m_host(host), m_hFont(CreateButtonFont()) {}
 
 // Destroyed here, while the whole object still handles its WM_DESTROY.
 CToolbarPane::~CToolbarPane() { DestroyWindow(); }
@@ -89,28 +92,28 @@ int CToolbarPane::FindRowById(int id) const {
 }
 
 bool CToolbarPane::ColumnsDown() const {
-  const UINT edge = m_pMainBar->m_settings.m_nAlignment;
+  const UINT edge = m_host.Edge();
   return edge == ABE_LEFT || edge == ABE_RIGHT;
 }
 
+const ToolbarButton* CToolbarPane::ButtonAt(int toolbar, int button) const {
+  const ToolbarButtons* buttons = m_host.Buttons(toolbar);
+  if (!buttons || button < 0 || static_cast<size_t>(button) >= buttons->size())
+    return nullptr;
+  return &(*buttons)[button];
+}
+
 int CToolbarPane::CreateRows() {
-  if (!m_pMainBar || !m_hWnd) return 0;
+  if (!m_hWnd) return 0;
   // Rows left from an earlier build would be shown twice.
   DestroyRows();
-  CBarSettings& settings = m_pMainBar->m_settings;
-  const int count = static_cast<int>(settings.m_folders.size());
+  const CBarSettings& settings = m_host.Settings();
+  const int count = settings.ToolbarCount();
   if (count == 0) return 1;
 
   std::vector<int> ids;
   if (settings.m_bShowTabs == 1) {
-    const int current = settings.m_nCurrentTab;
-    const int clamped =
-        current >= count ? count - 1 : (current < 0 ? 0 : current);
-    if (clamped != current) {
-      settings.m_nCurrentTab = clamped;
-      settings.Save();
-    }
-    ids.push_back(clamped);
+    ids.push_back(settings.m_nCurrentTab);
   } else {
     for (int i = 0; i < count; ++i) ids.push_back(i);
   }
@@ -126,6 +129,15 @@ int CToolbarPane::CreateRows() {
     m_rows.push_back(std::move(row));
   }
   return 1;
+}
+
+void CToolbarPane::FillRows(HWND tooltip) {
+  const bool withNames = m_host.Settings().m_nMaxChars > 0;
+  for (auto& row : m_rows) {
+    row->SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
+    if (const ToolbarButtons* buttons = m_host.Buttons(row->GetDlgCtrlID()))
+      row->AddButtons(*buttons, withNames);
+  }
 }
 
 int CToolbarPane::DestroyRows() {
@@ -156,8 +168,8 @@ int CToolbarPane::TotalLines() const {
 }
 
 int CToolbarPane::RelayoutRows() {
-  if (!m_pMainBar || !m_hWnd) return 0;
-  CBarSettings& settings = m_pMainBar->m_settings;
+  if (!m_hWnd) return 0;
+  const CBarSettings& settings = m_host.Settings();
   const RECT client = GetClientRect();
   const bool columns = ColumnsDown();
   SIZE cell{0, 0};
@@ -188,7 +200,7 @@ int CToolbarPane::RelayoutRows() {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SetScrollRange(m_hWnd, SB_VERT, 0, plan.rangeMax, TRUE);
     if (plan.overflow) {
-      settings.m_nVertScrollPos = plan.position;
+      m_host.SetScrollPosition(true, plan.position);
       ScrollRows(true, SB_THUMBPOSITION, plan.position);
     }
     return 1;
@@ -216,26 +228,24 @@ int CToolbarPane::RelayoutRows() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::SetScrollRange(m_hWnd, SB_HORZ, 0, plan.rangeMax, TRUE);
   if (plan.overflow) {
-    settings.m_nHorzScrollPos = plan.position;
+    m_host.SetScrollPosition(false, plan.position);
     ScrollRows(false, SB_THUMBPOSITION, plan.position);
   }
   return 1;
 }
 
 void CToolbarPane::OnVScroll(UINT code, UINT pos, HWND) {
-  if (m_pMainBar && !ColumnsDown())
-    ScrollRows(true, code, static_cast<int>(pos));
+  if (!ColumnsDown()) ScrollRows(true, code, static_cast<int>(pos));
 }
 
 void CToolbarPane::OnHScroll(UINT code, UINT pos, HWND) {
-  if (m_pMainBar && ColumnsDown())
-    ScrollRows(false, code, static_cast<int>(pos));
+  if (ColumnsDown()) ScrollRows(false, code, static_cast<int>(pos));
 }
 
 void CToolbarPane::ScrollRows(bool vertical, UINT code, int thumb) {
-  if (!m_pMainBar || m_rows.empty()) return;
-  CBarSettings& settings = m_pMainBar->m_settings;
-  int& position =
+  if (m_rows.empty()) return;
+  const CBarSettings& settings = m_host.Settings();
+  const int position =
       vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos;
   const RECT client = GetClientRect();
   const CAppbarCtrl& first = *m_rows.front();
@@ -266,11 +276,9 @@ void CToolbarPane::ScrollRows(bool vertical, UINT code, int thumb) {
       lead += pad.cx + Width(rc);
     }
   }
-  position = step.position;
-  ::SetScrollPos(m_hWnd, vertical ? SB_VERT : SB_HORZ, position, TRUE);
+  ::SetScrollPos(m_hWnd, vertical ? SB_VERT : SB_HORZ, step.position, TRUE);
   ::UpdateWindow(m_hWnd);
-  // The position survives a restart.
-  settings.Save();
+  m_host.SetScrollPosition(vertical, step.position);
 }
 
 int CToolbarPane::GetAverageCharWidth() const {
@@ -283,27 +291,16 @@ int CToolbarPane::GetAverageCharWidth() const {
   return metrics.tmAveCharWidth;
 }
 
-LRESULT CToolbarPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_NOTIFY)
-    return qv::CWnd::WindowProc(message, wParam, lParam);
-  auto* hdr = reinterpret_cast<NMHDR*>(lParam);
-  if (!m_pMainBar || !hdr) return 0;
+void CToolbarPane::OnRowClick(NMHDR* hdr, LRESULT*) {
   ++m_nNotifyDepth;
-  switch (hdr->code) {
-    case NM_CLICK:
-      OnButtonClick(hdr, 0);
-      break;
-    case NM_RCLICK:
-      OnButtonClick(hdr, 1);
-      break;
-    case TTN_NEEDTEXTA:
-      OnNeedText(hdr);
-      break;
-    default:
-      break;
-  }
+  OnButtonClick(hdr, 0);
   --m_nNotifyDepth;
-  return 0;
+}
+
+void CToolbarPane::OnRowRClick(NMHDR* hdr, LRESULT*) {
+  ++m_nNotifyDepth;
+  OnButtonClick(hdr, 1);
+  --m_nNotifyDepth;
 }
 
 void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
@@ -320,18 +317,15 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
                         row.GetClickedButton(), rightClick != 0);
   if (button < 0) return;
 
-  // The row shows toolbar k's records in order; a row out of step with
+  // The row shows toolbar k's buttons in order; a row out of step with
   // them (the toolbar was just dropped) has nothing to open.
-  CMfcAppBar& bar = *m_pMainBar;
-  const size_t k = hdr->idFrom;
-  CBarSettings& settings = bar.m_settings;
-  if (k >= settings.m_folders.size() || k >= bar.m_itemArrays.size() ||
-      k >= bar.m_itemCounts.size() || !bar.m_itemArrays[k] ||
-      static_cast<UINT>(button) >= bar.m_itemCounts[k])
-    return;
-  LPCITEMIDLIST folderList = settings.m_folders[k].get();
-  LPCITEMIDLIST item = ItemIdList(bar.m_itemArrays[k][button]);
-  if (!folderList || !item) return;
+  const int k = static_cast<int>(hdr->idFrom);
+  const CBarSettings& settings = m_host.Settings();
+  const ToolbarRecord* toolbar = settings.Toolbar(k);
+  const ToolbarButton* pressed = ButtonAt(k, button);
+  if (!toolbar || !toolbar->folder || !pressed || !pressed->item) return;
+  LPCITEMIDLIST folderList = toolbar->folder.get();
+  LPCITEMIDLIST item = pressed->item.get();
 
   // Is the item a folder? A toolbar of the desktop itself binds to the
   // desktop folder.
@@ -354,14 +348,17 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
     // free the toolbar's lists: the opening works on copies of its own.
     qv::UniqueIdList folderCopy(qv::ConcatIdLists(nullptr, folderList));
     qv::UniqueIdList itemCopy(qv::ConcatIdLists(nullptr, item));
-    if (folderCopy && itemCopy)
-      OpenItem(&bar, folderCopy.get(), itemCopy.get(), screen, rightClick);
+    if (folderCopy && itemCopy) {
+      const MenuUpScope menuUp(m_host);
+      OpenItem(::GetParent(m_hWnd), folderCopy.get(), itemCopy.get(), screen,
+               rightClick);
+    }
   } else {
-    BrowseInBar(static_cast<int>(k), button);
+    BrowseInBar(k, button);
   }
 }
 
-void CToolbarPane::OnNeedText(NMHDR* hdr) {
+void CToolbarPane::OnNeedText(NMHDR* hdr, LRESULT*) {
   auto* info = reinterpret_cast<NMTTDISPINFOA*>(hdr);
   POINT pt{};
   ::GetCursorPos(&pt);
@@ -376,13 +373,10 @@ void CToolbarPane::OnNeedText(NMHDR* hdr) {
   TCHITTESTINFO hit{pt, 0};
   const int button = static_cast<int>(
       row->SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  const size_t k = static_cast<size_t>(row->GetDlgCtrlID());
-  CMfcAppBar& bar = *m_pMainBar;
-  info->lpszText = nullptr;
-  if (button >= 0 && k < bar.m_itemArrays.size() &&
-      k < bar.m_itemCounts.size() && bar.m_itemArrays[k] &&
-      static_cast<UINT>(button) < bar.m_itemCounts[k])
-    info->lpszText = bar.m_itemArrays[k][button].pszText;
+  const ToolbarButton* pointed = ButtonAt(row->GetDlgCtrlID(), button);
+  info->lpszText = pointed && pointed->item
+                       ? const_cast<char*>(pointed->name.c_str())
+                       : nullptr;
 }
 
 int CToolbarPane::OnCreate(CREATESTRUCT*) {
@@ -407,19 +401,16 @@ void CToolbarPane::OnDestroy() {
 // The keyboard has nothing to do in the pane.
 void CToolbarPane::OnSetFocus(HWND) {}
 
-void CToolbarPane::OnRButtonUp(UINT, POINT pt) {
-  if (m_pMainBar) ShowFolderMenu(pt);
-}
+void CToolbarPane::OnRButtonUp(UINT, POINT pt) { ShowFolderMenu(pt); }
 
 void CToolbarPane::OnLButtonDown(UINT, POINT pt) {
-  if (!m_pMainBar) return;
   // Empty space of the pane is a handle for moving the bar.
   POINT screen = pt;
   ::ClientToScreen(m_hWnd, &screen);
-  m_pMainBar->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION,
-                          MAKELPARAM(screen.x, screen.y));
+  ::SendMessageA(::GetParent(m_hWnd), WM_NCLBUTTONDOWN, HTCAPTION,
+                 MAKELPARAM(screen.x, screen.y));
 }
 
 void CToolbarPane::OnBarCommand(UINT id) {
-  if (m_pMainBar) m_pMainBar->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }

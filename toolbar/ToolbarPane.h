@@ -13,22 +13,21 @@
 
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
+#include "toolbar/PaneHost.h"
 
 class CAppbarCtrl;
-class CMfcAppBar;
 
 class CToolbarPane : public qv::CWnd {
  public:
-  CToolbarPane();
+  explicit CToolbarPane(IPaneHost& host);
   ~CToolbarPane() override;
 
-  // The main window, which owns the settings and the item arrays. Every
-  // operation and handler does nothing while it is null.
-  CMfcAppBar* m_pMainBar = nullptr;
-
-  // Creates the rows for the main window's settings; 1. A row that cannot be
-  // made ends the process.
+  // Creates the rows for the host's settings: the current toolbar's alone
+  // while tabs are shown ("Current Tab" must name a toolbar), else one per
+  // toolbar; 1. A row that cannot be made ends the process.
   int CreateRows();
+  // Gives every row the shared tooltip and its toolbar's buttons.
+  void FillRows(HWND tooltip);
   // Destroys every row; 1.
   int DestroyRows();
   // Gives every row the image list, the cell size and the orientation
@@ -37,7 +36,7 @@ class CToolbarPane : public qv::CWnd {
   int SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
                    int orientation);
   // Places the rows and sets the scroll bars for the pane's current size,
-  // restoring the saved scroll position; 0 without a main window.
+  // restoring the saved scroll position; 0 without a window.
   int RelayoutRows();
   // Average character width of the button font, for the cell width; 5
   // without a font or a window.
@@ -52,10 +51,6 @@ class CToolbarPane : public qv::CWnd {
   // sub-folder (button `button` of toolbar `toolbar`) inside the bar.
   void ShowFolderMenu(POINT pt);
   void BrowseInBar(int toolbar, int button);
-
-  // Notifications are taken before the message map: from the rows, and the
-  // tooltip's requests for a button's name.
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  protected:
   int OnCreate(CREATESTRUCT* cs);
@@ -72,23 +67,28 @@ class CToolbarPane : public qv::CWnd {
   void OnSortBySize();
   void OnSortByDate();
   void OnCustomSort();
-  // Sets the current toolbar's sort order, saves, and has it re-read.
+  // Asks for a new sort order of the current toolbar.
   void SetCurrentSortOrder(UINT order);
+  void OnRowClick(NMHDR* hdr, LRESULT* result);
+  void OnRowRClick(NMHDR* hdr, LRESULT* result);
+  void OnNeedText(NMHDR* hdr, LRESULT* result);
 
  private:
   bool ColumnsDown() const;
   void OnButtonClick(const NMHDR* hdr, int rightClick);
-  void OnNeedText(NMHDR* hdr);
+  // The button `button` of toolbar `toolbar`, or null.
+  const ToolbarButton* ButtonAt(int toolbar, int button) const;
   // One scroll step along the bar (vertical for a top or bottom bar).
   void ScrollRows(bool vertical, UINT code, int thumb);
   // The lines of all rows together.
   int TotalLines() const;
 
+  IPaneHost& m_host;
   std::vector<std::unique_ptr<CAppbarCtrl>> m_rows;
   // Rows destroyed while one of them was telling us about a click: their
   // objects live until the click's handling has unwound.
   std::vector<std::unique_ptr<CAppbarCtrl>> m_retiredRows;
-  int m_nNotifyDepth = 0;
+  int m_nNotifyDepth = 0;  // notifications from the rows being handled
   qv::UniqueHFont m_hFont;
   HMENU m_barMenu = nullptr;     // first popup of m_hMenu130
   HMENU m_folderMenu = nullptr;  // first popup of m_hMenu139

@@ -114,10 +114,10 @@ void ReadFileKeys(LPCITEMIDLIST folder, IShellFolder* shellFolder,
 
 }  // namespace
 
-void SortToolbarItems(LPCITEMIDLIST folder, UINT sortOrder, ToolbarItem* items,
-                      UINT count) {
-  if (!items || count < 2 || !qv::IsSortingOrder(sortOrder)) return;
-  count = std::min<UINT>(count, kItemArrayCapacity);
+void SortToolbarItems(LPCITEMIDLIST folder, UINT sortOrder,
+                      ToolbarButtons& buttons) {
+  const size_t count = buttons.size();
+  if (count < 2 || !qv::IsSortingOrder(sortOrder)) return;
   qv::ComPtr<IShellFolder> shellFolder;
   if (!folder || !qv::BindToFolder(folder, shellFolder.GetAddressOf()) ||
       !shellFolder) {
@@ -129,11 +129,11 @@ void SortToolbarItems(LPCITEMIDLIST folder, UINT sortOrder, ToolbarItem* items,
   std::vector<qv::ItemSortKey> keys(count);
   TypeNames types;
   const FolderEntries entries(sortOrder == qv::kSortByName ? nullptr : folder);
-  for (UINT i = 0; i < count; ++i) {
+  for (size_t i = 0; i < count; ++i) {
     qv::ItemSortKey& key = keys[i];
     key.position = i;
-    key.name = qv::FoldCase(items[i].pszText);
-    LPCITEMIDLIST item = ItemIdList(items[i]);
+    key.name = qv::FoldCase(buttons[i].name.c_str());
+    LPCITEMIDLIST item = buttons[i].item.get();
     if (!item) continue;  // a gap or line break: no folder, no file
     SFGAOF attributes = SFGAO_FOLDER;
     key.folder =
@@ -145,10 +145,9 @@ void SortToolbarItems(LPCITEMIDLIST folder, UINT sortOrder, ToolbarItem* items,
     }
   }
 
-  // The records own their names and lists: moving them as a whole moves
-  // ownership, so no record is freed or duplicated.
   const std::vector<size_t> places = qv::SortedPositions(keys, sortOrder);
-  std::vector<ToolbarItem> sorted(count);
-  for (UINT i = 0; i < count; ++i) sorted[i] = items[places[i]];
-  std::copy(sorted.begin(), sorted.end(), items);
+  ToolbarButtons sorted;
+  sorted.reserve(count);
+  for (size_t place : places) sorted.push_back(std::move(buttons[place]));
+  buttons = std::move(sorted);
 }

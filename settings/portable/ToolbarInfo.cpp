@@ -1,9 +1,9 @@
-// settings/portable/ToolbarInfo.cpp: making, copying and (de)serialising toolbar
-// infos.
+// settings/portable/ToolbarInfo.cpp: storing and reading toolbar infos.
 #include "settings/portable/ToolbarInfo.h"
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace qv {
 
@@ -42,21 +42,6 @@ bool IsFileEntry(int type) {
 }
 
 }  // namespace
-
-ToolbarInfo* NewToolbarInfo(int kind) {
-  return new (std::nothrow) ToolbarInfo{kind, {}};
-}
-
-ToolbarInfo* CloneToolbarInfo(const ToolbarInfo* info) {
-  if (!info) return nullptr;
-  try {
-    return new ToolbarInfo(*info);
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
-}
-
-void FreeToolbarInfo(ToolbarInfo* info) { delete info; }
 
 int ParseInfoKind(const char* text) {
   if (!text) return 0;
@@ -97,8 +82,8 @@ std::string FormatToolbarInfo(const ToolbarInfo& info) {
   return out;
 }
 
-ToolbarInfo* ParseToolbarInfo(const char* data, size_t length) {
-  if (!data) return nullptr;
+std::optional<ToolbarInfo> ParseToolbarInfo(const char* data, size_t length) {
+  if (!data) return std::nullopt;
   const char* const end = data + length;
   // The zero byte that ends the string at `text`, or null when the data
   // ends first.
@@ -107,29 +92,29 @@ ToolbarInfo* ParseToolbarInfo(const char* data, size_t length) {
   };
 
   const char* zero = stringEnd(data);
-  if (!zero) return nullptr;
-  const int kind = ParseInfoKind(data);
-  if (kind == 0) return nullptr;
-  ToolbarInfoPtr info(NewToolbarInfo(kind));
-  if (!info || kind != kKindCustom) return info.release();
+  if (!zero) return std::nullopt;
+  ToolbarInfo info;
+  info.kind = ParseInfoKind(data);
+  if (info.kind == 0) return std::nullopt;
+  if (info.kind != kKindCustom) return info;
 
   try {
     for (const char* text = zero + 1;; text = zero + 1) {
-      if (text == end) return nullptr;  // no final empty string
+      if (text == end) return std::nullopt;  // no final empty string
       if (*text == 0) break;
       zero = stringEnd(text);
-      if (!zero) return nullptr;
+      if (!zero) return std::nullopt;
       const int type = ParseEntryType(text);
-      if (type == 0) return nullptr;
+      if (type == 0) return std::nullopt;
       // A space or a new line has no name: anything after its marker is
       // skipped.
-      info->entries.push_back(
+      info.entries.push_back(
           {type, IsFileEntry(type) ? std::string(text + 1, zero) : ""});
     }
   } catch (const std::bad_alloc&) {
-    return nullptr;
+    return std::nullopt;
   }
-  return info.release();
+  return info;
 }
 
 }  // namespace qv

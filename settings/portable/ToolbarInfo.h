@@ -7,24 +7,9 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
-
-// One element of a custom button list.
-struct ButtonEntry {
-  int type;          // qv::kEntrySpace .. qv::kEntryNewLine
-  std::string name;  // file name inside the toolbar's folder; empty for a
-                     // space or a new line
-};
-
-// Made only by CBarSettings::NewToolbarInfo, CloneToolbarInfo or
-// ParseToolbarInfo and destroyed only by FreeToolbarInfo.
-struct ToolbarInfo {
-  int kind;  // qv::kKindBrowse, qv::kKindCustom or qv::kKindNormal
-  // In display order; stored only while the kind is custom.
-  std::vector<ButtonEntry> entries;
-};
 
 namespace qv {
 
@@ -37,15 +22,22 @@ constexpr int kEntryHiddenFile = 2;
 constexpr int kEntryShownFile = 3;
 constexpr int kEntryNewLine = 4;
 
-// All of these answer null when memory runs out.
-ToolbarInfo* NewToolbarInfo(int kind);
-ToolbarInfo* CloneToolbarInfo(const ToolbarInfo* info);  // null for null
-void FreeToolbarInfo(ToolbarInfo* info);
+}  // namespace qv
 
-struct ToolbarInfoDeleter {
-  void operator()(ToolbarInfo* info) const { FreeToolbarInfo(info); }
+// One element of a custom button list.
+struct ButtonEntry {
+  int type;          // qv::kEntrySpace .. qv::kEntryNewLine
+  std::string name;  // file name inside the toolbar's folder; empty for a
+                     // space or a new line
 };
-using ToolbarInfoPtr = std::unique_ptr<ToolbarInfo, ToolbarInfoDeleter>;
+
+struct ToolbarInfo {
+  int kind = qv::kKindNormal;  // or qv::kKindBrowse, qv::kKindCustom
+  // In display order; stored only while the kind is custom.
+  std::vector<ButtonEntry> entries;
+};
+
+namespace qv {
 
 // 1 for exactly "B", 2 for exactly "C", 3 for exactly "N", else 0.
 int ParseInfoKind(const char* text);
@@ -59,10 +51,10 @@ int ParseEntryType(const char* text);
 // Throws std::bad_alloc when memory runs out.
 std::string FormatToolbarInfo(const ToolbarInfo& info);
 
-// Reads the first `length` bytes of a stored value. Null when they do not
+// Reads the first `length` bytes of a stored value. Empty when they do not
 // hold a valid toolbar-info string (unknown kind or marker, or a string that
 // runs to the end without its zero byte) or memory runs out. Browse and
 // normal kinds need only their kind string: the rest is not looked at.
-ToolbarInfo* ParseToolbarInfo(const char* data, size_t length);
+std::optional<ToolbarInfo> ParseToolbarInfo(const char* data, size_t length);
 
 }  // namespace qv

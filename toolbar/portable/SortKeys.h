@@ -8,14 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace qv {
+#include "settings/portable/SortOrder.h"
 
-// A toolbar's sort order as stored ("Fldr Ordr %3d").
-constexpr unsigned kSortCustom = 0;
-constexpr unsigned kSortByName = 1;
-constexpr unsigned kSortByDate = 2;
-constexpr unsigned kSortByType = 3;
-constexpr unsigned kSortBySize = 4;
+namespace qv {
 
 // 1 for the orders that sort (name, date, type, size); custom and unknown
 // values keep the fill order.

@@ -1,0 +1,41 @@
+// bar/RebuildRequest.h: what one rebuild of the bar reads again and keeps.
+#pragma once
+
+struct RebuildRequest {
+  enum class Reload {
+    kNone,  // the buttons stay as read; rows, tabs and docking are remade
+    kAll,   // every toolbar's folder is read again
+    kOne,   // only `toolbar`'s folder is read again
+  };
+  Reload reload = Reload::kNone;
+  int toolbar = -1;
+  // An auto-hide bar that is slid out stays out instead of hiding again.
+  bool keepShown = false;
+
+  static RebuildRequest Layout(bool keepShown = false) {
+    return {Reload::kNone, -1, keepShown};
+  }
+  static RebuildRequest All(bool keepShown = false) {
+    return {Reload::kAll, -1, keepShown};
+  }
+  static RebuildRequest One(int toolbar, bool keepShown = false) {
+    return {Reload::kOne, toolbar, keepShown};
+  }
+
+  // One request that does what both do: a second toolbar, or any other
+  // reload, widens it to all.
+  RebuildRequest MergedWith(const RebuildRequest& other) const {
+    RebuildRequest merged = *this;
+    merged.keepShown = keepShown || other.keepShown;
+    if (other.reload == Reload::kNone) return merged;
+    if (reload == Reload::kNone) {
+      merged.reload = other.reload;
+      merged.toolbar = other.toolbar;
+    } else if (!(reload == Reload::kOne && other.reload == Reload::kOne &&
+                 toolbar == other.toolbar)) {
+      merged.reload = Reload::kAll;
+      merged.toolbar = -1;
+    }
+    return merged;
+  }
+};

@@ -1,0 +1,46 @@
+// toolbar/PaneHost.h: IPaneHost, what the toolbar pane asks of the window
+// that owns it. The owner keeps the settings and every toolbar's buttons and
+// decides what a request does; the pane only reads and asks.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/ShellMemory.h"
+#include "settings/BarSettings.h"
+#include "toolbar/ToolbarButton.h"
+
+class IPaneHost {
+ public:
+  // The working settings: the options and the toolbars, in tab order.
+  virtual const CBarSettings& Settings() const = 0;
+  // Toolbar `toolbar`'s buttons, or null while it has none read.
+  virtual const ToolbarButtons* Buttons(int toolbar) const = 0;
+  // The edge the bar is docked to (ABE_*).
+  virtual UINT Edge() const = 0;
+
+  // A menu of the pane is up (or down again): an auto-hide bar stays out.
+  virtual void SetMenuUp(bool up) = 0;
+  // Shows `folder` (absolute) in the browse toolbar, made on first use.
+  virtual void BrowseTo(qv::UniqueIdList folder) = 0;
+  // Gives toolbar `toolbar` a new sort order and has it read again.
+  virtual void SetSortOrder(int toolbar, UINT order) = 0;
+  // The rows were scrolled: the position survives a restart.
+  virtual void SetScrollPosition(bool vertical, int position) = 0;
+
+ protected:
+  ~IPaneHost() = default;
+};
+
+// The host's menu-up state for as long as a menu of the pane runs.
+class MenuUpScope {
+ public:
+  explicit MenuUpScope(IPaneHost& host) : m_host(host) {
+    m_host.SetMenuUp(true);
+  }
+  MenuUpScope(const MenuUpScope&) = delete;
+  MenuUpScope& operator=(const MenuUpScope&) = delete;
+  ~MenuUpScope() { m_host.SetMenuUp(false); }
+
+ private:
+  IPaneHost& m_host;
+};
