@@ -35,8 +35,9 @@ constexpr UINT UWM_RELOAD_CURRENT = 2025;
 // Watches a slid-out auto-hide bar for the cursor leaving it.
 constexpr UINT_PTR AUTOHIDE_TIMER = 1;
 
+// The children's control ids differ, so a notification names its sender.
 constexpr UINT kPaneId = 1000;
-constexpr UINT kTabberId = 1000;
+constexpr UINT kTabberId = 1001;
 constexpr UINT kTooltipId = 99999;
 
 // Builds the default toolbars into the settings at the first start; 0 when
@@ -54,6 +55,9 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void Rebuild(const RebuildRequest& request);
   // The same, later: posted requests are merged into one rebuild.
   void PostRebuild(const RebuildRequest& request);
+  const std::optional<RebuildRequest>& PendingRebuild() const {
+    return m_pendingRebuild;
+  }
   void LayoutBar(int hidden);
   // The system image list for the icon size, setting the button cell size.
   HIMAGELIST UpdateButtonSize();

@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-using qv::ToolbarInfoPtr;
+using Parsed = std::optional<ToolbarInfo>;
 
 std::string Bytes(std::initializer_list<unsigned char> bytes) {
   return std::string(bytes.begin(), bytes.end());
@@ -18,26 +19,24 @@ std::string Bytes(std::initializer_list<unsigned char> bytes) {
 
 // Parses exactly the bytes of `data` from a heap block of that size, so
 // ASan reports any read past the stored value.
-ToolbarInfoPtr Parse(const std::string& data) {
+Parsed Parse(const std::string& data) {
   std::vector<char> block(data.begin(), data.end());
-  return ToolbarInfoPtr(qv::ParseToolbarInfo(block.data(), block.size()));
+  return qv::ParseToolbarInfo(block.data(), block.size());
 }
 
-ToolbarInfoPtr Custom(std::vector<ButtonEntry> entries) {
-  ToolbarInfoPtr info(qv::NewToolbarInfo(qv::kKindCustom));
-  info->entries = std::move(entries);
-  return info;
+ToolbarInfo Custom(std::vector<ButtonEntry> entries) {
+  return ToolbarInfo{qv::kKindCustom, std::move(entries)};
 }
 
 TEST(ToolbarInfo, CustomListMatchesTheStoredExample) {
   const std::string stored = Bytes({0x43, 0x00, 0x2A, 0x61, 0x2E, 0x6C, 0x6E,
                                     0x6B, 0x00, 0x7C, 0x00, 0x5C, 0x00, 0x00});
-  ToolbarInfoPtr info = Custom({{qv::kEntryShownFile, "a.lnk"},
-                                {qv::kEntryNewLine, ""},
-                                {qv::kEntrySpace, ""}});
-  EXPECT_EQ(stored, qv::FormatToolbarInfo(*info));
+  ToolbarInfo info = Custom({{qv::kEntryShownFile, "a.lnk"},
+                             {qv::kEntryNewLine, ""},
+                             {qv::kEntrySpace, ""}});
+  EXPECT_EQ(stored, qv::FormatToolbarInfo(info));
 
-  ToolbarInfoPtr parsed = Parse(stored);
+  Parsed parsed = Parse(stored);
   ASSERT_TRUE(parsed);
   EXPECT_EQ(qv::kKindCustom, parsed->kind);
   ASSERT_EQ(3u, parsed->entries.size());
@@ -49,49 +48,48 @@ TEST(ToolbarInfo, CustomListMatchesTheStoredExample) {
 
 TEST(ToolbarInfo, EveryKindAndMarkerRoundTrips) {
   for (int kind : {qv::kKindBrowse, qv::kKindCustom, qv::kKindNormal}) {
-    ToolbarInfoPtr info(qv::NewToolbarInfo(kind));
-    ToolbarInfoPtr parsed = Parse(qv::FormatToolbarInfo(*info));
+    Parsed parsed = Parse(qv::FormatToolbarInfo(ToolbarInfo{kind, {}}));
     ASSERT_TRUE(parsed) << kind;
     EXPECT_EQ(kind, parsed->kind);
     EXPECT_TRUE(parsed->entries.empty());
   }
 
-  ToolbarInfoPtr info = Custom({{qv::kEntryHiddenFile, "Hidden Doc.txt"},
-                                {qv::kEntrySpace, ""},
-                                {qv::kEntryShownFile, "*starred*.lnk"},
-                                {qv::kEntryNewLine, ""},
-                                {qv::kEntryHiddenFile, ""}});
-  ToolbarInfoPtr parsed = Parse(qv::FormatToolbarInfo(*info));
+  ToolbarInfo info = Custom({{qv::kEntryHiddenFile, "Hidden Doc.txt"},
+                             {qv::kEntrySpace, ""},
+                             {qv::kEntryShownFile, "*starred*.lnk"},
+                             {qv::kEntryNewLine, ""},
+                             {qv::kEntryHiddenFile, ""}});
+  Parsed parsed = Parse(qv::FormatToolbarInfo(info));
   ASSERT_TRUE(parsed);
-  ASSERT_EQ(info->entries.size(), parsed->entries.size());
-  for (size_t i = 0; i < info->entries.size(); ++i) {
-    EXPECT_EQ(info->entries[i].type, parsed->entries[i].type) << i;
-    EXPECT_EQ(info->entries[i].name, parsed->entries[i].name) << i;
+  ASSERT_EQ(info.entries.size(), parsed->entries.size());
+  for (size_t i = 0; i < info.entries.size(); ++i) {
+    EXPECT_EQ(info.entries[i].type, parsed->entries[i].type) << i;
+    EXPECT_EQ(info.entries[i].name, parsed->entries[i].name) << i;
   }
 }
 
 TEST(ToolbarInfo, OnlyCustomListsStoreEntries) {
-  EXPECT_EQ(Bytes({0x43, 0, 0}), qv::FormatToolbarInfo(*Custom({})));
-  ToolbarInfoPtr empty = Parse(Bytes({0x43, 0, 0}));
+  EXPECT_EQ(Bytes({0x43, 0, 0}), qv::FormatToolbarInfo(Custom({})));
+  Parsed empty = Parse(Bytes({0x43, 0, 0}));
   ASSERT_TRUE(empty);
   EXPECT_EQ(qv::kKindCustom, empty->kind);
   EXPECT_TRUE(empty->entries.empty());
 
   // Browse and normal toolbars carry entries for display only.
   for (int kind : {qv::kKindBrowse, qv::kKindNormal}) {
-    ToolbarInfoPtr info = Custom({{qv::kEntryShownFile, "a.lnk"}});
-    info->kind = kind;
-    const std::string stored = qv::FormatToolbarInfo(*info);
+    ToolbarInfo info = Custom({{qv::kEntryShownFile, "a.lnk"}});
+    info.kind = kind;
+    const std::string stored = qv::FormatToolbarInfo(info);
     EXPECT_EQ(3u, stored.size()) << kind;
     EXPECT_EQ(kind == qv::kKindBrowse ? 'B' : 'N', stored[0]);
   }
 
   // Spaces and new lines store their marker alone; an entry of an unknown
   // type has no marker and is left out rather than spoiling the value.
-  ToolbarInfoPtr odd = Custom({{qv::kEntrySpace, "ignored"},
-                               {7, "lost.txt"},
-                               {qv::kEntryNewLine, "x"}});
-  EXPECT_EQ(Bytes({'C', 0, '\\', 0, '|', 0, 0}), qv::FormatToolbarInfo(*odd));
+  ToolbarInfo odd = Custom({{qv::kEntrySpace, "ignored"},
+                            {7, "lost.txt"},
+                            {qv::kEntryNewLine, "x"}});
+  EXPECT_EQ(Bytes({'C', 0, '\\', 0, '|', 0, 0}), qv::FormatToolbarInfo(odd));
 }
 
 TEST(ToolbarInfo, KindAndEntryStrings) {
@@ -109,7 +107,7 @@ TEST(ToolbarInfo, KindAndEntryStrings) {
     EXPECT_EQ(0, qv::ParseEntryType(bad)) << '"' << bad << '"';
 
   // Characters after the marker of a space or new line are skipped.
-  ToolbarInfoPtr info = Parse(Bytes({'C', 0, '\\', 'x', 0, '|', 'y', 0, 0}));
+  Parsed info = Parse(Bytes({'C', 0, '\\', 'x', 0, '|', 'y', 0, 0}));
   ASSERT_TRUE(info);
   ASSERT_EQ(2u, info->entries.size());
   EXPECT_EQ("", info->entries[0].name);
@@ -130,28 +128,15 @@ TEST(ToolbarInfo, MalformedValuesAreRefused) {
   };
   for (const std::string& data : refused)
     EXPECT_FALSE(Parse(data)) << testing::PrintToString(data);
-  EXPECT_EQ(nullptr, qv::ParseToolbarInfo(nullptr, 0));
+  EXPECT_FALSE(qv::ParseToolbarInfo(nullptr, 0));
 
   // Browse and normal kinds need only their kind string; what follows it
   // (even nothing) is not looked at.
   for (const std::string& data : {Bytes({'B', 0}), Bytes({'N', 0, '?', 'x'})}) {
-    ToolbarInfoPtr info = Parse(data);
+    Parsed info = Parse(data);
     ASSERT_TRUE(info) << testing::PrintToString(data);
     EXPECT_TRUE(info->entries.empty());
   }
-}
-
-TEST(ToolbarInfo, CloneIsIndependent) {
-  ToolbarInfoPtr info = Custom({{qv::kEntryShownFile, "a.lnk"}});
-  ToolbarInfoPtr copy(qv::CloneToolbarInfo(info.get()));
-  ASSERT_TRUE(copy);
-  info->kind = qv::kKindNormal;
-  info->entries[0].name = "b.lnk";
-  info->entries.clear();
-  EXPECT_EQ(qv::kKindCustom, copy->kind);
-  ASSERT_EQ(1u, copy->entries.size());
-  EXPECT_EQ("a.lnk", copy->entries[0].name);
-  EXPECT_EQ(nullptr, qv::CloneToolbarInfo(nullptr));
 }
 
 }  // namespace

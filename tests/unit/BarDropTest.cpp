@@ -43,7 +43,7 @@ class BarDropTest : public ::testing::Test {
     settings.m_bAnimate = 0;
     ASSERT_EQ(1, settings.AppendToolbar(
                      qv::UniqueIdList(qv::PathToIdList(m_row.path(), nullptr)),
-                     1, qv::ToolbarInfoPtr(CBarSettings::NewToolbarInfo(3))));
+                     qv::kSortByName, ToolbarInfo{}));
     ASSERT_EQ(1, settings.Save());
 
     const char* windowClass = qv::RegisterWindowClass(
@@ -53,13 +53,10 @@ class BarDropTest : public ::testing::Test {
                                WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0, 0, 70,
                                30, nullptr, nullptr));
     ASSERT_EQ(1, m_bar.m_pane.GetRowCount());
-    ASSERT_EQ(1u, m_bar.m_itemArrays.size());
+    ASSERT_TRUE(m_bar.Buttons(0));
   }
 
-  void TearDown() override {
-    m_bar.FreeAllItems();
-    m_bar.DestroyWindow();
-  }
+  void TearDown() override { m_bar.DestroyWindow(); }
 
   POINTL OnRow() const {
     RECT row{};
@@ -134,7 +131,8 @@ TEST_F(BarDropTest, RightButtonOnARowMakesShortcutsForFilesAndFolders) {
   EXPECT_EQ("Shortcut to Report", report.description);
   EXPECT_EQ(m_items / "Report.final.doc", report.target);
   EXPECT_EQ("Shortcut to Sub", LinkFile::Read(m_row / "Sub.LNK").description);
-  EXPECT_EQ(0, m_bar.m_nReloadIndex);
+  ASSERT_TRUE(m_bar.PendingRebuild());
+  EXPECT_EQ(0, m_bar.PendingRebuild()->toolbar);
   EXPECT_TRUE(RebuildPosted());
 }
 
@@ -171,31 +169,32 @@ TEST_F(BarDropTest, LeftButtonTakesOnlyPlainFolders) {
     ::SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
   EXPECT_GE(kept, 1);
-  EXPECT_EQ(1u, m_bar.m_settings.m_folders.size());
+  EXPECT_EQ(1, m_bar.m_settings.ToolbarCount());
 }
 
 TEST_F(BarDropTest, OneFolderIsReadAloneTwoFoldersReloadAll) {
   HdropData one({m_items / "Sub"});
   EXPECT_EQ(kLink, DragAndDrop(one, MK_LBUTTON, OnRow()));
-  ASSERT_EQ(2u, m_bar.m_settings.m_folders.size());
-  EXPECT_EQ(2u, m_bar.m_itemArrays.size());
-  EXPECT_EQ(nullptr, m_bar.m_itemArrays[1].get());
-  EXPECT_EQ(1, m_bar.m_nReloadIndex);
+  ASSERT_EQ(2, m_bar.m_settings.ToolbarCount());
+  ASSERT_TRUE(m_bar.PendingRebuild());
+  EXPECT_EQ(RebuildRequest::Reload::kOne, m_bar.PendingRebuild()->reload);
+  EXPECT_EQ(1, m_bar.PendingRebuild()->toolbar);
   EXPECT_TRUE(RebuildPosted());
   CBarSettings saved;
   ASSERT_EQ(1, saved.Load());
-  ASSERT_EQ(2u, saved.m_folders.size());
-  EXPECT_EQ(1u, saved.m_sortOrders[1]);
-  EXPECT_EQ(qv::kKindNormal, saved.m_toolbarInfos[1]->kind);
+  ASSERT_EQ(2, saved.ToolbarCount());
+  EXPECT_EQ(qv::kSortByName, saved.m_toolbars[1].sortOrder);
+  EXPECT_EQ(qv::kKindNormal, saved.m_toolbars[1].info.kind);
 
   HdropData two({m_items / "Sub", m_items / "Other"});
   EXPECT_EQ(kLink, DragAndDrop(two, MK_LBUTTON, OnEmptyPane()));
-  EXPECT_EQ(4u, m_bar.m_settings.m_folders.size());
-  EXPECT_EQ(-1, m_bar.m_nReloadIndex);
+  EXPECT_EQ(4, m_bar.m_settings.ToolbarCount());
+  // Merged with the first drop's request, which is still pending.
+  EXPECT_EQ(RebuildRequest::Reload::kAll, m_bar.PendingRebuild()->reload);
   ASSERT_EQ(1, saved.Load());
-  EXPECT_EQ(4u, saved.m_folders.size());
+  EXPECT_EQ(4, saved.ToolbarCount());
   char path[MAX_PATH] = {};
-  ASSERT_TRUE(::SHGetPathFromIDListA(saved.m_folders[3].get(), path));
+  ASSERT_TRUE(::SHGetPathFromIDListA(saved.m_toolbars[3].folder.get(), path));
   EXPECT_EQ(m_items / "Other", path);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "settings/portable/SettingsValues.h"
 #include "tests/unit/support/ScratchRegistry.h"
 
 namespace {
@@ -42,26 +43,19 @@ qv::UniqueIdList ShellList(const Bytes& bytes) {
 }
 
 Bytes FolderBytes(const CBarSettings& s, size_t i) {
-  const auto* p = reinterpret_cast<const unsigned char*>(s.m_folders[i].get());
-  return Bytes(p, p + s.m_folderSizes[i]);
+  const ToolbarRecord& toolbar = s.m_toolbars[i];
+  const auto* p = reinterpret_cast<const unsigned char*>(toolbar.folder.get());
+  return Bytes(p, p + toolbar.FolderSize());
 }
 
-qv::ToolbarInfoPtr Info(int kind, std::vector<ButtonEntry> entries = {}) {
-  qv::ToolbarInfoPtr info(CBarSettings::NewToolbarInfo(kind));
-  info->entries = std::move(entries);
-  return info;
+ToolbarInfo Info(int kind, std::vector<ButtonEntry> entries = {}) {
+  return ToolbarInfo{kind, std::move(entries)};
 }
 
 void AddToolbar(CBarSettings& s, const std::string& name, UINT order,
-                qv::ToolbarInfoPtr info) {
+                ToolbarInfo info) {
   ASSERT_EQ(1, s.AppendToolbar(ShellList(ListBytes({"Folder", name})), order,
                                std::move(info)));
-}
-
-void ExpectOneLength(const CBarSettings& s) {
-  EXPECT_EQ(s.m_folders.size(), s.m_folderSizes.size());
-  EXPECT_EQ(s.m_folders.size(), s.m_sortOrders.size());
-  EXPECT_EQ(s.m_folders.size(), s.m_toolbarInfos.size());
 }
 
 std::string Name(void (*format)(char*, int), int index) {
@@ -103,7 +97,6 @@ void Fill(CBarSettings& s) {
 // Everything the object holds, the infos as they are stored, for comparing
 // two objects.
 std::string Snapshot(const CBarSettings& s) {
-  ExpectOneLength(s);
   std::string out;
   for (long long option : std::initializer_list<long long>{
            s.m_nRows, s.m_nColumns, s.m_nAlignment, s.m_bAutoHide,
@@ -112,13 +105,11 @@ std::string Snapshot(const CBarSettings& s) {
            s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
            s.m_bAnimate, s.m_bShowTitle})
     out += std::to_string(option) + ",";
-  for (size_t i = 0; i < s.m_toolbarInfos.size(); ++i) {
+  for (size_t i = 0; i < s.m_toolbars.size(); ++i) {
     const Bytes folder = FolderBytes(s, i);
-    char* info = nullptr;
-    const int size = s.FormatToolbarInfo(static_cast<int>(i), &info);
     out += "|" + std::string(folder.begin(), folder.end()) + "/" +
-           std::to_string(s.m_sortOrders[i]) + "/" + std::string(info, size);
-    delete[] info;
+           std::to_string(s.m_toolbars[i].sortOrder) + "/" +
+           qv::FormatToolbarInfo(s.m_toolbars[i].info);
   }
   for (const std::string& type : s.m_hiddenTypes) out += "|" + type;
   return out;
@@ -257,7 +248,6 @@ TEST_F(BarSettingsTest, MissingKeyLevelChangesNothing) {
     EXPECT_EQ(0, filled.Load());
     EXPECT_EQ(Snapshot(reference), Snapshot(filled));
     EXPECT_EQ(0, filled.Save());
-    filled.DeleteToolbarValues();
     EXPECT_EQ(before, Contents(""));
     EXPECT_EQ(beforeDeepest, Contents(present));
   }
@@ -309,8 +299,8 @@ TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
   EXPECT_EQ(1u, s.m_bShowTitle);
   EXPECT_EQ(99, s.m_nMaxChars);
   EXPECT_EQ(0u, s.m_bShowAllFiles);
-  ASSERT_EQ(1u, s.m_folders.size());
-  EXPECT_EQ(4u, s.m_sortOrders[0]);
+  ASSERT_EQ(1u, s.m_toolbars.size());
+  EXPECT_EQ(4u, s.m_toolbars[0].sortOrder);
   EXPECT_EQ(std::vector<std::string>{"bak\tBackup"}, s.m_hiddenTypes);
 }
 
@@ -321,8 +311,7 @@ TEST_F(BarSettingsTest, NoToolbarsWithHiddenTypes) {
   CBarSettings s;
   AddToolbar(s, "Dropped", 1, Info(qv::kKindNormal));
   EXPECT_EQ(1, s.Load());
-  EXPECT_TRUE(s.m_folders.empty());
-  ExpectOneLength(s);
+  EXPECT_TRUE(s.m_toolbars.empty());
   EXPECT_EQ(-1, s.FindBrowseToolbar());
   EXPECT_EQ((std::vector<std::string>{"txt\tText Document",
                                       "ini\tConfiguration Settings"}),
@@ -340,24 +329,18 @@ TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
   s.RemoveToolbar(1);
   s.RemoveToolbar(3);
   s.RemoveToolbar(7);  // no such toolbar: nothing happens
-  ExpectOneLength(s);
   s.m_hiddenTypes.pop_back();
   ASSERT_EQ(1, s.Save());
 
   EXPECT_EQ(3u, GetDword("No. of Folders"));
   for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(i < 3, Get(Name(CBarSettings::FolderValueName, i)).has_value())
-        << i;
-    EXPECT_EQ(i < 3,
-              Get(Name(CBarSettings::ToolbarInfoValueName, i)).has_value())
-        << i;
-    EXPECT_EQ(i < 3,
-              Get(Name(CBarSettings::FolderOrderValueName, i)).has_value())
-        << i;
+    EXPECT_EQ(i < 3, Get(Name(qv::FolderValueName, i)).has_value()) << i;
+    EXPECT_EQ(i < 3, Get(Name(qv::ToolbarInfoValueName, i)).has_value()) << i;
+    EXPECT_EQ(i < 3, Get(Name(qv::FolderOrderValueName, i)).has_value()) << i;
   }
   EXPECT_EQ(ListBytes({"Folder", "T2"}), Get("Fldr   1"));
   EXPECT_EQ(1u, GetDword("No. of hidden types"));
-  EXPECT_FALSE(Get(Name(CBarSettings::FileTypeValueName, 1)));
+  EXPECT_FALSE(Get(Name(qv::FileTypeValueName, 1)));
 }
 
 TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
@@ -370,14 +353,14 @@ TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
   CBarSettings reference;
   Fill(reference);
   EXPECT_EQ(Snapshot(reference), Snapshot(target));
-  ASSERT_EQ(3u, target.m_toolbarInfos.size());
-  EXPECT_EQ(4u, target.m_toolbarInfos[1]->entries.size());
-  EXPECT_EQ(1u, target.m_toolbarInfos[2]->entries.size());
+  ASSERT_EQ(3u, target.m_toolbars.size());
+  EXPECT_EQ(4u, target.m_toolbars[1].info.entries.size());
+  EXPECT_EQ(1u, target.m_toolbars[2].info.entries.size());
 
   // Changing every part of the source leaves the copy alone.
-  reinterpret_cast<unsigned char*>(source.m_folders[0].get())[2] = 'X';
-  source.m_toolbarInfos[1]->entries[0].name = "changed.lnk";
-  source.m_toolbarInfos[1]->kind = qv::kKindNormal;
+  reinterpret_cast<unsigned char*>(source.m_toolbars[0].folder.get())[2] = 'X';
+  source.m_toolbars[1].info.entries[0].name = "changed.lnk";
+  source.m_toolbars[1].info.kind = qv::kKindNormal;
   source.m_hiddenTypes[0] = "changed";
   source.m_nRows = 9;
   source.RemoveToolbar(2);
@@ -388,22 +371,8 @@ TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
   EXPECT_EQ(Snapshot(reference), Snapshot(target));
 }
 
-TEST_F(BarSettingsTest, FormatToolbarInfoByIndex) {
-  CBarSettings s;
-  Fill(s);
-  char* data = nullptr;
-  ASSERT_EQ(3, s.FormatToolbarInfo(2, &data));
-  EXPECT_EQ(0, std::memcmp(data, "B\0", 3));
-  delete[] data;
-  for (int bad : {-1, 3}) {
-    data = reinterpret_cast<char*>(1);
-    EXPECT_EQ(0, s.FormatToolbarInfo(bad, &data));
-    EXPECT_EQ(nullptr, data);
-  }
-}
-
-// A malformed toolbar value ends the load there: the toolbars before it stay,
-// the four lists keep one length and nothing is read past a value.
+// A malformed toolbar value ends the load there: the toolbars before it stay
+// and nothing is read past a value.
 TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
   struct Case {
     const char* what;
@@ -413,26 +382,20 @@ TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
   };
   const Bytes longItem = {9, 0, 'a', 'b', 0, 0};  // count runs past the end
   const std::vector<Case> cases = {
-      {"kind X", Name(CBarSettings::ToolbarInfoValueName, 1), REG_BINARY,
-       B({'X', 0, 0})},
-      {"kind b", Name(CBarSettings::ToolbarInfoValueName, 1), REG_BINARY,
-       B({'b', 0, 0})},
-      {"empty info",
-       Name(CBarSettings::ToolbarInfoValueName, 1),
-       REG_BINARY,
-       {}},
-      {"info without its final zeros",
-       Name(CBarSettings::ToolbarInfoValueName, 1), REG_BINARY,
-       B({'C', 0, '*', 'a', '.', 'l', 'n', 'k'})},
-      {"item count past the end", Name(CBarSettings::FolderValueName, 1),
-       REG_BINARY, longItem},
-      {"list without terminator", Name(CBarSettings::FolderValueName, 1),
-       REG_BINARY, B({4, 0, 'a', 'b', 0})},
-      {"empty folder", Name(CBarSettings::FolderValueName, 1), REG_BINARY, {}},
-      {"short sort order", Name(CBarSettings::FolderOrderValueName, 1),
-       REG_BINARY, B({1, 0})},
-      {"long sort order", Name(CBarSettings::FolderOrderValueName, 1),
-       REG_BINARY, B({1, 0, 0, 0, 0})},
+      {"kind X", Name(qv::ToolbarInfoValueName, 1), REG_BINARY, B({'X', 0, 0})},
+      {"kind b", Name(qv::ToolbarInfoValueName, 1), REG_BINARY, B({'b', 0, 0})},
+      {"empty info", Name(qv::ToolbarInfoValueName, 1), REG_BINARY, {}},
+      {"info without its final zeros", Name(qv::ToolbarInfoValueName, 1),
+       REG_BINARY, B({'C', 0, '*', 'a', '.', 'l', 'n', 'k'})},
+      {"item count past the end", Name(qv::FolderValueName, 1), REG_BINARY,
+       longItem},
+      {"list without terminator", Name(qv::FolderValueName, 1), REG_BINARY,
+       B({4, 0, 'a', 'b', 0})},
+      {"empty folder", Name(qv::FolderValueName, 1), REG_BINARY, {}},
+      {"short sort order", Name(qv::FolderOrderValueName, 1), REG_BINARY,
+       B({1, 0})},
+      {"long sort order", Name(qv::FolderOrderValueName, 1), REG_BINARY,
+       B({1, 0, 0, 0, 0})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -442,19 +405,17 @@ TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
     CBarSettings s;
     s.m_hiddenTypes = {"old\tOld"};
     EXPECT_EQ(0, s.Load());
-    ExpectOneLength(s);
-    ASSERT_EQ(1u, s.m_folders.size());
+    ASSERT_EQ(1u, s.m_toolbars.size());
     EXPECT_EQ(ListBytes({"Folder", "Programs"}), FolderBytes(s, 0));
     EXPECT_TRUE(s.m_hiddenTypes.empty());
   }
 
   // A missing value stops it the same way.
   SaveFilled();
-  Delete(Name(CBarSettings::FolderOrderValueName, 2));
+  Delete(Name(qv::FolderOrderValueName, 2));
   CBarSettings s;
   EXPECT_EQ(0, s.Load());
-  EXPECT_EQ(2u, s.m_folders.size());
-  ExpectOneLength(s);
+  EXPECT_EQ(2u, s.m_toolbars.size());
 }
 
 TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
@@ -480,7 +441,7 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
   // than 128 bytes ends the load with those before it kept.
   SaveFilled();
   const std::string text = "log\tLog File";
-  Set(Name(CBarSettings::FileTypeValueName, 0), REG_BINARY,
+  Set(Name(qv::FileTypeValueName, 0), REG_BINARY,
       Bytes(text.begin(), text.end()));
   CBarSettings unterminated;
   EXPECT_EQ(1, unterminated.Load());
@@ -490,13 +451,13 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
   SaveFilled();
   Bytes tooLong(200, 'x');
   tooLong.push_back(0);
-  Set(Name(CBarSettings::FileTypeValueName, 0), REG_SZ, tooLong);
+  Set(Name(qv::FileTypeValueName, 0), REG_SZ, tooLong);
   CBarSettings longType;
   EXPECT_EQ(0, longType.Load());
   EXPECT_TRUE(longType.m_hiddenTypes.empty());
-  EXPECT_EQ(3u, longType.m_folders.size());
-  Set(Name(CBarSettings::FileTypeValueName, 0), REG_SZ, B({'a', '\t', 'A', 0}));
-  Set(Name(CBarSettings::FileTypeValueName, 1), REG_SZ, tooLong);
+  EXPECT_EQ(3u, longType.m_toolbars.size());
+  Set(Name(qv::FileTypeValueName, 0), REG_SZ, B({'a', '\t', 'A', 0}));
+  Set(Name(qv::FileTypeValueName, 1), REG_SZ, tooLong);
   EXPECT_EQ(0, longType.Load());
   EXPECT_EQ(std::vector<std::string>{"a\tA"}, longType.m_hiddenTypes);
 }
@@ -506,7 +467,7 @@ TEST_F(BarSettingsTest, FolderKeepsOnlyItsListBytes) {
   SaveFilled();
   Bytes padded = ListBytes({"Folder", "Tools"});
   padded.insert(padded.end(), {0xde, 0xad});
-  Set(Name(CBarSettings::FolderValueName, 1), REG_BINARY, padded);
+  Set(Name(qv::FolderValueName, 1), REG_BINARY, padded);
   CBarSettings s;
   EXPECT_EQ(1, s.Load());
   EXPECT_EQ(ListBytes({"Folder", "Tools"}), FolderBytes(s, 1));

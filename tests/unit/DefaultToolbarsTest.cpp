@@ -96,8 +96,8 @@ class DefaultToolbarsTest : public ::testing::Test {
 
   std::vector<std::string> ToolbarPaths() const {
     std::vector<std::string> paths;
-    for (const auto& folder : m_settings.m_folders)
-      paths.push_back(PathOf(folder.get()));
+    for (const ToolbarRecord& toolbar : m_settings.m_toolbars)
+      paths.push_back(PathOf(toolbar.folder.get()));
     return paths;
   }
 
@@ -130,22 +130,22 @@ TEST_F(DefaultToolbarsTest, SpecialFoldersThenGroupsAndTheSettingsSaved) {
   FirstStart();
 
   const size_t groups = GroupToolbars().size();
-  ASSERT_GE(m_settings.m_folders.size(), 3u);
-  EXPECT_EQ(m_settings.m_folders.size(), 3 + groups);  // Wine's shell has all
-  for (size_t i = 0; i < m_settings.m_folders.size(); ++i) {
-    EXPECT_EQ(1u, m_settings.m_sortOrders[i]);
-    EXPECT_EQ(qv::kKindNormal, m_settings.m_toolbarInfos[i]->kind);
-    EXPECT_TRUE(m_settings.m_toolbarInfos[i]->entries.empty());
+  ASSERT_GE(m_settings.m_toolbars.size(), 3u);
+  EXPECT_EQ(m_settings.m_toolbars.size(), 3 + groups);  // Wine's shell has all
+  for (const ToolbarRecord& toolbar : m_settings.m_toolbars) {
+    EXPECT_EQ(qv::kSortByName, toolbar.sortOrder);
+    EXPECT_EQ(qv::kKindNormal, toolbar.info.kind);
+    EXPECT_TRUE(toolbar.info.entries.empty());
   }
   char recent[MAX_PATH] = {};
   ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, recent, CSIDL_RECENT, FALSE));
   EXPECT_EQ(recent, ToolbarPaths()[0]);
 
   EXPECT_EQ(0u, StoredDword("First Time"));
-  EXPECT_EQ(m_settings.m_folders.size(), StoredDword("No. of Folders"));
+  EXPECT_EQ(m_settings.m_toolbars.size(), StoredDword("No. of Folders"));
   CBarSettings reloaded;
   ASSERT_EQ(1, reloaded.Load());
-  EXPECT_EQ(m_settings.m_folders.size(), reloaded.m_folders.size());
+  EXPECT_EQ(m_settings.m_toolbars.size(), reloaded.m_toolbars.size());
 }
 
 // "Path" may list more directories and end in a backslash: the groups go
@@ -227,14 +227,14 @@ TEST_F(DefaultToolbarsTest, NoGroupsWithoutAnInstallationFolder) {
   RegisterIExplore();
   FirstStart();
   EXPECT_TRUE(GroupToolbars().empty());
-  EXPECT_EQ(3u, m_settings.m_folders.size());
+  EXPECT_EQ(3u, m_settings.m_toolbars.size());
   EXPECT_EQ(0u, StoredDword("First Time"));
 
   Install(";D:\\other");
   m_user.SetDword("First Time", 1);
   FirstStart();
   EXPECT_TRUE(GroupToolbars().empty());
-  EXPECT_EQ(6u, m_settings.m_folders.size());
+  EXPECT_EQ(6u, m_settings.m_toolbars.size());
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("\\Internet Tools"));
 }
 

@@ -35,10 +35,8 @@ TEST_F(ItemOpenerTest, ALeftClickOnAShortcutStartsItsProgram) {
   qv::ComPtr<IShellFolder> shellFolder;
   ASSERT_EQ(1, qv::BindToFolder(list.get(), shellFolder.GetAddressOf()));
 
-  int menuUp = 7;
-  EXPECT_EQ(1, OpenItemInFolder(shellFolder.Get(), list.get(), nullptr, &menuUp,
+  EXPECT_EQ(1, OpenItemInFolder(shellFolder.Get(), list.get(), nullptr,
                                 item.get(), POINT{10, 10}, 0));
-  EXPECT_EQ(0, menuUp);
   for (int i = 0; i < 150 && ::GetFileAttributesA(marker.c_str()) ==
                                  INVALID_FILE_ATTRIBUTES;
        ++i) {
@@ -56,8 +54,6 @@ class StubMenu : public IContextMenu {
   int markDefault = 1;  // marks "Edit" as the default
   UINT flags = ~0u;
   UINT_PTR verb = ~0u;
-  int* menuUp = nullptr;
-  int menuUpWhileInvoked = -1;
 
   STDMETHODIMP QueryInterface(REFIID, void** out) override {
     *out = nullptr;
@@ -75,7 +71,6 @@ class StubMenu : public IContextMenu {
   }
   STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO* info) override {
     verb = reinterpret_cast<UINT_PTR>(info->lpVerb);
-    menuUpWhileInvoked = *menuUp;
     return S_OK;
   }
   STDMETHODIMP GetCommandString(UINT_PTR, UINT, UINT*, LPSTR, UINT) override {
@@ -99,36 +94,30 @@ class StubFolder : public StubShellFolder {
 const unsigned char kItem[] = {4, 0, 0x11, 0x22, 0, 0};
 LPCITEMIDLIST Item() { return reinterpret_cast<LPCITEMIDLIST>(kItem); }
 
-int LeftClick(StubFolder& folder, int* menuUp) {
-  folder.menu.menuUp = menuUp;
-  return OpenItemInFolder(&folder, nullptr, nullptr, menuUp, Item(), POINT{},
-                          0);
+int LeftClick(StubFolder& folder) {
+  return OpenItemInFolder(&folder, nullptr, nullptr, Item(), POINT{}, 0);
 }
 
 TEST_F(ItemOpenerTest, ALeftClickRunsTheDefaultCommandByItsOffset) {
-  int menuUp = 0;
   StubFolder marked;
-  EXPECT_EQ(1, LeftClick(marked, &menuUp));
+  EXPECT_EQ(1, LeftClick(marked));
   EXPECT_EQ(UINT(CMF_DEFAULTONLY), marked.menu.flags);
   EXPECT_EQ(3u, marked.menu.verb);
-  EXPECT_EQ(1, marked.menu.menuUpWhileInvoked);
-  EXPECT_EQ(0, menuUp);
 
   StubFolder unmarked;  // no default marked: the first item
   unmarked.menu.markDefault = 0;
-  EXPECT_EQ(1, LeftClick(unmarked, &menuUp));
+  EXPECT_EQ(1, LeftClick(unmarked));
   EXPECT_EQ(0u, unmarked.menu.verb);
 
   StubFolder empty;  // a menu without items invokes nothing
   empty.menu.items = 0;
-  EXPECT_EQ(1, LeftClick(empty, &menuUp));
+  EXPECT_EQ(1, LeftClick(empty));
   EXPECT_EQ(UINT_PTR(~0u), empty.menu.verb);
 
   StubFolder refused;
   refused.menu.queryResult = E_FAIL;
-  EXPECT_EQ(0, LeftClick(refused, &menuUp));
+  EXPECT_EQ(0, LeftClick(refused));
   EXPECT_EQ(UINT_PTR(~0u), refused.menu.verb);
-  EXPECT_EQ(0, menuUp);
 }
 
 // Reads the message box the calling thread shows, then presses its OK.
@@ -169,8 +158,7 @@ TEST_F(ItemOpenerTest, AFolderWithoutAContextMenuShowsTheResultCode) {
   std::thread reader([&shown, thread = ::GetCurrentThreadId()] {
     shown = AnswerMessageBox(thread);
   });
-  int menuUp = 0;
-  EXPECT_EQ(0, LeftClick(folder, &menuUp));
+  EXPECT_EQ(0, LeftClick(folder));
   reader.join();
   EXPECT_EQ("GetUIObjectOf failed! hr=80004005", shown);
   EXPECT_EQ(~0u, folder.menu.flags);

@@ -164,7 +164,7 @@ TEST_F(MfcAppBarDragTest, LosingTheMouseEndsTheDragWithoutMovingTheBar) {
 
 TEST_F(MfcAppBarDragTest, InnerEdgeResizesByOneCellPerMoveUpToTheCursor) {
   ASSERT_EQ(Stored().m_nRows, 1);
-  const int cy = bar.m_cyButton;
+  const int cy = bar.ButtonSize().cy;
   ASSERT_GT(cy, 0);
 
   // One move far below adds a single row.

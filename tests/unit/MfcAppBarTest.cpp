@@ -31,9 +31,9 @@ std::string LastName(const std::string& path) {
 
 // The index of the button named `name` in toolbar k, or -1.
 int ButtonNamed(const CMfcAppBar& bar, int k, const char* name) {
-  for (UINT j = 0; j < bar.m_itemCounts[k]; ++j)
-    if (std::string(bar.m_itemArrays[k][j].pszText) == name)
-      return static_cast<int>(j);
+  const ToolbarButtons* buttons = bar.Buttons(k);
+  for (size_t j = 0; buttons && j < buttons->size(); ++j)
+    if ((*buttons)[j].name == name) return static_cast<int>(j);
   return -1;
 }
 
@@ -52,10 +52,10 @@ class MfcAppBarTest : public testing::Test {
 
   static int Thickness(const CMfcAppBar& bar, UINT edge, bool tabs) {
     if (edge == ABE_LEFT || edge == ABE_RIGHT)
-      return (bar.m_cxButton + 3) + 2 * ::GetSystemMetrics(SM_CXEDGE) + 6 + 10 +
-             (tabs ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
-    return (bar.m_cyButton + 3) + 2 * ::GetSystemMetrics(SM_CYEDGE) + 6 + 9 +
-           (tabs ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
+      return (bar.ButtonSize().cx + 3) + 2 * ::GetSystemMetrics(SM_CXEDGE) + 6 +
+             10 + (tabs ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
+    return (bar.ButtonSize().cy + 3) + 2 * ::GetSystemMetrics(SM_CYEDGE) + 6 +
+           9 + (tabs ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
   }
 
   static bool IsTopmost(const CMfcAppBar& bar) {
@@ -66,8 +66,8 @@ class MfcAppBarTest : public testing::Test {
   static void StoreToolbar(const std::string& path, int kind) {
     CBarSettings settings;
     settings.Load();
-    settings.AppendToolbar(qv::UniqueIdList(qv::PathToIdList(path, nullptr)), 1,
-                           qv::ToolbarInfoPtr(qv::NewToolbarInfo(kind)));
+    settings.AppendToolbar(qv::UniqueIdList(qv::PathToIdList(path, nullptr)),
+                           qv::kSortByName, ToolbarInfo{kind, {}});
     settings.Save();
   }
 
@@ -227,15 +227,22 @@ TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
 
   CMfcAppBar bar(shell);
   ASSERT_TRUE(Create(bar));
-  Pump();  // the rebuild that the dropped toolbar posted
+  // The rebuild that stopped at the gone folder still answers tab clicks.
+  registry.SetDword("Current Tab", 7);
+  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
   CBarSettings stored;
   stored.Load();
-  ASSERT_EQ(stored.m_folders.size(), 1u);
+  EXPECT_EQ(stored.m_nCurrentTab, bar.m_tabber.m_nCurSel);
+
+  Pump();  // the rebuild that the dropped toolbar posted
+  stored.Load();
+  ASSERT_EQ(stored.m_toolbars.size(), 1u);
   char path[MAX_PATH] = {};
-  ASSERT_TRUE(::SHGetPathFromIDListA(stored.m_folders[0].get(), path));
+  ASSERT_TRUE(::SHGetPathFromIDListA(stored.m_toolbars[0].folder.get(), path));
   EXPECT_STRCASEEQ(path, kept.path().c_str());
-  EXPECT_EQ(bar.m_itemArrays.size(), 1u);
-  EXPECT_EQ(bar.m_bBusy, 0);
+  EXPECT_TRUE(bar.Buttons(0));
+  EXPECT_FALSE(bar.Buttons(1));
 }
 
 TEST_F(MfcAppBarTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {
@@ -263,26 +270,24 @@ TEST_F(MfcAppBarTest, BrowsingUsesOneBrowseToolbarAndGoingUpLandsThere) {
 
   bar.m_pane.BrowseInBar(0, ButtonNamed(bar, 0, "first"));
   Pump();
-  ASSERT_EQ(bar.m_settings.m_folders.size(), 2u);
+  ASSERT_EQ(bar.m_settings.ToolbarCount(), 2);
   EXPECT_EQ(bar.m_settings.FindBrowseToolbar(), 1);
   EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
   EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText, "Browse first");
-  EXPECT_EQ(bar.m_itemArrays.size(), 2u);
+  EXPECT_TRUE(bar.Buttons(1));
 
   // The second folder reuses the browse toolbar.
   bar.m_pane.BrowseInBar(0, ButtonNamed(bar, 0, "second"));
   Pump();
-  ASSERT_EQ(bar.m_settings.m_folders.size(), 2u);
+  ASSERT_EQ(bar.m_settings.ToolbarCount(), 2);
   EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText, "Browse second");
 
   // Up from the browse toolbar (the current one) shows the top folder there.
   bar.m_pane.SendMessage(WM_COMMAND, ID_UP_ONE_LEVEL);
   Pump();
-  ASSERT_EQ(bar.m_settings.m_folders.size(), 2u);
+  ASSERT_EQ(bar.m_settings.ToolbarCount(), 2);
   EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText,
             "Browse " + LastName(top.path()));
-  EXPECT_EQ(bar.m_settings.m_folderSizes[1],
-            qv::GetIdListSize(bar.m_settings.m_folders[1].get()));
 }
 
 TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
@@ -296,7 +301,7 @@ TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
   Pump();
   CBarSettings stored;
   stored.Load();
-  EXPECT_EQ(stored.m_sortOrders[0], 2u);
+  EXPECT_EQ(stored.m_toolbars[0].sortOrder, 2u);
 
   // The browse toolbar keeps its order when asked for a custom one.
   registry.SetDword("Current Tab", 1);
@@ -304,11 +309,11 @@ TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
   bar.m_pane.SendMessage(WM_COMMAND, ID_CUSTOM_SORT);
   Pump();
   stored.Load();
-  EXPECT_EQ(stored.m_sortOrders[1], 1u);
+  EXPECT_EQ(stored.m_toolbars[1].sortOrder, 1u);
   bar.m_pane.SendMessage(WM_COMMAND, ID_SORT_BY_SIZE);
   Pump();
   stored.Load();
-  EXPECT_EQ(stored.m_sortOrders[1], 4u);
+  EXPECT_EQ(stored.m_toolbars[1].sortOrder, 4u);
 }
 
 TEST_F(MfcAppBarTest, ResizingToTheSameSizeKeepsTheRowsAndColumns) {
