@@ -1,14 +1,14 @@
 // tests/unit/AppbarCtrlTest.cpp: the button row driven with real messages:
 // its item records, layout and hit testing, the press-and-release click, the
-// right click, tooltips, and what it paints.
+// right click, tooltips, what it paints, and a toolbar's buttons as cells.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/WinApp.h"
 #include "toolbar/AppbarCtrl.h"
-#include "toolbar/ToolbarItem.h"
 
 namespace {
 
@@ -39,6 +39,9 @@ class RecordingParent : public qv::CWnd {
 };
 
 constexpr DWORD kRowStyle = 0x50011720;
+// Masks of buttons: icon only, or icon and name.
+constexpr UINT kIcon = TCIF_IMAGE;
+constexpr UINT kIconText = TCIF_IMAGE | TCIF_TEXT;
 constexpr UINT kRowId = 4;
 
 class AppbarCtrlTest : public ::testing::Test {
@@ -59,12 +62,13 @@ class AppbarCtrlTest : public ::testing::Test {
   // Inserts a button (with a name when given) or a gap or line break.
   LRESULT Insert(int index, UINT mask, const char* name = nullptr,
                  LPARAM param = 0, int textMax = kItemTextMax) {
-    ToolbarItem item{};
+    TCITEMA item{};
     item.mask = mask;
     item.pszText = const_cast<char*>(name);
     item.cchTextMax = name ? textMax : 0;
     item.lParam = param;
-    return row.SendMessage(TCM_INSERTITEMA, index, AsTabItem(&item));
+    return row.SendMessage(TCM_INSERTITEMA, index,
+                           reinterpret_cast<LPARAM>(&item));
   }
   RECT ItemRect(int index) {
     RECT rc{-1, -1, -1, -1};
@@ -98,9 +102,9 @@ class AppbarCtrlTest : public ::testing::Test {
 };
 
 TEST_F(AppbarCtrlTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
-  EXPECT_EQ(0, Insert(0, kItemMaskIcon));
-  EXPECT_EQ(1, Insert(1, kItemMaskIcon));
-  EXPECT_EQ(-1, Insert(3, kItemMaskIcon));
+  EXPECT_EQ(0, Insert(0, kIcon));
+  EXPECT_EQ(1, Insert(1, kIcon));
+  EXPECT_EQ(-1, Insert(3, kIcon));
   EXPECT_EQ(-1, row.SendMessage(TCM_INSERTITEMA, 0, 0));
   EXPECT_EQ(0, Insert(0, ITEM_SPACE));  // in front
   EXPECT_EQ(3, row.GetItemCount());
@@ -116,7 +120,7 @@ TEST_F(AppbarCtrlTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
 
 TEST_F(AppbarCtrlTest, ItemsKeepACopyOfTheirNameCutToItsCapacity) {
   char name[] = "Notepad";
-  ASSERT_EQ(0, Insert(0, kItemMaskIconText | TCIF_PARAM, name, 77, 5));
+  ASSERT_EQ(0, Insert(0, kIconText | TCIF_PARAM, name, 77, 5));
   name[0] = 'X';  // the caller's buffer is not kept
   ASSERT_EQ(1, Insert(1, ITEM_NEWLINE, "ignored", 5));
 
@@ -158,14 +162,14 @@ TEST_F(AppbarCtrlTest, ItemsKeepACopyOfTheirNameCutToItsCapacity) {
   EXPECT_EQ(0, row.SendMessage(TCM_GETITEMRECT, 0, 0));
 
   // A name without a buffer, or a negative capacity, is taken as empty.
-  EXPECT_EQ(2, Insert(2, kItemMaskIconText, nullptr));
-  EXPECT_EQ(3, Insert(3, kItemMaskIconText, "abc", 0, -4));
+  EXPECT_EQ(2, Insert(2, kIconText, nullptr));
+  EXPECT_EQ(3, Insert(3, kIconText, "abc", 0, -4));
 }
 
 TEST_F(AppbarCtrlTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
   // On a 200-pixel row: button, gap, button, break, break, button.
-  for (UINT mask : {kItemMaskIcon, ITEM_SPACE, kItemMaskIcon, ITEM_NEWLINE,
-                    ITEM_NEWLINE, kItemMaskIcon})
+  for (UINT mask :
+       {kIcon, ITEM_SPACE, kIcon, ITEM_NEWLINE, ITEM_NEWLINE, kIcon})
     ASSERT_GE(Insert(row.GetItemCount(), mask), 0);
   EXPECT_EQ(43, ItemRect(1).left);
   EXPECT_EQ(51, ItemRect(1).right);
@@ -205,7 +209,7 @@ TEST_F(AppbarCtrlTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
 }
 
 TEST_F(AppbarCtrlTest, ResizingTheRowWrapsItsButtonsAgain) {
-  for (int i = 0; i < 4; ++i) ASSERT_GE(Insert(i, kItemMaskIcon), 0);
+  for (int i = 0; i < 4; ++i) ASSERT_GE(Insert(i, kIcon), 0);
   EXPECT_EQ(1, row.CountLines());
   ::SetWindowPos(row, nullptr, 0, 0, 90, 200, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(2, row.CountLines());
@@ -214,7 +218,7 @@ TEST_F(AppbarCtrlTest, ResizingTheRowWrapsItsButtonsAgain) {
 }
 
 TEST_F(AppbarCtrlTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
-  for (int i = 0; i < 3; ++i) ASSERT_GE(Insert(i, kItemMaskIcon), 0);
+  for (int i = 0; i < 3; ++i) ASSERT_GE(Insert(i, kIcon), 0);
 
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 10));
   EXPECT_EQ(1, row.GetPressed());
@@ -238,7 +242,7 @@ TEST_F(AppbarCtrlTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
 }
 
 TEST_F(AppbarCtrlTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
-  ASSERT_GE(Insert(0, kItemMaskIcon), 0);
+  ASSERT_GE(Insert(0, kIcon), 0);
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
   ASSERT_EQ(0, row.GetPressed());
   ::SetCapture(parent);  // say, a menu takes the mouse
@@ -249,12 +253,47 @@ TEST_F(AppbarCtrlTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
 }
 
 TEST_F(AppbarCtrlTest, RightClickIsLeftToTheTabControlWhichNotifiesTheParent) {
-  ASSERT_GE(Insert(0, kItemMaskIcon), 0);
+  ASSERT_GE(Insert(0, kIcon), 0);
   row.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
   row.SendMessage(WM_RBUTTONUP, 0, At(5, 5));
   EXPECT_EQ(1, parent.clicks(NM_RCLICK));
   EXPECT_EQ(0, parent.clicks(NM_CLICK));
   EXPECT_EQ(0, row.SendMessage(WM_GETDLGCODE));
+}
+
+TEST_F(AppbarCtrlTest, AddButtonsAppendsItemsGapsAndLineBreaksAsCells) {
+  ASSERT_EQ(0, Insert(0, kIcon));
+  ToolbarButtons buttons(4);
+  buttons[0].name = "Alpha";
+  buttons[0].image = 7;
+  buttons[1].kind = ToolbarButton::Kind::kSpace;
+  buttons[2].kind = ToolbarButton::Kind::kNewLine;
+  buttons[3].name = std::string(kItemTextMax + 40, 'b');
+  buttons[3].image = 3;
+  row.AddButtons(buttons, true);
+  row.AddButtons(buttons, false);
+  ASSERT_EQ(9, row.GetItemCount());
+
+  using Cell = std::tuple<UINT, int, std::string>;
+  auto cell = [&](int index) {
+    char buffer[kItemTextMax + 64] = {};
+    TCITEMA out{};
+    out.mask = TCIF_TEXT | TCIF_IMAGE;
+    out.pszText = buffer;
+    out.cchTextMax = sizeof buffer;
+    EXPECT_EQ(1, row.SendMessage(TCM_GETITEMA, index,
+                                 reinterpret_cast<LPARAM>(&out)));
+    return Cell{out.mask, out.iImage, buffer};
+  };
+  const std::string cut(kItemTextMax, 'b');
+  EXPECT_EQ((Cell{kIconText, 7, "Alpha"}), cell(1));
+  EXPECT_EQ((Cell{ITEM_SPACE, -1, ""}), cell(2));
+  EXPECT_EQ((Cell{ITEM_NEWLINE, -1, ""}), cell(3));
+  EXPECT_EQ((Cell{kIconText, 3, cut}), cell(4));
+  // Without names: icons only.
+  EXPECT_EQ((Cell{kIcon, 7, ""}), cell(5));
+  EXPECT_EQ((Cell{kIcon, 3, ""}), cell(8));
+  EXPECT_EQ(41, ItemRect(4).top);  // after the line break
 }
 
 std::vector<TTTOOLINFOA> Tools(HWND tip) {
@@ -273,7 +312,7 @@ std::vector<TTTOOLINFOA> Tools(HWND tip) {
 TEST_F(AppbarCtrlTest, EveryButtonAndOnlyButtonsAreToolsOfTheSharedTooltip) {
   HWND tip = MakeTooltip();
   ASSERT_NE(nullptr, tip);
-  for (UINT mask : {kItemMaskIcon, ITEM_SPACE, kItemMaskIcon})
+  for (UINT mask : {kIcon, ITEM_SPACE, kIcon})
     ASSERT_GE(Insert(row.GetItemCount(), mask), 0);
   auto tools = Tools(tip);
   ASSERT_EQ(2u, tools.size());
@@ -325,7 +364,7 @@ class AppbarCtrlPaintTest : public AppbarCtrlTest {
 };
 
 TEST_F(AppbarCtrlPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
-  ASSERT_GE(Insert(0, kItemMaskIcon), 0);
+  ASSERT_GE(Insert(0, kIcon), 0);
   EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), Pixel(0, 0));
   EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), Pixel(39, 37));
   EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), Pixel(38, 36));
@@ -341,9 +380,8 @@ TEST_F(AppbarCtrlPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
 TEST_F(AppbarCtrlPaintTest, ALongNameIsClippedAtItsTextRectangle) {
   // A 60 x 22 cell with a 16-pixel icon place and a name far too long.
   row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(60, 22));
-  ASSERT_GE(Insert(0, kItemMaskIconText,
-                   "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"),
-            0);
+  ASSERT_GE(
+      Insert(0, kIconText, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), 0);
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
   int inked = 0;
   for (int x = 6; x < 56; ++x)

@@ -1,6 +1,6 @@
 // tests/unit/ToolbarFillTest.cpp: filling toolbars from real folders and
 // custom lists under Wine's shell, keeping a custom list in step with its
-// folder, and sorting the filled records.
+// folder, and sorting the filled buttons.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,15 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/BarSettings.h"
-#include "bar/MfcAppBar.h"
 #include "framework/ShellMemory.h"
-#include "tests/unit/support/FakeAppBarService.h"
-#include "tests/unit/support/TempFolder.h"
+#include "settings/BarSettings.h"
 #include "shell/ShellHelpers.h"
+#include "tests/unit/support/TempFolder.h"
 #include "toolbar/ToolbarFill.h"
 #include "toolbar/ToolbarSort.h"
-#include "toolbar/portable/SortKeys.h"
 
 namespace {
 
@@ -31,28 +28,31 @@ class ToolbarFillTest : public ::testing::Test {
   // The folder as the bar's only toolbar, of `kind`, with `entries`.
   void AddToolbar(const TempFolder& folder, int kind,
                   std::vector<ButtonEntry> entries = {}) {
-    qv::ToolbarInfoPtr info(qv::NewToolbarInfo(kind));
-    info->entries = std::move(entries);
     ASSERT_EQ(1, m_settings.AppendToolbar(
                      qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)),
-                     qv::kSortByName, std::move(info)));
+                     qv::kSortByName, ToolbarInfo{kind, std::move(entries)}));
   }
-  LPCITEMIDLIST List() const { return m_settings.m_folders[0].get(); }
-  ToolbarInfo* Info() const { return m_settings.m_toolbarInfos[0].get(); }
+  ToolbarRecord& Record() { return *m_settings.Toolbar(0); }
+  LPCITEMIDLIST List() { return Record().folder.get(); }
 
-  static std::vector<std::string> Texts(const FilledItems& filled) {
+  static std::vector<std::string> Texts(const ToolbarButtons& buttons) {
     std::vector<std::string> names;
-    for (UINT i = 0; i < filled.count; ++i) {
-      const ToolbarItem& item = filled.items[i];
-      names.push_back(item.pszText              ? item.pszText
-                      : item.mask == ITEM_SPACE ? "<space>"
-                                                : "<newline>");
+    for (const ToolbarButton& button : buttons) {
+      names.push_back(button.kind == ToolbarButton::Kind::kItem ? button.name
+                      : button.kind == ToolbarButton::Kind::kSpace
+                          ? "<space>"
+                          : "<newline>");
     }
     return names;
   }
-  std::vector<std::string> EntryNames() const {
+  static std::set<LPCITEMIDLIST> Lists(const ToolbarButtons& buttons) {
+    std::set<LPCITEMIDLIST> lists;
+    for (const ToolbarButton& button : buttons) lists.insert(button.item.get());
+    return lists;
+  }
+  std::vector<std::string> EntryNames() {
     std::vector<std::string> names;
-    for (const ButtonEntry& entry : Info()->entries) {
+    for (const ButtonEntry& entry : Record().info.entries) {
       names.push_back(std::to_string(entry.type) + entry.name);
     }
     return names;
@@ -69,10 +69,9 @@ TEST_F(ToolbarFillTest, ABigFolderGivesItsFirst1024ItemsInEnumerationOrder) {
     ASSERT_TRUE(folder.AddFile("file" + std::to_string(i) + ".txt"));
   }
   AddToolbar(folder, qv::kKindNormal);
-  m_settings.m_nMaxChars = 10;
-  FilledItems filled;
+  ToolbarButtons filled;
   ASSERT_EQ(1, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
-  ASSERT_EQ(1024u, filled.count);
+  ASSERT_EQ(kMaxToolbarButtons, filled.size());
 
   // The same folder as the shell enumerates it.
   qv::ComPtr<IShellFolder> shellFolder;
@@ -80,16 +79,15 @@ TEST_F(ToolbarFillTest, ABigFolderGivesItsFirst1024ItemsInEnumerationOrder) {
   qv::ComPtr<IEnumIDList> items;
   ASSERT_EQ(S_OK, shellFolder->EnumObjects(
                       nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, &items));
-  for (UINT i = 0; i < filled.count; ++i) {
+  for (size_t i = 0; i < filled.size(); ++i) {
     qv::UniqueIdList item;
     ASSERT_EQ(S_OK, items->Next(1, item.put(), nullptr));
-    const ToolbarItem& record = filled.items[i];
-    ASSERT_EQ(0, shellFolder->CompareIDs(0, item.get(), ItemIdList(record)))
+    const ToolbarButton& button = filled[i];
+    ASSERT_EQ(ToolbarButton::Kind::kItem, button.kind);
+    ASSERT_EQ(0, shellFolder->CompareIDs(0, item.get(), button.item.get()))
         << i;
-    EXPECT_EQ(kItemMaskIconText, record.mask);
-    EXPECT_EQ(kItemTextMax, record.cchTextMax);
+    ASSERT_EQ(0, button.name.rfind("file", 0)) << button.name;
   }
-  EXPECT_EQ(nullptr, filled.items[1024].pszText);
 }
 
 TEST_F(ToolbarFillTest, HiddenTypesGoByTheDisplayedExtensionIgnoringCase) {
@@ -101,17 +99,16 @@ TEST_F(ToolbarFillTest, HiddenTypesGoByTheDisplayedExtensionIgnoringCase) {
   AddToolbar(folder, qv::kKindNormal);
   m_settings.m_hiddenTypes = {"tmp\tTemporary files", "LNK\tShortcuts"};
 
-  FilledItems filled;
+  ToolbarButtons filled;
   ASSERT_EQ(1, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
   // The shortcut's display name shows no extension, so it stays.
   const Names shown = Texts(filled);
   EXPECT_EQ((std::set<std::string>{"c.txt", "noext", "Editor"}),
             std::set<std::string>(shown.begin(), shown.end()));
-  EXPECT_EQ(kItemMaskIcon, filled.items[0].mask);
 
   m_settings.m_bShowAllFiles = 1;
   ASSERT_EQ(1, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
-  EXPECT_EQ(5u, filled.count);
+  EXPECT_EQ(5u, filled.size());
 }
 
 TEST_F(ToolbarFillTest, CustomListDropsGoneAndHiddenFilesAndAppendsNewOnes) {
@@ -125,38 +122,22 @@ TEST_F(ToolbarFillTest, CustomListDropsGoneAndHiddenFilesAndAppendsNewOnes) {
              {{qv::kEntryShownFile, "KEEP.txt"},
               {qv::kEntrySpace, ""},
               {qv::kEntryShownFile, "deleted.txt"},
+              {qv::kEntryShownFile, "..\\order\\keep.txt"},
               {qv::kEntryNewLine, ""},
               {qv::kEntryShownFile, "old.tmp"},
               {qv::kEntryShownFile, "Editor.lnk"}});
   m_settings.m_hiddenTypes = {"tmp\tTemporary files", "lnk\tShortcuts"};
 
-  FilledItems filled;
-  ASSERT_EQ(
-      1, FillItemsFromOrder(List(), Info(), 0, m_settings, nullptr, &filled));
-  // The list tests file names, so here the shortcut's type does hide it.
+  ToolbarButtons filled;
+  ASSERT_EQ(1, FillItemsFromOrder(Record(), m_settings, nullptr, &filled));
+  // The list tests file names, so here the shortcut's type does hide it; a
+  // name reaching out of the folder is no file of it.
   EXPECT_EQ((Names{"3KEEP.txt", "1", "4", "3new.txt"}), EntryNames());
   EXPECT_EQ((Names{"keep.txt", "<space>", "<newline>", "new.txt"}),
             Texts(filled));
-  EXPECT_EQ(0, filled.items[1].lParam);
-  EXPECT_EQ(0, filled.items[1].iImage);
-}
-
-TEST_F(ToolbarFillTest, AFileGoneAfterTheSyncIsSkippedNotTheWholeToolbar) {
-  TempFolder folder("vanish");
-  ASSERT_TRUE(folder.AddFile("a.txt"));
-  ASSERT_TRUE(folder.AddFile("b.txt"));
-  AddToolbar(folder, qv::kKindCustom,
-             {{qv::kEntryShownFile, "a.txt"},
-              {qv::kEntryShownFile, "vanished.txt"},
-              {qv::kEntryShownFile, "..\\b.txt"},
-              {qv::kEntryShownFile, "b.txt"}});
-  // Index -1 synchronises nothing: the entries stand as a list read just
-  // before its file was removed.
-  FilledItems filled;
-  ASSERT_EQ(
-      1, FillItemsFromOrder(List(), Info(), -1, m_settings, nullptr, &filled));
-  EXPECT_EQ((Names{"a.txt", "b.txt"}), Texts(filled));
-  EXPECT_EQ(4u, Info()->entries.size());
+  EXPECT_FALSE(filled[1].item);
+  EXPECT_FALSE(filled[2].item);
+  EXPECT_TRUE(filled[3].item);
 }
 
 TEST_F(ToolbarFillTest, AFolderThatIsGoneFailsAndKeepsItsCustomList) {
@@ -165,16 +146,16 @@ TEST_F(ToolbarFillTest, AFolderThatIsGoneFailsAndKeepsItsCustomList) {
   AddToolbar(*folder, qv::kKindCustom, {{qv::kEntryShownFile, "a.txt"}});
   folder.reset();
 
-  FilledItems filled;
-  EXPECT_EQ(
-      0, FillItemsFromOrder(List(), Info(), 0, m_settings, nullptr, &filled));
-  SyncToolbarEntries(0, m_settings);
+  ToolbarButtons filled(1);
+  EXPECT_EQ(0, FillItemsFromOrder(Record(), m_settings, nullptr, &filled));
+  SyncToolbarEntries(Record(), m_settings);
   EXPECT_EQ((Names{"3a.txt"}), EntryNames());
   EXPECT_EQ(0, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
   EXPECT_EQ(0, FillItemsFromFolder(nullptr, m_settings, nullptr, &filled));
+  EXPECT_EQ(1u, filled.size());  // a failed fill leaves the buttons alone
 }
 
-TEST_F(ToolbarFillTest, SortsByDateAndTypeFoldersFirstKeepingEveryRecord) {
+TEST_F(ToolbarFillTest, SortsByDateAndTypeFoldersFirstKeepingEveryButton) {
   TempFolder folder("sort");
   const char* files[] = {"b.txt", "old.txt", "a.txt", "c.bmp", "new.txt"};
   const DWORD ages[] = {5, 9, 5, 7, 1};  // days before a fixed date
@@ -191,18 +172,14 @@ TEST_F(ToolbarFillTest, SortsByDateAndTypeFoldersFirstKeepingEveryRecord) {
   }
   ASSERT_TRUE(folder.AddFolder("zSub"));
   AddToolbar(folder, qv::kKindNormal);
-  FilledItems filled;
+  ToolbarButtons filled;
   ASSERT_EQ(1, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
-  const std::set<LPARAM> lists = [&] {
-    std::set<LPARAM> all;
-    for (UINT i = 0; i < filled.count; ++i) all.insert(filled.items[i].lParam);
-    return all;
-  }();
+  const std::set<LPCITEMIDLIST> lists = Lists(filled);
 
-  SortToolbarItems(List(), qv::kSortByDate, filled.items.get(), filled.count);
+  SortToolbarItems(List(), qv::kSortByDate, filled);
   EXPECT_EQ((Names{"zSub", "new.txt", "a.txt", "b.txt", "c.bmp", "old.txt"}),
             Texts(filled));
-  SortToolbarItems(List(), qv::kSortBySize, filled.items.get(), filled.count);
+  SortToolbarItems(List(), qv::kSortBySize, filled);
   EXPECT_EQ((Names{"zSub", "new.txt", "c.bmp", "a.txt", "old.txt", "b.txt"}),
             Texts(filled));
 
@@ -211,66 +188,56 @@ TEST_F(ToolbarFillTest, SortsByDateAndTypeFoldersFirstKeepingEveryRecord) {
                    SHGFI_TYPENAME);
   ::SHGetFileInfoA((folder / "a.txt").c_str(), 0, &text, sizeof(text),
                    SHGFI_TYPENAME);
-  SortToolbarItems(List(), qv::kSortByType, filled.items.get(), filled.count);
+  SortToolbarItems(List(), qv::kSortByType, filled);
   const bool bitmapFirst = ::lstrcmpiA(bitmap.szTypeName, text.szTypeName) < 0;
   Names expected = {"zSub", "a.txt", "b.txt", "new.txt", "old.txt"};
   expected.insert(bitmapFirst ? expected.begin() + 1 : expected.end(), "c.bmp");
   EXPECT_EQ(expected, Texts(filled))
       << bitmap.szTypeName << " / " << text.szTypeName;
-
-  std::set<LPARAM> after;
-  for (UINT i = 0; i < filled.count; ++i) after.insert(filled.items[i].lParam);
-  EXPECT_EQ(lists, after);
+  EXPECT_EQ(lists, Lists(filled));
 }
 
 TEST_F(ToolbarFillTest, ItemsWithoutFilesSortTooAndCustomOrderStays) {
   LPITEMIDLIST raw = nullptr;
   ASSERT_EQ(S_OK, ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &raw));
   qv::UniqueIdList drives(raw);
-  FilledItems filled;
+  ToolbarButtons filled;
   ASSERT_EQ(1, FillItemsFromFolder(drives.get(), m_settings, nullptr, &filled));
-  ASSERT_GE(filled.count, 2u);
+  ASSERT_GE(filled.size(), 2u);
   const Names before = Texts(filled);
-  SortToolbarItems(drives.get(), qv::kSortCustom, filled.items.get(),
-                   filled.count);
+  SortToolbarItems(drives.get(), qv::kSortCustom, filled);
   EXPECT_EQ(before, Texts(filled));
   for (UINT order = qv::kSortByName; order <= qv::kSortBySize; ++order) {
-    SortToolbarItems(drives.get(), order, filled.items.get(), filled.count);
+    SortToolbarItems(drives.get(), order, filled);
     Names sorted = Texts(filled);
     EXPECT_EQ(std::multiset<std::string>(before.begin(), before.end()),
               std::multiset<std::string>(sorted.begin(), sorted.end()));
   }
 }
 
-// The bar's members put each fill in its toolbar's place.
-TEST_F(ToolbarFillTest, TheBarAppendsOrReplacesAToolbarsArrayAndSortsIt) {
-  TempFolder folder("bar");
+// Only a custom toolbar in custom order shows its list; any other toolbar
+// shows its folder sorted.
+TEST_F(ToolbarFillTest, FillToolbarShowsTheCustomListOrTheSortedFolder) {
+  TempFolder folder("fill");
   for (const char* name : {"beta", "Alpha", "gamma"}) {
     ASSERT_TRUE(folder.AddFile(name));
   }
-  FakeAppBarService service;
-  CMfcAppBar bar(service);
-  CBarSettings& settings = bar.m_settings;
-  ASSERT_EQ(1, settings.AppendToolbar(
-                   qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)),
-                   qv::kSortByName,
-                   qv::ToolbarInfoPtr(qv::NewToolbarInfo(qv::kKindCustom))));
-  LPCITEMIDLIST list = settings.m_folders[0].get();
+  AddToolbar(folder, qv::kKindCustom,
+             {{qv::kEntryShownFile, "gamma"}, {qv::kEntrySpace, ""}});
+  ToolbarButtons filled;
+  ASSERT_EQ(1, FillToolbar(Record(), m_settings, nullptr, &filled));
+  EXPECT_EQ((Names{"Alpha", "beta", "gamma"}), Texts(filled));
 
-  ASSERT_EQ(1, bar.FillFromFolder(list, 0, 1));
-  bar.SortToolbar(0);
-  ASSERT_EQ(1u, bar.m_itemArrays.size());
-  FilledItems view{std::move(bar.m_itemArrays[0]), bar.m_itemCounts[0]};
-  EXPECT_EQ((Names{"Alpha", "beta", "gamma"}), Texts(view));
-  bar.m_itemArrays[0] = std::move(view.items);
+  Record().sortOrder = qv::kSortCustom;
+  ASSERT_EQ(1, FillToolbar(Record(), m_settings, nullptr, &filled));
+  const Names custom = Texts(filled);
+  ASSERT_EQ(4u, custom.size());  // the list, then the files new to it
+  EXPECT_EQ((Names{"gamma", "<space>"}),
+            Names(custom.begin(), custom.begin() + 2));
 
-  settings.m_toolbarInfos[0]->entries = {{qv::kEntryShownFile, "gamma"},
-                                         {qv::kEntrySpace, ""}};
-  ASSERT_EQ(1, bar.FillFromOrder(list, settings.m_toolbarInfos[0].get(), 0, 0));
-  ASSERT_EQ(1u, bar.m_itemArrays.size());
-  EXPECT_EQ(4u, bar.m_itemCounts[0]);  // gamma, the gap, then beta and Alpha
-  EXPECT_EQ(0, bar.FillFromFolder(nullptr, 0, 1));
-  EXPECT_EQ(1u, bar.m_itemArrays.size());
+  Record().info.kind = qv::kKindNormal;
+  ASSERT_EQ(1, FillToolbar(Record(), m_settings, nullptr, &filled));
+  EXPECT_EQ(3u, filled.size());
 }
 
 }  // namespace

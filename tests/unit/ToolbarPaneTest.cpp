@@ -1,24 +1,67 @@
-// tests/unit/ToolbarPaneTest.cpp: the toolbar pane with real rows: which rows
-// it makes, how it stacks and scrolls them and keeps the scroll position,
-// the names it gives the tooltip, and what it passes on to the main window.
+// tests/unit/ToolbarPaneTest.cpp: the toolbar pane against a fake host and a
+// plain parent window: which rows it makes and fills, how it stacks and
+// scrolls them, what clicks, commands, menus and the tooltip ask of the host,
+// and what it passes on to its parent.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "support/ScratchRegistry.h"
-#include "toolbar/AppbarCtrl.h"
 #include "shell/ShellHelpers.h"
-#include "toolbar/ToolbarItem.h"
+#include "tests/unit/support/TempFolder.h"
+#include "toolbar/AppbarCtrl.h"
+#include "toolbar/PaneHost.h"
 #include "toolbar/ToolbarPane.h"
 
 namespace {
 
-// Stands in for the main window's window: records what the pane sends it.
-class MainWindowRecorder : public qv::CWnd {
+// The file-system path of an absolute list; "" when it has none.
+std::string PathOf(LPCITEMIDLIST list) {
+  char path[MAX_PATH] = {};
+  return list && ::SHGetPathFromIDListA(list, path) ? path : "";
+}
+
+// Keeps what the bar keeps for the pane and records what the pane asks.
+class FakePaneHost final : public IPaneHost {
+ public:
+  const CBarSettings& Settings() const override { return settings; }
+  const ToolbarButtons* Buttons(int toolbar) const override {
+    return toolbar >= 0 && static_cast<size_t>(toolbar) < buttons.size()
+               ? &buttons[toolbar]
+               : nullptr;
+  }
+  UINT Edge() const override { return edge; }
+  void SetMenuUp(bool up) override { menuUp.push_back(up); }
+  void BrowseTo(qv::UniqueIdList folder) override {
+    browsed.push_back(PathOf(folder.get()));
+  }
+  void SetSortOrder(int toolbar, UINT order) override {
+    sorted.emplace_back(toolbar, order);
+  }
+  // Stored as the bar stores it: the pane scrolls on from the settings.
+  void SetScrollPosition(bool vertical, int position) override {
+    (vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos) =
+        position;
+    scrolled.emplace_back(vertical, position);
+  }
+
+  CBarSettings settings;
+  std::vector<ToolbarButtons> buttons;  // by toolbar; past the end: none read
+  UINT edge = ABE_TOP;
+  std::vector<bool> menuUp;
+  std::vector<std::string> browsed;
+  std::vector<std::pair<int, UINT>> sorted;
+  std::vector<std::pair<bool, int>> scrolled;
+};
+
+// The pane's parent: records the commands and presses passed on to it.
+class ParentRecorder : public qv::CWnd {
  public:
   std::vector<MSG> received;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -39,65 +82,67 @@ constexpr int kLine = kCell + 3;
 
 class ToolbarPaneTest : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { ::OleInitialize(nullptr); }
+  static void TearDownTestSuite() { ::OleUninitialize(); }
   void SetUp() override { Create(0); }
+  void TearDown() override {
+    pane.DestroyWindow();
+    parent.DestroyWindow();
+  }
 
   void Create(DWORD visible) {
-    ASSERT_EQ(1, CBarSettings::CreateKeyIfMissing());
     const char* cls = qv::RegisterWindowClass(
         0, ::LoadCursor(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    ASSERT_TRUE(main.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "",
-                              WS_POPUP | visible, 0, 0, 600, 500, nullptr,
-                              nullptr));
-    bar.Attach(main.m_hWnd);
-    pane.m_pMainBar = &bar;
+    ASSERT_TRUE(parent.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "",
+                                WS_POPUP | visible, 0, 0, 600, 500, nullptr,
+                                nullptr));
     ASSERT_TRUE(pane.CreateEx(WS_EX_CLIENTEDGE, cls, "",
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
-                              RECT{2, 2, 402, 92}, main, 1000));
-  }
-  void TearDown() override {
-    pane.DestroyWindow();
-    bar.Detach();
+                              RECT{2, 2, 402, 92}, parent, 1000));
   }
 
-  // A toolbar of `buttons` named buttons (its folder is the Windows folder).
-  void AddToolbar(int buttons) {
-    qv::UniqueIdList folder(qv::PathToIdList("C:\\windows", nullptr));
-    ASSERT_TRUE(folder);
-    ASSERT_EQ(1, bar.m_settings.AppendToolbar(
-                     std::move(folder), 1,
-                     qv::ToolbarInfoPtr(CBarSettings::NewToolbarInfo(3))));
-    ToolbarItemArray items = NewToolbarItemArray();
-    for (int j = 0; j < buttons; ++j) {
-      ToolbarItem& item = items[j];
-      item.mask = kItemMaskIconText;
-      item.pszText = new char[kItemTextMax + 1];
-      wsprintfA(item.pszText, "Button %d of %d", j,
-                static_cast<int>(bar.m_itemArrays.size()));
-      item.cchTextMax = kItemTextMax;
+  // A toolbar on `folder` whose buttons are its items `names` ("" a gap).
+  void AddToolbar(const std::string& folder, std::vector<std::string> names,
+                  int kind = qv::kKindNormal) {
+    ASSERT_EQ(1, host.settings.AppendToolbar(
+                     qv::UniqueIdList(qv::PathToIdList(folder, nullptr)),
+                     qv::kSortByName, ToolbarInfo{kind, {}}));
+    ToolbarButtons buttons;
+    for (const std::string& name : names) {
+      ToolbarButton button;
+      if (name.empty()) {
+        button.kind = ToolbarButton::Kind::kSpace;
+      } else {
+        button.name = name;
+        qv::UniqueIdList full(qv::PathToIdList(folder + "\\" + name, nullptr));
+        button.item.reset(qv::CopyLastItemId(full.get()));
+        ASSERT_TRUE(button.item) << name;
+      }
+      buttons.push_back(std::move(button));
     }
-    bar.m_itemArrays.push_back(std::move(items));
-    bar.m_itemCounts.push_back(buttons);
+    host.buttons.push_back(std::move(buttons));
+  }
+  // A toolbar of the Windows folder with `count` buttons named by place.
+  void AddToolbar(int count, int kind = qv::kKindNormal) {
+    AddToolbar("C:\\windows", std::vector<std::string>(count, "notepad.exe"),
+               kind);
+    const int k = static_cast<int>(host.buttons.size()) - 1;
+    for (int j = 0; j < count; ++j)
+      host.buttons[k][j].name =
+          "Button " + std::to_string(j) + " of " + std::to_string(k);
   }
 
-  // What a rebuild does: rows, their cells and items, then the layout of a
-  // pane of this size at the top of the screen (or at the left).
+  // What a rebuild does: rows, their cells and buttons, then the layout of
+  // a pane of this size at the top of the screen (or at the left).
   void Build(int width, int height, UINT edge = ABE_TOP) {
-    bar.m_settings.m_nAlignment = edge;
-    ASSERT_EQ(1, pane.DestroyRows());
+    host.edge = edge;
     ASSERT_EQ(1, pane.CreateRows());
     const int orientation = edge == ABE_LEFT || edge == ABE_RIGHT
                                 ? qv::kColumnsDown
                                 : qv::kLinesAcross;
     ASSERT_EQ(1, pane.SetRowImages(nullptr, 40, kCell, orientation));
-    for (int r = 0; r < pane.GetRowCount(); ++r) {
-      CAppbarCtrl* row = pane.GetRow(r);
-      const int k = row->GetDlgCtrlID();
-      for (UINT j = 0; j < bar.m_itemCounts[k]; ++j)
-        ASSERT_EQ(static_cast<LRESULT>(j),
-                  row->SendMessage(TCM_INSERTITEMA, j,
-                                   AsTabItem(&bar.m_itemArrays[k][j])));
-    }
+    pane.FillRows(nullptr);
     ::SetScrollRange(pane, SB_HORZ, 0, 0, FALSE);
     ::SetScrollRange(pane, SB_VERT, 0, 0, FALSE);
     ::MoveWindow(pane, 2, 2, width, height, TRUE);
@@ -109,60 +154,81 @@ class ToolbarPaneTest : public ::testing::Test {
     ::MapWindowPoints(nullptr, pane, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
   }
-  int ScrollMax(int bar_) {
+  int ScrollMax(int which) {
     int low = -1, high = -1;
-    ::GetScrollRange(pane, bar_, &low, &high);
+    ::GetScrollRange(pane, which, &low, &high);
     return high;
   }
-  // The settings as a restart would read them.
-  template <typename Field>
-  int Stored(Field field) {
-    CBarSettings stored;
-    stored.Load();
-    return stored.*field;
+  // A left click on cell `cell` of row `rowIndex`, the cursor on it.
+  void Click(int rowIndex, int cell) {
+    CAppbarCtrl& row = *pane.GetRow(rowIndex);
+    RECT rc{};
+    ASSERT_TRUE(
+        row.SendMessage(TCM_GETITEMRECT, cell, reinterpret_cast<LPARAM>(&rc)));
+    POINT pt{rc.left + 5, rc.top + 5};
+    POINT screen = pt;
+    ::ClientToScreen(row, &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    row.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
   }
 
-  ScratchCurrentUser registry;
-  MainWindowRecorder main;
-  CMfcAppBar bar;
-  CToolbarPane pane;
+  FakePaneHost host;
+  ParentRecorder parent;
+  CToolbarPane pane{host};
 };
 
-TEST_F(ToolbarPaneTest, NoToolbarsMakeNoRowsAndNoScrollBars) {
+using Positions = std::vector<std::pair<bool, int>>;
+
+TEST_F(ToolbarPaneTest, RowsAreTheCurrentToolbarsWithTabsElseOnePerToolbar) {
   Build(400, 90);
   EXPECT_EQ(0, pane.GetRowCount());
   EXPECT_EQ(0, ScrollMax(SB_VERT));
   EXPECT_EQ(0, ScrollMax(SB_HORZ));
-  EXPECT_EQ(-1, pane.FindRowById(0));
-}
 
-TEST_F(ToolbarPaneTest, WithTabsOnlyTheCurrentToolbarGetsARowAndItIsClamped) {
-  for (int i = 0; i < 3; ++i) AddToolbar(1);
-  bar.m_settings.m_bShowTabs = 1;
-  bar.m_settings.m_nCurrentTab = 7;
+  AddToolbar(1);
+  AddToolbar(2);
+  AddToolbar(0);
+  host.buttons.pop_back();  // the third toolbar has none read yet
+  host.settings.m_bShowTabs = 1;
+  host.settings.m_nCurrentTab = 1;
   Build(400, 90);
   ASSERT_EQ(1, pane.GetRowCount());
-  EXPECT_EQ(2, pane.GetRow(0)->GetDlgCtrlID());
-  EXPECT_EQ(0, pane.FindRowById(2));
-  EXPECT_EQ(2, bar.m_settings.m_nCurrentTab);
-  EXPECT_EQ(2, Stored(&CBarSettings::m_nCurrentTab));
+  EXPECT_EQ(1, pane.GetRow(0)->GetDlgCtrlID());
+  EXPECT_EQ(0, pane.FindRowById(1));
+  EXPECT_EQ(-1, pane.FindRowById(0));
+  EXPECT_EQ(2, pane.GetRow(0)->GetItemCount());
 
-  bar.m_settings.m_nCurrentTab = -3;
-  Build(400, 90);
-  EXPECT_EQ(0, pane.GetRow(0)->GetDlgCtrlID());
-
-  bar.m_settings.m_bShowTabs = 0;
+  host.settings.m_bShowTabs = 0;
   Build(400, 90);
   ASSERT_EQ(3, pane.GetRowCount());
   for (int i = 0; i < 3; ++i) EXPECT_EQ(i, pane.GetRow(i)->GetDlgCtrlID());
-  EXPECT_EQ(-1, pane.FindRowById(3));
+  EXPECT_EQ(1, pane.GetRow(0)->GetItemCount());
+  EXPECT_EQ(2, pane.GetRow(1)->GetItemCount());
+  EXPECT_EQ(0, pane.GetRow(2)->GetItemCount());
+
+  // Names go on the buttons only while "Max Chars" allows some.
+  auto text = [&] {
+    char buffer[64] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    pane.GetRow(1)->SendMessage(TCM_GETITEMA, 1,
+                                reinterpret_cast<LPARAM>(&item));
+    return std::string(buffer);
+  };
+  EXPECT_EQ("", text());
+  host.settings.m_nMaxChars = 10;
+  Build(400, 90);
+  EXPECT_EQ("Button 1 of 1", text());
 }
 
 // A pane 400 x 90 (396 x 86 inside its edge) at the top: rows 361 wide hold
 // 8 cells a line, and 2 lines are in view.
 TEST_F(ToolbarPaneTest, RowsThatFitAreStackedWithoutAScrollBar) {
-  bar.m_settings.m_bShowTabs = 0;
-  bar.m_settings.m_nVertScrollPos = 5;
+  host.settings.m_bShowTabs = 0;
+  host.settings.m_nVertScrollPos = 5;
   AddToolbar(3);
   Build(400, 90);
   const RECT row = RowRect(0);
@@ -172,64 +238,60 @@ TEST_F(ToolbarPaneTest, RowsThatFitAreStackedWithoutAScrollBar) {
   EXPECT_EQ(kCell, row.bottom - row.top);
   EXPECT_EQ(0, ScrollMax(SB_VERT));
   EXPECT_EQ(361 + 12, pane.GetWindowRect().right - pane.GetWindowRect().left);
-  EXPECT_EQ(5, bar.m_settings.m_nVertScrollPos);  // nothing is reset
+  EXPECT_TRUE(host.scrolled.empty());  // the saved position is not reset
 }
 
 TEST_F(ToolbarPaneTest, SavedPositionPastTheEndIsPulledBackAndApplied) {
-  bar.m_settings.m_bShowTabs = 0;
-  bar.m_settings.m_nVertScrollPos = 99;
+  host.settings.m_bShowTabs = 0;
+  host.settings.m_nVertScrollPos = 99;
   AddToolbar(10);  // two lines
   AddToolbar(3);   // one line
   Build(400, 90);
   EXPECT_EQ(1, ScrollMax(SB_VERT));  // 3 lines, 2 in view
-  EXPECT_EQ(1, bar.m_settings.m_nVertScrollPos);
+  ASSERT_FALSE(host.scrolled.empty());
+  EXPECT_EQ(std::make_pair(true, 1), host.scrolled.back());
   EXPECT_EQ(1, ::GetScrollPos(pane, SB_VERT));
-  EXPECT_EQ(1, Stored(&CBarSettings::m_nVertScrollPos));
   EXPECT_EQ(3 - kLine, RowRect(0).top);
-  EXPECT_EQ(3 - kLine + 2 * kLine - 3 + 3, RowRect(1).top);
+  EXPECT_EQ(3 - kLine + 2 * kLine, RowRect(1).top);
 }
 
 TEST_F(ToolbarPaneTest, ScrollingMovesOneLineAndStopsAtTheLastLine) {
-  bar.m_settings.m_bShowTabs = 0;
+  host.settings.m_bShowTabs = 0;
   AddToolbar(10);
   AddToolbar(3);
   Build(400, 90);
-  ASSERT_EQ(0, bar.m_settings.m_nVertScrollPos);
   ASSERT_EQ(3, RowRect(0).top);
+  host.scrolled.clear();
 
   pane.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
-  EXPECT_EQ(1, bar.m_settings.m_nVertScrollPos);
   EXPECT_EQ(3 - kLine, RowRect(0).top);
-  pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);  // past the range, to the last
-  EXPECT_EQ(2, bar.m_settings.m_nVertScrollPos);
+  pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);
   EXPECT_EQ(3 - 2 * kLine, RowRect(0).top);
   pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);  // the last line: no further
-  EXPECT_EQ(2, bar.m_settings.m_nVertScrollPos);
   EXPECT_EQ(3 - 2 * kLine, RowRect(0).top);
-  EXPECT_EQ(2, Stored(&CBarSettings::m_nVertScrollPos));
+  EXPECT_EQ((Positions{{true, 1}, {true, 2}}), host.scrolled);
 
+  host.scrolled.clear();
   pane.SendMessage(WM_VSCROLL, SB_LINEUP);
-  EXPECT_EQ(1, bar.m_settings.m_nVertScrollPos);
-  pane.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0));
-  EXPECT_EQ(1, bar.m_settings.m_nVertScrollPos);
+  pane.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0));  // no step
   pane.SendMessage(WM_VSCROLL, SB_TOP);
-  EXPECT_EQ(0, bar.m_settings.m_nVertScrollPos);
+  EXPECT_EQ((Positions{{true, 1}, {true, 0}}), host.scrolled);
   EXPECT_EQ(3, RowRect(0).top);
   // The rows keep their places relative to each other.
   EXPECT_EQ(3 + 2 * kLine, RowRect(1).top);
   // A top bar does not scroll sideways.
   pane.SendMessage(WM_HSCROLL, SB_LINEDOWN);
-  EXPECT_EQ(0, bar.m_settings.m_nHorzScrollPos);
+  EXPECT_EQ(2u, host.scrolled.size());
 }
 
 // A pane 100 x 400 at the left: columns 361 high hold 8 cells, and 2
 // columns are in view.
 TEST_F(ToolbarPaneTest, LeftBarStacksColumnsAndScrollsSideways) {
-  bar.m_settings.m_bShowTabs = 0;
+  host.settings.m_bShowTabs = 0;
   AddToolbar(10);
   AddToolbar(3);
   Build(100, 400, ABE_LEFT);
-  RECT first = RowRect(0);
+  const RECT first = RowRect(0);
   EXPECT_EQ(3, first.left);
   EXPECT_EQ(18, first.top);
   EXPECT_EQ(43 + 40, first.right - first.left);
@@ -237,18 +299,21 @@ TEST_F(ToolbarPaneTest, LeftBarStacksColumnsAndScrollsSideways) {
   EXPECT_EQ(3 + 83 + 3, RowRect(1).left);
   EXPECT_EQ(1, ScrollMax(SB_HORZ));
   EXPECT_EQ(0, ScrollMax(SB_VERT));
+  host.scrolled.clear();
 
   pane.SendMessage(WM_HSCROLL, SB_LINEDOWN);
-  EXPECT_EQ(1, bar.m_settings.m_nHorzScrollPos);
+  EXPECT_EQ((Positions{{false, 1}}), host.scrolled);
   EXPECT_EQ(3 - 43, RowRect(0).left);
   pane.SendMessage(WM_VSCROLL, SB_LINEDOWN);
-  EXPECT_EQ(0, bar.m_settings.m_nVertScrollPos);
+  EXPECT_EQ(1u, host.scrolled.size());
 }
 
-TEST_F(ToolbarPaneTest, TooltipGetsTheFullNameOfTheButtonUnderTheCursor) {
-  bar.m_settings.m_bShowTabs = 0;
+TEST_F(ToolbarPaneTest, TooltipGetsTheHostsNameOfTheButtonUnderTheCursor) {
+  host.settings.m_bShowTabs = 0;
   AddToolbar(2);
   AddToolbar(3);
+  host.buttons[1][2].kind = ToolbarButton::Kind::kSpace;
+  host.buttons[1][2].item.reset();
   Build(400, 200);
   auto ask = [&](int x, int y) {
     POINT pt{x, y};
@@ -264,68 +329,165 @@ TEST_F(ToolbarPaneTest, TooltipGetsTheFullNameOfTheButtonUnderTheCursor) {
   const RECT second = RowRect(1);
   EXPECT_EQ("Button 1 of 1", ask(second.left + 50, second.top + 5));
   EXPECT_EQ("Button 0 of 0", ask(18 + 5, 3 + 5));
+  EXPECT_EQ("<null>", ask(second.left + 88, second.top + 5));  // the gap
   EXPECT_EQ("<null>", ask(18 + 41, 3 + 5));  // the padding of a row
   EXPECT_EQ("unchanged", ask(5, 5));         // the pane itself
 }
 
-TEST_F(ToolbarPaneTest, BarCommandsAndPressesOnEmptySpaceGoToTheMainWindow) {
-  pane.SendMessage(WM_COMMAND, ID_LEFT_ALIGN);
-  pane.SendMessage(WM_COMMAND, ID_EXIT);
-  pane.SendMessage(WM_COMMAND, ID_HELP_TOPICS);
-  pane.SendMessage(WM_COMMAND, ID_SORT_BY_NAME);  // the pane's own
-  ASSERT_EQ(3u, main.received.size());
-  EXPECT_EQ(static_cast<WPARAM>(ID_LEFT_ALIGN), main.received[0].wParam);
-  EXPECT_EQ(static_cast<WPARAM>(ID_EXIT), main.received[1].wParam);
+TEST_F(ToolbarPaneTest, ClickOnAFolderBrowsesIntoItUnlessTheRowIsStale) {
+  TempFolder folder("pane");
+  ASSERT_TRUE(folder.AddFolder("Sub"));
+  ASSERT_TRUE(folder.AddFolder("Other"));
+  host.settings.m_bShowTabs = 0;
+  host.settings.m_bBrowseSeparate = 0;
+  AddToolbar(folder.path(), {"Sub", "", "Other"});
+  Build(400, 90);
 
-  main.received.clear();
-  pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
-  ASSERT_EQ(1u, main.received.size());
-  EXPECT_EQ(static_cast<UINT>(WM_NCLBUTTONDOWN), main.received[0].message);
-  EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), main.received[0].wParam);
+  Click(0, 2);
+  ASSERT_EQ(1u, host.browsed.size());
+  EXPECT_STRCASEEQ((folder / "Other").c_str(), host.browsed[0].c_str());
 
-  // Clicks from rows the pane does not know, or off the toolbar's items,
-  // do nothing.
+  // The toolbar lost buttons since the row was filled: the cell has none.
+  host.buttons[0].resize(2);
+  Click(0, 2);
+  // The toolbar itself is gone.
+  host.settings.RemoveToolbar(0);
+  Click(0, 0);
+  // A notice from a row the pane does not have.
   NMHDR hdr{nullptr, 42, static_cast<UINT>(NM_CLICK)};
   pane.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&hdr));
-
-  EXPECT_EQ(5, CToolbarPane().GetAverageCharWidth());
-  EXPECT_GT(pane.GetAverageCharWidth(), 0);
+  EXPECT_EQ(1u, host.browsed.size());
+  EXPECT_TRUE(host.menuUp.empty());  // nothing was opened
 }
 
-// With real mouse input: a press on a row's gap falls through to the pane,
-// which starts moving the bar.
-class ToolbarPaneInputTest : public ToolbarPaneTest {
+TEST_F(ToolbarPaneTest, SortCommandsAskForTheCurrentToolbarsNewOrder) {
+  AddToolbar(1, qv::kKindCustom);
+  AddToolbar(1, qv::kKindBrowse);
+  host.settings.m_nCurrentTab = 0;
+  for (UINT id : {ID_SORT_BY_NAME, ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
+                  ID_SORT_BY_SIZE, ID_CUSTOM_SORT})
+    pane.SendMessage(WM_COMMAND, id);
+  // The browse toolbar keeps no custom list to sort by.
+  host.settings.m_nCurrentTab = 1;
+  pane.SendMessage(WM_COMMAND, ID_CUSTOM_SORT);
+  pane.SendMessage(WM_COMMAND, ID_SORT_BY_SIZE);
+  // "Current Tab" names no toolbar.
+  host.settings.m_nCurrentTab = 2;
+  pane.SendMessage(WM_COMMAND, ID_SORT_BY_NAME);
+
+  const std::vector<std::pair<int, UINT>> expected = {
+      {0, qv::kSortByName}, {0, qv::kSortByDate}, {0, qv::kSortByType},
+      {0, qv::kSortBySize}, {0, qv::kSortCustom}, {1, qv::kSortBySize}};
+  EXPECT_EQ(expected, host.sorted);
+  EXPECT_TRUE(parent.received.empty());
+}
+
+TEST_F(ToolbarPaneTest, UpOneLevelBrowsesToTheParentOfTheCurrentToolbar) {
+  TempFolder folder("up");
+  AddToolbar(folder.path(), {});
+  LPITEMIDLIST drives = nullptr;
+  ASSERT_EQ(S_OK, ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
+  ASSERT_EQ(
+      1, host.settings.AppendToolbar(qv::UniqueIdList(drives), qv::kSortByName,
+                                     ToolbarInfo{qv::kKindNormal, {}}));
+
+  host.settings.m_nCurrentTab = 0;
+  pane.SendMessage(WM_COMMAND, ID_UP_ONE_LEVEL);
+  ASSERT_EQ(1u, host.browsed.size());
+  const std::string& path = folder.path();
+  EXPECT_STRCASEEQ(path.substr(0, path.rfind('\\')).c_str(),
+                   host.browsed[0].c_str());
+  // A folder right on the desktop has no parent to go to.
+  host.settings.m_nCurrentTab = 1;
+  pane.SendMessage(WM_COMMAND, ID_UP_ONE_LEVEL);
+  EXPECT_EQ(1u, host.browsed.size());
+}
+
+// The state of the folder menu's items while it is up; the menu is then
+// closed.
+struct MenuSeen {
+  bool up = false;
+  UINT sortByDate = 0;
+  UINT customSort = 0;
+  UINT upOneLevel = 0;
+};
+MenuSeen g_menuSeen;
+
+void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND popup = ::FindWindowA("#32768", nullptr);
+  HMENU menu =
+      popup ? reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0))
+            : nullptr;
+  if (!menu) return;  // not up yet
+  ::KillTimer(nullptr, timer);
+  g_menuSeen.up = true;
+  g_menuSeen.sortByDate = ::GetMenuState(menu, ID_SORT_BY_DATE, MF_BYCOMMAND);
+  g_menuSeen.customSort = ::GetMenuState(menu, ID_CUSTOM_SORT, MF_BYCOMMAND);
+  g_menuSeen.upOneLevel = ::GetMenuState(menu, ID_UP_ONE_LEVEL, MF_BYCOMMAND);
+  ::EndMenu();
+}
+
+// With the pane shown, so that its menu can come up.
+class ToolbarPaneShownTest : public ToolbarPaneTest {
  protected:
   void SetUp() override { Create(WS_VISIBLE); }
 };
 
-TEST_F(ToolbarPaneInputTest, PressOnAGapMovesTheBarAndOnAButtonDoesNot) {
-  bar.m_settings.m_bShowTabs = 0;
-  AddToolbar(2);
-  bar.m_itemArrays[0][1].mask = ITEM_SPACE;
-  Build(400, 90);
-  auto press = [&](int x, int y) {
-    POINT pt{x, y};
-    ::ClientToScreen(pane, &pt);
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, input, sizeof(INPUT));
-    const DWORD until = ::GetTickCount() + 1000;
-    MSG msg;
-    while (::GetTickCount() < until) {
-      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-      ::Sleep(10);
-    }
+TEST_F(ToolbarPaneShownTest, FolderMenuShowsTheCurrentToolbarWithMenuUp) {
+  TempFolder folder("menu");
+  AddToolbar(folder.path(), {}, qv::kKindCustom);
+  host.settings.Toolbar(0)->sortOrder = qv::kSortByDate;
+  LPITEMIDLIST drives = nullptr;
+  ASSERT_EQ(S_OK, ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &drives));
+  ASSERT_EQ(
+      1, host.settings.AppendToolbar(qv::UniqueIdList(drives), qv::kSortByName,
+                                     ToolbarInfo{qv::kKindBrowse, {}}));
+  auto show = [&](int tab) {
+    host.settings.m_nCurrentTab = tab;
+    g_menuSeen = {};
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, ReadAndEndMenu);
+    pane.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(20, 20));
+    ::KillTimer(nullptr, timer);  // should the menu never have come up
+    return g_menuSeen;
   };
-  press(18 + 45, 3 + 5);  // the gap
-  ASSERT_EQ(1u, main.received.size());
-  EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), main.received[0].wParam);
-  press(18 + 5, 3 + 5);  // the button
-  EXPECT_EQ(1u, main.received.size());
+
+  MenuSeen seen = show(0);
+  ASSERT_TRUE(seen.up);
+  EXPECT_TRUE(seen.sortByDate & MF_CHECKED);
+  EXPECT_FALSE(seen.customSort & (MF_GRAYED | MF_CHECKED));
+  EXPECT_FALSE(seen.upOneLevel & MF_GRAYED);
+  EXPECT_EQ((std::vector<bool>{true, false}), host.menuUp);
+
+  // The browse toolbar, on a folder right on the desktop.
+  seen = show(1);
+  ASSERT_TRUE(seen.up);
+  EXPECT_FALSE(seen.sortByDate & MF_CHECKED);
+  EXPECT_TRUE(seen.customSort & MF_GRAYED);
+  EXPECT_TRUE(seen.upOneLevel & MF_GRAYED);
+  EXPECT_EQ((std::vector<bool>{true, false, true, false}), host.menuUp);
+}
+
+TEST_F(ToolbarPaneTest, BarCommandsAndPressesOnEmptySpaceGoToTheParent) {
+  pane.SendMessage(WM_COMMAND, ID_LEFT_ALIGN);
+  pane.SendMessage(WM_COMMAND, ID_EXIT);
+  pane.SendMessage(WM_COMMAND, ID_HELP_TOPICS);
+  pane.SendMessage(WM_COMMAND, ID_SORT_BY_NAME);  // the pane's own
+  ASSERT_EQ(3u, parent.received.size());
+  EXPECT_EQ(static_cast<WPARAM>(ID_LEFT_ALIGN), parent.received[0].wParam);
+  EXPECT_EQ(static_cast<WPARAM>(ID_EXIT), parent.received[1].wParam);
+  EXPECT_EQ(static_cast<WPARAM>(ID_HELP_TOPICS), parent.received[2].wParam);
+
+  parent.received.clear();
+  pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+  ASSERT_EQ(1u, parent.received.size());
+  EXPECT_EQ(static_cast<UINT>(WM_NCLBUTTONDOWN), parent.received[0].message);
+  EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), parent.received[0].wParam);
+  POINT screen{30, 40};
+  ::ClientToScreen(pane, &screen);
+  EXPECT_EQ(MAKELPARAM(screen.x, screen.y), parent.received[0].lParam);
+
+  EXPECT_EQ(5, CToolbarPane(host).GetAverageCharWidth());
+  EXPECT_GT(pane.GetAverageCharWidth(), 0);
 }
 
 }  // namespace
