@@ -8,8 +8,10 @@
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "tabs/portable/TabGeometry.h"
 #include "title/TitleWnd.h"
 #include "toolbar/AppbarCtrl.h"
+#include "toolbar/portable/RowLayout.h"
 #include "bar/BarRects.h"
 #include "shell/ShellHelpers.h"
 
@@ -40,22 +42,6 @@ ON_COMMAND(ID_AUTO_HIDE, OnAutoHide)
 ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
 ON_COMMAND(ID_EXIT, OnExit)
 END_MESSAGE_MAP()
-
-namespace {
-
-// The tab strip's orientation for an edge: left 3, right 2, top and bottom 1.
-int OrientationForEdge(UINT edge) {
-  switch (edge) {
-    case ABE_LEFT:
-      return 3;
-    case ABE_RIGHT:
-      return 2;
-    default:
-      return 1;
-  }
-}
-
-}  // namespace
 
 CMfcAppBar::CMfcAppBar(IAppBarService& appBarService)
     : m_appBarService(appBarService) {
@@ -159,7 +145,7 @@ void CMfcAppBar::RebuildBar() {
   }
   m_bHiddenMode = accepted && m_settings.m_bAutoHide ? 1 : 0;
   if (!(m_bHiddenMode == 1 && m_bKeepShown == 1))
-    DockToEdge(static_cast<int>(m_settings.m_nAlignment));
+    DockToEdge(m_settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && m_bKeepShown == 0 ? 1 : 0);
   if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
   ApplyZOrder();
@@ -245,7 +231,7 @@ int CMfcAppBar::BuildChildren() {
     m_tabber.Create(WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, rc, m_hWnd,
                     kTabberId);
   }
-  m_tabber.m_nOrientation = OrientationForEdge(m_settings.m_nAlignment);
+  m_tabber.m_nOrientation = qv::StripOrientation(m_settings.m_nAlignment);
 
   // 4. The rows.
   if (!m_pane.CreateRows())
@@ -261,9 +247,8 @@ int CMfcAppBar::BuildChildren() {
 
   // 6. The icons.
   HIMAGELIST images = UpdateButtonSize();
-  m_pane.SetRowImages(
-      images, m_cxButton, m_cyButton,
-      qv::IsVerticalEdge(static_cast<int>(m_settings.m_nAlignment)) ? 2 : 1);
+  m_pane.SetRowImages(images, m_cxButton, m_cyButton,
+                      qv::RowOrientation(m_settings.m_nAlignment));
 
   // 7. Every row gets the tooltip and its toolbar's items.
   for (int r = 0; r < m_pane.GetRowCount(); ++r) {
@@ -349,8 +334,8 @@ int CMfcAppBar::BarLength(int vertical) const {
 
 void CMfcAppBar::LayoutBar(int hidden) {
   UpdateButtonSize();
-  const int edge = static_cast<int>(m_settings.m_nAlignment);
-  const bool vertical = qv::IsVerticalEdge(edge);
+  const qv::Edge edge = m_settings.m_nAlignment;
+  const bool vertical = qv::IsVertical(edge);
   const bool tabs = m_settings.m_bShowTabs == 1;
   const int ex = ::GetSystemMetrics(SM_CXEDGE);
   const int ey = ::GetSystemMetrics(SM_CYEDGE);
@@ -359,8 +344,9 @@ void CMfcAppBar::LayoutBar(int hidden) {
   ::SetScrollRange(m_pane.m_hWnd, SB_HORZ, 0, 0, FALSE);
   ::SetScrollRange(m_pane.m_hWnd, SB_VERT, 0, 0, FALSE);
   if (vertical) {
-    const int x =
-        edge == ABE_RIGHT && tabs ? ::GetSystemMetrics(SM_CXVSCROLL) + 1 : 2;
+    const int x = edge == qv::Edge::Right && tabs
+                      ? ::GetSystemMetrics(SM_CXVSCROLL) + 1
+                      : 2;
     ::MoveWindow(m_pane.m_hWnd, x, 2,
                  (m_cxButton + 3) * m_settings.m_nColumns + 2 * ex + 6,
                  BarLength(1) - 7, TRUE);
@@ -375,10 +361,10 @@ void CMfcAppBar::LayoutBar(int hidden) {
   if (tabs) {
     ::ShowWindow(m_tabber.m_hWnd, SW_SHOW);
     const int thickness = qv::kStripThickness;
-    if (edge == ABE_LEFT)
+    if (edge == qv::Edge::Left)
       ::MoveWindow(m_tabber.m_hWnd, client.right + 6, 4, thickness,
                    client.bottom, TRUE);
-    else if (edge == ABE_RIGHT)
+    else if (edge == qv::Edge::Right)
       ::MoveWindow(m_tabber.m_hWnd, 2, 4, thickness, client.bottom, TRUE);
     else
       ::MoveWindow(m_tabber.m_hWnd, 4, client.bottom + 6, client.right + 2,
@@ -421,7 +407,7 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
     UpdateButtonSize();
     const RECT window = GetWindowRect();
     const RECT client = GetClientRect();
-    if (qv::IsVerticalEdge(static_cast<int>(m_settings.m_nAlignment))) {
+    if (qv::IsVertical(m_settings.m_nAlignment)) {
       const int frame = (window.right - window.left) - client.right;
       m_settings.m_nColumns = qv::CellsForThickness(
           cx + frame, 2 * ::GetSystemMetrics(SM_CXEDGE) + 16, m_cxButton + 3);

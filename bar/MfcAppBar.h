@@ -53,8 +53,8 @@ class CMfcAppBar : public qv::CWnd {
 
   // Docking
   int RegisterAppBar(int bRegister);
-  void DockToEdge(int edge);
-  void SetAppBarPos(int edge, RECT* rc);
+  void DockToEdge(qv::Edge edge);
+  void SetAppBarPos(qv::Edge edge, RECT* rc);
   void ApplyZOrder();
 
   // Auto-hide
@@ -152,7 +152,7 @@ class CMfcAppBar : public qv::CWnd {
   void OnLButtonUp(UINT flags, POINT point);
 
  private:
-  void SetEdge(int edge);
+  void SetEdge(qv::Edge edge);
   void OnTabNotify(const NMHDR* hdr);
   void DropToolbar(int index);
   // One tab per toolbar, labelled with its folder's name.

@@ -20,14 +20,12 @@ bool SizesHorizontally(int hit) { return hit == HTLEFT || hit == HTRIGHT; }
 }  // namespace
 
 LRESULT CMfcAppBar::OnNcHitTest(POINT) {
-  return qv::BarHitTest(static_cast<int>(m_settings.m_nAlignment),
-                        static_cast<int>(Default()));
+  return qv::BarHitTest(m_settings.m_nAlignment, static_cast<int>(Default()));
 }
 
 void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
   const int hit = static_cast<int>(hitTest);
-  if (qv::IsOuterBorderHit(static_cast<int>(m_settings.m_nAlignment), hit))
-    return;
+  if (qv::IsOuterBorderHit(m_settings.m_nAlignment, hit)) return;
   const RECT window = GetWindowRect();
   switch (hit) {
     case HTCAPTION:
@@ -46,7 +44,7 @@ void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
   }
   m_nDragHit = hit;
   m_rcDrag = window;
-  const UINT edgeBefore = m_settings.m_nAlignment;
+  const qv::Edge edgeBefore = m_settings.m_nAlignment;
   DrawDragFrame(&m_rcDrag);
   ::SetCapture(m_hWnd);
   if (!RunDragLoop()) {
@@ -147,11 +145,11 @@ void CMfcAppBar::TrackEdge(int x, int y) {
   screen.screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
   screen.barWidth = (m_cxButton + 3) * m_settings.m_nColumns + 5;
   screen.barHeight = (m_cyButton + 3) * m_settings.m_nRows + 5;
-  const int edge = qv::EdgeUnderPoint(x, y, screen);
+  const qv::Edge edge = qv::EdgeUnderPoint(x, y, screen);
   const RECT frame = ToRECT(qv::EdgeFrame(edge, screen));
   DrawDragFrame(&m_rcDrag);
   DrawDragFrame(&frame);
-  m_settings.m_nAlignment = static_cast<UINT>(edge);
+  m_settings.m_nAlignment = edge;
   m_rcDrag = frame;
 }
 

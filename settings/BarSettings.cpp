@@ -12,7 +12,7 @@
 #include "framework/Handles.h"
 #include "shell/portable/IdListBytes.h"
 
-static_assert(sizeof(int) == 4 && sizeof(UINT) == 4,
+static_assert(sizeof(int) == 4 && sizeof(UINT) == 4 && sizeof(qv::Edge) == 4,
               "options are stored as 4-byte values");
 
 namespace {
@@ -167,6 +167,8 @@ int CBarSettings::Load() {
   for (const auto& [name, field] : OptionValues(*this)) {
     std::uint32_t value;
     if (!ReadDword(key.get(), name, &value)) return 0;
+    if (field == &m_nAlignment)
+      value = qv::EdgeNumber(qv::EdgeFromNumber(value));
     std::memcpy(field, &value, sizeof value);
   }
   std::uint32_t folderCount;

@@ -1,5 +1,5 @@
-// settings/BarSettings.h: CBarSettings, every user option of the bar and its list
-// of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
+// settings/BarSettings.h: CBarSettings, every user option of the bar and its
+// list of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/portable/Edge.h"
 #include "settings/portable/ToolbarInfo.h"
 #include "framework/ShellMemory.h"
 
@@ -77,7 +78,7 @@ class CBarSettings {
   std::vector<qv::UniqueIdList> m_folders;  // absolute, shell allocator
   std::vector<UINT> m_folderSizes;  // bytes of each list, terminator included
   std::vector<UINT> m_sortOrders;   // 0 custom, 1 name, 2 date, 3 type, 4 size
-  UINT m_nAlignment = ABE_TOP;
+  qv::Edge m_nAlignment = qv::Edge::Top;
   UINT m_bAutoHide = 0;
   UINT m_bSmallIcons = 1;  // any other value: large icons
   // Nothing hidden until types are added; a loaded key decides.

@@ -19,6 +19,7 @@
 #include "toolbar/portable/ButtonClick.h"
 #include "shell/portable/IdListBytes.h"
 #include "toolbar/portable/PaneScroll.h"
+#include "toolbar/portable/RowLayout.h"
 
 namespace {
 
@@ -89,8 +90,8 @@ int CToolbarPane::FindRowById(int id) const {
 }
 
 bool CToolbarPane::ColumnsDown() const {
-  const UINT edge = m_pMainBar->m_settings.m_nAlignment;
-  return edge == ABE_LEFT || edge == ABE_RIGHT;
+  return qv::RowOrientation(m_pMainBar->m_settings.m_nAlignment) ==
+         qv::kColumnsDown;
 }
 
 int CToolbarPane::CreateRows() {

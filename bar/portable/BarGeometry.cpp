@@ -7,7 +7,7 @@ constexpr int kVisibleWhenHidden = 2;
 constexpr int kSlideStep = 5;
 }  // namespace
 
-Rect WantedDockRect(int edge, const BarShape& s, const BarMetrics& m) {
+Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
   Rect rc{0, 0, m.screenWidth, m.screenHeight};
   int width = 0, height = 0;
   if (s.paneExists) {
@@ -24,13 +24,13 @@ Rect WantedDockRect(int edge, const BarShape& s, const BarMetrics& m) {
   }
 
   // Placed as the window is laid out, against the screen's sides.
-  return LaidOutRect(edge, rc, IsVerticalEdge(edge) ? width : height,
-                     s.hiddenMode, rc, m);
+  return LaidOutRect(edge, rc, IsVertical(edge) ? width : height, s.hiddenMode,
+                     rc, m);
 }
 
-Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m) {
+Rect StretchAlongEdge(Edge edge, const Rect& wanted, const BarMetrics& m) {
   Rect rc = wanted;
-  if (IsVerticalEdge(edge)) {
+  if (IsVertical(edge)) {
     rc.top = 0;
     rc.bottom = m.screenHeight;
   } else {
@@ -40,16 +40,16 @@ Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m) {
   return rc;
 }
 
-Rect ReapplyThickness(int edge, const Rect& granted, int thickness) {
+Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness) {
   Rect rc = granted;
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       rc.right = rc.left + thickness;
       break;
-    case kEdgeTop:
+    case Edge::Top:
       rc.bottom = rc.top + thickness;
       break;
-    case kEdgeRight:
+    case Edge::Right:
       rc.left = rc.right - thickness;
       break;
     default:
@@ -59,20 +59,20 @@ Rect ReapplyThickness(int edge, const Rect& granted, int thickness) {
   return rc;
 }
 
-Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
+Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m) {
   Rect rc = current;
   const int k = kVisibleWhenHidden;
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       rc.left = hidden ? k - thickness : band.left;
       rc.right = rc.left + thickness;
       break;
-    case kEdgeTop:
+    case Edge::Top:
       rc.top = hidden ? k - thickness : band.top;
       rc.bottom = rc.top + thickness;
       break;
-    case kEdgeRight:
+    case Edge::Right:
       rc.right = hidden ? m.screenWidth - k + thickness : band.right;
       rc.left = rc.right - thickness;
       break;
@@ -90,11 +90,11 @@ int CellsForThickness(int thickness, int fixed, int pitch) {
   return cells < 1 ? 1 : cells;
 }
 
-bool SlideStep(int edge, int slide, const Rect& target, Rect& current) {
+bool SlideStep(Edge edge, int slide, const Rect& target, Rect& current) {
   const bool slidingIn = slide == 1;
-  const bool towardsPositive = (edge == kEdgeLeft || edge == kEdgeTop);
+  const bool towardsPositive = (edge == Edge::Left || edge == Edge::Top);
   const int step = (towardsPositive == slidingIn) ? kSlideStep : -kSlideStep;
-  if (IsVerticalEdge(edge)) {
+  if (IsVertical(edge)) {
     current.left += step;
     current.right += step;
   } else {
@@ -102,13 +102,13 @@ bool SlideStep(int edge, int slide, const Rect& target, Rect& current) {
     current.bottom += step;
   }
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       return slidingIn ? current.right < target.right
                        : current.left > target.left;
-    case kEdgeTop:
+    case Edge::Top:
       return slidingIn ? current.bottom < target.bottom
                        : current.top > target.top;
-    case kEdgeRight:
+    case Edge::Right:
       return slidingIn ? current.left > target.left
                        : current.right < target.right;
     default:

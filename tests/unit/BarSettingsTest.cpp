@@ -75,7 +75,7 @@ std::string Name(void (*format)(char*, int), int index) {
 void Fill(CBarSettings& s) {
   s.m_nRows = 3;
   s.m_nColumns = 2;
-  s.m_nAlignment = ABE_RIGHT;
+  s.m_nAlignment = qv::Edge::Right;
   s.m_bAutoHide = 1;
   s.m_bSmallIcons = 0;
   s.m_bShowAllFiles = 1;
@@ -106,8 +106,8 @@ std::string Snapshot(const CBarSettings& s) {
   ExpectOneLength(s);
   std::string out;
   for (long long option : std::initializer_list<long long>{
-           s.m_nRows, s.m_nColumns, s.m_nAlignment, s.m_bAutoHide,
-           s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
+           s.m_nRows, s.m_nColumns, qv::EdgeNumber(s.m_nAlignment),
+           s.m_bAutoHide, s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
            s.m_nHorzScrollPos, s.m_nVertScrollPos, s.m_bBrowseSeparate,
            s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
            s.m_bAnimate, s.m_bShowTitle})
@@ -283,7 +283,7 @@ TEST_F(BarSettingsTest, CreateKeyIfMissingOnlyCreatesAMissingKey) {
     CBarSettings fresh;
     EXPECT_EQ(0, fresh.Load());
     EXPECT_EQ(1u, fresh.m_bFirstTime);
-    EXPECT_EQ(1u, fresh.m_nAlignment);
+    EXPECT_EQ(qv::Edge::Top, fresh.m_nAlignment);
   }
 
   SetDword("First Time", 0);
@@ -302,7 +302,7 @@ TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
   EXPECT_EQ(0, s.Load());
   // "First Time" to "Animate" are read...
   EXPECT_EQ(1u, s.m_bFirstTime);
-  EXPECT_EQ(static_cast<UINT>(ABE_RIGHT), s.m_nAlignment);
+  EXPECT_EQ(qv::Edge::Right, s.m_nAlignment);
   EXPECT_EQ(3, s.m_nRows);
   EXPECT_EQ(0u, s.m_bAnimate);
   // ...the rest keep what they held.
@@ -468,6 +468,13 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
   EXPECT_EQ(2, s.m_nColumns);
   EXPECT_EQ(0x01020304, s.m_nRows);
   EXPECT_EQ(0, s.m_nCurrentTab);
+
+  // An alignment past the four edges is the bottom.
+  SaveFilled();
+  SetDword("Alignment", 7);
+  CBarSettings pastTheEdges;
+  EXPECT_EQ(1, pastTheEdges.Load());
+  EXPECT_EQ(qv::Edge::Bottom, pastTheEdges.m_nAlignment);
 
   // The type of a 4-byte option is not checked.
   SaveFilled();

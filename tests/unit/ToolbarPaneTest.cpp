@@ -82,14 +82,12 @@ class ToolbarPaneTest : public ::testing::Test {
 
   // What a rebuild does: rows, their cells and items, then the layout of a
   // pane of this size at the top of the screen (or at the left).
-  void Build(int width, int height, UINT edge = ABE_TOP) {
+  void Build(int width, int height, qv::Edge edge = qv::Edge::Top) {
     bar.m_settings.m_nAlignment = edge;
     ASSERT_EQ(1, pane.DestroyRows());
     ASSERT_EQ(1, pane.CreateRows());
-    const int orientation = edge == ABE_LEFT || edge == ABE_RIGHT
-                                ? qv::kColumnsDown
-                                : qv::kLinesAcross;
-    ASSERT_EQ(1, pane.SetRowImages(nullptr, 40, kCell, orientation));
+    ASSERT_EQ(1,
+              pane.SetRowImages(nullptr, 40, kCell, qv::RowOrientation(edge)));
     for (int r = 0; r < pane.GetRowCount(); ++r) {
       CAppbarCtrl* row = pane.GetRow(r);
       const int k = row->GetDlgCtrlID();
@@ -228,7 +226,7 @@ TEST_F(ToolbarPaneTest, LeftBarStacksColumnsAndScrollsSideways) {
   bar.m_settings.m_bShowTabs = 0;
   AddToolbar(10);
   AddToolbar(3);
-  Build(100, 400, ABE_LEFT);
+  Build(100, 400, qv::Edge::Left);
   RECT first = RowRect(0);
   EXPECT_EQ(3, first.left);
   EXPECT_EQ(18, first.top);
