@@ -337,8 +337,10 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const qv::Edge edge = m_settings.m_nAlignment;
   const bool vertical = qv::IsVertical(edge);
   const bool tabs = m_settings.m_bShowTabs == 1;
-  const int ex = ::GetSystemMetrics(SM_CXEDGE);
-  const int ey = ::GetSystemMetrics(SM_CYEDGE);
+  const qv::BarMetrics metrics = ScreenMetrics();
+  const int cellSize = vertical ? m_cxButton : m_cyButton;
+  const int cells = vertical ? m_settings.m_nColumns : m_settings.m_nRows;
+  const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
 
   // The pane, with its scroll ranges cleared before it is measured again.
   ::SetScrollRange(m_pane.m_hWnd, SB_HORZ, 0, 0, FALSE);
@@ -347,12 +349,9 @@ void CMfcAppBar::LayoutBar(int hidden) {
     const int x = edge == qv::Edge::Right && tabs
                       ? ::GetSystemMetrics(SM_CXVSCROLL) + 1
                       : 2;
-    ::MoveWindow(m_pane.m_hWnd, x, 2,
-                 (m_cxButton + 3) * m_settings.m_nColumns + 2 * ex + 6,
-                 BarLength(1) - 7, TRUE);
+    ::MoveWindow(m_pane.m_hWnd, x, 2, paneThickness, BarLength(1) - 7, TRUE);
   } else {
-    ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7,
-                 (m_cyButton + 3) * m_settings.m_nRows + 2 * ey + 6, TRUE);
+    ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7, paneThickness, TRUE);
   }
   m_pane.RelayoutRows();
   RECT client = m_pane.GetClientRect();
@@ -373,14 +372,10 @@ void CMfcAppBar::LayoutBar(int hidden) {
     ::ShowWindow(m_tabber.m_hWnd, SW_HIDE);
   }
 
-  // The bar's thickness follows the pane.
-  const int thickness =
-      vertical
-          ? client.right + 14 + (tabs ? ::GetSystemMetrics(SM_CXVSCROLL) : 0)
-          : client.bottom + 13 + (tabs ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
-  // A shown bar lies against the band the shell granted; an auto-hide bar
-  // against the screen edge, where its 2 pixels stay.
-  const qv::BarMetrics metrics = ScreenMetrics();
+  // The bar's thickness, as its band was reserved. A shown bar lies against
+  // the band the shell granted; an auto-hide bar against the screen edge,
+  // where its 2 pixels stay.
+  const int thickness = qv::BarThickness(edge, cellSize, cells, tabs, metrics);
   const bool docked =
       m_bRegistered && !m_bHiddenMode && !::IsRectEmpty(&m_abd.rc);
   const qv::Rect band =
@@ -401,20 +396,24 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
   // Type 10 comes from the resize drag: the new size sets rows or columns.
   if (type == 10) {
     // The resize drag gives the new client size, less the tab strip. The
-    // rows (or columns) are those whose bar is nearest that size: the bar
-    // is (cell + 3) per row plus its edges and margins, and its window adds
-    // the sizing frame to the client area.
+    // rows (or columns) are those whose bar is nearest that size with the
+    // strip's room and the window's sizing frame put back.
     UpdateButtonSize();
     const RECT window = GetWindowRect();
     const RECT client = GetClientRect();
-    if (qv::IsVertical(m_settings.m_nAlignment)) {
-      const int frame = (window.right - window.left) - client.right;
-      m_settings.m_nColumns = qv::CellsForThickness(
-          cx + frame, 2 * ::GetSystemMetrics(SM_CXEDGE) + 16, m_cxButton + 3);
+    const qv::Edge edge = m_settings.m_nAlignment;
+    const bool tabs = m_settings.m_bShowTabs == 1;
+    const qv::BarMetrics metrics = ScreenMetrics();
+    if (qv::IsVertical(edge)) {
+      const int thickness = cx + (window.right - window.left) - client.right +
+                            (tabs ? metrics.vScrollWidth : 0);
+      m_settings.m_nColumns =
+          qv::CellsForThickness(edge, m_cxButton, thickness, tabs, metrics);
     } else {
-      const int frame = (window.bottom - window.top) - client.bottom;
-      m_settings.m_nRows = qv::CellsForThickness(
-          cy + frame, 2 * ::GetSystemMetrics(SM_CYEDGE) + 15, m_cyButton + 3);
+      const int thickness = cy + (window.bottom - window.top) - client.bottom +
+                            (tabs ? metrics.hScrollHeight : 0);
+      m_settings.m_nRows =
+          qv::CellsForThickness(edge, m_cyButton, thickness, tabs, metrics);
     }
     m_settings.Save();
   }

@@ -140,11 +140,16 @@ void CMfcAppBar::OnLButtonUp(UINT, POINT) {
 
 void CMfcAppBar::TrackEdge(int x, int y) {
   UpdateButtonSize();
+  // The frame shows the bar as it would dock at the edge.
+  const qv::BarMetrics metrics = ScreenMetrics();
+  const bool tabs = m_settings.m_bShowTabs == 1;
   qv::DragScreen screen;
-  screen.screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-  screen.screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-  screen.barWidth = (m_cxButton + 3) * m_settings.m_nColumns + 5;
-  screen.barHeight = (m_cyButton + 3) * m_settings.m_nRows + 5;
+  screen.screenWidth = metrics.screenWidth;
+  screen.screenHeight = metrics.screenHeight;
+  screen.barWidth = qv::BarThickness(qv::Edge::Left, m_cxButton,
+                                     m_settings.m_nColumns, tabs, metrics);
+  screen.barHeight = qv::BarThickness(qv::Edge::Top, m_cyButton,
+                                      m_settings.m_nRows, tabs, metrics);
   const qv::Edge edge = qv::EdgeUnderPoint(x, y, screen);
   const RECT frame = ToRECT(qv::EdgeFrame(edge, screen));
   DrawDragFrame(&m_rcDrag);

@@ -5,27 +5,46 @@ namespace qv {
 namespace {
 constexpr int kVisibleWhenHidden = 2;
 constexpr int kSlideStep = 5;
+constexpr int kCellGap = 3;      // between neighbouring cells
+constexpr int kPanePadding = 6;  // inside the pane's client edge
 }  // namespace
+
+int PaneThickness(Edge edge, int cellSize, int cells, const BarMetrics& m) {
+  const int clientEdge = IsVertical(edge) ? m.edgeX : m.edgeY;
+  return (cellSize + kCellGap) * cells + 2 * clientEdge + kPanePadding;
+}
+
+int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
+                 const BarMetrics& m) {
+  const bool vertical = IsVertical(edge);
+  const int frame = vertical ? 10 : 9;
+  const int strip = !tabs ? 0 : vertical ? m.vScrollWidth : m.hScrollHeight;
+  return PaneThickness(edge, cellSize, cells, m) + frame + strip;
+}
+
+int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
+                      const BarMetrics& m) {
+  const int pitch = cellSize + kCellGap;
+  if (pitch <= 0) return 1;
+  const int fixed = BarThickness(edge, cellSize, 0, tabs, m);
+  const int cells = (thickness - fixed + pitch / 2) / pitch;
+  return cells < 1 ? 1 : cells;
+}
 
 Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
   Rect rc{0, 0, m.screenWidth, m.screenHeight};
-  int width = 0, height = 0;
-  if (s.paneExists) {
-    height = (s.cyButton + 3) * s.rows + 2 * m.edgeY + 6 + 9 +
-             (s.showTabs ? m.hScrollHeight : 0);
-    width = (s.cxButton + 3) * s.columns + 2 * m.edgeX + 6 + 10 +
-            (s.showTabs ? m.vScrollWidth : 0);
-  } else if (s.hiddenMode) {
-    width = height = 3;
+  int thickness = 0;
+  if (!s.paneExists && s.hiddenMode) {
+    thickness = 3;
     rc.left = rc.top = -2;
   } else {
-    width = (s.cxButton + 3) * s.columns + 5;
-    height = (s.cyButton + 3) * s.rows + 5;
+    const bool vertical = IsVertical(edge);
+    thickness = BarThickness(edge, vertical ? s.cxButton : s.cyButton,
+                             vertical ? s.columns : s.rows, s.showTabs, m);
   }
 
   // Placed as the window is laid out, against the screen's sides.
-  return LaidOutRect(edge, rc, IsVertical(edge) ? width : height, s.hiddenMode,
-                     rc, m);
+  return LaidOutRect(edge, rc, thickness, s.hiddenMode, rc, m);
 }
 
 Rect StretchAlongEdge(Edge edge, const Rect& wanted, const BarMetrics& m) {
@@ -82,12 +101,6 @@ Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
       break;
   }
   return rc;
-}
-
-int CellsForThickness(int thickness, int fixed, int pitch) {
-  if (pitch <= 0) return 1;
-  const int cells = (thickness - fixed + pitch / 2) / pitch;
-  return cells < 1 ? 1 : cells;
 }
 
 bool SlideStep(Edge edge, int slide, const Rect& target, Rect& current) {

@@ -53,10 +53,20 @@ Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness);
 Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m);
 
-// The number of button rows (or columns) a bar of `thickness` pixels holds:
-// each takes `pitch` pixels beyond the bar's `fixed` part (its margins and
-// edges), rounded to the nearest whole one; at least 1.
-int CellsForThickness(int thickness, int fixed, int pitch);
+// The pane's thickness across the bar, its client edge included: `cells`
+// rows (a top or bottom bar) or columns (left or right) of cells
+// `cellSize` pixels across the bar (the cell's height, or its width).
+int PaneThickness(Edge edge, int cellSize, int cells, const BarMetrics& m);
+
+// The bar's thickness: the pane, its margins and the window's frame, and
+// the tab strip's room when tabs are shown. The band, the layout, the drag
+// frame and a resize all take it from here.
+int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
+                 const BarMetrics& m);
+
+// The rows or columns whose bar is nearest `thickness` pixels; at least 1.
+int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
+                      const BarMetrics& m);
 
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.

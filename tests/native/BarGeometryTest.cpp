@@ -141,18 +141,25 @@ TEST(Slide, EveryEdgeSlidesOutTowardsItsSide) {
   }
 }
 
-TEST(CellsForThickness, InvertsTheBarsThicknessAndRoundsToTheNearestCell) {
-  // A top bar of r rows of 22-pixel cells is 25 r + 19 pixels besides the
-  // tab strip; its fixed part is 2 x 2 + 15.
-  for (int rows = 1; rows <= 8; ++rows) {
-    const int thickness = 25 * rows + 19;
-    EXPECT_EQ(qv::CellsForThickness(thickness, 19, 25), rows);
-    // A frame grown or shrunk by one cell height (22) lands on the next.
-    EXPECT_EQ(qv::CellsForThickness(thickness + 22, 19, 25), rows + 1);
-    if (rows > 1) {
-      EXPECT_EQ(qv::CellsForThickness(thickness - 22, 19, 25), rows - 1);
+TEST(Thickness, CellsRoundTripAndAThicknessRoundsToTheNearestCell) {
+  const BarMetrics m = Screen();
+  for (qv::Edge edge : {qv::Edge::Left, qv::Edge::Bottom}) {
+    for (bool tabs : {true, false}) {
+      for (int cells = 1; cells <= 6; ++cells) {
+        SCOPED_TRACE(testing::Message()
+                     << qv::EdgeNumber(edge) << " " << tabs << " " << cells);
+        // 22-pixel cells, 25 pixels apart.
+        const int t = qv::BarThickness(edge, 22, cells, tabs, m);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t, tabs, m), cells);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t + 12, tabs, m), cells);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t - 12, tabs, m), cells);
+        // A frame grown or shrunk by one cell lands on the next count.
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t + 22, tabs, m), cells + 1);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t - 22, tabs, m),
+                  cells > 1 ? cells - 1 : 1);
+      }
     }
   }
-  EXPECT_EQ(qv::CellsForThickness(5, 19, 25), 1);
-  EXPECT_EQ(qv::CellsForThickness(100, 19, 0), 1);
+  EXPECT_EQ(qv::CellsForThickness(qv::Edge::Top, 22, 0, true, m), 1);
+  EXPECT_EQ(qv::CellsForThickness(qv::Edge::Top, -3, 100, true, m), 1);
 }
