@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -21,6 +22,8 @@ constexpr char kKeyPath[] = "Software\\Veltmark\\Quorvane 1.5";
 constexpr char kFirstTime[] = "First Time";
 constexpr char kFolderCount[] = "No. of Folders";
 constexpr char kHiddenTypeCount[] = "No. of hidden types";
+constexpr char kHorzScrollPos[] = "Horz Scroll Pos";
+constexpr char kVertScrollPos[] = "Vert Scroll Pos";
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -72,15 +75,29 @@ bool ReadDword(HKEY key, const char* name, std::uint32_t* value) {
          qv::DecodeDword(data.data(), data.size(), value);
 }
 
-bool WriteValue(HKEY key, const char* name, DWORD type, const void* data,
-                DWORD size) {
-  return ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data),
-                          size) == ERROR_SUCCESS;
+bool WriteValue(CValueStore& values, const char* name, DWORD type,
+                const void* data, DWORD size) {
+  return values.Write(name, type, data, size);
 }
 
-bool WriteDword(HKEY key, const char* name, std::uint32_t value) {
+bool WriteDword(CValueStore& values, const char* name, std::uint32_t value) {
   const DWORD data = value;
-  return WriteValue(key, name, REG_DWORD, &data, sizeof data);
+  return WriteValue(values, name, REG_DWORD, &data, sizeof data);
+}
+
+// Removes the values of indexes `from` up to `to`, which a smaller count no
+// longer reaches. Load never reads them, so one left behind does no harm;
+// the first one missing ends it, as the stored count may be anything.
+void RemoveIndexedValues(CValueStore& values, std::uint32_t from,
+                         std::uint32_t to,
+                         std::initializer_list<void (*)(char*, int)> formats) {
+  char name[qv::kValueNameSize];
+  for (std::uint32_t i = from; i < to; ++i) {
+    for (auto format : formats) {
+      format(name, static_cast<int>(i));
+      if (!values.Remove(name)) return;
+    }
+  }
 }
 
 // Toolbar `index` as stored: its folder (validated and copied to the shell
@@ -129,8 +146,8 @@ auto OptionValues(Settings& s) {
       {"Animate", &s.m_bAnimate},
       {"Show Title", &s.m_bShowTitle},
       {"Max. No. of Chars", &s.m_nMaxChars},
-      {"Horz Scroll Pos", &s.m_nHorzScrollPos},
-      {"Vert Scroll Pos", &s.m_nVertScrollPos},
+      {kHorzScrollPos, &s.m_nHorzScrollPos},
+      {kVertScrollPos, &s.m_nVertScrollPos},
       {"Show All Files", &s.m_bShowAllFiles},
   }};
 }
@@ -151,7 +168,8 @@ int CBarSettings::CreateKeyIfMissing() {
                         key.put(), &disposition) != ERROR_SUCCESS ||
       disposition != REG_CREATED_NEW_KEY)
     return 0;
-  if (!WriteDword(key.get(), kFirstTime, 1)) {
+  CRegistryValueStore values(key.get());
+  if (!WriteDword(values, kFirstTime, 1)) {
     // A key without "First Time" would never build the default toolbars.
     key.reset();
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kKeyPath);
@@ -207,11 +225,20 @@ int CBarSettings::Load() {
 }
 
 int CBarSettings::Save() const {
-  DeleteToolbarValues();
-
   SettingsKey key;
   if (!key.Open()) return 0;
-  const HKEY k = key.get();
+  CRegistryValueStore values(key.get());
+  const int saved = Save(values);
+  key.Flush();
+  return saved;
+}
+
+int CBarSettings::Save(CValueStore& k) const {
+  // The counts stored now: the values past the new ones go once all is
+  // written.
+  std::uint32_t storedCount = 0, storedTypeCount = 0;
+  k.ReadDword(kFolderCount, &storedCount);
+  k.ReadDword(kHiddenTypeCount, &storedTypeCount);
 
   for (const auto& [name, field] : OptionValues(*this)) {
     std::uint32_t value;
@@ -220,7 +247,6 @@ int CBarSettings::Save() const {
   }
 
   const int count = static_cast<int>(m_folders.size());
-  if (!WriteDword(k, kFolderCount, count)) return 0;
   for (int i = 0; i < count; ++i) {
     char name[qv::kValueNameSize];
     FolderValueName(name, i);
@@ -239,8 +265,9 @@ int CBarSettings::Save() const {
     if (!WriteDword(k, name, m_sortOrders[i])) return 0;
   }
 
+  if (!WriteDword(k, kFolderCount, count)) return 0;
+
   const int typeCount = static_cast<int>(m_hiddenTypes.size());
-  if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
   for (int j = 0; j < typeCount; ++j) {
     char name[qv::kValueNameSize];
     FileTypeValueName(name, j);
@@ -250,34 +277,24 @@ int CBarSettings::Save() const {
       return 0;
   }
 
-  key.Flush();
+  if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
+
+  RemoveIndexedValues(k, count, storedCount,
+                      {qv::FolderValueName, qv::ToolbarInfoValueName,
+                       qv::FolderOrderValueName});
+  RemoveIndexedValues(k, typeCount, storedTypeCount, {qv::FileTypeValueName});
   return 1;
 }
 
-void CBarSettings::DeleteToolbarValues() const {
+int CBarSettings::SaveScrollPosition() const {
   SettingsKey key;
-  if (!key.Open()) return;
-  const HKEY k = key.get();
-  char name[qv::kValueNameSize];
-
-  std::uint32_t count;
-  if (!ReadDword(k, kFolderCount, &count)) return;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const int index = static_cast<int>(i);
-    for (auto format : {qv::FolderValueName, qv::ToolbarInfoValueName,
-                        qv::FolderOrderValueName}) {
-      format(name, index);
-      if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
-    }
-  }
-
-  if (!ReadDword(k, kHiddenTypeCount, &count)) return;
-  for (std::uint32_t j = 0; j < count; ++j) {
-    qv::FileTypeValueName(name, static_cast<int>(j));
-    if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
-  }
-
+  if (!key.Open()) return 0;
+  CRegistryValueStore values(key.get());
+  if (!WriteDword(values, kHorzScrollPos, m_nHorzScrollPos) ||
+      !WriteDword(values, kVertScrollPos, m_nVertScrollPos))
+    return 0;
   key.Flush();
+  return 1;
 }
 
 int CBarSettings::CopyTo(CBarSettings& target) const {

@@ -9,6 +9,7 @@
 
 #include "settings/portable/Edge.h"
 #include "settings/portable/ToolbarInfo.h"
+#include "settings/ValueStore.h"
 #include "framework/ShellMemory.h"
 
 class CBarSettings {
@@ -28,10 +29,15 @@ class CBarSettings {
   // Replaces the contents with the registry's. 0 when the key is missing or
   // a value is missing or malformed; what was read before that stays.
   int Load();
-  // Writes everything; 0 when the key is missing or a write fails.
+  // Writes everything; 0 when the key is missing or a write fails. The new
+  // values go first, each count after the values it counts, and the values
+  // past the new counts are removed last: a save that fails halfway leaves
+  // every stored toolbar and hidden type readable.
   int Save() const;
-  // Removes the indexed values of the previous save, by the stored counts.
-  void DeleteToolbarValues() const;
+  // The same through `values` (the registry key's, in Save above).
+  int Save(CValueStore& values) const;
+  // Writes only "Horz Scroll Pos" and "Vert Scroll Pos", for a scroll step.
+  int SaveScrollPosition() const;
   // Makes `target` an independent deep copy of this object.
   int CopyTo(CBarSettings& target) const;
 

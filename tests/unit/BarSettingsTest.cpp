@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Handles.h"
@@ -63,6 +64,21 @@ void ExpectOneLength(const CBarSettings& s) {
   EXPECT_EQ(s.m_folders.size(), s.m_sortOrders.size());
   EXPECT_EQ(s.m_folders.size(), s.m_toolbarInfos.size());
 }
+
+// The registry's values, but the write of one value is refused.
+class RefusingStore : public CRegistryValueStore {
+ public:
+  RefusingStore(HKEY key, std::string refused)
+      : CRegistryValueStore(key), m_refused(std::move(refused)) {}
+  bool Write(const char* name, DWORD type, const void* data,
+             DWORD size) override {
+    return name != m_refused &&
+           CRegistryValueStore::Write(name, type, data, size);
+  }
+
+ private:
+  std::string m_refused;
+};
 
 std::string Name(void (*format)(char*, int), int index) {
   char name[128];
@@ -257,7 +273,7 @@ TEST_F(BarSettingsTest, MissingKeyLevelChangesNothing) {
     EXPECT_EQ(0, filled.Load());
     EXPECT_EQ(Snapshot(reference), Snapshot(filled));
     EXPECT_EQ(0, filled.Save());
-    filled.DeleteToolbarValues();
+    EXPECT_EQ(0, filled.SaveScrollPosition());
     EXPECT_EQ(before, Contents(""));
     EXPECT_EQ(beforeDeepest, Contents(present));
   }
@@ -358,6 +374,45 @@ TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
   EXPECT_EQ(ListBytes({"Folder", "T2"}), Get("Fldr   1"));
   EXPECT_EQ(1u, GetDword("No. of hidden types"));
   EXPECT_FALSE(Get(Name(CBarSettings::FileTypeValueName, 1)));
+}
+
+TEST_F(BarSettingsTest, SaveFailingHalfwayLeavesTheStoredToolbarsReadable) {
+  SaveFilled();
+  CBarSettings before;
+  ASSERT_EQ(1, before.Load());
+
+  // Two new toolbars and one hidden type; the second toolbar's info is
+  // refused.
+  CBarSettings s;
+  AddToolbar(s, "New0", 1, Info(qv::kKindNormal));
+  AddToolbar(s, "New1", 1, Info(qv::kKindNormal));
+  s.m_hiddenTypes = {"new\tNew"};
+  RefusingStore store(AppKey(), Name(CBarSettings::ToolbarInfoValueName, 1));
+  EXPECT_EQ(0, s.Save(store));
+
+  // Every stored toolbar is still there and whole; the one past the refused
+  // write is untouched, as are the hidden types.
+  CBarSettings after;
+  EXPECT_EQ(1, after.Load());
+  ASSERT_EQ(3u, after.m_folders.size());
+  ExpectOneLength(after);
+  EXPECT_EQ(FolderBytes(before, 2), FolderBytes(after, 2));
+  EXPECT_EQ(before.m_hiddenTypes, after.m_hiddenTypes);
+}
+
+TEST_F(BarSettingsTest, ScrollPositionSaveWritesOnlyThePositions) {
+  SaveFilled();
+  CBarSettings s;
+  ASSERT_EQ(1, s.Load());
+  s.m_nHorzScrollPos = 7;
+  s.m_nVertScrollPos = 9;
+  s.m_nRows = 5;
+  s.RemoveToolbar(0);
+  ASSERT_EQ(1, s.SaveScrollPosition());
+  EXPECT_EQ(7u, GetDword("Horz Scroll Pos"));
+  EXPECT_EQ(9u, GetDword("Vert Scroll Pos"));
+  EXPECT_EQ(3u, GetDword("Rows"));
+  EXPECT_EQ(3u, GetDword("No. of Folders"));
 }
 
 TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
