@@ -9,6 +9,8 @@
 #include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "tabs/portable/TabGeometry.h"
+#include "toolbar/portable/RowLayout.h"
 #include "shell/ShellHelpers.h"
 #include "title/TitleWnd.h"
 #include "toolbar/ToolbarFill.h"
@@ -44,22 +46,6 @@ ON_COMMAND(ID_AUTO_HIDE, OnAutoHide)
 ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
 ON_COMMAND(ID_EXIT, OnExit)
 END_MESSAGE_MAP()
-
-namespace {
-
-// The tab strip's orientation for an edge: left 3, right 2, top and bottom 1.
-int OrientationForEdge(UINT edge) {
-  switch (edge) {
-    case ABE_LEFT:
-      return 3;
-    case ABE_RIGHT:
-      return 2;
-    default:
-      return 1;
-  }
-}
-
-}  // namespace
 
 CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun)
     : m_pane(*this),
@@ -176,8 +162,7 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   }
   m_bHiddenMode = accepted && m_settings.m_bAutoHide ? 1 : 0;
   const bool keepShown = request.keepShown;
-  if (!(m_bHiddenMode == 1 && keepShown))
-    DockToEdge(static_cast<int>(m_settings.m_nAlignment));
+  if (!(m_bHiddenMode == 1 && keepShown)) DockToEdge(m_settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
   if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
   ApplyZOrder();
@@ -257,7 +242,7 @@ int CMfcAppBar::BuildChildren() {
     m_tabber.Create(WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, rc, m_hWnd,
                     kTabberId);
   }
-  m_tabber.m_nOrientation = OrientationForEdge(m_settings.m_nAlignment);
+  m_tabber.m_nOrientation = qv::StripOrientation(m_settings.m_nAlignment);
 
   // 3. The rows.
   if (!m_pane.CreateRows())
@@ -273,9 +258,8 @@ int CMfcAppBar::BuildChildren() {
 
   // 5. The icons, then every row's buttons.
   HIMAGELIST images = UpdateButtonSize();
-  m_pane.SetRowImages(
-      images, m_cxButton, m_cyButton,
-      qv::IsVerticalEdge(static_cast<int>(m_settings.m_nAlignment)) ? 2 : 1);
+  m_pane.SetRowImages(images, m_cxButton, m_cyButton,
+                      qv::RowOrientation(m_settings.m_nAlignment));
   m_pane.FillRows(m_tooltip.m_hWnd);
 
   // 6. The tabs.
@@ -349,24 +333,24 @@ int CMfcAppBar::BarLength(int vertical) const {
 
 void CMfcAppBar::LayoutBar(int hidden) {
   UpdateButtonSize();
-  const int edge = static_cast<int>(m_settings.m_nAlignment);
-  const bool vertical = qv::IsVerticalEdge(edge);
+  const qv::Edge edge = m_settings.m_nAlignment;
+  const bool vertical = qv::IsVertical(edge);
   const bool tabs = m_settings.m_bShowTabs == 1;
-  const int ex = ::GetSystemMetrics(SM_CXEDGE);
-  const int ey = ::GetSystemMetrics(SM_CYEDGE);
+  const qv::BarMetrics metrics = ScreenMetrics();
+  const int cellSize = vertical ? m_cxButton : m_cyButton;
+  const int cells = vertical ? m_settings.m_nColumns : m_settings.m_nRows;
+  const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
 
   // The pane, with its scroll ranges cleared before it is measured again.
   ::SetScrollRange(m_pane.m_hWnd, SB_HORZ, 0, 0, FALSE);
   ::SetScrollRange(m_pane.m_hWnd, SB_VERT, 0, 0, FALSE);
   if (vertical) {
-    const int x =
-        edge == ABE_RIGHT && tabs ? ::GetSystemMetrics(SM_CXVSCROLL) + 1 : 2;
-    ::MoveWindow(m_pane.m_hWnd, x, 2,
-                 (m_cxButton + 3) * m_settings.m_nColumns + 2 * ex + 6,
-                 BarLength(1) - 7, TRUE);
+    const int x = edge == qv::Edge::Right && tabs
+                      ? ::GetSystemMetrics(SM_CXVSCROLL) + 1
+                      : 2;
+    ::MoveWindow(m_pane.m_hWnd, x, 2, paneThickness, BarLength(1) - 7, TRUE);
   } else {
-    ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7,
-                 (m_cyButton + 3) * m_settings.m_nRows + 2 * ey + 6, TRUE);
+    ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7, paneThickness, TRUE);
   }
   m_pane.RelayoutRows();
   RECT client = m_pane.GetClientRect();
@@ -375,10 +359,10 @@ void CMfcAppBar::LayoutBar(int hidden) {
   if (tabs) {
     ::ShowWindow(m_tabber.m_hWnd, SW_SHOW);
     const int thickness = qv::kStripThickness;
-    if (edge == ABE_LEFT)
+    if (edge == qv::Edge::Left)
       ::MoveWindow(m_tabber.m_hWnd, client.right + 6, 4, thickness,
                    client.bottom, TRUE);
-    else if (edge == ABE_RIGHT)
+    else if (edge == qv::Edge::Right)
       ::MoveWindow(m_tabber.m_hWnd, 2, 4, thickness, client.bottom, TRUE);
     else
       ::MoveWindow(m_tabber.m_hWnd, 4, client.bottom + 6, client.right + 2,
@@ -387,14 +371,10 @@ void CMfcAppBar::LayoutBar(int hidden) {
     ::ShowWindow(m_tabber.m_hWnd, SW_HIDE);
   }
 
-  // The bar's thickness follows the pane.
-  const int thickness =
-      vertical
-          ? client.right + 14 + (tabs ? ::GetSystemMetrics(SM_CXVSCROLL) : 0)
-          : client.bottom + 13 + (tabs ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
-  // A shown bar lies against the band the shell granted; an auto-hide bar
-  // against the screen edge, where its 2 pixels stay.
-  const qv::BarMetrics metrics = ScreenMetrics();
+  // The bar's thickness, as its band was reserved. A shown bar lies against
+  // the band the shell granted; an auto-hide bar against the screen edge,
+  // where its 2 pixels stay.
+  const int thickness = qv::BarThickness(edge, cellSize, cells, tabs, metrics);
   const bool docked =
       m_bRegistered && !m_bHiddenMode && !::IsRectEmpty(&m_abd.rc);
   const qv::Rect band =
@@ -415,20 +395,24 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
   // Type 10 comes from the resize drag: the new size sets rows or columns.
   if (type == 10) {
     // The resize drag gives the new client size, less the tab strip. The
-    // rows (or columns) are those whose bar is nearest that size: the bar
-    // is (cell + 3) per row plus its edges and margins, and its window adds
-    // the sizing frame to the client area.
+    // rows (or columns) are those whose bar is nearest that size with the
+    // strip's room and the window's sizing frame put back.
     UpdateButtonSize();
     const RECT window = GetWindowRect();
     const RECT client = GetClientRect();
-    if (qv::IsVerticalEdge(static_cast<int>(m_settings.m_nAlignment))) {
-      const int frame = (window.right - window.left) - client.right;
-      m_settings.m_nColumns = qv::CellsForThickness(
-          cx + frame, 2 * ::GetSystemMetrics(SM_CXEDGE) + 16, m_cxButton + 3);
+    const qv::Edge edge = m_settings.m_nAlignment;
+    const bool tabs = m_settings.m_bShowTabs == 1;
+    const qv::BarMetrics metrics = ScreenMetrics();
+    if (qv::IsVertical(edge)) {
+      const int thickness = cx + (window.right - window.left) - client.right +
+                            (tabs ? metrics.vScrollWidth : 0);
+      m_settings.m_nColumns =
+          qv::CellsForThickness(edge, m_cxButton, thickness, tabs, metrics);
     } else {
-      const int frame = (window.bottom - window.top) - client.bottom;
-      m_settings.m_nRows = qv::CellsForThickness(
-          cy + frame, 2 * ::GetSystemMetrics(SM_CYEDGE) + 15, m_cyButton + 3);
+      const int thickness = cy + (window.bottom - window.top) - client.bottom +
+                            (tabs ? metrics.hScrollHeight : 0);
+      m_settings.m_nRows =
+          qv::CellsForThickness(edge, m_cyButton, thickness, tabs, metrics);
     }
     m_settings.Save();
   }
@@ -461,5 +445,5 @@ void CMfcAppBar::SetSortOrder(int toolbar, UINT order) {
 void CMfcAppBar::SetScrollPosition(bool vertical, int position) {
   (vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos) =
       position;
-  m_settings.Save();
+  m_settings.SaveScrollPosition();
 }

@@ -67,7 +67,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   // IPaneHost: the pane's view of the bar.
   const CBarSettings& Settings() const override { return m_settings; }
   const ToolbarButtons* Buttons(int toolbar) const override;
-  UINT Edge() const override { return m_settings.m_nAlignment; }
+  qv::Edge Edge() const override { return m_settings.m_nAlignment; }
   void SetMenuUp(bool up) override { m_bMenuUp = up ? 1 : 0; }
   void BrowseTo(qv::UniqueIdList folder) override;
   void SetSortOrder(int toolbar, UINT order) override;
@@ -75,8 +75,8 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
 
   // Docking
   int RegisterAppBar(int bRegister);
-  void DockToEdge(int edge);
-  void SetAppBarPos(int edge, RECT* rc);
+  void DockToEdge(qv::Edge edge);
+  void SetAppBarPos(qv::Edge edge, RECT* rc);
   void ApplyZOrder();
 
   // Auto-hide
@@ -143,7 +143,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void OnLButtonUp(UINT flags, POINT point);
 
  private:
-  void SetEdge(int edge);
+  void SetEdge(qv::Edge edge);
   void OnTabSelChanged(NMHDR* hdr, LRESULT* result);
   void OnTabRClick(NMHDR* hdr, LRESULT* result);
   LRESULT OnRebuildBar(WPARAM, LPARAM);

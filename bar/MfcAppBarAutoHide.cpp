@@ -9,8 +9,8 @@ namespace {
 constexpr UINT kWatchMilliseconds = 1000;
 
 // The sizing borders of the strip that reveal a hidden bar.
-bool RevealsBar(int edge, UINT hit) {
-  if (qv::IsVerticalEdge(edge))
+bool RevealsBar(qv::Edge edge, UINT hit) {
+  if (qv::IsVertical(edge))
     return hit == HTLEFT || hit == HTRIGHT ||
            qv::IsCornerHit(static_cast<int>(hit));
   return hit >= HTTOP && hit <= HTBOTTOMRIGHT;
@@ -18,7 +18,7 @@ bool RevealsBar(int edge, UINT hit) {
 
 // Only the bar's inner edge, facing the middle of the screen, shows a
 // sizing cursor.
-bool KeepsCursor(int edge, UINT hit) {
+bool KeepsCursor(qv::Edge edge, UINT hit) {
   return qv::IsCornerHit(static_cast<int>(hit)) ||
          qv::IsOuterBorderHit(edge, static_cast<int>(hit));
 }
@@ -36,7 +36,7 @@ int CMfcAppBar::UpdateAutoHide() {
       m_appBarService.Send(ABM_SETAUTOHIDEBAR, &abd);
   }
   m_abd.hWnd = m_hWnd;
-  m_abd.uEdge = m_settings.m_nAlignment;
+  m_abd.uEdge = qv::EdgeNumber(m_settings.m_nAlignment);
   m_abd.lParam = m_settings.m_bAutoHide;
   return m_appBarService.Send(ABM_SETAUTOHIDEBAR, &m_abd) ? 1 : 0;
 }
@@ -56,7 +56,7 @@ int CMfcAppBar::ShowHiddenBar() {
 }
 
 BOOL CMfcAppBar::OnSetCursor(HWND, UINT hitTest, UINT) {
-  const int edge = static_cast<int>(m_settings.m_nAlignment);
+  const qv::Edge edge = m_settings.m_nAlignment;
   if (RevealsBar(edge, hitTest)) ShowHiddenBar();
   if (KeepsCursor(edge, hitTest)) return FALSE;
   return static_cast<BOOL>(Default());
@@ -91,8 +91,8 @@ void CMfcAppBar::SlideTo(const RECT* target) {
 
 int CMfcAppBar::SlideStep(const RECT* target, RECT* current) const {
   qv::Rect moving = ToRect(*current);
-  const bool more = qv::SlideStep(static_cast<int>(m_settings.m_nAlignment),
-                                  m_nSlide, ToRect(*target), moving);
+  const bool more =
+      qv::SlideStep(m_settings.m_nAlignment, m_nSlide, ToRect(*target), moving);
   *current = ToRECT(moving);
   return more ? 1 : 0;
 }

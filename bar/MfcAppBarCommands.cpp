@@ -10,9 +10,9 @@ void CMfcAppBar::ShowContextMenu(int x, int y) {
     ::CheckMenuItem(m_popupMenu, id, MF_BYCOMMAND | MF_UNCHECKED);
   static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN, ID_RIGHT_ALIGN,
                                     ID_BOTTOM_ALIGN};
-  if (m_settings.m_nAlignment < 4)
-    ::CheckMenuItem(m_popupMenu, kEdgeItems[m_settings.m_nAlignment],
-                    MF_BYCOMMAND | MF_CHECKED);
+  ::CheckMenuItem(m_popupMenu,
+                  kEdgeItems[qv::EdgeNumber(m_settings.m_nAlignment)],
+                  MF_BYCOMMAND | MF_CHECKED);
   ::CheckMenuItem(
       m_popupMenu, ID_AUTO_HIDE,
       MF_BYCOMMAND | (m_settings.m_bAutoHide ? MF_CHECKED : MF_UNCHECKED));
@@ -33,16 +33,16 @@ void CMfcAppBar::OnRButtonDown(UINT, POINT point) {
   ShowContextMenu(point.x, point.y);
 }
 
-void CMfcAppBar::SetEdge(int edge) {
-  m_settings.m_nAlignment = static_cast<UINT>(edge);
+void CMfcAppBar::SetEdge(qv::Edge edge) {
+  m_settings.m_nAlignment = edge;
   m_settings.Save();
   Rebuild(RebuildRequest::Layout());
 }
 
-void CMfcAppBar::OnLeftAlign() { SetEdge(ABE_LEFT); }
-void CMfcAppBar::OnRightAlign() { SetEdge(ABE_RIGHT); }
-void CMfcAppBar::OnTopAlign() { SetEdge(ABE_TOP); }
-void CMfcAppBar::OnBottomAlign() { SetEdge(ABE_BOTTOM); }
+void CMfcAppBar::OnLeftAlign() { SetEdge(qv::Edge::Left); }
+void CMfcAppBar::OnRightAlign() { SetEdge(qv::Edge::Right); }
+void CMfcAppBar::OnTopAlign() { SetEdge(qv::Edge::Top); }
+void CMfcAppBar::OnBottomAlign() { SetEdge(qv::Edge::Bottom); }
 
 void CMfcAppBar::OnRefreshIcons() { Rebuild(RebuildRequest::All(true)); }
 

@@ -19,7 +19,7 @@ int CMfcAppBar::RegisterAppBar(int bRegister) {
   m_abd.hWnd = m_hWnd;
   if (bRegister) {
     m_abd.rc = RECT{0, 0, 0, 0};
-    m_abd.uEdge = m_settings.m_nAlignment;
+    m_abd.uEdge = qv::EdgeNumber(m_settings.m_nAlignment);
     m_abd.uCallbackMessage = UWM_APPBAR_CALLBACK;
     if (!m_appBarService.Send(ABM_NEW, &m_abd)) return 0;
     m_bRegistered = 1;
@@ -31,7 +31,7 @@ int CMfcAppBar::RegisterAppBar(int bRegister) {
   return 1;
 }
 
-void CMfcAppBar::DockToEdge(int edge) {
+void CMfcAppBar::DockToEdge(qv::Edge edge) {
   qv::BarShape shape;
   shape.paneExists = m_pane.m_hWnd != nullptr;
   shape.hiddenMode = m_bHiddenMode == 1;
@@ -43,17 +43,16 @@ void CMfcAppBar::DockToEdge(int edge) {
   shape.cyButton = m_cyButton;
 
   RECT rc = ToRECT(qv::WantedDockRect(edge, shape, ScreenMetrics()));
-  m_settings.m_nAlignment = static_cast<UINT>(edge);
+  m_settings.m_nAlignment = edge;
   SetAppBarPos(edge, &rc);
 }
 
-void CMfcAppBar::SetAppBarPos(int edge, RECT* rc) {
+void CMfcAppBar::SetAppBarPos(qv::Edge edge, RECT* rc) {
   m_bMoved = 0;
   m_abd.rc = *rc;
-  m_abd.uEdge = static_cast<UINT>(edge);
+  m_abd.uEdge = qv::EdgeNumber(edge);
   const qv::Rect wanted = ToRect(*rc);
-  const int thickness =
-      qv::IsVerticalEdge(edge) ? wanted.Width() : wanted.Height();
+  const int thickness = qv::IsVertical(edge) ? wanted.Width() : wanted.Height();
   m_abd.rc = ToRECT(qv::StretchAlongEdge(edge, wanted, ScreenMetrics()));
   const RECT before = GetWindowRect();
 
@@ -92,7 +91,7 @@ LRESULT CMfcAppBar::OnAppBarCallback(WPARAM code, LPARAM param) {
       }
       [[fallthrough]];
     case ABN_POSCHANGED:
-      DockToEdge(static_cast<int>(m_abd.uEdge));
+      DockToEdge(qv::EdgeFromNumber(m_abd.uEdge));
       if (m_bMoved == 1) {
         LayoutBar(m_bHiddenMode);
         m_bMoved = 0;
@@ -107,7 +106,7 @@ LRESULT CMfcAppBar::OnDisplayChange(WPARAM, LPARAM) {
   // The screen changed size: the band must span the new side and the bar
   // must be laid out on it again, shown or hidden as it was.
   if (m_bRegistered) {
-    DockToEdge(static_cast<int>(m_settings.m_nAlignment));
+    DockToEdge(m_settings.m_nAlignment);
     LayoutBar(m_bHiddenMode == 1 && m_bShown == 0 ? 1 : 0);
   }
   return 0;

@@ -20,14 +20,12 @@ bool SizesHorizontally(int hit) { return hit == HTLEFT || hit == HTRIGHT; }
 }  // namespace
 
 LRESULT CMfcAppBar::OnNcHitTest(POINT) {
-  return qv::BarHitTest(static_cast<int>(m_settings.m_nAlignment),
-                        static_cast<int>(Default()));
+  return qv::BarHitTest(m_settings.m_nAlignment, static_cast<int>(Default()));
 }
 
 void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
   const int hit = static_cast<int>(hitTest);
-  if (qv::IsOuterBorderHit(static_cast<int>(m_settings.m_nAlignment), hit))
-    return;
+  if (qv::IsOuterBorderHit(m_settings.m_nAlignment, hit)) return;
   const RECT window = GetWindowRect();
   switch (hit) {
     case HTCAPTION:
@@ -46,7 +44,7 @@ void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
   }
   m_nDragHit = hit;
   m_rcDrag = window;
-  const UINT edgeBefore = m_settings.m_nAlignment;
+  const qv::Edge edgeBefore = m_settings.m_nAlignment;
   DrawDragFrame(&m_rcDrag);
   ::SetCapture(m_hWnd);
   if (!RunDragLoop()) {
@@ -141,16 +139,21 @@ void CMfcAppBar::OnLButtonUp(UINT, POINT) {
 
 void CMfcAppBar::TrackEdge(int x, int y) {
   UpdateButtonSize();
+  // The frame shows the bar as it would dock at the edge.
+  const qv::BarMetrics metrics = ScreenMetrics();
+  const bool tabs = m_settings.m_bShowTabs == 1;
   qv::DragScreen screen;
-  screen.screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-  screen.screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-  screen.barWidth = (m_cxButton + 3) * m_settings.m_nColumns + 5;
-  screen.barHeight = (m_cyButton + 3) * m_settings.m_nRows + 5;
-  const int edge = qv::EdgeUnderPoint(x, y, screen);
+  screen.screenWidth = metrics.screenWidth;
+  screen.screenHeight = metrics.screenHeight;
+  screen.barWidth = qv::BarThickness(qv::Edge::Left, m_cxButton,
+                                     m_settings.m_nColumns, tabs, metrics);
+  screen.barHeight = qv::BarThickness(qv::Edge::Top, m_cyButton,
+                                      m_settings.m_nRows, tabs, metrics);
+  const qv::Edge edge = qv::EdgeUnderPoint(x, y, screen);
   const RECT frame = ToRECT(qv::EdgeFrame(edge, screen));
   DrawDragFrame(&m_rcDrag);
   DrawDragFrame(&frame);
-  m_settings.m_nAlignment = static_cast<UINT>(edge);
+  m_settings.m_nAlignment = edge;
   m_rcDrag = frame;
 }
 

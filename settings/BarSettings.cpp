@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <new>
 #include <optional>
 #include <type_traits>
@@ -13,7 +14,7 @@
 #include "framework/Handles.h"
 #include "shell/portable/IdListBytes.h"
 
-static_assert(sizeof(int) == 4 && sizeof(UINT) == 4,
+static_assert(sizeof(int) == 4 && sizeof(UINT) == 4 && sizeof(qv::Edge) == 4,
               "options are stored as 4-byte values");
 
 namespace {
@@ -22,6 +23,8 @@ constexpr char kKeyPath[] = "Software\\Veltmark\\Quorvane 1.5";
 constexpr char kFirstTime[] = "First Time";
 constexpr char kFolderCount[] = "No. of Folders";
 constexpr char kHiddenTypeCount[] = "No. of hidden types";
+constexpr char kHorzScrollPos[] = "Horz Scroll Pos";
+constexpr char kVertScrollPos[] = "Vert Scroll Pos";
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -73,15 +76,29 @@ bool ReadDword(HKEY key, const char* name, std::uint32_t* value) {
          qv::DecodeDword(data.data(), data.size(), value);
 }
 
-bool WriteValue(HKEY key, const char* name, DWORD type, const void* data,
-                DWORD size) {
-  return ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data),
-                          size) == ERROR_SUCCESS;
+bool WriteValue(CValueStore& values, const char* name, DWORD type,
+                const void* data, DWORD size) {
+  return values.Write(name, type, data, size);
 }
 
-bool WriteDword(HKEY key, const char* name, std::uint32_t value) {
+bool WriteDword(CValueStore& values, const char* name, std::uint32_t value) {
   const DWORD data = value;
-  return WriteValue(key, name, REG_DWORD, &data, sizeof data);
+  return WriteValue(values, name, REG_DWORD, &data, sizeof data);
+}
+
+// Removes the values of indexes `from` up to `to`, which a smaller count no
+// longer reaches. Load never reads them, so one left behind does no harm;
+// the first one missing ends it, as the stored count may be anything.
+void RemoveIndexedValues(CValueStore& values, std::uint32_t from,
+                         std::uint32_t to,
+                         std::initializer_list<void (*)(char*, int)> formats) {
+  char name[qv::kValueNameSize];
+  for (std::uint32_t i = from; i < to; ++i) {
+    for (auto format : formats) {
+      format(name, static_cast<int>(i));
+      if (!values.Remove(name)) return;
+    }
+  }
 }
 
 // Toolbar `index` as stored: its folder (validated and copied to the shell
@@ -114,7 +131,7 @@ bool ReadToolbar(HKEY key, int index, ToolbarRecord& toolbar) {
 }
 
 // Toolbar `index`'s three values.
-bool WriteToolbar(HKEY key, int index, const ToolbarRecord& toolbar) {
+bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar) {
   char name[qv::kValueNameSize];
   qv::FolderValueName(name, index);
   if (!WriteValue(key, name, REG_BINARY, toolbar.folder.get(),
@@ -156,37 +173,10 @@ auto OptionValues(Settings& s) {
       {"Animate", &s.m_bAnimate},
       {"Show Title", &s.m_bShowTitle},
       {"Max. No. of Chars", &s.m_nMaxChars},
-      {"Horz Scroll Pos", &s.m_nHorzScrollPos},
-      {"Vert Scroll Pos", &s.m_nVertScrollPos},
+      {kHorzScrollPos, &s.m_nHorzScrollPos},
+      {kVertScrollPos, &s.m_nVertScrollPos},
       {"Show All Files", &s.m_bShowAllFiles},
   }};
-}
-
-// Removes the indexed values of the previous save, by the stored counts.
-void DeleteToolbarValues() {
-  SettingsKey key;
-  if (!key.Open()) return;
-  const HKEY k = key.get();
-  char name[qv::kValueNameSize];
-
-  std::uint32_t count;
-  if (!ReadDword(k, kFolderCount, &count)) return;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const int index = static_cast<int>(i);
-    for (auto format : {qv::FolderValueName, qv::ToolbarInfoValueName,
-                        qv::FolderOrderValueName}) {
-      format(name, index);
-      if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
-    }
-  }
-
-  if (!ReadDword(k, kHiddenTypeCount, &count)) return;
-  for (std::uint32_t j = 0; j < count; ++j) {
-    qv::FileTypeValueName(name, static_cast<int>(j));
-    if (::RegDeleteValueA(k, name) != ERROR_SUCCESS) return;
-  }
-
-  key.Flush();
 }
 
 }  // namespace
@@ -205,7 +195,8 @@ int CBarSettings::CreateKeyIfMissing() {
                         key.put(), &disposition) != ERROR_SUCCESS ||
       disposition != REG_CREATED_NEW_KEY)
     return 0;
-  if (!WriteDword(key.get(), kFirstTime, 1)) {
+  CRegistryValueStore values(key.get());
+  if (!WriteDword(values, kFirstTime, 1)) {
     // A key without "First Time" would never build the default toolbars.
     key.reset();
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kKeyPath);
@@ -221,6 +212,8 @@ int CBarSettings::Load() {
   for (const auto& [name, field] : OptionValues(*this)) {
     std::uint32_t value;
     if (!ReadDword(key.get(), name, &value)) return 0;
+    if (field == &m_nAlignment)
+      value = qv::EdgeNumber(qv::EdgeFromNumber(value));
     std::memcpy(field, &value, sizeof value);
   }
   std::uint32_t folderCount;
@@ -260,11 +253,20 @@ int CBarSettings::Load() {
 }
 
 int CBarSettings::Save() const {
-  DeleteToolbarValues();
-
   SettingsKey key;
   if (!key.Open()) return 0;
-  const HKEY k = key.get();
+  CRegistryValueStore values(key.get());
+  const int saved = Save(values);
+  key.Flush();
+  return saved;
+}
+
+int CBarSettings::Save(CValueStore& k) const {
+  // The counts stored now: the values past the new ones go once all is
+  // written.
+  std::uint32_t storedCount = 0, storedTypeCount = 0;
+  k.ReadDword(kFolderCount, &storedCount);
+  k.ReadDword(kHiddenTypeCount, &storedTypeCount);
 
   for (const auto& [name, field] : OptionValues(*this)) {
     std::uint32_t value;
@@ -273,12 +275,12 @@ int CBarSettings::Save() const {
   }
 
   const int count = ToolbarCount();
-  if (!WriteDword(k, kFolderCount, count)) return 0;
   for (int i = 0; i < count; ++i)
     if (!WriteToolbar(k, i, m_toolbars[i])) return 0;
 
+  if (!WriteDword(k, kFolderCount, count)) return 0;
+
   const int typeCount = static_cast<int>(m_hiddenTypes.size());
-  if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
   for (int j = 0; j < typeCount; ++j) {
     char name[qv::kValueNameSize];
     qv::FileTypeValueName(name, j);
@@ -288,6 +290,22 @@ int CBarSettings::Save() const {
       return 0;
   }
 
+  if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
+
+  RemoveIndexedValues(k, count, storedCount,
+                      {qv::FolderValueName, qv::ToolbarInfoValueName,
+                       qv::FolderOrderValueName});
+  RemoveIndexedValues(k, typeCount, storedTypeCount, {qv::FileTypeValueName});
+  return 1;
+}
+
+int CBarSettings::SaveScrollPosition() const {
+  SettingsKey key;
+  if (!key.Open()) return 0;
+  CRegistryValueStore values(key.get());
+  if (!WriteDword(values, kHorzScrollPos, m_nHorzScrollPos) ||
+      !WriteDword(values, kVertScrollPos, m_nVertScrollPos))
+    return 0;
   key.Flush();
   return 1;
 }

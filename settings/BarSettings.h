@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "settings/ToolbarRecord.h"
+#include "settings/ValueStore.h"
+#include "settings/portable/Edge.h"
 
 class CBarSettings {
  public:
@@ -26,8 +28,15 @@ class CBarSettings {
   // Replaces the contents with the registry's. 0 when the key is missing or
   // a value is missing or malformed; what was read before that stays.
   int Load();
-  // Writes everything; 0 when the key is missing or a write fails.
+  // Writes everything; 0 when the key is missing or a write fails. The new
+  // values go first, each count after the values it counts, and the values
+  // past the new counts are removed last: a save that fails halfway leaves
+  // every stored toolbar and hidden type readable.
   int Save() const;
+  // The same through `values` (the registry key's, in Save above).
+  int Save(CValueStore& values) const;
+  // Writes only "Horz Scroll Pos" and "Vert Scroll Pos", for a scroll step.
+  int SaveScrollPosition() const;
   // Makes `target` an independent deep copy of this object.
   int CopyTo(CBarSettings& target) const;
 
@@ -48,7 +57,7 @@ class CBarSettings {
   int m_nRows = 1;     // button rows while docked at the top or bottom
   int m_nColumns = 1;  // button columns while docked at the left or right
   std::vector<ToolbarRecord> m_toolbars;  // in tab order
-  UINT m_nAlignment = ABE_TOP;
+  qv::Edge m_nAlignment = qv::Edge::Top;
   UINT m_bAutoHide = 0;
   UINT m_bSmallIcons = 1;  // any other value: large icons
   // Nothing hidden until types are added; a loaded key decides.

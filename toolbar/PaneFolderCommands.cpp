@@ -58,8 +58,7 @@ void CToolbarPane::ShowFolderMenu(POINT pt) {
     }
     static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN,
                                       ID_RIGHT_ALIGN, ID_BOTTOM_ALIGN};
-    if (settings.m_nAlignment < 4)
-      Check(menu, kEdgeItems[settings.m_nAlignment], true);
+    Check(menu, kEdgeItems[qv::EdgeNumber(settings.m_nAlignment)], true);
     Check(menu, ID_AUTO_HIDE, settings.m_bAutoHide != 0);
     Check(menu, settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
           true);

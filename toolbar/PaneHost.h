@@ -7,6 +7,7 @@
 
 #include "framework/ShellMemory.h"
 #include "settings/BarSettings.h"
+#include "settings/portable/Edge.h"
 #include "toolbar/ToolbarButton.h"
 
 class IPaneHost {
@@ -15,8 +16,8 @@ class IPaneHost {
   virtual const CBarSettings& Settings() const = 0;
   // Toolbar `toolbar`'s buttons, or null while it has none read.
   virtual const ToolbarButtons* Buttons(int toolbar) const = 0;
-  // The edge the bar is docked to (ABE_*).
-  virtual UINT Edge() const = 0;
+  // The edge the bar is docked to.
+  virtual qv::Edge Edge() const = 0;
 
   // A menu of the pane is up (or down again): an auto-hide bar stays out.
   virtual void SetMenuUp(bool up) = 0;
@@ -24,7 +25,8 @@ class IPaneHost {
   virtual void BrowseTo(qv::UniqueIdList folder) = 0;
   // Gives toolbar `toolbar` a new sort order and has it read again.
   virtual void SetSortOrder(int toolbar, UINT order) = 0;
-  // The rows were scrolled: the position survives a restart.
+  // The rows were scrolled: Settings() holds the new position from now on,
+  // and it survives a restart.
   virtual void SetScrollPosition(bool vertical, int position) = 0;
 
  protected:

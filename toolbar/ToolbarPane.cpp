@@ -17,6 +17,7 @@
 #include "toolbar/portable/ButtonClick.h"
 #include "shell/portable/IdListBytes.h"
 #include "toolbar/portable/PaneScroll.h"
+#include "toolbar/portable/RowLayout.h"
 
 namespace {
 
@@ -92,8 +93,7 @@ int CToolbarPane::FindRowById(int id) const {
 }
 
 bool CToolbarPane::ColumnsDown() const {
-  const UINT edge = m_host.Edge();
-  return edge == ABE_LEFT || edge == ABE_RIGHT;
+  return qv::RowOrientation(m_host.Edge()) == qv::kColumnsDown;
 }
 
 const ToolbarButton* CToolbarPane::ButtonAt(int toolbar, int button) const {

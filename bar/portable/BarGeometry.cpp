@@ -5,32 +5,51 @@ namespace qv {
 namespace {
 constexpr int kVisibleWhenHidden = 2;
 constexpr int kSlideStep = 5;
+constexpr int kCellGap = 3;      // between neighbouring cells
+constexpr int kPanePadding = 6;  // inside the pane's client edge
 }  // namespace
 
-Rect WantedDockRect(int edge, const BarShape& s, const BarMetrics& m) {
+int PaneThickness(Edge edge, int cellSize, int cells, const BarMetrics& m) {
+  const int clientEdge = IsVertical(edge) ? m.edgeX : m.edgeY;
+  return (cellSize + kCellGap) * cells + 2 * clientEdge + kPanePadding;
+}
+
+int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
+                 const BarMetrics& m) {
+  const bool vertical = IsVertical(edge);
+  const int frame = vertical ? 10 : 9;
+  const int strip = !tabs ? 0 : vertical ? m.vScrollWidth : m.hScrollHeight;
+  return PaneThickness(edge, cellSize, cells, m) + frame + strip;
+}
+
+int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
+                      const BarMetrics& m) {
+  const int pitch = cellSize + kCellGap;
+  if (pitch <= 0) return 1;
+  const int fixed = BarThickness(edge, cellSize, 0, tabs, m);
+  const int cells = (thickness - fixed + pitch / 2) / pitch;
+  return cells < 1 ? 1 : cells;
+}
+
+Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
   Rect rc{0, 0, m.screenWidth, m.screenHeight};
-  int width = 0, height = 0;
-  if (s.paneExists) {
-    height = (s.cyButton + 3) * s.rows + 2 * m.edgeY + 6 + 9 +
-             (s.showTabs ? m.hScrollHeight : 0);
-    width = (s.cxButton + 3) * s.columns + 2 * m.edgeX + 6 + 10 +
-            (s.showTabs ? m.vScrollWidth : 0);
-  } else if (s.hiddenMode) {
-    width = height = 3;
+  int thickness = 0;
+  if (!s.paneExists && s.hiddenMode) {
+    thickness = 3;
     rc.left = rc.top = -2;
   } else {
-    width = (s.cxButton + 3) * s.columns + 5;
-    height = (s.cyButton + 3) * s.rows + 5;
+    const bool vertical = IsVertical(edge);
+    thickness = BarThickness(edge, vertical ? s.cxButton : s.cyButton,
+                             vertical ? s.columns : s.rows, s.showTabs, m);
   }
 
   // Placed as the window is laid out, against the screen's sides.
-  return LaidOutRect(edge, rc, IsVerticalEdge(edge) ? width : height,
-                     s.hiddenMode, rc, m);
+  return LaidOutRect(edge, rc, thickness, s.hiddenMode, rc, m);
 }
 
-Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m) {
+Rect StretchAlongEdge(Edge edge, const Rect& wanted, const BarMetrics& m) {
   Rect rc = wanted;
-  if (IsVerticalEdge(edge)) {
+  if (IsVertical(edge)) {
     rc.top = 0;
     rc.bottom = m.screenHeight;
   } else {
@@ -40,16 +59,16 @@ Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m) {
   return rc;
 }
 
-Rect ReapplyThickness(int edge, const Rect& granted, int thickness) {
+Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness) {
   Rect rc = granted;
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       rc.right = rc.left + thickness;
       break;
-    case kEdgeTop:
+    case Edge::Top:
       rc.bottom = rc.top + thickness;
       break;
-    case kEdgeRight:
+    case Edge::Right:
       rc.left = rc.right - thickness;
       break;
     default:
@@ -59,20 +78,20 @@ Rect ReapplyThickness(int edge, const Rect& granted, int thickness) {
   return rc;
 }
 
-Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
+Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m) {
   Rect rc = current;
   const int k = kVisibleWhenHidden;
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       rc.left = hidden ? k - thickness : band.left;
       rc.right = rc.left + thickness;
       break;
-    case kEdgeTop:
+    case Edge::Top:
       rc.top = hidden ? k - thickness : band.top;
       rc.bottom = rc.top + thickness;
       break;
-    case kEdgeRight:
+    case Edge::Right:
       rc.right = hidden ? m.screenWidth - k + thickness : band.right;
       rc.left = rc.right - thickness;
       break;
@@ -84,17 +103,11 @@ Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
   return rc;
 }
 
-int CellsForThickness(int thickness, int fixed, int pitch) {
-  if (pitch <= 0) return 1;
-  const int cells = (thickness - fixed + pitch / 2) / pitch;
-  return cells < 1 ? 1 : cells;
-}
-
-bool SlideStep(int edge, int slide, const Rect& target, Rect& current) {
+bool SlideStep(Edge edge, int slide, const Rect& target, Rect& current) {
   const bool slidingIn = slide == 1;
-  const bool towardsPositive = (edge == kEdgeLeft || edge == kEdgeTop);
+  const bool towardsPositive = (edge == Edge::Left || edge == Edge::Top);
   const int step = (towardsPositive == slidingIn) ? kSlideStep : -kSlideStep;
-  if (IsVerticalEdge(edge)) {
+  if (IsVertical(edge)) {
     current.left += step;
     current.right += step;
   } else {
@@ -102,13 +115,13 @@ bool SlideStep(int edge, int slide, const Rect& target, Rect& current) {
     current.bottom += step;
   }
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       return slidingIn ? current.right < target.right
                        : current.left > target.left;
-    case kEdgeTop:
+    case Edge::Top:
       return slidingIn ? current.bottom < target.bottom
                        : current.top > target.top;
-    case kEdgeRight:
+    case Edge::Right:
       return slidingIn ? current.left > target.left
                        : current.right < target.right;
     default:

@@ -3,10 +3,9 @@
 // them. Plain arithmetic, free of Win32, so it is tested natively.
 #pragma once
 
-namespace qv {
+#include "settings/portable/Edge.h"
 
-// Screen edges, numbered as the shell's ABE_* values and "Alignment".
-enum Edge { kEdgeLeft = 0, kEdgeTop = 1, kEdgeRight = 2, kEdgeBottom = 3 };
+namespace qv {
 
 struct Rect {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -18,10 +17,6 @@ struct Rect {
   }
   bool operator!=(const Rect& o) const { return !(*this == o); }
 };
-
-inline bool IsVerticalEdge(int edge) {
-  return edge == kEdgeLeft || edge == kEdgeRight;
-}
 
 // The system metrics the bar's sizes depend on.
 struct BarMetrics {
@@ -42,29 +37,39 @@ struct BarShape {
 
 // The band the bar asks the shell for at `edge`: the whole side of the screen
 // with the bar's thickness, or, in auto-hide mode, only 2 pixels on screen.
-Rect WantedDockRect(int edge, const BarShape& shape, const BarMetrics& m);
+Rect WantedDockRect(Edge edge, const BarShape& shape, const BarMetrics& m);
 
 // The band stretched along the whole side, as proposed to the shell.
-Rect StretchAlongEdge(int edge, const Rect& wanted, const BarMetrics& m);
+Rect StretchAlongEdge(Edge edge, const Rect& wanted, const BarMetrics& m);
 
 // After the shell moved a proposed band off other bars: the side it kept
 // stays and the thickness is put back on the other.
-Rect ReapplyThickness(int edge, const Rect& granted, int thickness);
+Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness);
 
 // The bar's window rectangle for a given thickness, starting from its
 // current rectangle (the two sides along the edge stay): shown against the
 // outer side of the band the shell granted (the screen edge unless another
 // bar holds it), or hidden with 2 pixels left on screen.
-Rect LaidOutRect(int edge, const Rect& current, int thickness, bool hidden,
+Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m);
 
-// The number of button rows (or columns) a bar of `thickness` pixels holds:
-// each takes `pitch` pixels beyond the bar's `fixed` part (its margins and
-// edges), rounded to the nearest whole one; at least 1.
-int CellsForThickness(int thickness, int fixed, int pitch);
+// The pane's thickness across the bar, its client edge included: `cells`
+// rows (a top or bottom bar) or columns (left or right) of cells
+// `cellSize` pixels across the bar (the cell's height, or its width).
+int PaneThickness(Edge edge, int cellSize, int cells, const BarMetrics& m);
+
+// The bar's thickness: the pane, its margins and the window's frame, and
+// the tab strip's room when tabs are shown. The band, the layout, the drag
+// frame and a resize all take it from here.
+int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
+                 const BarMetrics& m);
+
+// The rows or columns whose bar is nearest `thickness` pixels; at least 1.
+int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
+                      const BarMetrics& m);
 
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.
-bool SlideStep(int edge, int slide, const Rect& target, Rect& current);
+bool SlideStep(Edge edge, int slide, const Rect& target, Rect& current);
 
 }  // namespace qv

@@ -45,8 +45,8 @@ bool AtLeastOneCell(const Rect& r, int cxButton, int cyButton) {
 
 }  // namespace
 
-int BarHitTest(int edge, int systemHit) {
-  if (IsVerticalEdge(edge)) {
+int BarHitTest(Edge edge, int systemHit) {
+  if (IsVertical(edge)) {
     if (systemHit == kHitTopLeft || systemHit == kHitBottomLeft)
       return kHitLeft;
     if (systemHit == kHitTopRight || systemHit == kHitBottomRight)
@@ -59,20 +59,20 @@ int BarHitTest(int edge, int systemHit) {
   return systemHit == kHitClient ? kHitCaption : systemHit;
 }
 
-bool IsOuterBorderHit(int edge, int hit) {
+bool IsOuterBorderHit(Edge edge, int hit) {
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       return hit == kHitLeft || hit == kHitTop || hit == kHitBottom;
-    case kEdgeTop:
+    case Edge::Top:
       return hit == kHitLeft || hit == kHitRight || hit == kHitTop;
-    case kEdgeRight:
+    case Edge::Right:
       return hit == kHitRight || hit == kHitTop || hit == kHitBottom;
     default:
       return hit == kHitLeft || hit == kHitRight || hit == kHitBottom;
   }
 }
 
-int EdgeUnderPoint(int x, int y, const DragScreen& s) {
+Edge EdgeUnderPoint(int x, int y, const DragScreen& s) {
   const int sx = s.screenWidth, sy = s.screenHeight;
   const int bw = s.barWidth, bh = s.barHeight;
   // Strips along each side, wide areas towards each side and small
@@ -94,22 +94,22 @@ int EdgeUnderPoint(int x, int y, const DragScreen& s) {
       {0, sy - bh, sx, sy},
       {2 * bw, sy / 2 + bw, sx - 2 * bw, 2 * (sy / 2) - bh},
       {sx / 2 - bh / 2, sy / 2, sx / 2 - bh / 2 + bh, sy / 2 + bw}};
-  int edge = kEdgeLeft;
-  if (InsideAny(left, x, y)) edge = kEdgeLeft;
-  if (InsideAny(right, x, y)) edge = kEdgeRight;
-  if (InsideAny(top, x, y)) edge = kEdgeTop;
-  if (InsideAny(bottom, x, y)) edge = kEdgeBottom;
+  Edge edge = Edge::Left;
+  if (InsideAny(left, x, y)) edge = Edge::Left;
+  if (InsideAny(right, x, y)) edge = Edge::Right;
+  if (InsideAny(top, x, y)) edge = Edge::Top;
+  if (InsideAny(bottom, x, y)) edge = Edge::Bottom;
   return edge;
 }
 
-Rect EdgeFrame(int edge, const DragScreen& s) {
+Rect EdgeFrame(Edge edge, const DragScreen& s) {
   const int sx = s.screenWidth, sy = s.screenHeight;
   switch (edge) {
-    case kEdgeLeft:
+    case Edge::Left:
       return {0, 0, s.barWidth, sy};
-    case kEdgeTop:
+    case Edge::Top:
       return {0, 0, sx, s.barHeight};
-    case kEdgeRight:
+    case Edge::Right:
       return {sx - s.barWidth, 0, sx, sy};
     default:
       return {0, sy - s.barHeight, sx, sy};

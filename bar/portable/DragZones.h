@@ -29,12 +29,12 @@ inline bool IsCornerHit(int hit) {
 
 // The bar's answer to a hit test, from the system's: the corners count as the
 // side across the bar, and the bar's own area as a caption to drag it by.
-int BarHitTest(int edge, int systemHit);
+int BarHitTest(Edge edge, int systemHit);
 
 // The borders of a bar docked at `edge` that lie on the screen edge or run
 // along it. Only the inner border, facing the middle of the screen, sizes the
 // bar.
-bool IsOuterBorderHit(int edge, int hit);
+bool IsOuterBorderHit(Edge edge, int hit);
 
 // What a move drag needs to know of the screen and the bar.
 struct DragScreen {
@@ -44,10 +44,10 @@ struct DragScreen {
 };
 
 // The edge a bar dragged to screen point (x, y) docks at.
-int EdgeUnderPoint(int x, int y, const DragScreen& s);
+Edge EdgeUnderPoint(int x, int y, const DragScreen& s);
 
 // The frame shown for a bar about to dock at `edge`.
-Rect EdgeFrame(int edge, const DragScreen& s);
+Rect EdgeFrame(Edge edge, const DragScreen& s);
 
 // A strip of the drag frame: origin and size, as PatBlt takes them.
 struct FrameStrip {

@@ -3,12 +3,21 @@
 // drawing code only has to stroke what is computed here.
 #pragma once
 
+#include "settings/portable/Edge.h"
+
 namespace qv {
 
 // Orientations of the strip (m_nOrientation).
 constexpr int kTabsHorizontal = 1;  // along the top, tabs hang down
 constexpr int kTabsRightEdge = 2;   // on the right, run top to bottom
 constexpr int kTabsLeftEdge = 3;    // on the left, run bottom to top
+
+// The strip's orientation on a bar docked at `edge`.
+constexpr int StripOrientation(Edge edge) {
+  return edge == Edge::Left    ? kTabsLeftEdge
+         : edge == Edge::Right ? kTabsRightEdge
+                               : kTabsHorizontal;
+}
 
 constexpr int kTabSlant = 16;               // each slanted end of a tab
 constexpr int kTabOverlap = kTabSlant / 2;  // neighbours share this much

@@ -16,7 +16,8 @@ using e2e::SettingsKey;
 namespace {
 
 // The thickness the bar reserves for one row or column of small icons
-// without names, with tabs shown.
+// without names, with tabs shown: arithmetic of the test's own, to check
+// the program's.
 int ExpectedThickness(DWORD edge) {
   SHFILEINFOA info{};
   auto images = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(

@@ -35,46 +35,47 @@ BarShape LargeIconCell(bool tabs) {
 TEST(DockRect, ReservedThicknessForEveryEdgeWithAndWithoutTabs) {
   const BarMetrics m = Screen();
   // (40 + 3) x 1 + 2 x SM_CXEDGE + 6 + 10 + SM_CXVSCROLL
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeLeft, LargeIconCell(true), m),
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Left, LargeIconCell(true), m),
             (Rect{0, 0, 80, 768}));
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeLeft, LargeIconCell(false), m),
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Left, LargeIconCell(false), m),
             (Rect{0, 0, 63, 768}));
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeRight, LargeIconCell(true), m),
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Right, LargeIconCell(true), m),
             (Rect{1024 - 80, 0, 1024, 768}));
   // (38 + 3) x 1 + 2 x SM_CYEDGE + 6 + 9 + SM_CYHSCROLL
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeTop, LargeIconCell(true), m),
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Top, LargeIconCell(true), m),
             (Rect{0, 0, 1024, 77}));
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeBottom, LargeIconCell(false), m),
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Bottom, LargeIconCell(false), m),
             (Rect{0, 768 - 60, 1024, 768}));
 
   BarShape twoRows = LargeIconCell(true);
   twoRows.rows = 2;
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeTop, twoRows, m).Height(), 77 + 41);
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Top, twoRows, m).Height(), 77 + 41);
 }
 
 TEST(DockRect, AutoHideKeepsTwoPixelsOnScreen) {
   const BarMetrics m = Screen();
   BarShape s = LargeIconCell(true);
   s.hiddenMode = true;
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeLeft, s, m), (Rect{2 - 80, 0, 2, 768}));
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeBottom, s, m),
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Left, s, m),
+            (Rect{2 - 80, 0, 2, 768}));
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Bottom, s, m),
             (Rect{0, 766, 1024, 766 + 77}));
   // Before the pane exists an auto-hide band is 3 pixels from -2.
   s.paneExists = false;
-  EXPECT_EQ(qv::WantedDockRect(qv::kEdgeTop, s, m), (Rect{-2, -1, 1024, 2}));
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Top, s, m), (Rect{-2, -1, 1024, 2}));
 }
 
 TEST(DockRect, BandMovedByAnotherBarKeepsItsThickness) {
   // Another bar already holds 50 pixels of the left edge: the shell moves
   // the proposed band's left side and the bar puts its width back.
   Rect granted{50, 0, 80, 768};
-  EXPECT_EQ(qv::ReapplyThickness(qv::kEdgeLeft, granted, 80),
+  EXPECT_EQ(qv::ReapplyThickness(qv::Edge::Left, granted, 80),
             (Rect{50, 0, 130, 768}));
   Rect bottom{0, 600, 1024, 700};
-  EXPECT_EQ(qv::ReapplyThickness(qv::kEdgeBottom, bottom, 77),
+  EXPECT_EQ(qv::ReapplyThickness(qv::Edge::Bottom, bottom, 77),
             (Rect{0, 623, 1024, 700}));
   EXPECT_EQ(
-      qv::StretchAlongEdge(qv::kEdgeRight, Rect{944, 10, 1024, 20}, Screen()),
+      qv::StretchAlongEdge(qv::Edge::Right, Rect{944, 10, 1024, 20}, Screen()),
       (Rect{944, 0, 1024, 768}));
 }
 
@@ -82,26 +83,26 @@ TEST(LaidOutRect, ShownAndHiddenPerEdge) {
   const BarMetrics m = Screen();
   const Rect screen{0, 0, 1024, 768};
   const Rect current{5, 0, 70, 768};
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, false, screen, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Left, current, 63, false, screen, m),
             (Rect{0, 0, 63, 768}));
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, current, 63, true, screen, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Left, current, 63, true, screen, m),
             (Rect{-61, 0, 2, 768}));
   const Rect across{0, 700, 1024, 768};
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, false, screen, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Bottom, across, 60, false, screen, m),
             (Rect{0, 708, 1024, 768}));
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, across, 60, true, screen, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Bottom, across, 60, true, screen, m),
             (Rect{0, 766, 1024, 826}));
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeRight, current, 63, true, screen, m),
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Right, current, 63, true, screen, m),
             (Rect{1022, 0, 1085, 768}));
 }
 
 TEST(LaidOutRect, ShownBarStaysInTheBandItWasGranted) {
   // Another bar holds the first 50 pixels of the left edge.
   const Rect band{50, 0, 130, 768};
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeLeft, band, 80, false, band, Screen()),
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Left, band, 80, false, band, Screen()),
             (Rect{50, 0, 130, 768}));
   const Rect bottomBand{0, 600, 1024, 700};
-  EXPECT_EQ(qv::LaidOutRect(qv::kEdgeBottom, bottomBand, 60, false, bottomBand,
+  EXPECT_EQ(qv::LaidOutRect(qv::Edge::Bottom, bottomBand, 60, false, bottomBand,
                             Screen()),
             (Rect{0, 640, 1024, 700}));
 }
@@ -110,7 +111,7 @@ TEST(Slide, LeftBarSlidesInFiveAtATimeThenLandsExactly) {
   const Rect target{0, 0, 63, 768};
   Rect current{-61, 0, 2, 768};
   std::vector<int> rights;
-  while (qv::SlideStep(qv::kEdgeLeft, 1, target, current))
+  while (qv::SlideStep(qv::Edge::Left, 1, target, current))
     rights.push_back(current.right);
   ASSERT_FALSE(rights.empty());
   EXPECT_EQ(rights.front(), 7);
@@ -120,38 +121,45 @@ TEST(Slide, LeftBarSlidesInFiveAtATimeThenLandsExactly) {
 
 TEST(Slide, EveryEdgeSlidesOutTowardsItsSide) {
   struct Case {
-    int edge;
+    qv::Edge edge;
     Rect shown, hidden;
   } cases[] = {
-      {qv::kEdgeTop, {0, 0, 1024, 60}, {0, -58, 1024, 2}},
-      {qv::kEdgeRight, {961, 0, 1024, 768}, {1022, 0, 1085, 768}},
-      {qv::kEdgeBottom, {0, 708, 1024, 768}, {0, 766, 1024, 826}},
+      {qv::Edge::Top, {0, 0, 1024, 60}, {0, -58, 1024, 2}},
+      {qv::Edge::Right, {961, 0, 1024, 768}, {1022, 0, 1085, 768}},
+      {qv::Edge::Bottom, {0, 708, 1024, 768}, {0, 766, 1024, 826}},
   };
   for (const Case& c : cases) {
     Rect current = c.shown;
     int steps = 0;
     while (qv::SlideStep(c.edge, 2, c.hidden, current) && steps < 100) ++steps;
-    EXPECT_LT(steps, 100) << "edge " << c.edge;
+    EXPECT_LT(steps, 100) << "edge " << qv::EdgeNumber(c.edge);
     // The last step reaches or passes the target; the slide ends there.
     EXPECT_LE(std::abs(current.left - c.hidden.left) +
                   std::abs(current.top - c.hidden.top),
               5)
-        << "edge " << c.edge;
+        << "edge " << qv::EdgeNumber(c.edge);
   }
 }
 
-TEST(CellsForThickness, InvertsTheBarsThicknessAndRoundsToTheNearestCell) {
-  // A top bar of r rows of 22-pixel cells is 25 r + 19 pixels besides the
-  // tab strip; its fixed part is 2 x 2 + 15.
-  for (int rows = 1; rows <= 8; ++rows) {
-    const int thickness = 25 * rows + 19;
-    EXPECT_EQ(qv::CellsForThickness(thickness, 19, 25), rows);
-    // A frame grown or shrunk by one cell height (22) lands on the next.
-    EXPECT_EQ(qv::CellsForThickness(thickness + 22, 19, 25), rows + 1);
-    if (rows > 1) {
-      EXPECT_EQ(qv::CellsForThickness(thickness - 22, 19, 25), rows - 1);
+TEST(Thickness, CellsRoundTripAndAThicknessRoundsToTheNearestCell) {
+  const BarMetrics m = Screen();
+  for (qv::Edge edge : {qv::Edge::Left, qv::Edge::Bottom}) {
+    for (bool tabs : {true, false}) {
+      for (int cells = 1; cells <= 6; ++cells) {
+        SCOPED_TRACE(testing::Message()
+                     << qv::EdgeNumber(edge) << " " << tabs << " " << cells);
+        // 22-pixel cells, 25 pixels apart.
+        const int t = qv::BarThickness(edge, 22, cells, tabs, m);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t, tabs, m), cells);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t + 12, tabs, m), cells);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t - 12, tabs, m), cells);
+        // A frame grown or shrunk by one cell lands on the next count.
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t + 22, tabs, m), cells + 1);
+        EXPECT_EQ(qv::CellsForThickness(edge, 22, t - 22, tabs, m),
+                  cells > 1 ? cells - 1 : 1);
+      }
     }
   }
-  EXPECT_EQ(qv::CellsForThickness(5, 19, 25), 1);
-  EXPECT_EQ(qv::CellsForThickness(100, 19, 0), 1);
+  EXPECT_EQ(qv::CellsForThickness(qv::Edge::Top, 22, 0, true, m), 1);
+  EXPECT_EQ(qv::CellsForThickness(qv::Edge::Top, -3, 100, true, m), 1);
 }

@@ -3,6 +3,7 @@
 // steps.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "bar/portable/DragZones.h"
@@ -29,34 +30,36 @@ constexpr int kSides[] = {qv::kHitLeft, qv::kHitTop, qv::kHitRight,
 }  // namespace
 
 TEST(BarHitTest, CornersCountAsTheSideAcrossTheBarAndTheAreaAsCaption) {
-  for (int edge : {qv::kEdgeLeft, qv::kEdgeRight}) {
+  for (qv::Edge edge : {qv::Edge::Left, qv::Edge::Right}) {
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitTopLeft), qv::kHitLeft);
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitBottomLeft), qv::kHitLeft);
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitTopRight), qv::kHitRight);
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitBottomRight), qv::kHitRight);
   }
-  for (int edge : {qv::kEdgeTop, qv::kEdgeBottom}) {
+  for (qv::Edge edge : {qv::Edge::Top, qv::Edge::Bottom}) {
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitTopLeft), qv::kHitTop);
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitTopRight), qv::kHitTop);
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitBottomLeft), qv::kHitBottom);
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitBottomRight), qv::kHitBottom);
   }
-  for (int edge :
-       {qv::kEdgeLeft, qv::kEdgeTop, qv::kEdgeRight, qv::kEdgeBottom}) {
+  for (qv::Edge edge :
+       {qv::Edge::Left, qv::Edge::Top, qv::Edge::Right, qv::Edge::Bottom}) {
     EXPECT_EQ(qv::BarHitTest(edge, qv::kHitClient), qv::kHitCaption);
     for (int other :
          {0, 18, qv::kHitLeft, qv::kHitTop, qv::kHitRight, qv::kHitBottom, -1})
-      EXPECT_EQ(qv::BarHitTest(edge, other), other) << edge << " " << other;
+      EXPECT_EQ(qv::BarHitTest(edge, other), other)
+          << qv::EdgeNumber(edge) << " " << other;
   }
 }
 
 TEST(BarHitTest, OnlyTheInnerBorderSizesTheBar) {
   const int inner[] = {qv::kHitRight, qv::kHitBottom, qv::kHitLeft,
                        qv::kHitTop};  // by edge: left, top, right, bottom
-  for (int edge = 0; edge < 4; ++edge) {
+  for (std::uint32_t n = 0; n < 4; ++n) {
+    const qv::Edge edge = qv::EdgeFromNumber(n);
     for (int side : kSides)
-      EXPECT_EQ(qv::IsOuterBorderHit(edge, side), side != inner[edge])
-          << "edge " << edge << " side " << side;
+      EXPECT_EQ(qv::IsOuterBorderHit(edge, side), side != inner[n])
+          << "edge " << n << " side " << side;
     EXPECT_FALSE(qv::IsOuterBorderHit(edge, qv::kHitCaption));
   }
 }
@@ -65,51 +68,51 @@ TEST(EdgeUnderPoint, StripsAlongTheSidesWithTopAndBottomOverTheCorners) {
   const DragScreen s = Screen();
   // The top strip takes every x, the corners included.
   for (int x : {0, 5, 40, 512, 1000, 1023}) {
-    EXPECT_EQ(qv::EdgeUnderPoint(x, 0, s), qv::kEdgeTop) << x;
-    EXPECT_EQ(qv::EdgeUnderPoint(x, 29, s), qv::kEdgeTop) << x;
-    EXPECT_EQ(qv::EdgeUnderPoint(x, 767, s), qv::kEdgeBottom) << x;
-    EXPECT_EQ(qv::EdgeUnderPoint(x, 738, s), qv::kEdgeBottom) << x;
+    EXPECT_EQ(qv::EdgeUnderPoint(x, 0, s), qv::Edge::Top) << x;
+    EXPECT_EQ(qv::EdgeUnderPoint(x, 29, s), qv::Edge::Top) << x;
+    EXPECT_EQ(qv::EdgeUnderPoint(x, 767, s), qv::Edge::Bottom) << x;
+    EXPECT_EQ(qv::EdgeUnderPoint(x, 738, s), qv::Edge::Bottom) << x;
   }
-  EXPECT_EQ(qv::EdgeUnderPoint(5, 30, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(63, 400, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(5, 737, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(960, 30, s), qv::kEdgeRight);
-  EXPECT_EQ(qv::EdgeUnderPoint(1023, 400, s), qv::kEdgeRight);
+  EXPECT_EQ(qv::EdgeUnderPoint(5, 30, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(63, 400, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(5, 737, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(960, 30, s), qv::Edge::Right);
+  EXPECT_EQ(qv::EdgeUnderPoint(1023, 400, s), qv::Edge::Right);
   // The wide areas between the strips and the centre.
-  EXPECT_EQ(qv::EdgeUnderPoint(64, 100, s), qv::kEdgeTop);
-  EXPECT_EQ(qv::EdgeUnderPoint(959, 351, s), qv::kEdgeTop);
-  EXPECT_EQ(qv::EdgeUnderPoint(64, 416, s), qv::kEdgeBottom);
-  EXPECT_EQ(qv::EdgeUnderPoint(959, 737, s), qv::kEdgeBottom);
+  EXPECT_EQ(qv::EdgeUnderPoint(64, 100, s), qv::Edge::Top);
+  EXPECT_EQ(qv::EdgeUnderPoint(959, 351, s), qv::Edge::Top);
+  EXPECT_EQ(qv::EdgeUnderPoint(64, 416, s), qv::Edge::Bottom);
+  EXPECT_EQ(qv::EdgeUnderPoint(959, 737, s), qv::Edge::Bottom);
   // Off the screen nothing matches: left.
-  EXPECT_EQ(qv::EdgeUnderPoint(-10, -10, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(2000, 400, s), qv::kEdgeLeft);
+  EXPECT_EQ(qv::EdgeUnderPoint(-10, -10, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(2000, 400, s), qv::Edge::Left);
 }
 
 TEST(EdgeUnderPoint, NearTheCentreTheSmallRectanglesDecide) {
   const DragScreen s = Screen();
   // Centre (512, 384); the central column is 30 wide: x 497..526; the
   // central band runs from 384 - 32 to 384 + 32.
-  EXPECT_EQ(qv::EdgeUnderPoint(512, 352, s), qv::kEdgeTop);
-  EXPECT_EQ(qv::EdgeUnderPoint(497, 383, s), qv::kEdgeTop);
-  EXPECT_EQ(qv::EdgeUnderPoint(526, 384, s), qv::kEdgeBottom);
-  EXPECT_EQ(qv::EdgeUnderPoint(512, 415, s), qv::kEdgeBottom);
-  EXPECT_EQ(qv::EdgeUnderPoint(496, 383, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(496, 384, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(64, 352, s), qv::kEdgeLeft);
-  EXPECT_EQ(qv::EdgeUnderPoint(527, 383, s), qv::kEdgeRight);
-  EXPECT_EQ(qv::EdgeUnderPoint(959, 415, s), qv::kEdgeRight);
+  EXPECT_EQ(qv::EdgeUnderPoint(512, 352, s), qv::Edge::Top);
+  EXPECT_EQ(qv::EdgeUnderPoint(497, 383, s), qv::Edge::Top);
+  EXPECT_EQ(qv::EdgeUnderPoint(526, 384, s), qv::Edge::Bottom);
+  EXPECT_EQ(qv::EdgeUnderPoint(512, 415, s), qv::Edge::Bottom);
+  EXPECT_EQ(qv::EdgeUnderPoint(496, 383, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(496, 384, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(64, 352, s), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeUnderPoint(527, 383, s), qv::Edge::Right);
+  EXPECT_EQ(qv::EdgeUnderPoint(959, 415, s), qv::Edge::Right);
   // Below the band the left and right rectangles reach further down, but
   // the bottom area, tested after them, wins there.
-  EXPECT_EQ(qv::EdgeUnderPoint(300, 416, s), qv::kEdgeBottom);
-  EXPECT_EQ(qv::EdgeUnderPoint(700, 416, s), qv::kEdgeBottom);
+  EXPECT_EQ(qv::EdgeUnderPoint(300, 416, s), qv::Edge::Bottom);
+  EXPECT_EQ(qv::EdgeUnderPoint(700, 416, s), qv::Edge::Bottom);
 }
 
 TEST(EdgeFrame, SpansTheSideWithTheBarsThickness) {
   const DragScreen s = Screen();
-  EXPECT_EQ(qv::EdgeFrame(qv::kEdgeLeft, s), (Rect{0, 0, 32, 768}));
-  EXPECT_EQ(qv::EdgeFrame(qv::kEdgeTop, s), (Rect{0, 0, 1024, 30}));
-  EXPECT_EQ(qv::EdgeFrame(qv::kEdgeRight, s), (Rect{992, 0, 1024, 768}));
-  EXPECT_EQ(qv::EdgeFrame(qv::kEdgeBottom, s), (Rect{0, 738, 1024, 768}));
+  EXPECT_EQ(qv::EdgeFrame(qv::Edge::Left, s), (Rect{0, 0, 32, 768}));
+  EXPECT_EQ(qv::EdgeFrame(qv::Edge::Top, s), (Rect{0, 0, 1024, 30}));
+  EXPECT_EQ(qv::EdgeFrame(qv::Edge::Right, s), (Rect{992, 0, 1024, 768}));
+  EXPECT_EQ(qv::EdgeFrame(qv::Edge::Bottom, s), (Rect{0, 738, 1024, 768}));
 }
 
 TEST(DragFrameStrips, CoverTheBorderOnceAndLeaveTheInsideAlone) {

@@ -37,7 +37,7 @@ class BarDropTest : public ::testing::Test {
     // line of buttons leaves empty pane below it.
     m_user.SetDword("First Time", 0);
     CBarSettings settings;
-    settings.m_nAlignment = ABE_TOP;
+    settings.m_nAlignment = qv::Edge::Top;
     settings.m_nRows = 3;
     settings.m_bShowTitle = 0;
     settings.m_bAnimate = 0;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Handles.h"
@@ -58,6 +59,21 @@ void AddToolbar(CBarSettings& s, const std::string& name, UINT order,
                                std::move(info)));
 }
 
+// The registry's values, but the write of one value is refused.
+class RefusingStore : public CRegistryValueStore {
+ public:
+  RefusingStore(HKEY key, std::string refused)
+      : CRegistryValueStore(key), m_refused(std::move(refused)) {}
+  bool Write(const char* name, DWORD type, const void* data,
+             DWORD size) override {
+    return name != m_refused &&
+           CRegistryValueStore::Write(name, type, data, size);
+  }
+
+ private:
+  std::string m_refused;
+};
+
 std::string Name(void (*format)(char*, int), int index) {
   char name[128];
   format(name, index);
@@ -69,7 +85,7 @@ std::string Name(void (*format)(char*, int), int index) {
 void Fill(CBarSettings& s) {
   s.m_nRows = 3;
   s.m_nColumns = 2;
-  s.m_nAlignment = ABE_RIGHT;
+  s.m_nAlignment = qv::Edge::Right;
   s.m_bAutoHide = 1;
   s.m_bSmallIcons = 0;
   s.m_bShowAllFiles = 1;
@@ -99,8 +115,8 @@ void Fill(CBarSettings& s) {
 std::string Snapshot(const CBarSettings& s) {
   std::string out;
   for (long long option : std::initializer_list<long long>{
-           s.m_nRows, s.m_nColumns, s.m_nAlignment, s.m_bAutoHide,
-           s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
+           s.m_nRows, s.m_nColumns, qv::EdgeNumber(s.m_nAlignment),
+           s.m_bAutoHide, s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
            s.m_nHorzScrollPos, s.m_nVertScrollPos, s.m_bBrowseSeparate,
            s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
            s.m_bAnimate, s.m_bShowTitle})
@@ -248,6 +264,7 @@ TEST_F(BarSettingsTest, MissingKeyLevelChangesNothing) {
     EXPECT_EQ(0, filled.Load());
     EXPECT_EQ(Snapshot(reference), Snapshot(filled));
     EXPECT_EQ(0, filled.Save());
+    EXPECT_EQ(0, filled.SaveScrollPosition());
     EXPECT_EQ(before, Contents(""));
     EXPECT_EQ(beforeDeepest, Contents(present));
   }
@@ -273,7 +290,7 @@ TEST_F(BarSettingsTest, CreateKeyIfMissingOnlyCreatesAMissingKey) {
     CBarSettings fresh;
     EXPECT_EQ(0, fresh.Load());
     EXPECT_EQ(1u, fresh.m_bFirstTime);
-    EXPECT_EQ(1u, fresh.m_nAlignment);
+    EXPECT_EQ(qv::Edge::Top, fresh.m_nAlignment);
   }
 
   SetDword("First Time", 0);
@@ -292,7 +309,7 @@ TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
   EXPECT_EQ(0, s.Load());
   // "First Time" to "Animate" are read...
   EXPECT_EQ(1u, s.m_bFirstTime);
-  EXPECT_EQ(static_cast<UINT>(ABE_RIGHT), s.m_nAlignment);
+  EXPECT_EQ(qv::Edge::Right, s.m_nAlignment);
   EXPECT_EQ(3, s.m_nRows);
   EXPECT_EQ(0u, s.m_bAnimate);
   // ...the rest keep what they held.
@@ -341,6 +358,44 @@ TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
   EXPECT_EQ(ListBytes({"Folder", "T2"}), Get("Fldr   1"));
   EXPECT_EQ(1u, GetDword("No. of hidden types"));
   EXPECT_FALSE(Get(Name(qv::FileTypeValueName, 1)));
+}
+
+TEST_F(BarSettingsTest, SaveFailingHalfwayLeavesTheStoredToolbarsReadable) {
+  SaveFilled();
+  CBarSettings before;
+  ASSERT_EQ(1, before.Load());
+
+  // Two new toolbars and one hidden type; the second toolbar's info is
+  // refused.
+  CBarSettings s;
+  AddToolbar(s, "New0", 1, Info(qv::kKindNormal));
+  AddToolbar(s, "New1", 1, Info(qv::kKindNormal));
+  s.m_hiddenTypes = {"new\tNew"};
+  RefusingStore store(AppKey(), Name(qv::ToolbarInfoValueName, 1));
+  EXPECT_EQ(0, s.Save(store));
+
+  // Every stored toolbar is still there and whole; the one past the refused
+  // write is untouched, as are the hidden types.
+  CBarSettings after;
+  EXPECT_EQ(1, after.Load());
+  ASSERT_EQ(3u, after.m_toolbars.size());
+  EXPECT_EQ(FolderBytes(before, 2), FolderBytes(after, 2));
+  EXPECT_EQ(before.m_hiddenTypes, after.m_hiddenTypes);
+}
+
+TEST_F(BarSettingsTest, ScrollPositionSaveWritesOnlyThePositions) {
+  SaveFilled();
+  CBarSettings s;
+  ASSERT_EQ(1, s.Load());
+  s.m_nHorzScrollPos = 7;
+  s.m_nVertScrollPos = 9;
+  s.m_nRows = 5;
+  s.RemoveToolbar(0);
+  ASSERT_EQ(1, s.SaveScrollPosition());
+  EXPECT_EQ(7u, GetDword("Horz Scroll Pos"));
+  EXPECT_EQ(9u, GetDword("Vert Scroll Pos"));
+  EXPECT_EQ(3u, GetDword("Rows"));
+  EXPECT_EQ(3u, GetDword("No. of Folders"));
 }
 
 TEST_F(BarSettingsTest, CopyToMakesAnIndependentDeepCopy) {
@@ -429,6 +484,13 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
   EXPECT_EQ(2, s.m_nColumns);
   EXPECT_EQ(0x01020304, s.m_nRows);
   EXPECT_EQ(0, s.m_nCurrentTab);
+
+  // An alignment past the four edges is the bottom.
+  SaveFilled();
+  SetDword("Alignment", 7);
+  CBarSettings pastTheEdges;
+  EXPECT_EQ(1, pastTheEdges.Load());
+  EXPECT_EQ(qv::Edge::Bottom, pastTheEdges.m_nAlignment);
 
   // The type of a 4-byte option is not checked.
   SaveFilled();

@@ -48,7 +48,7 @@ class MfcAppBarDragTest : public testing::Test {
                           PM_NOREMOVE) != 0;
   }
   struct StoredValues {
-    UINT m_nAlignment;
+    qv::Edge m_nAlignment;
     int m_nRows;
   };
   static StoredValues Stored() {
@@ -97,7 +97,7 @@ TEST_F(MfcAppBarDragTest, PressOnAnOuterBorderOrACornerStartsNothing) {
   }
   const RECT after = Window();
   EXPECT_TRUE(::EqualRect(&before, &after));
-  EXPECT_EQ(bar.m_settings.m_nAlignment, static_cast<UINT>(ABE_TOP));
+  EXPECT_EQ(bar.m_settings.m_nAlignment, qv::Edge::Top);
 }
 
 TEST_F(MfcAppBarDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
@@ -109,7 +109,7 @@ TEST_F(MfcAppBarDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
 
   EXPECT_FALSE(ReleaseStillQueued());
   EXPECT_EQ(::GetCapture(), nullptr);
-  EXPECT_EQ(Stored().m_nAlignment, static_cast<UINT>(ABE_LEFT));
+  EXPECT_EQ(Stored().m_nAlignment, qv::Edge::Left);
   const RECT rc = Window();
   EXPECT_EQ(rc.left, 0);
   EXPECT_EQ(rc.top, 0);
@@ -124,7 +124,7 @@ TEST_F(MfcAppBarDragTest, ReleaseWithoutMovingSavesTheEdgeAgain) {
   const RECT before = Window();
   PostMouse(WM_LBUTTONUP, sx / 2, 5);
   Press(HTCAPTION, sx / 2, 5);
-  EXPECT_EQ(Stored().m_nAlignment, static_cast<UINT>(ABE_TOP));
+  EXPECT_EQ(Stored().m_nAlignment, qv::Edge::Top);
   const RECT after = Window();
   EXPECT_TRUE(::EqualRect(&before, &after));
 }
@@ -156,8 +156,8 @@ TEST_F(MfcAppBarDragTest, LosingTheMouseEndsTheDragWithoutMovingTheBar) {
     CaptureThief thief;
     Press(HTCAPTION, sx / 2, 5);
   }
-  EXPECT_EQ(bar.m_settings.m_nAlignment, static_cast<UINT>(ABE_TOP));
-  EXPECT_EQ(Stored().m_nAlignment, static_cast<UINT>(ABE_TOP));
+  EXPECT_EQ(bar.m_settings.m_nAlignment, qv::Edge::Top);
+  EXPECT_EQ(Stored().m_nAlignment, qv::Edge::Top);
   const RECT after = Window();
   EXPECT_TRUE(::EqualRect(&before, &after));
 }
@@ -189,7 +189,7 @@ TEST_F(MfcAppBarDragTest, InnerEdgeResizesByOneCellPerMoveUpToTheCursor) {
   PostMouse(WM_LBUTTONUP, sx / 2, bottom + cy + 1);
   Press(HTBOTTOM, sx / 2, bottom - 1);
   EXPECT_EQ(Stored().m_nRows, 2);
-  EXPECT_EQ(Stored().m_nAlignment, static_cast<UINT>(ABE_TOP));
+  EXPECT_EQ(Stored().m_nAlignment, qv::Edge::Top);
 }
 
 TEST(DragFrame, InvertsACheckerboardAndASecondDrawingRestoresTheScreen) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "bar/BarRects.h"
 #include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
 #include "tests/unit/support/FakeAppBarService.h"
@@ -50,12 +51,12 @@ class MfcAppBarTest : public testing::Test {
                         nullptr, nullptr);
   }
 
+  // One row or column of the bar's cells.
   static int Thickness(const CMfcAppBar& bar, UINT edge, bool tabs) {
-    if (edge == ABE_LEFT || edge == ABE_RIGHT)
-      return (bar.ButtonSize().cx + 3) + 2 * ::GetSystemMetrics(SM_CXEDGE) + 6 +
-             10 + (tabs ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
-    return (bar.ButtonSize().cy + 3) + 2 * ::GetSystemMetrics(SM_CYEDGE) + 6 +
-           9 + (tabs ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
+    const qv::Edge e = qv::EdgeFromNumber(edge);
+    return qv::BarThickness(
+        e, qv::IsVertical(e) ? bar.ButtonSize().cx : bar.ButtonSize().cy, 1,
+        tabs, ScreenMetrics());
   }
 
   static bool IsTopmost(const CMfcAppBar& bar) {

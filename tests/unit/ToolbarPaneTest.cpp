@@ -36,7 +36,7 @@ class FakePaneHost final : public IPaneHost {
                ? &buttons[toolbar]
                : nullptr;
   }
-  UINT Edge() const override { return edge; }
+  qv::Edge Edge() const override { return edge; }
   void SetMenuUp(bool up) override { menuUp.push_back(up); }
   void BrowseTo(qv::UniqueIdList folder) override {
     browsed.push_back(PathOf(folder.get()));
@@ -53,7 +53,7 @@ class FakePaneHost final : public IPaneHost {
 
   CBarSettings settings;
   std::vector<ToolbarButtons> buttons;  // by toolbar; past the end: none read
-  UINT edge = ABE_TOP;
+  qv::Edge edge = qv::Edge::Top;
   std::vector<bool> menuUp;
   std::vector<std::string> browsed;
   std::vector<std::pair<int, UINT>> sorted;
@@ -135,13 +135,11 @@ class ToolbarPaneTest : public ::testing::Test {
 
   // What a rebuild does: rows, their cells and buttons, then the layout of
   // a pane of this size at the top of the screen (or at the left).
-  void Build(int width, int height, UINT edge = ABE_TOP) {
+  void Build(int width, int height, qv::Edge edge = qv::Edge::Top) {
     host.edge = edge;
     ASSERT_EQ(1, pane.CreateRows());
-    const int orientation = edge == ABE_LEFT || edge == ABE_RIGHT
-                                ? qv::kColumnsDown
-                                : qv::kLinesAcross;
-    ASSERT_EQ(1, pane.SetRowImages(nullptr, 40, kCell, orientation));
+    ASSERT_EQ(1,
+              pane.SetRowImages(nullptr, 40, kCell, qv::RowOrientation(edge)));
     pane.FillRows(nullptr);
     ::SetScrollRange(pane, SB_HORZ, 0, 0, FALSE);
     ::SetScrollRange(pane, SB_VERT, 0, 0, FALSE);
@@ -290,7 +288,7 @@ TEST_F(ToolbarPaneTest, LeftBarStacksColumnsAndScrollsSideways) {
   host.settings.m_bShowTabs = 0;
   AddToolbar(10);
   AddToolbar(3);
-  Build(100, 400, ABE_LEFT);
+  Build(100, 400, qv::Edge::Left);
   const RECT first = RowRect(0);
   EXPECT_EQ(3, first.left);
   EXPECT_EQ(18, first.top);

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "settings/portable/Edge.h"
+
 namespace qv {
 
 enum class CellKind : unsigned char { kButton, kSpace, kLineBreak };
@@ -14,6 +16,11 @@ enum class CellKind : unsigned char { kButton, kSpace, kLineBreak };
 // left or right bar).
 constexpr int kLinesAcross = 1;
 constexpr int kColumnsDown = 2;
+
+// The rows' orientation on a bar docked at `edge`.
+constexpr int RowOrientation(Edge edge) {
+  return IsVertical(edge) ? kColumnsDown : kLinesAcross;
+}
 
 // A gap's size along its line.
 constexpr int kSpaceCellSize = 8;
