@@ -31,29 +31,21 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName,
-                    DWORD style, int x, int y, int cx, int cy, HWND parent,
-                    HMENU menuOrId, LPVOID param) {
+BOOL CWnd::Create(const CreateArgs& args) {
   if (m_hWnd) return FALSE;
   HHOOK hook = ::SetWindowsHookExA(WH_CBT, &CWnd::CreationHook, nullptr,
                                    ::GetCurrentThreadId());
   if (!hook) return FALSE;
   t_creating = this;
-  HWND wnd =
-      ::CreateWindowExA(exStyle, className, windowName, style, x, y, cx, cy,
-                        parent, menuOrId, ::GetModuleHandleA(nullptr), param);
+  HWND wnd = ::CreateWindowExA(
+      args.exStyle, args.className, args.windowName, args.style, args.x, args.y,
+      args.cx, args.cy, args.parent,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id)),
+      ::GetModuleHandleA(nullptr), args.param);
   t_creating = nullptr;
   ::UnhookWindowsHookEx(hook);
   // A window whose WM_(NC)CREATE refused has been destroyed and unbound.
   return wnd != nullptr && m_hWnd == wnd;
-}
-
-BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName,
-                    DWORD style, const RECT& rect, HWND parent, UINT id,
-                    LPVOID param) {
-  return CreateEx(exStyle, className, windowName, style, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, parent,
-                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), param);
 }
 
 void CWnd::Subclass(HWND wnd) {
@@ -72,22 +64,8 @@ void CWnd::Unbind() {
   m_hWnd = nullptr;
 }
 
-BOOL CWnd::DestroyWindow() {
-  if (!m_hWnd) return FALSE;
-  if (FromHandlePermanent(m_hWnd) != this) {
-    // Attached, not bound: only forget it after destroying.
-    HWND wnd = Detach();
-    return ::DestroyWindow(wnd);
-  }
-  return ::DestroyWindow(m_hWnd);
-}
-
-HWND CWnd::Detach() {
-  HWND wnd = m_hWnd;
-  if (wnd && FromHandlePermanent(wnd) == this) Unbind();
-  m_hWnd = nullptr;
-  return wnd;
-}
+// The last message unbinds the object, which clears m_hWnd.
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 CWnd* CWnd::FromHandlePermanent(HWND wnd) {
   return wnd ? static_cast<CWnd*>(::GetPropA(wnd, kObjectProp)) : nullptr;

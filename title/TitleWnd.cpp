@@ -67,9 +67,16 @@ BOOL CTitleWnd::Create(qv::CWnd* pOwner) {
   ::GetObjectA(m_bitmap.get(), sizeof info, &info);
   const char* windowClass = qv::RegisterWindowClass(
       0, ::LoadCursorA(nullptr, IDC_ARROW), nullptr, nullptr);
-  return windowClass &&
-         CreateEx(0, windowClass, "", WS_POPUP | WS_VISIBLE, 0, 0, info.bmWidth,
-                  info.bmHeight, pOwner ? pOwner->m_hWnd : nullptr, nullptr);
+  qv::CreateArgs args;
+  args.className = windowClass;
+  args.windowName = "";
+  args.style = WS_POPUP | WS_VISIBLE;
+  args.x = 0;
+  args.y = 0;
+  args.cx = info.bmWidth;
+  args.cy = info.bmHeight;
+  args.parent = pOwner ? pOwner->m_hWnd : nullptr;
+  return windowClass && CWnd::Create(args);
 }
 
 HPALETTE CTitleWnd::MakePalette(const BITMAPINFOHEADER* p, int* pnColors) {

@@ -90,7 +90,14 @@ CAppbarCtrl::~CAppbarCtrl() { DestroyWindow(); }
 BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&icc);
-  return CreateEx(0, WC_TABCONTROLA, "", style, rect, parent, id);
+  qv::CreateArgs args;
+  args.className = WC_TABCONTROLA;
+  args.windowName = "";
+  args.style = style;
+  args.SetRect(rect);
+  args.parent = parent;
+  args.id = id;
+  return CWnd::Create(args);
 }
 
 int CAppbarCtrl::OnCreate(CREATESTRUCT*) {

@@ -48,9 +48,13 @@ class AppbarCtrlTest : public ::testing::Test {
     const char* cls = qv::RegisterWindowClass(
         0, ::LoadCursor(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    ASSERT_TRUE(parent.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "",
-                                WS_POPUP | visible, 0, 0, 320, 240, nullptr,
-                                nullptr));
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    args.className = cls;
+    args.windowName = "";
+    args.style = WS_POPUP | visible;
+    args.SetRect({0, 0, 320, 240});
+    ASSERT_TRUE(parent.Create(args));
     ASSERT_TRUE(row.Create(kRowStyle, RECT{10, 10, 210, 210}, parent, kRowId));
     // 32-pixel icons without names.
     row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(40, 38));

@@ -46,18 +46,30 @@ class ToolbarPaneTest : public ::testing::Test {
     const char* cls = qv::RegisterWindowClass(
         0, ::LoadCursor(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    ASSERT_TRUE(main.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "",
-                              WS_POPUP | visible, 0, 0, 600, 500, nullptr,
-                              nullptr));
-    bar.Attach(main.m_hWnd);
+    qv::CreateArgs mainArgs;
+    mainArgs.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    mainArgs.className = cls;
+    mainArgs.windowName = "";
+    mainArgs.style = WS_POPUP | visible;
+    mainArgs.SetRect({0, 0, 600, 500});
+    ASSERT_TRUE(main.Create(mainArgs));
+    // The bar object only lends the pane its settings and items: its handle
+    // is the recorder's window, which it must never destroy.
+    bar.m_hWnd = main.m_hWnd;
     pane.m_pMainBar = &bar;
-    ASSERT_TRUE(pane.CreateEx(WS_EX_CLIENTEDGE, cls, "",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
-                              RECT{2, 2, 402, 92}, main, 1000));
+    qv::CreateArgs paneArgs;
+    paneArgs.exStyle = WS_EX_CLIENTEDGE;
+    paneArgs.className = cls;
+    paneArgs.windowName = "";
+    paneArgs.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+    paneArgs.SetRect({2, 2, 402, 92});
+    paneArgs.parent = main;
+    paneArgs.id = 1000;
+    ASSERT_TRUE(pane.Create(paneArgs));
   }
   void TearDown() override {
     pane.DestroyWindow();
-    bar.Detach();
+    bar.m_hWnd = nullptr;
   }
 
   // A toolbar of `buttons` named buttons (its folder is the Windows folder).
