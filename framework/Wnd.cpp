@@ -22,7 +22,8 @@ CWnd::~CWnd() {
   if (m_hWnd && FromHandlePermanent(m_hWnd) == this) ::DestroyWindow(m_hWnd);
 }
 
-LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam,
+                                    LPARAM lParam) noexcept {
   if (code == HCBT_CREATEWND && t_creating) {
     CWnd* wnd = t_creating;
     t_creating = nullptr;
@@ -48,7 +49,7 @@ BOOL CWnd::Create(const CreateArgs& args) {
   return wnd != nullptr && m_hWnd == wnd;
 }
 
-void CWnd::Subclass(HWND wnd) {
+void CWnd::Subclass(HWND wnd) noexcept {
   m_hWnd = wnd;
   ::SetPropA(wnd, kObjectProp, this);
   auto previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
@@ -120,14 +121,32 @@ LRESULT CWnd::DefaultWith(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::CallWindowProcA(m_superProc, m_hWnd, message, wParam, lParam);
 }
 
+LRESULT CWnd::AfterException(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      return FALSE;
+    case WM_CREATE:
+      return -1;
+    default:
+      return DefaultWith(message, wParam, lParam);
+  }
+}
+
+// No exception may unwind through user32, which has no idea of them: a
+// handler that throws leaves its message to default processing.
 LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
+                                     LPARAM lParam) noexcept {
   CWnd* self = FromHandlePermanent(wnd);
   if (!self) return ::DefWindowProcA(wnd, message, wParam, lParam);
 
   CurrentMessage saved = self->m_current;
   self->m_current = {message, wParam, lParam};
-  LRESULT result = self->WindowProc(message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    result = self->AfterException(message, wParam, lParam);
+  }
   self->m_current = saved;
 
   if (message == WM_NCDESTROY) {
@@ -138,7 +157,11 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
       app->m_pMainWnd = nullptr;
       ::PostQuitMessage(0);
     }
-    self->PostNcDestroy();
+    try {
+      self->PostNcDestroy();
+    } catch (...) {
+      // The window is gone either way.
+    }
   }
   return result;
 }

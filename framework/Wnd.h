@@ -83,9 +83,12 @@ class CWnd {
   virtual const MessageMap* GetMessageMap() const { return &s_messageMap; }
 
  private:
-  static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM);
-  void Subclass(HWND wnd);
+  static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+  static LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM) noexcept;
+  void Subclass(HWND wnd) noexcept;
+  // The answer to a message whose handler threw: creation is refused,
+  // anything else gets default processing.
+  LRESULT AfterException(UINT message, WPARAM wParam, LPARAM lParam);
   void Unbind();
   const MessageEntry* FindEntry(UINT message, WPARAM wParam,
                                 LPARAM lParam) const;
