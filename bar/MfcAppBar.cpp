@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 #include "app/DefaultToolbars.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "title/TitleWnd.h"

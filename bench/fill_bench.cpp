@@ -15,7 +15,7 @@
 #include "settings/BarSettings.h"
 #include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarFill.h"
@@ -62,7 +62,7 @@ int BareShellWork(LPCITEMIDLIST folder) {
     if (SUCCEEDED(
             shellFolder->GetDisplayNameOf(item.get(), SHGDN_NORMAL, &name)) &&
         name.uType == STRRET_WSTR) {
-      ::CoTaskMemFree(name.pOleStr);
+      qv::ShellPtr<wchar_t> text(name.pOleStr);
     }
     qv::UniqueIdList absolute(qv::ConcatIdLists(folder, item.get()));
     SHFILEINFOA info = {};

@@ -8,7 +8,7 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 
 namespace qv {
 

@@ -1,5 +1,5 @@
-// settings/BarSettings.h: CBarSettings, every user option of the bar and its list
-// of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
+// settings/BarSettings.h: CBarSettings, every user option of the bar and its
+// list of toolbars, kept as values of HKCU\Software\Veltmark\Quorvane 1.5.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "settings/portable/ToolbarInfo.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 
 class CBarSettings {
  public:

@@ -3,7 +3,6 @@
 
 #include "bar/MfcAppBar.h"
 #include "framework/Handles.h"
-#include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "shell/ShellHelpers.h"
 

@@ -90,11 +90,10 @@ int CTabber::MeasureText(const std::string& text) {
                                                       : m_hFontDown.get();
   qv::WindowDC screen(nullptr);
   if (!screen) return 0;
-  HGDIOBJ old = font ? ::SelectObject(screen.get(), font) : nullptr;
+  qv::SelectScope selected(screen.get(), font);
   SIZE extent{};
   ::GetTextExtentPointA(screen.get(), text.c_str(),
                         static_cast<int>(text.size()), &extent);
-  if (old) ::SelectObject(screen.get(), old);
   return extent.cx;
 }
 

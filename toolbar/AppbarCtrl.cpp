@@ -463,7 +463,7 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
   const char* text = item.text.get();
   const int length = static_cast<int>(std::strlen(text));
 
-  HGDIOBJ oldFont = m_hFont ? ::SelectObject(dc, m_hFont.get()) : nullptr;
+  qv::SelectScope font(dc, m_hFont.get());
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);
   SIZE extent{};
   ::GetTextExtentPoint32A(dc, text, length, &extent);
@@ -473,5 +473,4 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
   ::ExtTextOutA(dc, textRect.left, top, ETO_CLIPPED, &textRect, text, length,
                 nullptr);
   ::SetBkMode(dc, oldMode);
-  if (oldFont) ::SelectObject(dc, oldFont);
 }

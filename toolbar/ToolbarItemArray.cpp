@@ -3,10 +3,12 @@
 
 #include <new>
 
+#include "framework/Handles.h"
+
 void ToolbarItemsDeleter::operator()(ToolbarItem* items) const {
   for (size_t i = 0; i < kItemArrayCapacity; ++i) {
     delete[] items[i].pszText;
-    ::CoTaskMemFree(reinterpret_cast<void*>(items[i].lParam));
+    qv::UniqueIdList list(reinterpret_cast<ITEMIDLIST*>(items[i].lParam));
   }
   delete[] items;
 }

@@ -8,7 +8,7 @@
 #include <new>
 
 #include "bar/MfcAppBar.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "toolbar/AppbarCtrl.h"

@@ -321,9 +321,8 @@ class AppbarCtrlPaintTest : public AppbarCtrlTest {
   void SetUp() override { Create(WS_VISIBLE); }
   COLORREF Pixel(int x, int y) {
     ::UpdateWindow(row);
-    HDC dc = ::GetDC(row);
-    const COLORREF c = ::GetPixel(dc, x, y);
-    ::ReleaseDC(row, dc);
+    qv::WindowDC dc(row);
+    const COLORREF c = ::GetPixel(dc.get(), x, y);
     return c;
   }
 };

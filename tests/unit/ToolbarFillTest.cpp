@@ -13,7 +13,7 @@
 
 #include "settings/BarSettings.h"
 #include "bar/MfcAppBar.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/TempFolder.h"
 #include "shell/ShellHelpers.h"
