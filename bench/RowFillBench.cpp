@@ -22,10 +22,9 @@ int main() {
   if (!parent.Create(args)) return 1;
   CAppbarCtrl row;
   if (!row.Create(0x50011720, RECT{0, 0, 1000, 700}, parent, 0)) return 1;
-  HWND tooltip =
-      ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                        0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-  row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip));
+  qv::CWnd tooltip;
+  qv::Tooltip::CreatePopup(tooltip, parent);
+  row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip.m_hWnd));
   row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(24, 22));
 
   char name[] = "A document with a longer name.txt";

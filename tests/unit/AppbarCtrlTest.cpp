@@ -90,15 +90,14 @@ class AppbarCtrlTest : public ::testing::Test {
     return row.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
   }
   HWND MakeTooltip() {
-    HWND tip =
-        ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-    row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tip));
-    return tip;
+    if (!qv::Tooltip::CreatePopup(tooltip, parent)) return nullptr;
+    row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip.m_hWnd));
+    return tooltip.m_hWnd;
   }
 
   RecordingParent parent;
   CAppbarCtrl row;
+  qv::CWnd tooltip;  // shared with the row, as the bar's is
 };
 
 TEST_F(AppbarCtrlTest, InsertionAppendsAtTheCountAndRefusesPastIt) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bar/MfcAppBar.h"
+#include "framework/ScrollBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "support/ScratchRegistry.h"
@@ -110,8 +111,8 @@ class ToolbarPaneTest : public ::testing::Test {
                   row->SendMessage(TCM_INSERTITEMA, j,
                                    AsTabItem(&bar.m_itemArrays[k][j])));
     }
-    ::SetScrollRange(pane, SB_HORZ, 0, 0, FALSE);
-    ::SetScrollRange(pane, SB_VERT, 0, 0, FALSE);
+    qv::ScrollBar(pane, SB_HORZ).SetRange(0, 0, false);
+    qv::ScrollBar(pane, SB_VERT).SetRange(0, 0, false);
     ::MoveWindow(pane, 2, 2, width, height, TRUE);
     ASSERT_EQ(1, pane.RelayoutRows());
   }
@@ -121,11 +122,7 @@ class ToolbarPaneTest : public ::testing::Test {
     ::MapWindowPoints(nullptr, pane, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
   }
-  int ScrollMax(int bar_) {
-    int low = -1, high = -1;
-    ::GetScrollRange(pane, bar_, &low, &high);
-    return high;
-  }
+  int ScrollMax(int bar_) { return qv::ScrollBar(pane, bar_).Info().nMax; }
   // The settings as a restart would read them.
   template <typename Field>
   int Stored(Field field) {
@@ -195,7 +192,7 @@ TEST_F(ToolbarPaneTest, SavedPositionPastTheEndIsPulledBackAndApplied) {
   Build(400, 90);
   EXPECT_EQ(1, ScrollMax(SB_VERT));  // 3 lines, 2 in view
   EXPECT_EQ(1, bar.m_settings.m_nVertScrollPos);
-  EXPECT_EQ(1, ::GetScrollPos(pane, SB_VERT));
+  EXPECT_EQ(1, qv::ScrollBar(pane, SB_VERT).Info().nPos);
   EXPECT_EQ(1, Stored(&CBarSettings::m_nVertScrollPos));
   EXPECT_EQ(3 - kLine, RowRect(0).top);
   EXPECT_EQ(3 - kLine + 2 * kLine - 3 + 3, RowRect(1).top);
