@@ -96,8 +96,8 @@ const MessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam,
         if (id < e->idFirst || id > e->idLast) continue;
       } else if (message == WM_NOTIFY) {
         const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
-        if (static_cast<int>(hdr->code) != e->notifyCode ||
-            hdr->idFrom < e->idFirst || hdr->idFrom > e->idLast)
+        if (!hdr || hdr->code != e->notifyCode || hdr->idFrom < e->idFirst ||
+            hdr->idFrom > e->idLast)
           continue;
       }
       return e;

@@ -50,6 +50,20 @@ ON_WM_SIZE()
 ON_MESSAGE(WM_USER + 7, OnPrivate)
 END_MESSAGE_MAP()
 
+// Notifications by code and control id, answered by their handlers.
+class NotifyWnd : public qv::CWnd {
+ protected:
+  LRESULT OnRightClick(NMHDR*) { return 42; }
+  LRESULT OnClick(NMHDR* hdr) { return static_cast<LRESULT>(hdr->idFrom); }
+
+  DECLARE_MESSAGE_MAP(NotifyWnd)
+};
+
+BEGIN_MESSAGE_MAP(NotifyWnd, qv::CWnd)
+ON_NOTIFY(NM_RCLICK, 7, OnRightClick)
+ON_NOTIFY_RANGE(NM_CLICK, 10, 19, OnClick)
+END_MESSAGE_MAP()
+
 // A small popup of our own class, or of a system class when given.
 qv::CreateArgs Popup(const char* className = nullptr) {
   qv::CreateArgs args;
@@ -110,4 +124,19 @@ TEST(MessageMap, ObjectGoingAwayDestroysItsWindow) {
     hwnd = wnd.m_hWnd;
   }
   EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+TEST(MessageMap, NotificationsGoToTheEntryOfTheirCodeAndControlId) {
+  NotifyWnd wnd;
+  ASSERT_TRUE(wnd.Create(Popup()));
+  auto send = [&wnd](UINT code, UINT_PTR id) {
+    NMHDR hdr{nullptr, id, code};
+    return wnd.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&hdr));
+  };
+  EXPECT_EQ(send(NM_RCLICK, 7), 42);
+  EXPECT_EQ(send(NM_CLICK, 15), 15);
+  // Another id or code is left to default processing.
+  EXPECT_EQ(send(NM_RCLICK, 8), 0);
+  EXPECT_EQ(send(NM_CLICK, 20), 0);
+  EXPECT_EQ(send(NM_DBLCLK, 15), 0);
 }
