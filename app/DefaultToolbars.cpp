@@ -7,6 +7,7 @@
 
 #include "settings/BarSettings.h"
 #include "app/portable/GroupFolder.h"
+#include "shell/FileSearch.h"
 #include "shell/Shortcut.h"
 #include "framework/Handles.h"
 #include "res/resource.h"
@@ -176,9 +177,7 @@ void CDefaultToolbars::FindInWindowsDir(UINT exeId, UINT nameId, Paths& paths,
 
   const std::string path = std::string(windows) + "\\" + exe;
   WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  ::FindClose(search);
+  if (!FileSearch(path.c_str(), &found)) return;
   paths.push_back(path);
   names.push_back(LoadText(nameId));
 }

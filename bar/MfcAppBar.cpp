@@ -6,7 +6,7 @@
 
 #include "bar/BarRects.h"
 #include "bar/BusyScope.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "tabs/portable/TabGeometry.h"
@@ -91,18 +91,20 @@ void CMfcAppBar::PostRebuild(const RebuildRequest& request) {
 
 // The tab strip's own notifications while a rebuild remakes its tabs are not
 // the user's.
-void CMfcAppBar::OnTabSelChanged(NMHDR* hdr, LRESULT*) {
-  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return;
+LRESULT CMfcAppBar::OnTabSelChanged(NMHDR* hdr) {
+  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return 0;
   m_settings.m_nCurrentTab = m_tabber.m_nCurSel;
   m_settings.Save();
   Rebuild(RebuildRequest::Layout(true));
+  return 0;
 }
 
-void CMfcAppBar::OnTabRClick(NMHDR* hdr, LRESULT*) {
-  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return;
+LRESULT CMfcAppBar::OnTabRClick(NMHDR* hdr) {
+  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return 0;
   POINT pt;
   ::GetCursorPos(&pt);
   ShowContextMenu(pt.x, pt.y);
+  return 0;
 }
 
 int CMfcAppBar::OnCreate(CREATESTRUCT*) {
@@ -222,13 +224,18 @@ int CMfcAppBar::BuildChildren() {
                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                                 ::LoadIconA(::GetModuleHandleA(nullptr),
                                             MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    if (!paneClass ||
-        !m_pane.CreateEx(
-            WS_EX_CLIENTEDGE, paneClass, "",
-            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 2, 2,
-            (m_cxButton + 3) * m_settings.m_nColumns - 3,
-            (m_cyButton + 3) * m_settings.m_nRows - 3, m_hWnd,
-            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kPaneId)))) {
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_CLIENTEDGE;
+    args.className = paneClass;
+    args.windowName = "";
+    args.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+    args.x = 2;
+    args.y = 2;
+    args.cx = (m_cxButton + 3) * m_settings.m_nColumns - 3;
+    args.cy = (m_cyButton + 3) * m_settings.m_nRows - 3;
+    args.parent = m_hWnd;
+    args.id = kPaneId;
+    if (!paneClass || !m_pane.Create(args)) {
       qv::FatalExit("Window Creation Failed", MB_OK, -2);
     }
     ::SetFocus(m_pane.m_hWnd);
@@ -250,9 +257,11 @@ int CMfcAppBar::BuildChildren() {
                   -3);
 
   // 4. The tooltip shared by the rows.
-  if (m_tooltip.CreateEx(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, m_hWnd, nullptr)) {
+  qv::CreateArgs tooltipArgs;
+  tooltipArgs.className = TOOLTIPS_CLASSA;
+  tooltipArgs.style = WS_POPUP | TTS_ALWAYSTIP;
+  tooltipArgs.parent = m_hWnd;
+  if (m_tooltip.Create(tooltipArgs)) {
     ::SetWindowLongPtrA(m_tooltip.m_hWnd, GWLP_ID, kTooltipId);
   }
 

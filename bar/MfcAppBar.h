@@ -144,8 +144,8 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
 
  private:
   void SetEdge(qv::Edge edge);
-  void OnTabSelChanged(NMHDR* hdr, LRESULT* result);
-  void OnTabRClick(NMHDR* hdr, LRESULT* result);
+  LRESULT OnTabSelChanged(NMHDR* hdr);
+  LRESULT OnTabRClick(NMHDR* hdr);
   LRESULT OnRebuildBar(WPARAM, LPARAM);
   LRESULT OnReloadCurrent(WPARAM, LPARAM);
   // Re-reads the toolbars the request names; 0 when one could not be read,

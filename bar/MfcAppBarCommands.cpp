@@ -1,27 +1,22 @@
 // bar/MfcAppBarCommands.cpp: the bar's context menu and its commands.
 #include "bar/MfcAppBar.h"
+#include "framework/Menu.h"
 #include "res/resource.h"
 
 void CMfcAppBar::ShowContextMenu(int x, int y) {
-  if (!m_popupMenu) return;
+  const qv::PopupMenu menu(m_popupMenu);
+  if (!menu) return;
   const MenuUpScope menuUp(*this);
   for (UINT id : {ID_LEFT_ALIGN, ID_BOTTOM_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,
                   ID_SMALL_ICONS, ID_LARGE_ICONS})
-    ::CheckMenuItem(m_popupMenu, id, MF_BYCOMMAND | MF_UNCHECKED);
+    menu.Check(id, false);
   static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN, ID_RIGHT_ALIGN,
                                     ID_BOTTOM_ALIGN};
-  ::CheckMenuItem(m_popupMenu,
-                  kEdgeItems[qv::EdgeNumber(m_settings.m_nAlignment)],
-                  MF_BYCOMMAND | MF_CHECKED);
-  ::CheckMenuItem(
-      m_popupMenu, ID_AUTO_HIDE,
-      MF_BYCOMMAND | (m_settings.m_bAutoHide ? MF_CHECKED : MF_UNCHECKED));
-  ::CheckMenuItem(
-      m_popupMenu,
-      m_settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
-      MF_BYCOMMAND | MF_CHECKED);
-  ::TrackPopupMenu(m_popupMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, m_hWnd,
-                   nullptr);
+  menu.Check(kEdgeItems[qv::EdgeNumber(m_settings.m_nAlignment)], true);
+  menu.Check(ID_AUTO_HIDE, m_settings.m_bAutoHide != 0);
+  menu.Check(m_settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
+             true);
+  menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, POINT{x, y}, m_hWnd);
 }
 
 void CMfcAppBar::OnNcRButtonDown(UINT, POINT point) {

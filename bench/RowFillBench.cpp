@@ -14,15 +14,17 @@ int main() {
   const char* cls = qv::RegisterWindowClass(
       0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
   qv::CWnd parent;
-  if (!parent.CreateEx(0, cls, "", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 700,
-                       nullptr, nullptr))
-    return 1;
+  qv::CreateArgs args;
+  args.className = cls;
+  args.windowName = "";
+  args.style = WS_POPUP | WS_VISIBLE;
+  args.SetRect({0, 0, 1000, 700});
+  if (!parent.Create(args)) return 1;
   CAppbarCtrl row;
   if (!row.Create(0x50011720, RECT{0, 0, 1000, 700}, parent, 0)) return 1;
-  HWND tooltip =
-      ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                        0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-  row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip));
+  qv::CWnd tooltip;
+  qv::Tooltip::CreatePopup(tooltip, parent);
+  row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip.m_hWnd));
   row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(24, 22));
 
   ToolbarButtons buttons(kMaxToolbarButtons);

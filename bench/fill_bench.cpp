@@ -15,7 +15,7 @@
 #include "settings/BarSettings.h"
 #include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarFill.h"
@@ -62,7 +62,7 @@ int BareShellWork(LPCITEMIDLIST folder) {
     if (SUCCEEDED(
             shellFolder->GetDisplayNameOf(item.get(), SHGDN_NORMAL, &name)) &&
         name.uType == STRRET_WSTR) {
-      ::CoTaskMemFree(name.pOleStr);
+      qv::ShellPtr<wchar_t> text(name.pOleStr);
     }
     qv::UniqueIdList absolute(qv::ConcatIdLists(folder, item.get()));
     SHFILEINFOA info = {};
@@ -100,11 +100,15 @@ void TimeTabSwitches(const std::string& big, const std::string& small) {
   const char* cls = qv::RegisterWindowClass(
       0, ::LoadCursorA(nullptr, IDC_ARROW),
       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+  qv::CreateArgs args;
+  args.exStyle = WS_EX_TOOLWINDOW;
+  args.className = cls;
+  args.windowName = "Quorvane";
+  args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
+  args.SetRect({0, 0, 70, 30});
   double created = 0;
   const double start = Now();
-  const BOOL made = bar.CreateEx(WS_EX_TOOLWINDOW, cls, "Quorvane",
-                                 WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0, 0,
-                                 70, 30, nullptr, nullptr);
+  const BOOL made = bar.Create(args);
   created = Now() - start;
   if (!made) {
     std::printf("the bar window could not be created\n");

@@ -1,6 +1,8 @@
 // framework/DropTarget.cpp: the OLE side of a window's drop target.
 #include "framework/DropTarget.h"
 
+#include <new>
+
 #include "framework/Wnd.h"
 
 namespace qv {
@@ -10,6 +12,19 @@ namespace {
 // The effect a target chose, when the drag source allows it.
 DWORD Allowed(DWORD effect, DWORD allowed) {
   return (effect & allowed) == effect ? effect : DROPEFFECT_NONE;
+}
+
+// Called in a catch block: an exception from a target never unwinds into
+// OLE; the drag is refused and the failure reported.
+HRESULT Refused(DWORD* effect) noexcept {
+  if (effect) *effect = DROPEFFECT_NONE;
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
 }
 
 }  // namespace
@@ -70,31 +85,44 @@ POINT CDropTarget::ClientPoint(POINTL screen) const {
 STDMETHODIMP CDropTarget::DragEnter(IDataObject* data, DWORD keyState,
                                     POINTL point, DWORD* effect) {
   if (!effect) return E_INVALIDARG;
-  m_data = data;
-  CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
-  *effect = wnd && data
-                ? Allowed(OnDragEnter(wnd, data, keyState, ClientPoint(point)),
-                          *effect)
-                : DROPEFFECT_NONE;
-  return S_OK;
+  try {
+    m_data = data;
+    CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
+    *effect =
+        wnd && data
+            ? Allowed(OnDragEnter(wnd, data, keyState, ClientPoint(point)),
+                      *effect)
+            : DROPEFFECT_NONE;
+    return S_OK;
+  } catch (...) {
+    m_data.Reset();
+    return Refused(effect);
+  }
 }
 
 STDMETHODIMP CDropTarget::DragOver(DWORD keyState, POINTL point,
                                    DWORD* effect) {
   if (!effect) return E_INVALIDARG;
-  CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
-  *effect =
-      wnd && m_data
-          ? Allowed(OnDragOver(wnd, m_data.Get(), keyState, ClientPoint(point)),
-                    *effect)
-          : DROPEFFECT_NONE;
-  return S_OK;
+  try {
+    CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
+    *effect = wnd && m_data ? Allowed(OnDragOver(wnd, m_data.Get(), keyState,
+                                                 ClientPoint(point)),
+                                      *effect)
+                            : DROPEFFECT_NONE;
+    return S_OK;
+  } catch (...) {
+    return Refused(effect);
+  }
 }
 
 STDMETHODIMP CDropTarget::DragLeave() {
-  m_data.Reset();
-  if (CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd)) OnDragLeave(wnd);
-  return S_OK;
+  try {
+    m_data.Reset();
+    if (CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd)) OnDragLeave(wnd);
+    return S_OK;
+  } catch (...) {
+    return Refused(nullptr);
+  }
 }
 
 // The buttons are up by now: the target decides by what it learnt during
@@ -102,17 +130,21 @@ STDMETHODIMP CDropTarget::DragLeave() {
 STDMETHODIMP CDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point,
                                DWORD* effect) {
   if (!effect) return E_INVALIDARG;
-  m_data.Reset();
-  CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
-  if (!wnd || !data) {
-    *effect = DROPEFFECT_NONE;
+  try {
+    m_data.Reset();
+    CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
+    if (!wnd || !data) {
+      *effect = DROPEFFECT_NONE;
+      return S_OK;
+    }
+    const POINT client = ClientPoint(point);
+    const DWORD chosen =
+        Allowed(OnDragOver(wnd, data, keyState, client), *effect);
+    *effect = OnDrop(wnd, data, chosen, client) ? chosen : DROPEFFECT_NONE;
     return S_OK;
+  } catch (...) {
+    return Refused(effect);
   }
-  const POINT client = ClientPoint(point);
-  const DWORD chosen =
-      Allowed(OnDragOver(wnd, data, keyState, client), *effect);
-  *effect = OnDrop(wnd, data, chosen, client) ? chosen : DROPEFFECT_NONE;
-  return S_OK;
 }
 
 }  // namespace qv

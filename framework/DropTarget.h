@@ -2,12 +2,13 @@
 // It takes the OLE calls, converts the cursor to the window's client
 // coordinates, keeps the dragged data between them and hands each to an
 // overridable On... operation; a derived class routes them to its window.
+// An operation that throws refuses the drag: OLE gets a failure HRESULT.
 #pragma once
 
 #include <windows.h>
 #include <ole2.h>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 
 namespace qv {
 

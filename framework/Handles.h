@@ -1,12 +1,19 @@
-// framework/Handles.h: owners for Win32 handles, one template in the shape of
-// WIL's unique_any: move-only, closes what it holds exactly once.
+// framework/Handles.h: owners for Win32 handles and shell memory, one
+// template in the shape of WIL's unique_any (move-only, closes what it holds
+// exactly once), the scopes of a window's DC and of GDI selections, and the
+// COM pointer we use.
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <wrl/client.h>
 
 #include <utility>
 
 namespace qv {
+
+using Microsoft::WRL::ComPtr;
 
 template <typename T, auto Close, T Invalid = T{}>
 class UniqueHandle {
@@ -44,19 +51,23 @@ class UniqueHandle {
 namespace detail {
 inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
 inline void DeleteGdi(HGDIOBJ obj) { ::DeleteObject(obj); }
-inline void CloseWindow(HWND wnd) { ::DestroyWindow(wnd); }
 inline void CloseMenu(HMENU menu) { ::DestroyMenu(menu); }
 inline void CloseIcon(HICON icon) { ::DestroyIcon(icon); }
 inline void CloseDc(HDC dc) { ::DeleteDC(dc); }
-inline void CloseKernel(HANDLE h) { ::CloseHandle(h); }
+// The shell allocator is the COM task allocator (SHGetMalloc hands out the
+// same IMalloc), so CoTaskMemFree releases what it allocated.
+inline void FreeShellMemory(void* p) { ::CoTaskMemFree(p); }
 }  // namespace detail
 
 using UniqueHKey = UniqueHandle<HKEY, detail::CloseKey>;
-using UniqueHwnd = UniqueHandle<HWND, detail::CloseWindow>;
 using UniqueHMenu = UniqueHandle<HMENU, detail::CloseMenu>;
 using UniqueHIcon = UniqueHandle<HICON, detail::CloseIcon>;
 using UniqueHdc = UniqueHandle<HDC, detail::CloseDc>;  // CreateCompatibleDC
-using UniqueHandleKernel = UniqueHandle<HANDLE, detail::CloseKernel>;
+
+// Memory from the shell allocator: item identifier lists, strings.
+template <typename T>
+using ShellPtr = UniqueHandle<T*, detail::FreeShellMemory>;
+using UniqueIdList = ShellPtr<ITEMIDLIST>;
 
 template <typename GdiT>
 using UniqueGdi = UniqueHandle<GdiT, detail::DeleteGdi>;
@@ -84,10 +95,12 @@ class WindowDC {
 };
 
 // Selects a GDI object into a DC and puts the previous one back on scope exit,
-// so a DC is never destroyed with our object still selected.
+// so a DC is never destroyed with our object still selected. A null object
+// selects nothing.
 class SelectScope {
  public:
-  SelectScope(HDC dc, HGDIOBJ obj) : m_dc(dc), m_old(::SelectObject(dc, obj)) {}
+  SelectScope(HDC dc, HGDIOBJ obj)
+      : m_dc(dc), m_old(obj ? ::SelectObject(dc, obj) : nullptr) {}
   SelectScope(const SelectScope&) = delete;
   SelectScope& operator=(const SelectScope&) = delete;
   ~SelectScope() {
@@ -97,6 +110,23 @@ class SelectScope {
  private:
   HDC m_dc;
   HGDIOBJ m_old;
+};
+
+// The same for a logical palette (selected as a foreground palette).
+class SelectPaletteScope {
+ public:
+  SelectPaletteScope(HDC dc, HPALETTE palette)
+      : m_dc(dc),
+        m_old(palette ? ::SelectPalette(dc, palette, FALSE) : nullptr) {}
+  SelectPaletteScope(const SelectPaletteScope&) = delete;
+  SelectPaletteScope& operator=(const SelectPaletteScope&) = delete;
+  ~SelectPaletteScope() {
+    if (m_old) ::SelectPalette(m_dc, m_old, FALSE);
+  }
+
+ private:
+  HDC m_dc;
+  HPALETTE m_old;
 };
 
 }  // namespace qv

@@ -21,7 +21,7 @@ struct MessageEntry {
   UINT message;
   UINT idFirst;  // WM_COMMAND: command id range; WM_NOTIFY: control id range
   UINT idLast;
-  int notifyCode;  // WM_NOTIFY only
+  UINT notifyCode;  // WM_NOTIFY only
   MessageThunk thunk;
 };
 
@@ -115,7 +115,7 @@ LRESULT Activate(CWnd& w, WPARAM wp, LPARAM lp) {
   (Self<H>(w).*H)(LOWORD(wp), reinterpret_cast<HWND>(lp), HIWORD(wp) != 0);
   return 0;
 }
-// void OnSetFocus/OnKillFocus(HWND other)
+// void OnSetFocus(HWND other)
 template <auto H>
 LRESULT Focus(CWnd& w, WPARAM wp, LPARAM) {
   (Self<H>(w).*H)(reinterpret_cast<HWND>(wp));
@@ -127,24 +127,16 @@ LRESULT CommandRange(CWnd& w, WPARAM wp, LPARAM) {
   (Self<H>(w).*H)(LOWORD(wp));
   return 0;
 }
-// void OnNotify(NMHDR*, LRESULT*)
+// LRESULT OnNotify(NMHDR*): the answer goes back to the control
 template <auto H>
 LRESULT Notify(CWnd& w, WPARAM, LPARAM lp) {
-  LRESULT result = 0;
-  (Self<H>(w).*H)(reinterpret_cast<NMHDR*>(lp), &result);
-  return result;
+  return (Self<H>(w).*H)(reinterpret_cast<NMHDR*>(lp));
 }
 // void OnKeyDown(UINT vk, UINT repeat, UINT flags)
 template <auto H>
 LRESULT Key(CWnd& w, WPARAM wp, LPARAM lp) {
   (Self<H>(w).*H)(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp));
   return 0;
-}
-// HBRUSH OnCtlColor(HDC, HWND)
-template <auto H>
-LRESULT CtlColor(CWnd& w, WPARAM wp, LPARAM lp) {
-  return reinterpret_cast<LRESULT>(
-      (Self<H>(w).*H)(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp)));
 }
 // void OnCaptureChanged(HWND newCapture)
 template <auto H>
@@ -203,11 +195,9 @@ LRESULT CaptureChanged(CWnd& w, WPARAM, LPARAM lp) {
   QV_ON(WM_WINDOWPOSCHANGED, WindowPos, OnWindowPosChanged)
 #define ON_WM_ACTIVATE() QV_ON(WM_ACTIVATE, Activate, OnActivate)
 #define ON_WM_SETFOCUS() QV_ON(WM_SETFOCUS, Focus, OnSetFocus)
-#define ON_WM_KILLFOCUS() QV_ON(WM_KILLFOCUS, Focus, OnKillFocus)
 #define ON_WM_KEYDOWN() QV_ON(WM_KEYDOWN, Key, OnKeyDown)
 #define ON_WM_CAPTURECHANGED() \
   QV_ON(WM_CAPTURECHANGED, CaptureChanged, OnCaptureChanged)
-#define ON_WM_CTLCOLORDLG() QV_ON(WM_CTLCOLORDLG, CtlColor, OnCtlColorDlg)
 
 // LRESULT handler(WPARAM, LPARAM)
 #define ON_MESSAGE(message, handler) QV_ON(message, Raw, handler)
@@ -217,10 +207,11 @@ LRESULT CaptureChanged(CWnd& w, WPARAM, LPARAM lp) {
 // void handler(UINT id)
 #define ON_COMMAND_RANGE(first, last, handler) \
   {WM_COMMAND, first, last, 0, &::qv::msg::CommandRange<&ThisClass::handler>},
-// void handler(NMHDR*, LRESULT*)
-#define ON_NOTIFY(code, id, handler)          \
-  {WM_NOTIFY, id, id, static_cast<int>(code), \
+// LRESULT handler(NMHDR*) for notification `code` from the control with id
+// `id` (or any id in first ... last); the handler's answer is the reply.
+#define ON_NOTIFY(code, id, handler)           \
+  {WM_NOTIFY, id, id, static_cast<UINT>(code), \
    &::qv::msg::Notify<&ThisClass::handler>},
 #define ON_NOTIFY_RANGE(code, first, last, handler) \
-  {WM_NOTIFY, first, last, static_cast<int>(code),  \
+  {WM_NOTIFY, first, last, static_cast<UINT>(code), \
    &::qv::msg::Notify<&ThisClass::handler>},

@@ -22,7 +22,8 @@ CWnd::~CWnd() {
   if (m_hWnd && FromHandlePermanent(m_hWnd) == this) ::DestroyWindow(m_hWnd);
 }
 
-LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam,
+                                    LPARAM lParam) noexcept {
   if (code == HCBT_CREATEWND && t_creating) {
     CWnd* wnd = t_creating;
     t_creating = nullptr;
@@ -31,32 +32,24 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName,
-                    DWORD style, int x, int y, int cx, int cy, HWND parent,
-                    HMENU menuOrId, LPVOID param) {
+BOOL CWnd::Create(const CreateArgs& args) {
   if (m_hWnd) return FALSE;
   HHOOK hook = ::SetWindowsHookExA(WH_CBT, &CWnd::CreationHook, nullptr,
                                    ::GetCurrentThreadId());
   if (!hook) return FALSE;
   t_creating = this;
-  HWND wnd =
-      ::CreateWindowExA(exStyle, className, windowName, style, x, y, cx, cy,
-                        parent, menuOrId, ::GetModuleHandleA(nullptr), param);
+  HWND wnd = ::CreateWindowExA(
+      args.exStyle, args.className, args.windowName, args.style, args.x, args.y,
+      args.cx, args.cy, args.parent,
+      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id)),
+      ::GetModuleHandleA(nullptr), args.param);
   t_creating = nullptr;
   ::UnhookWindowsHookEx(hook);
   // A window whose WM_(NC)CREATE refused has been destroyed and unbound.
   return wnd != nullptr && m_hWnd == wnd;
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName,
-                    DWORD style, const RECT& rect, HWND parent, UINT id,
-                    LPVOID param) {
-  return CreateEx(exStyle, className, windowName, style, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, parent,
-                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), param);
-}
-
-void CWnd::Subclass(HWND wnd) {
+void CWnd::Subclass(HWND wnd) noexcept {
   m_hWnd = wnd;
   ::SetPropA(wnd, kObjectProp, this);
   auto previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
@@ -72,22 +65,8 @@ void CWnd::Unbind() {
   m_hWnd = nullptr;
 }
 
-BOOL CWnd::DestroyWindow() {
-  if (!m_hWnd) return FALSE;
-  if (FromHandlePermanent(m_hWnd) != this) {
-    // Attached, not bound: only forget it after destroying.
-    HWND wnd = Detach();
-    return ::DestroyWindow(wnd);
-  }
-  return ::DestroyWindow(m_hWnd);
-}
-
-HWND CWnd::Detach() {
-  HWND wnd = m_hWnd;
-  if (wnd && FromHandlePermanent(wnd) == this) Unbind();
-  m_hWnd = nullptr;
-  return wnd;
-}
+// The last message unbinds the object, which clears m_hWnd.
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 CWnd* CWnd::FromHandlePermanent(HWND wnd) {
   return wnd ? static_cast<CWnd*>(::GetPropA(wnd, kObjectProp)) : nullptr;
@@ -117,8 +96,8 @@ const MessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam,
         if (id < e->idFirst || id > e->idLast) continue;
       } else if (message == WM_NOTIFY) {
         const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
-        if (static_cast<int>(hdr->code) != e->notifyCode ||
-            hdr->idFrom < e->idFirst || hdr->idFrom > e->idLast)
+        if (!hdr || hdr->code != e->notifyCode || hdr->idFrom < e->idFirst ||
+            hdr->idFrom > e->idLast)
           continue;
       }
       return e;
@@ -142,14 +121,32 @@ LRESULT CWnd::DefaultWith(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::CallWindowProcA(m_superProc, m_hWnd, message, wParam, lParam);
 }
 
+LRESULT CWnd::AfterException(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      return FALSE;
+    case WM_CREATE:
+      return -1;
+    default:
+      return DefaultWith(message, wParam, lParam);
+  }
+}
+
+// No exception may unwind through user32, which has no idea of them: a
+// handler that throws leaves its message to default processing.
 LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
+                                     LPARAM lParam) noexcept {
   CWnd* self = FromHandlePermanent(wnd);
   if (!self) return ::DefWindowProcA(wnd, message, wParam, lParam);
 
   CurrentMessage saved = self->m_current;
   self->m_current = {message, wParam, lParam};
-  LRESULT result = self->WindowProc(message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    result = self->AfterException(message, wParam, lParam);
+  }
   self->m_current = saved;
 
   if (message == WM_NCDESTROY) {
@@ -160,7 +157,11 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
       app->m_pMainWnd = nullptr;
       ::PostQuitMessage(0);
     }
-    self->PostNcDestroy();
+    try {
+      self->PostNcDestroy();
+    } catch (...) {
+      // The window is gone either way.
+    }
   }
   return result;
 }

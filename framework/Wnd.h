@@ -11,6 +11,29 @@
 
 namespace qv {
 
+// What CreateWindowEx takes, with the defaults of a plain window: set the
+// fields that differ by name on a local.
+struct CreateArgs {
+  DWORD exStyle = 0;
+  LPCSTR className = nullptr;
+  LPCSTR windowName = nullptr;
+  DWORD style = 0;
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
+  int cx = CW_USEDEFAULT;
+  int cy = CW_USEDEFAULT;
+  HWND parent = nullptr;
+  UINT id = 0;  // a child's control id; other windows have none
+  LPVOID param = nullptr;
+
+  void SetRect(const RECT& rc) {
+    x = rc.left;
+    y = rc.top;
+    cx = rc.right - rc.left;
+    cy = rc.bottom - rc.top;
+  }
+};
+
 class CWnd {
  public:
   CWnd() = default;
@@ -20,24 +43,14 @@ class CWnd {
   virtual ~CWnd();
 
   HWND m_hWnd = nullptr;
-  HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
   // Creates the window and binds this object to it before its first message
   // (WM_NCCREATE), for our own classes and for system control classes alike.
-  BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                int x, int y, int cx, int cy, HWND parent, HMENU menuOrId,
-                LPVOID param = nullptr);
-  BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                const RECT& rect, HWND parent, UINT id, LPVOID param = nullptr);
+  BOOL Create(const CreateArgs& args);
   BOOL DestroyWindow();
 
-  // Binds an existing window without subclassing it (for windows we only
-  // talk to), and lets it go again.
-  void Attach(HWND wnd) { m_hWnd = wnd; }
-  HWND Detach();
-
-  // The object bound to a window created through CreateEx, or null.
+  // The object bound to a window created through Create, or null.
   static CWnd* FromHandlePermanent(HWND wnd);
 
   // Called by the message loop for messages to this window or its children,
@@ -70,9 +83,12 @@ class CWnd {
   virtual const MessageMap* GetMessageMap() const { return &s_messageMap; }
 
  private:
-  static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM);
-  void Subclass(HWND wnd);
+  static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+  static LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM) noexcept;
+  void Subclass(HWND wnd) noexcept;
+  // The answer to a message whose handler threw: creation is refused,
+  // anything else gets default processing.
+  LRESULT AfterException(UINT message, WPARAM wParam, LPARAM lParam);
   void Unbind();
   const MessageEntry* FindEntry(UINT message, WPARAM wParam,
                                 LPARAM lParam) const;

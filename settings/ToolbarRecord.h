@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "settings/portable/SortOrder.h"
 #include "settings/portable/ToolbarInfo.h"
 

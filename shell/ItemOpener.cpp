@@ -2,7 +2,6 @@
 #include "shell/ItemOpener.h"
 
 #include "framework/Handles.h"
-#include "framework/ShellMemory.h"
 #include "framework/WinApp.h"
 #include "shell/ShellHelpers.h"
 

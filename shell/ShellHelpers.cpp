@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "framework/Handles.h"
-#include "framework/ShellMemory.h"
 #include "shell/portable/IdListBytes.h"
 
 namespace qv {

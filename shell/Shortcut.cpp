@@ -6,18 +6,16 @@
 #include <cstring>
 #include <string>
 
+#include "shell/FileSearch.h"
 #include "shell/portable/ShortcutName.h"
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "framework/WinApp.h"
 
 namespace {
 
 bool FileExists(const std::string& path) {
   WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  ::FindClose(search);
-  return true;
+  return static_cast<bool>(FileSearch(path.c_str(), &found));
 }
 
 // The whole path in UTF-16: a path cut to fit a buffer would save the link

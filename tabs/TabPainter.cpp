@@ -86,7 +86,7 @@ void DrawTab(const CTabItem& tab, HDC dc, HFONT font, BOOL bSelected,
 
   // The text, centred on the whole tab and cut at its rectangle.
   qv::SelectScope pen(dc, TabPenFor(qv::TabPen::kText));
-  HGDIOBJ oldFont = font ? ::SelectObject(dc, font) : nullptr;
+  qv::SelectScope selectedFont(dc, font);
   const int length = static_cast<int>(tab.m_strText.size());
   SIZE extent{};
   ::GetTextExtentPointA(dc, tab.m_strText.c_str(), length, &extent);
@@ -96,5 +96,4 @@ void DrawTab(const CTabItem& tab, HDC dc, HFONT font, BOOL bSelected,
                   tab.m_rect.bottom};
   ::ExtTextOutA(dc, origin.x, origin.y, ETO_CLIPPED, &clip,
                 tab.m_strText.c_str(), length, nullptr);
-  if (oldFont) ::SelectObject(dc, oldFont);
 }

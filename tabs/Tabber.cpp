@@ -35,7 +35,13 @@ BOOL CTabber::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
       reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)),
       nullptr);
   if (!cls) return FALSE;
-  return CreateEx(0, cls, nullptr, style, rect, parent, id);
+  qv::CreateArgs args;
+  args.className = cls;
+  args.style = style;
+  args.SetRect(rect);
+  args.parent = parent;
+  args.id = id;
+  return CWnd::Create(args);
 }
 
 int CTabber::OnCreate(CREATESTRUCT*) {
@@ -84,11 +90,10 @@ int CTabber::MeasureText(const std::string& text) {
                                                       : m_hFontDown.get();
   qv::WindowDC screen(nullptr);
   if (!screen) return 0;
-  HGDIOBJ old = font ? ::SelectObject(screen.get(), font) : nullptr;
+  qv::SelectScope selected(screen.get(), font);
   SIZE extent{};
   ::GetTextExtentPointA(screen.get(), text.c_str(),
                         static_cast<int>(text.size()), &extent);
-  if (old) ::SelectObject(screen.get(), old);
   return extent.cx;
 }
 

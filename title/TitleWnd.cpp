@@ -67,9 +67,16 @@ BOOL CTitleWnd::Create(qv::CWnd* pOwner) {
   ::GetObjectA(m_bitmap.get(), sizeof info, &info);
   const char* windowClass = qv::RegisterWindowClass(
       0, ::LoadCursorA(nullptr, IDC_ARROW), nullptr, nullptr);
-  return windowClass &&
-         CreateEx(0, windowClass, "", WS_POPUP | WS_VISIBLE, 0, 0, info.bmWidth,
-                  info.bmHeight, pOwner ? pOwner->m_hWnd : nullptr, nullptr);
+  qv::CreateArgs args;
+  args.className = windowClass;
+  args.windowName = "";
+  args.style = WS_POPUP | WS_VISIBLE;
+  args.x = 0;
+  args.y = 0;
+  args.cx = info.bmWidth;
+  args.cy = info.bmHeight;
+  args.parent = pOwner ? pOwner->m_hWnd : nullptr;
+  return windowClass && CWnd::Create(args);
 }
 
 HPALETTE CTitleWnd::MakePalette(const BITMAPINFOHEADER* p, int* pnColors) {
@@ -104,18 +111,13 @@ HBITMAP CTitleWnd::LoadPicture(UINT id, HPALETTE* pPalette) {
   int colors = 0;
   *pPalette = MakePalette(header, &colors);
   qv::WindowDC screen(nullptr);
-  HPALETTE previous = nullptr;
-  if (*pPalette) {
-    previous = ::SelectPalette(screen.get(), *pPalette, FALSE);
-    ::RealizePalette(screen.get());
-  }
+  qv::SelectPaletteScope palette(screen.get(), *pPalette);
+  if (*pPalette) ::RealizePalette(screen.get());
   const auto* bits = reinterpret_cast<const unsigned char*>(header) +
                      header->biSize + colors * sizeof(RGBQUAD);
-  HBITMAP bitmap = ::CreateDIBitmap(screen.get(), header, CBM_INIT, bits,
-                                    reinterpret_cast<const BITMAPINFO*>(header),
-                                    DIB_RGB_COLORS);
-  if (previous) ::SelectPalette(screen.get(), previous, FALSE);
-  return bitmap;
+  return ::CreateDIBitmap(screen.get(), header, CBM_INIT, bits,
+                          reinterpret_cast<const BITMAPINFO*>(header),
+                          DIB_RGB_COLORS);
 }
 
 int CTitleWnd::OnCreate(CREATESTRUCT*) {
@@ -136,18 +138,13 @@ void CTitleWnd::OnPaint() {
   ::GetObjectA(m_bitmap.get(), sizeof info, &info);
   qv::UniqueHdc memory(::CreateCompatibleDC(dc));
   if (memory) {
-    HPALETTE oldPalette = ::SelectPalette(dc, m_palette.get(), FALSE);
+    qv::SelectPaletteScope screenPalette(dc, m_palette.get());
     ::RealizePalette(dc);
-    HPALETTE oldMemPalette =
-        ::SelectPalette(memory.get(), m_palette.get(), FALSE);
+    qv::SelectPaletteScope memoryPalette(memory.get(), m_palette.get());
     ::RealizePalette(memory.get());
-    {
-      qv::SelectScope picture(memory.get(), m_bitmap.get());
-      ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0,
-               SRCCOPY);
-    }
-    ::SelectPalette(memory.get(), oldMemPalette, FALSE);
-    ::SelectPalette(dc, oldPalette, FALSE);
+    qv::SelectScope picture(memory.get(), m_bitmap.get());
+    ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory.get(), 0, 0,
+             SRCCOPY);
   }
   ::EndPaint(m_hWnd, &ps);
 }

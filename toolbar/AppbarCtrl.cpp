@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 
+#include "framework/ImageList.h"
 #include "toolbar/ButtonFont.h"
 
 namespace {
@@ -89,7 +90,14 @@ CAppbarCtrl::~CAppbarCtrl() { DestroyWindow(); }
 BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&icc);
-  return CreateEx(0, WC_TABCONTROLA, "", style, rect, parent, id);
+  qv::CreateArgs args;
+  args.className = WC_TABCONTROLA;
+  args.windowName = "";
+  args.style = style;
+  args.SetRect(rect);
+  args.parent = parent;
+  args.id = id;
+  return CWnd::Create(args);
 }
 
 int CAppbarCtrl::OnCreate(CREATESTRUCT*) {
@@ -148,17 +156,15 @@ int CAppbarCtrl::CountLines() const {
                             kinds.size());
 }
 
-HWND CAppbarCtrl::Tooltip() const {
-  return reinterpret_cast<HWND>(SendMessage(TCM_GETTOOLTIPS));
+qv::Tooltip CAppbarCtrl::Tooltip() const {
+  return qv::Tooltip(reinterpret_cast<HWND>(SendMessage(TCM_GETTOOLTIPS)));
 }
 
 void CAppbarCtrl::RemoveTools(size_t firstId, size_t lastId) {
-  HWND tooltip = Tooltip();
+  const qv::Tooltip tooltip = Tooltip();
   if (!tooltip) return;
-  for (size_t id = firstId; id <= lastId; ++id) {
-    TTTOOLINFOA info = ToolInfo(m_hWnd, id);
-    ::SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-  }
+  for (size_t id = firstId; id <= lastId; ++id)
+    tooltip.DelTool(ToolInfo(m_hWnd, id));
 }
 
 void CAppbarCtrl::Layout(size_t first, bool appended) {
@@ -173,20 +179,18 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
 
     // Tool i + 1 is record i's cell. Every id from `first` on is dropped,
     // so a record that became a gap keeps no tool of a former button.
-    HWND tooltip = Tooltip();
+    const qv::Tooltip tooltip = Tooltip();
     for (size_t i = first; i < count; ++i) {
       RowItem& item = *m_items[i];
       item.rect = ToRect(boxes[i]);
       if (!tooltip) continue;
       TTTOOLINFOA info = ToolInfo(m_hWnd, i + 1);
       // An appended record's id is new: no tool has it yet.
-      if (!appended)
-        ::SendMessageA(tooltip, TTM_DELTOOLA, 0,
-                       reinterpret_cast<LPARAM>(&info));
+      if (!appended) tooltip.DelTool(info);
       if (!item.IsButton()) continue;
       info.rect = item.rect;
       info.lpszText = LPSTR_TEXTCALLBACKA;
-      ::SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+      tooltip.AddTool(info);
     }
   }
   // Filling a row appends one record at a time: repainting just the new cell
@@ -414,7 +418,7 @@ void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
 }
 
 void CAppbarCtrl::OnMouseMove(UINT flags, POINT pt) {
-  HWND tooltip = Tooltip();
+  const qv::Tooltip tooltip = Tooltip();
   if (!tooltip) return;
   MSG msg{};
   msg.hwnd = m_hWnd;
@@ -423,14 +427,15 @@ void CAppbarCtrl::OnMouseMove(UINT flags, POINT pt) {
   msg.lParam = MAKELPARAM(pt.x, pt.y);
   msg.time = ::GetMessageTime();
   ::GetCursorPos(&msg.pt);
-  ::SendMessageA(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  tooltip.RelayEvent(msg);
 }
 
 void CAppbarCtrl::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(m_hWnd, &ps);
   if (dc) {
-    auto images = reinterpret_cast<HIMAGELIST>(SendMessage(TCM_GETIMAGELIST));
+    const qv::ImageList images(
+        reinterpret_cast<HIMAGELIST>(SendMessage(TCM_GETIMAGELIST)));
     const bool captured = ::GetCapture() == m_hWnd;
     const size_t count = std::min(static_cast<size_t>(std::max<LRESULT>(
                                       SendMessage(TCM_GETITEMCOUNT), 0)),
@@ -446,7 +451,7 @@ void CAppbarCtrl::OnPaint() {
 }
 
 void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
-                              HIMAGELIST images) {
+                              const qv::ImageList& images) {
   const RECT& r = item.rect;
   int x = r.left + kIconLeft;
   int y = r.top + kIconTop;
@@ -465,19 +470,19 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
   ::SetBkColor(dc, oldBk);
 
   if (images && item.image >= 0)
-    ::ImageList_Draw(images, item.image, dc, x, y, ILD_TRANSPARENT);
+    images.Draw(item.image, dc, x, y, ILD_TRANSPARENT);
 
   if (!(item.mask & TCIF_TEXT) || !item.text) return;
   int imageWidth = 0;
   IMAGEINFO info{};
-  if (images && ::ImageList_GetImageInfo(images, item.image, &info))
+  if (images.GetImageInfo(item.image, &info))
     imageWidth = info.rcImage.right - info.rcImage.left;
   RECT textRect{x + imageWidth + kTextGap, y, r.right - kTextMargin,
                 r.bottom - kTextMargin};
   const char* text = item.text.get();
   const int length = static_cast<int>(std::strlen(text));
 
-  HGDIOBJ oldFont = m_hFont ? ::SelectObject(dc, m_hFont.get()) : nullptr;
+  qv::SelectScope font(dc, m_hFont.get());
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);
   SIZE extent{};
   ::GetTextExtentPoint32A(dc, text, length, &extent);
@@ -487,5 +492,4 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
   ::ExtTextOutA(dc, textRect.left, top, ETO_CLIPPED, &textRect, text, length,
                 nullptr);
   ::SetBkMode(dc, oldMode);
-  if (oldFont) ::SelectObject(dc, oldFont);
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "framework/Tooltip.h"
 #include "framework/Wnd.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/portable/RowLayout.h"
@@ -42,6 +43,10 @@ struct RowItem {
   qv::CellKind Kind() const;
   bool IsButton() const { return Kind() == qv::CellKind::kButton; }
 };
+
+namespace qv {
+class ImageList;
+}
 
 class CAppbarCtrl : public qv::CWnd {
  public:
@@ -106,8 +111,8 @@ class CAppbarCtrl : public qv::CWnd {
   void RepaintCell(int index);
   void DeleteAllRecords();
   void PaintButton(HDC dc, const RowItem& item, bool pressed,
-                   HIMAGELIST images);
-  HWND Tooltip() const;
+                   const qv::ImageList& images);
+  qv::Tooltip Tooltip() const;
 
   int m_nPressed = -1;
   qv::UniqueHFont m_hFont;

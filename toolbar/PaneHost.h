@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "settings/BarSettings.h"
 #include "settings/portable/Edge.h"
 #include "toolbar/ToolbarButton.h"

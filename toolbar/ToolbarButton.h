@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 
 struct ToolbarButton {
   enum class Kind { kItem, kSpace, kNewLine };

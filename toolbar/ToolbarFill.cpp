@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "shell/FileSearch.h"
 #include "shell/ShellHelpers.h"

@@ -7,7 +7,7 @@
 
 #include <new>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "toolbar/AppbarCtrl.h"
@@ -291,16 +291,18 @@ int CToolbarPane::GetAverageCharWidth() const {
   return metrics.tmAveCharWidth;
 }
 
-void CToolbarPane::OnRowClick(NMHDR* hdr, LRESULT*) {
+LRESULT CToolbarPane::OnRowClick(NMHDR* hdr) {
   ++m_nNotifyDepth;
   OnButtonClick(hdr, 0);
   --m_nNotifyDepth;
+  return 0;
 }
 
-void CToolbarPane::OnRowRClick(NMHDR* hdr, LRESULT*) {
+LRESULT CToolbarPane::OnRowRClick(NMHDR* hdr) {
   ++m_nNotifyDepth;
   OnButtonClick(hdr, 1);
   --m_nNotifyDepth;
+  return 0;
 }
 
 void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
@@ -358,7 +360,7 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   }
 }
 
-void CToolbarPane::OnNeedText(NMHDR* hdr, LRESULT*) {
+LRESULT CToolbarPane::OnNeedText(NMHDR* hdr) {
   auto* info = reinterpret_cast<NMTTDISPINFOA*>(hdr);
   POINT pt{};
   ::GetCursorPos(&pt);
@@ -367,7 +369,7 @@ void CToolbarPane::OnNeedText(NMHDR* hdr, LRESULT*) {
   CAppbarCtrl* row = nullptr;
   for (auto& candidate : m_rows)
     if (candidate->m_hWnd == under) row = candidate.get();
-  if (!row) return;
+  if (!row) return 0;
 
   ::MapWindowPoints(m_hWnd, *row, &pt, 1);
   TCHITTESTINFO hit{pt, 0};
@@ -377,6 +379,7 @@ void CToolbarPane::OnNeedText(NMHDR* hdr, LRESULT*) {
   info->lpszText = pointed && pointed->item
                        ? const_cast<char*>(pointed->name.c_str())
                        : nullptr;
+  return 0;
 }
 
 int CToolbarPane::OnCreate(CREATESTRUCT*) {

@@ -69,9 +69,9 @@ class CToolbarPane : public qv::CWnd {
   void OnCustomSort();
   // Asks for a new sort order of the current toolbar.
   void SetCurrentSortOrder(UINT order);
-  void OnRowClick(NMHDR* hdr, LRESULT* result);
-  void OnRowRClick(NMHDR* hdr, LRESULT* result);
-  void OnNeedText(NMHDR* hdr, LRESULT* result);
+  LRESULT OnRowClick(NMHDR* hdr);
+  LRESULT OnRowRClick(NMHDR* hdr);
+  LRESULT OnNeedText(NMHDR* hdr);
 
  private:
   bool ColumnsDown() const;

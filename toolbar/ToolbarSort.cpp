@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "shell/FileSearch.h"
 #include "shell/ShellHelpers.h"
 #include "shell/portable/NoCase.h"

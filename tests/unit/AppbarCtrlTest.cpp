@@ -51,9 +51,13 @@ class AppbarCtrlTest : public ::testing::Test {
     const char* cls = qv::RegisterWindowClass(
         0, ::LoadCursor(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    ASSERT_TRUE(parent.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "",
-                                WS_POPUP | visible, 0, 0, 320, 240, nullptr,
-                                nullptr));
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    args.className = cls;
+    args.windowName = "";
+    args.style = WS_POPUP | visible;
+    args.SetRect({0, 0, 320, 240});
+    ASSERT_TRUE(parent.Create(args));
     ASSERT_TRUE(row.Create(kRowStyle, RECT{10, 10, 210, 210}, parent, kRowId));
     // 32-pixel icons without names.
     row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(40, 38));
@@ -90,15 +94,14 @@ class AppbarCtrlTest : public ::testing::Test {
     return row.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
   }
   HWND MakeTooltip() {
-    HWND tip =
-        ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                          0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-    row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tip));
-    return tip;
+    if (!qv::Tooltip::CreatePopup(tooltip, parent)) return nullptr;
+    row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip.m_hWnd));
+    return tooltip.m_hWnd;
   }
 
   RecordingParent parent;
   CAppbarCtrl row;
+  qv::CWnd tooltip;  // shared with the row, as the bar's is
 };
 
 TEST_F(AppbarCtrlTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
@@ -356,9 +359,8 @@ class AppbarCtrlPaintTest : public AppbarCtrlTest {
   void SetUp() override { Create(WS_VISIBLE); }
   COLORREF Pixel(int x, int y) {
     ::UpdateWindow(row);
-    HDC dc = ::GetDC(row);
-    const COLORREF c = ::GetPixel(dc, x, y);
-    ::ReleaseDC(row, dc);
+    qv::WindowDC dc(row);
+    const COLORREF c = ::GetPixel(dc.get(), x, y);
     return c;
   }
 };

@@ -49,9 +49,13 @@ class BarDropTest : public ::testing::Test {
     const char* windowClass = qv::RegisterWindowClass(
         0, ::LoadCursorA(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    ASSERT_TRUE(m_bar.CreateEx(WS_EX_TOOLWINDOW, windowClass, "Quorvane",
-                               WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0, 0, 70,
-                               30, nullptr, nullptr));
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_TOOLWINDOW;
+    args.className = windowClass;
+    args.windowName = "Quorvane";
+    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
+    args.SetRect({0, 0, 70, 30});
+    ASSERT_TRUE(m_bar.Create(args));
     ASSERT_EQ(1, m_bar.m_pane.GetRowCount());
     ASSERT_TRUE(m_bar.Buttons(0));
   }
@@ -206,11 +210,13 @@ namespace {
 TEST(BarDropTarget, RefusesOnAnyOtherWindow) {
   ::OleInitialize(nullptr);
   qv::CWnd other;
-  ASSERT_TRUE(other.CreateEx(
-      0,
-      qv::RegisterWindowClass(
-          0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr),
-      "other", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+  qv::CreateArgs args;
+  args.className = qv::RegisterWindowClass(
+      0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), nullptr);
+  args.windowName = "other";
+  args.style = WS_POPUP;
+  args.SetRect({0, 0, 50, 50});
+  ASSERT_TRUE(other.Create(args));
   TempFolder items("other");
   ASSERT_TRUE(items.AddFolder("Sub"));
   HdropData data({items / "Sub"});

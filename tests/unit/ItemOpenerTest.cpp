@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "tests/unit/support/StubShellFolder.h"
 #include "tests/unit/support/TempFolder.h"
 #include "shell/ItemOpener.h"

@@ -50,16 +50,37 @@ ON_WM_SIZE()
 ON_MESSAGE(WM_USER + 7, OnPrivate)
 END_MESSAGE_MAP()
 
-const char* TestClass() {
-  return qv::RegisterWindowClass(0, nullptr, nullptr, nullptr);
+// Notifications by code and control id, answered by their handlers.
+class NotifyWnd : public qv::CWnd {
+ protected:
+  LRESULT OnRightClick(NMHDR*) { return 42; }
+  LRESULT OnClick(NMHDR* hdr) { return static_cast<LRESULT>(hdr->idFrom); }
+
+  DECLARE_MESSAGE_MAP(NotifyWnd)
+};
+
+BEGIN_MESSAGE_MAP(NotifyWnd, qv::CWnd)
+ON_NOTIFY(NM_RCLICK, 7, OnRightClick)
+ON_NOTIFY_RANGE(NM_CLICK, 10, 19, OnClick)
+END_MESSAGE_MAP()
+
+// A small popup of our own class, or of a system class when given.
+qv::CreateArgs Popup(const char* className = nullptr) {
+  qv::CreateArgs args;
+  args.className = className
+                       ? className
+                       : qv::RegisterWindowClass(0, nullptr, nullptr, nullptr);
+  args.windowName = "t";
+  args.style = WS_POPUP;
+  args.SetRect({0, 0, 10, 10});
+  return args;
 }
 
 }  // namespace
 
 TEST(MessageMap, DerivedHandlersWinAndBaseHandlersStillServe) {
   DerivedWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, TestClass(), "t", WS_POPUP, 0, 0, 10, 10, nullptr,
-                           nullptr));
+  ASSERT_TRUE(wnd.Create(Popup()));
   EXPECT_EQ(wnd.created, 1);  // WM_CREATE reached the bound object
   ::SetWindowPos(wnd.m_hWnd, nullptr, 0, 0, 30, 30, SWP_NOZORDER);
   EXPECT_GT(wnd.derivedSized, 0);
@@ -78,16 +99,16 @@ TEST(MessageMap, DerivedHandlersWinAndBaseHandlersStillServe) {
 
 TEST(MessageMap, SystemControlsAreBoundAndKeepTheirOwnBehaviour) {
   qv::CWnd edit;
-  ASSERT_TRUE(edit.CreateEx(0, "EDIT", "abc", WS_POPUP, 0, 0, 50, 20, nullptr,
-                            nullptr));
+  qv::CreateArgs args = Popup("EDIT");
+  args.windowName = "abc";
+  ASSERT_TRUE(edit.Create(args));
   EXPECT_EQ(qv::CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
   EXPECT_EQ(edit.SendMessage(WM_GETTEXTLENGTH), 3);
 }
 
 TEST(MessageMap, DestroyingTheWindowUnbindsTheObject) {
   BaseWnd wnd;
-  ASSERT_TRUE(wnd.CreateEx(0, TestClass(), "t", WS_POPUP, 0, 0, 10, 10, nullptr,
-                           nullptr));
+  ASSERT_TRUE(wnd.Create(Popup()));
   HWND hwnd = wnd.m_hWnd;
   EXPECT_TRUE(wnd.DestroyWindow());
   EXPECT_EQ(wnd.m_hWnd, nullptr);
@@ -99,9 +120,23 @@ TEST(MessageMap, ObjectGoingAwayDestroysItsWindow) {
   HWND hwnd = nullptr;
   {
     BaseWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, TestClass(), "t", WS_POPUP, 0, 0, 10, 10,
-                             nullptr, nullptr));
+    ASSERT_TRUE(wnd.Create(Popup()));
     hwnd = wnd.m_hWnd;
   }
   EXPECT_FALSE(::IsWindow(hwnd));
+}
+
+TEST(MessageMap, NotificationsGoToTheEntryOfTheirCodeAndControlId) {
+  NotifyWnd wnd;
+  ASSERT_TRUE(wnd.Create(Popup()));
+  auto send = [&wnd](UINT code, UINT_PTR id) {
+    NMHDR hdr{nullptr, id, code};
+    return wnd.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&hdr));
+  };
+  EXPECT_EQ(send(NM_RCLICK, 7), 42);
+  EXPECT_EQ(send(NM_CLICK, 15), 15);
+  // Another id or code is left to default processing.
+  EXPECT_EQ(send(NM_RCLICK, 8), 0);
+  EXPECT_EQ(send(NM_CLICK, 20), 0);
+  EXPECT_EQ(send(NM_DBLCLK, 15), 0);
 }

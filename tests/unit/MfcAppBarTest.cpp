@@ -46,9 +46,13 @@ class MfcAppBarTest : public testing::Test {
     const char* cls = qv::RegisterWindowClass(
         0, ::LoadCursorA(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    return bar.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "Quorvane",
-                        WS_POPUP | WS_VISIBLE | WS_THICKFRAME, 0, 0, 70, 30,
-                        nullptr, nullptr);
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    args.className = cls;
+    args.windowName = "Quorvane";
+    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
+    args.SetRect({0, 0, 70, 30});
+    return bar.Create(args);
   }
 
   // One row or column of the bar's cells.

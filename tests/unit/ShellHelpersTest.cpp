@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "tests/unit/support/StubShellFolder.h"
 #include "shell/ShellHelpers.h"
 

@@ -26,8 +26,12 @@ void TabberTest::SetUpTestSuite() {
   const char* cls = qv::RegisterWindowClass(
       0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
   s_parent = std::make_unique<NotifyParent>();
-  s_parent->CreateEx(0, cls, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400,
-                     nullptr, nullptr);
+  qv::CreateArgs args;
+  args.className = cls;
+  args.windowName = "parent";
+  args.style = WS_POPUP | WS_VISIBLE;
+  args.SetRect({0, 0, 400, 400});
+  s_parent->Create(args);
 }
 
 void TabberTest::TearDownTestSuite() { s_parent.reset(); }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ShellMemory.h"
+#include "framework/Handles.h"
 #include "settings/BarSettings.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/TempFolder.h"

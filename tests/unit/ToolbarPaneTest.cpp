@@ -94,12 +94,22 @@ class ToolbarPaneTest : public ::testing::Test {
     const char* cls = qv::RegisterWindowClass(
         0, ::LoadCursor(nullptr, IDC_ARROW),
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    ASSERT_TRUE(parent.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, cls, "",
-                                WS_POPUP | visible, 0, 0, 600, 500, nullptr,
-                                nullptr));
-    ASSERT_TRUE(pane.CreateEx(WS_EX_CLIENTEDGE, cls, "",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
-                              RECT{2, 2, 402, 92}, parent, 1000));
+    qv::CreateArgs parentArgs;
+    parentArgs.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    parentArgs.className = cls;
+    parentArgs.windowName = "";
+    parentArgs.style = WS_POPUP | visible;
+    parentArgs.SetRect({0, 0, 600, 500});
+    ASSERT_TRUE(parent.Create(parentArgs));
+    qv::CreateArgs paneArgs;
+    paneArgs.exStyle = WS_EX_CLIENTEDGE;
+    paneArgs.className = cls;
+    paneArgs.windowName = "";
+    paneArgs.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+    paneArgs.SetRect({2, 2, 402, 92});
+    paneArgs.parent = parent;
+    paneArgs.id = 1000;
+    ASSERT_TRUE(pane.Create(paneArgs));
   }
 
   // A toolbar on `folder` whose buttons are its items `names` ("" a gap).

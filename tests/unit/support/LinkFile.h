@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 
+#include "shell/FileSearch.h"
+
 struct LinkFile {
   bool loaded = false;
   std::string target;
@@ -40,12 +42,11 @@ struct LinkFile {
 inline std::set<std::string> FolderNames(const std::string& folder) {
   std::set<std::string> names;
   WIN32_FIND_DATAA found;
-  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  FileSearch search((folder + "\\*").c_str(), &found);
+  if (!search) return names;
   do {
     const std::string name = found.cFileName;
     if (name != "." && name != "..") names.insert(name);
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
+  } while (search.Next(&found));
   return names;
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "framework/Handles.h"
 #include "tests/support/BaselineOptions.h"
 
 class ScratchCurrentUser {
@@ -15,28 +16,27 @@ class ScratchCurrentUser {
       : m_path(std::string("Software\\") + name) {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());  // a crashed run's
     ::RegCreateKeyExA(HKEY_CURRENT_USER, m_path.c_str(), 0, nullptr, 0,
-                      KEY_ALL_ACCESS, nullptr, &m_scratch, nullptr);
-    ::RegOverridePredefKey(HKEY_CURRENT_USER, m_scratch);
+                      KEY_ALL_ACCESS, nullptr, m_scratch.put(), nullptr);
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, m_scratch.get());
   }
   ScratchCurrentUser(const ScratchCurrentUser&) = delete;
   ScratchCurrentUser& operator=(const ScratchCurrentUser&) = delete;
   ~ScratchCurrentUser() {
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    if (m_scratch) ::RegCloseKey(m_scratch);
+    m_scratch.reset();
     ::RegDeleteTreeA(HKEY_CURRENT_USER, m_path.c_str());
   }
 
   // Writes a DWORD into the bar's settings key (inside the scratch key),
   // creating the key when missing.
   void SetDword(const char* name, DWORD value) const {
-    HKEY key = nullptr;
+    qv::UniqueHKey key;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Veltmark\\Quorvane 1.5",
-                          0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                          0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(),
                           nullptr) != ERROR_SUCCESS)
       return;
-    ::RegSetValueExA(key, name, 0, REG_DWORD,
+    ::RegSetValueExA(key.get(), name, 0, REG_DWORD,
                      reinterpret_cast<const BYTE*>(&value), sizeof value);
-    ::RegCloseKey(key);
   }
 
   // Writes every option the settings load reads before the toolbar list,
@@ -48,5 +48,5 @@ class ScratchCurrentUser {
 
  private:
   std::string m_path;
-  HKEY m_scratch = nullptr;
+  qv::UniqueHKey m_scratch;
 };
