@@ -7,6 +7,8 @@
 #include "bar/BarRects.h"
 #include "bar/BusyScope.h"
 #include "framework/Handles.h"
+#include "framework/ImageList.h"
+#include "framework/ScrollBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "tabs/portable/TabGeometry.h"
@@ -115,10 +117,6 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
   if (!RegisterAppBar(1)) return -1;
   m_uTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
-  m_hMenuBar.reset(
-      ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_BAR_MENU)));
-  m_popupMenu = m_hMenuBar ? ::GetSubMenu(m_hMenuBar.get(), 0) : nullptr;
-
   if (m_settings.m_bFirstTime == 1 && m_firstRun &&
       !m_firstRun(m_hWnd, m_settings))
     return -1;
@@ -136,8 +134,6 @@ void CMfcAppBar::OnDestroy() {
   m_tooltip.DestroyWindow();
   m_pane.DestroyWindow();
   m_tabber.DestroyWindow();
-  m_popupMenu = nullptr;
-  m_hMenuBar.reset();
 }
 
 void CMfcAppBar::Rebuild(const RebuildRequest& request) {
@@ -319,11 +315,11 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
   const UINT flags = m_settings.m_bSmallIcons
                          ? SHGFI_SYSICONINDEX | SHGFI_SMALLICON
                          : SHGFI_SYSICONINDEX | SHGFI_ICON;
-  auto images = reinterpret_cast<HIMAGELIST>(
-      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, flags));
-  if (info.hIcon) ::DestroyIcon(info.hIcon);
+  const qv::ImageList images(reinterpret_cast<HIMAGELIST>(
+      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, flags)));
+  const qv::UniqueHIcon icon(info.hIcon);
   IMAGEINFO image{};
-  if (images && ::ImageList_GetImageInfo(images, 0, &image)) {
+  if (images.GetImageInfo(0, &image)) {
     m_cxButton = image.rcImage.right - image.rcImage.left + 8;
     if (m_settings.m_nMaxChars > 0)
       m_cxButton += m_settings.m_nMaxChars * m_pane.GetAverageCharWidth();
@@ -332,7 +328,7 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
     m_cxButton = 24;
     m_cyButton = 22;
   }
-  return images;
+  return images.get();
 }
 
 int CMfcAppBar::BarLength(int vertical) const {
@@ -351,8 +347,8 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
 
   // The pane, with its scroll ranges cleared before it is measured again.
-  ::SetScrollRange(m_pane.m_hWnd, SB_HORZ, 0, 0, FALSE);
-  ::SetScrollRange(m_pane.m_hWnd, SB_VERT, 0, 0, FALSE);
+  qv::ScrollBar(m_pane.m_hWnd, SB_HORZ).SetRange(0, 0, false);
+  qv::ScrollBar(m_pane.m_hWnd, SB_VERT).SetRange(0, 0, false);
   if (vertical) {
     const int x = edge == qv::Edge::Right && tabs
                       ? ::GetSystemMetrics(SM_CXVSCROLL) + 1

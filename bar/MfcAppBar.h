@@ -17,7 +17,9 @@
 #include "bar/BarDropTarget.h"
 #include "bar/RebuildRequest.h"
 #include "framework/Handles.h"
+#include "framework/Menu.h"
 #include "framework/Wnd.h"
+#include "res/resource.h"
 #include "settings/BarSettings.h"
 #include "tabs/Tabber.h"
 #include "toolbar/PaneHost.h"
@@ -173,8 +175,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   qv::CWnd m_tooltip;
   APPBARDATA m_abd{};
   int m_bRegistered = 0;
-  HMENU m_popupMenu = nullptr;  // first popup of m_hMenuBar
-  qv::UniqueHMenu m_hMenuBar;
+  qv::ResourceMenu m_barMenu{IDR_BAR_MENU};
   int m_bHiddenMode = 0;
   int m_cxButton = 0;
   int m_cyButton = 0;

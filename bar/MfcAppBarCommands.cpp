@@ -4,7 +4,7 @@
 #include "res/resource.h"
 
 void CMfcAppBar::ShowContextMenu(int x, int y) {
-  const qv::PopupMenu menu(m_popupMenu);
+  const qv::PopupMenu menu = m_barMenu.FirstPopup();
   if (!menu) return;
   const MenuUpScope menuUp(*this);
   for (UINT id : {ID_LEFT_ALIGN, ID_BOTTOM_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,

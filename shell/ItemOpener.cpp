@@ -2,6 +2,7 @@
 #include "shell/ItemOpener.h"
 
 #include "framework/Handles.h"
+#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include "shell/ShellHelpers.h"
 
@@ -81,11 +82,10 @@ int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
     return 0;
   }
 
-  const UINT command = rightClick
-                           ? static_cast<UINT>(::TrackPopupMenu(
-                                 menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                 screenPt.x, screenPt.y, 0, owner, nullptr))
-                           : DefaultCommand(menu.get());
+  const UINT command =
+      rightClick ? qv::PopupMenu(menu.get())
+                       .Track(TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPt, owner)
+                 : DefaultCommand(menu.get());
   if (command >= kFirstCommand && command <= kLastCommand) {
     CMINVOKECOMMANDINFO invoke = {};
     invoke.cbSize = sizeof(invoke);

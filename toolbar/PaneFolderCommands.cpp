@@ -15,55 +15,44 @@ int CurrentToolbar(const CBarSettings& settings) {
   return settings.Toolbar(t) ? t : -1;
 }
 
-void Check(HMENU menu, UINT id, bool checked) {
-  ::CheckMenuItem(menu, id,
-                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void Enable(HMENU menu, UINT id, bool enabled) {
-  ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
 }  // namespace
 
 void CToolbarPane::ShowFolderMenu(POINT pt) {
   const CBarSettings& settings = m_host.Settings();
   const MenuUpScope menuUp(m_host);
   ::ClientToScreen(m_hWnd, &pt);
-  m_ptMenu = pt;
 
   const int t = CurrentToolbar(settings);
-  HMENU menu = t == -1 ? m_barMenu : m_folderMenu;
+  const qv::PopupMenu menu = (t == -1 ? m_barMenu : m_folderMenu).FirstPopup();
   if (menu) {
     if (t != -1) {
       for (UINT id : {ID_SORT_BY_NAME, ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
                       ID_SORT_BY_SIZE, ID_CUSTOM_SORT})
-        Check(menu, id, false);
-      Enable(menu, ID_CUSTOM_SORT,
-             t != settings.FindBrowseToolbar() &&
-                 settings.Toolbar(t)->info.kind == qv::kKindCustom);
+        menu.Check(id, false);
+      menu.Enable(ID_CUSTOM_SORT,
+                  t != settings.FindBrowseToolbar() &&
+                      settings.Toolbar(t)->info.kind == qv::kKindCustom);
     }
     for (UINT id : {ID_LEFT_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,
                     ID_BOTTOM_ALIGN, ID_SMALL_ICONS, ID_LARGE_ICONS})
-      Check(menu, id, false);
+      menu.Check(id, false);
     if (t != -1) {
       qv::UniqueIdList parent(
           qv::CopyParentIdList(settings.Toolbar(t)->folder.get()));
-      Enable(menu, ID_UP_ONE_LEVEL, static_cast<bool>(parent));
+      menu.Enable(ID_UP_ONE_LEVEL, static_cast<bool>(parent));
       static const UINT kOrderItems[] = {ID_CUSTOM_SORT, ID_SORT_BY_NAME,
                                          ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
                                          ID_SORT_BY_SIZE};
       const UINT order = settings.Toolbar(t)->sortOrder;
-      if (order < 5) Check(menu, kOrderItems[order], true);
+      if (order < 5) menu.Check(kOrderItems[order], true);
     }
     static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN,
                                       ID_RIGHT_ALIGN, ID_BOTTOM_ALIGN};
-    Check(menu, kEdgeItems[qv::EdgeNumber(settings.m_nAlignment)], true);
-    Check(menu, ID_AUTO_HIDE, settings.m_bAutoHide != 0);
-    Check(menu, settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
-          true);
-    ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON, pt.x, pt.y, 0,
-                     m_hWnd, nullptr);
+    menu.Check(kEdgeItems[qv::EdgeNumber(settings.m_nAlignment)], true);
+    menu.Check(ID_AUTO_HIDE, settings.m_bAutoHide != 0);
+    menu.Check(settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
+               true);
+    menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, pt, m_hWnd);
   }
 }
 

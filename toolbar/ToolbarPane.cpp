@@ -8,6 +8,7 @@
 #include <new>
 
 #include "framework/Handles.h"
+#include "framework/ScrollBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "toolbar/AppbarCtrl.h"
@@ -51,7 +52,6 @@ RECT RowRect(HWND pane, const CAppbarCtrl& row) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CToolbarPane, qv::CWnd)
-ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SETFOCUS()
 ON_WM_VSCROLL()
@@ -186,7 +186,7 @@ int CToolbarPane::RelayoutRows() {
       cell = row->GetItemSize();
       pad = row->GetPadding();
     }
-    ::SetScrollRange(m_hWnd, SB_HORZ, 0, 0, TRUE);
+    qv::ScrollBar(m_hWnd, SB_HORZ).SetRange(0, 0);
     const qv::PaneScrollPlan plan =
         qv::PlanPaneScroll(Height(client), cell.cy, pad.cy, TotalLines(),
                            settings.m_nVertScrollPos);
@@ -198,7 +198,7 @@ int CToolbarPane::RelayoutRows() {
     // at every layout, and the bar with it, away from the band it reserves.
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneWidth, Height(GetWindowRect()),
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SetScrollRange(m_hWnd, SB_VERT, 0, plan.rangeMax, TRUE);
+    qv::ScrollBar(m_hWnd, SB_VERT).SetRange(0, plan.rangeMax);
     if (plan.overflow) {
       m_host.SetScrollPosition(true, plan.position);
       ScrollRows(true, SB_THUMBPOSITION, plan.position);
@@ -216,7 +216,7 @@ int CToolbarPane::RelayoutRows() {
     cell = row->GetItemSize();
     x += width + pad.cx;
   }
-  ::SetScrollRange(m_hWnd, SB_VERT, 0, 0, TRUE);
+  qv::ScrollBar(m_hWnd, SB_VERT).SetRange(0, 0);
   const qv::PaneScrollPlan plan = qv::PlanPaneScroll(
       Width(client), cell.cx, pad.cx, TotalLines(), settings.m_nHorzScrollPos);
   const int paneHeight =
@@ -226,7 +226,7 @@ int CToolbarPane::RelayoutRows() {
   // As for rows: the pane keeps its own thickness, border included.
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, Width(GetWindowRect()), paneHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ::SetScrollRange(m_hWnd, SB_HORZ, 0, plan.rangeMax, TRUE);
+  qv::ScrollBar(m_hWnd, SB_HORZ).SetRange(0, plan.rangeMax);
   if (plan.overflow) {
     m_host.SetScrollPosition(false, plan.position);
     ScrollRows(false, SB_THUMBPOSITION, plan.position);
@@ -276,7 +276,7 @@ void CToolbarPane::ScrollRows(bool vertical, UINT code, int thumb) {
       lead += pad.cx + Width(rc);
     }
   }
-  ::SetScrollPos(m_hWnd, vertical ? SB_VERT : SB_HORZ, step.position, TRUE);
+  qv::ScrollBar(m_hWnd, vertical ? SB_VERT : SB_HORZ).SetPos(step.position);
   ::UpdateWindow(m_hWnd);
   m_host.SetScrollPosition(vertical, step.position);
 }
@@ -382,22 +382,8 @@ LRESULT CToolbarPane::OnNeedText(NMHDR* hdr) {
   return 0;
 }
 
-int CToolbarPane::OnCreate(CREATESTRUCT*) {
-  if (Default() == -1) return -1;
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  m_hMenu130.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_BAR_MENU)));
-  m_hMenu139.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_FOLDER_MENU)));
-  m_barMenu = m_hMenu130 ? ::GetSubMenu(m_hMenu130.get(), 0) : nullptr;
-  m_folderMenu = m_hMenu139 ? ::GetSubMenu(m_hMenu139.get(), 0) : nullptr;
-  return 0;
-}
-
 void CToolbarPane::OnDestroy() {
   DestroyRows();
-  m_barMenu = nullptr;
-  m_folderMenu = nullptr;
-  m_hMenu130.reset();
-  m_hMenu139.reset();
   Default();
 }
 

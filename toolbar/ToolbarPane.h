@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "framework/Menu.h"
 #include "framework/Wnd.h"
+#include "res/resource.h"
 #include "toolbar/PaneHost.h"
 
 class CAppbarCtrl;
@@ -53,7 +55,6 @@ class CToolbarPane : public qv::CWnd {
   void BrowseInBar(int toolbar, int button);
 
  protected:
-  int OnCreate(CREATESTRUCT* cs);
   void OnDestroy();
   void OnSetFocus(HWND other);
   void OnVScroll(UINT code, UINT pos, HWND scrollBar);
@@ -90,11 +91,10 @@ class CToolbarPane : public qv::CWnd {
   std::vector<std::unique_ptr<CAppbarCtrl>> m_retiredRows;
   int m_nNotifyDepth = 0;  // notifications from the rows being handled
   qv::UniqueHFont m_hFont;
-  HMENU m_barMenu = nullptr;     // first popup of m_hMenu130
-  HMENU m_folderMenu = nullptr;  // first popup of m_hMenu139
-  qv::UniqueHMenu m_hMenu130;
-  qv::UniqueHMenu m_hMenu139;
-  POINT m_ptMenu{};  // where the folder menu was last asked for, on screen
+  // Right clicks on empty space: the folder menu, or the bar's own menu
+  // while no toolbar is current.
+  qv::ResourceMenu m_barMenu{IDR_BAR_MENU};
+  qv::ResourceMenu m_folderMenu{IDR_FOLDER_MENU};
 
   DECLARE_MESSAGE_MAP(CToolbarPane)
 };
