@@ -3,6 +3,7 @@
 
 #include "app/DefaultToolbars.h"
 #include "bar/MfcAppBar.h"
+#include "framework/Help.h"
 #include "res/resource.h"
 #include "title/TitleWnd.h"
 
@@ -50,4 +51,10 @@ BOOL CBarApp::InitInstance() {
 BOOL CBarApp::PreTranslateMessage(MSG* msg) {
   if (m_settings.m_bShowTitle == 1) FilterTitleMessage(msg);
   return CWinApp::PreTranslateMessage(msg);
+}
+
+BOOL CBarApp::OnCommand(UINT id) {
+  if (id != ID_HELP) return FALSE;
+  qv::OfferHelpRequest(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
+  return TRUE;
 }

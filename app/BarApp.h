@@ -1,5 +1,5 @@
 // app/BarApp.h: CBarApp, the application object: starts OLE, creates the bar
-// window and feeds the title screen's message filter.
+// window, feeds the title screen's message filter and routes the help command.
 #pragma once
 
 #include <memory>
@@ -16,6 +16,8 @@ class CBarApp : public qv::CWinApp {
 
   BOOL InitInstance() override;
   BOOL PreTranslateMessage(MSG* msg) override;
+  // ID_HELP: the windows are asked, in turn, which help to show.
+  BOOL OnCommand(UINT id) override;
 
   std::unique_ptr<CMfcAppBar> m_pAppBar;
   // The application's own copy, read once to decide on the title screen.

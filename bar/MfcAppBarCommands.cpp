@@ -1,5 +1,6 @@
 // bar/MfcAppBarCommands.cpp: the bar's context menu and its commands.
 #include "bar/MfcAppBar.h"
+#include "framework/Help.h"
 #include "framework/Menu.h"
 #include "res/resource.h"
 
@@ -67,17 +68,7 @@ void CMfcAppBar::OnAutoHide() {
   Rebuild(RebuildRequest::Layout());
 }
 
-void CMfcAppBar::OnHelpTopics() {
-  // The help file is named after the program, with ".HLP".
-  char path[MAX_PATH] = {};
-  DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return;
-  std::string help(path, n);
-  size_t dot = help.rfind('.');
-  if (dot != std::string::npos) help.erase(dot);
-  help += ".HLP";
-  ::WinHelpA(m_hWnd, help.c_str(), HELP_FINDER, 0);
-}
+void CMfcAppBar::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }
 
 void CMfcAppBar::OnExit() {
   m_buttons.clear();

@@ -27,6 +27,9 @@ class CWinApp {
   // Offers a queued message to the windows from its target up to the top;
   // TRUE consumes it.
   virtual BOOL PreTranslateMessage(MSG* msg);
+  // A command for the application rather than a window (ID_HELP); TRUE when
+  // it was carried out.
+  virtual BOOL OnCommand(UINT /*id*/) { return FALSE; }
 
   // The program's file name without extension: the caption of its messages.
   const std::string& AppName() const { return m_appName; }

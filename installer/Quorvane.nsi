@@ -1,6 +1,7 @@
 ; installer/Quorvane.nsi: Setup.exe for Quorvane 1.5 (built by build.sh).
 ;
-; Installs Quorvane.exe and registers it under App Paths, whose "Path"
+; Installs Quorvane.exe with its help pages (in "help" beside it, where it
+; looks for them) and registers it under App Paths, whose "Path"
 ; tells the first start where to make its program groups. Silent with /S;
 ; /D=folder picks the installation folder. The uninstaller removes the
 ; files, the program groups, the registrations and the settings key.
@@ -23,6 +24,9 @@ Target amd64-unicode
 
 !ifndef QV_EXE
   !error "pass -DQV_EXE=path\to\Quorvane.exe"
+!endif
+!ifndef QV_HELP
+  !error "pass -DQV_HELP=path\to\help (the folder of help pages)"
 !endif
 !ifndef OUTFILE
   !define OUTFILE "Setup.exe"
@@ -51,6 +55,9 @@ Section "Quorvane"
   SetRegView 64
   SetOutPath "$INSTDIR"
   File "/oname=Quorvane.exe" "${QV_EXE}"
+  SetOutPath "$INSTDIR\help"
+  File "${QV_HELP}/*.*"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   WriteRegStr HKLM "${APP_PATHS_KEY}" "" "$INSTDIR\Quorvane.exe"
@@ -77,6 +84,7 @@ Section "Uninstall"
   SetRegView 64
   Delete "$INSTDIR\Quorvane.exe"
   Delete "$INSTDIR\Uninstall.exe"
+  RMDir /r "$INSTDIR\help"
   ; The program groups the first start made here.
   RMDir /r "$INSTDIR\Multimedia"
   RMDir /r "$INSTDIR\Utilities"

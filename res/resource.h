@@ -36,6 +36,13 @@
 #define ID_HELP 57670
 #define ID_DEFAULT_HELP 57671
 
+// Help (the values framework/Help.h asks for): the failure message, the one
+// item of the control help menu, and the pop-up text of each control's help
+// context at IDS_HELP_POPUP_BASE plus the context id (20017-20062).
+#define IDS_FAILED_TO_LAUNCH_HELP 61703
+#define IDS_WHATS_THIS 19990
+#define IDS_HELP_POPUP_BASE 20000
+
 // First start: the programs looked for, their file names (59401-59430) and
 // display names (59431-59453), and the program's own file name.
 #define IDS_BACKUP_EXE 59401
