@@ -62,31 +62,7 @@ int IconIndex(LPCSTR pathOrList, UINT flags) {
   return info.iIcon;
 }
 
-// Stores the small system icon of a list or path into the tree item's
-// `fields` (TVIF_IMAGE and/or TVIF_SELECTEDIMAGE) and marks them in its mask.
-template <typename Source>
-void SetTreeIcon(Source source, TVITEMA* item, UINT fields) {
-  if (!item) return;
-  const int index = GetSysIconIndex(source, kSmallIconIndexFlags);
-  if (fields & TVIF_IMAGE) item->iImage = index;
-  if (fields & TVIF_SELECTEDIMAGE) item->iSelectedImage = index;
-  item->mask |= fields;
-}
-
-}  // namespace
-
-LPCITEMIDLIST NextItemId(LPCITEMIDLIST item) {
-  return reinterpret_cast<LPCITEMIDLIST>(NextItemIdBytes(Bytes(item)));
-}
-
-LPITEMIDLIST NextItemId(LPITEMIDLIST item) {
-  return const_cast<LPITEMIDLIST>(NextItemId(static_cast<LPCITEMIDLIST>(item)));
-}
-
-UINT GetIdListSize(LPCITEMIDLIST list) {
-  return static_cast<UINT>(IdListBytesSize(Bytes(list)));
-}
-
+// A zero-filled block from the shell allocator, or null.
 void* AllocShellMem(size_t size) {
   ComPtr<IMalloc> malloc;
   if (FAILED(::SHGetMalloc(&malloc))) return nullptr;
@@ -95,11 +71,10 @@ void* AllocShellMem(size_t size) {
   return block;
 }
 
-int FreeShellMem(void* block) {
-  ComPtr<IMalloc> malloc;
-  if (FAILED(::SHGetMalloc(&malloc))) return 0;
-  malloc->Free(block);
-  return 1;
+}  // namespace
+
+UINT GetIdListSize(LPCITEMIDLIST list) {
+  return static_cast<UINT>(IdListBytesSize(Bytes(list)));
 }
 
 LPITEMIDLIST ConcatIdLists(LPCITEMIDLIST first, LPCITEMIDLIST second) {
@@ -187,22 +162,6 @@ int GetSysIconIndex(LPCITEMIDLIST list, UINT flags) {
 int GetSysIconIndex(const char* path, UINT flags) {
   if (!path) return 0;
   return IconIndex(path, flags & ~SHGFI_PIDL);
-}
-
-void SetTreeItemIcons(LPCITEMIDLIST list, TVITEMA* item) {
-  SetTreeIcon(list, item, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
-}
-
-void SetTreeItemIcons(const char* path, TVITEMA* item) {
-  SetTreeIcon(path, item, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
-}
-
-void SetTreeItemSelIcon(LPCITEMIDLIST list, TVITEMA* item) {
-  SetTreeIcon(list, item, TVIF_SELECTEDIMAGE);
-}
-
-void SetTreeItemSelIcon(const char* path, TVITEMA* item) {
-  SetTreeIcon(path, item, TVIF_SELECTEDIMAGE);
 }
 
 }  // namespace qv

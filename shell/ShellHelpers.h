@@ -4,12 +4,11 @@
 //
 // None shows a message or keeps state. Failure is a null result or 0; every
 // list returned is a new block from the shell allocator that the caller owns
-// and frees with FreeShellMem (or a qv::UniqueIdList). No helper frees or
+// and frees with qv::UniqueIdList. No helper frees or
 // changes its inputs.
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 #include <shlobj.h>
 
 #include <cstddef>
@@ -28,19 +27,8 @@ constexpr UINT kSmallIconIndexFlags =
     SHGFI_SYSICONINDEX | SHGFI_PIDL | SHGFI_SMALLICON;
 constexpr UINT kLargeIconIndexFlags = SHGFI_SYSICONINDEX | SHGFI_PIDL;
 
-// The item after `item` (its address plus its count).
-LPCITEMIDLIST NextItemId(LPCITEMIDLIST item);
-LPITEMIDLIST NextItemId(LPITEMIDLIST item);
-
 // Whole byte length including the 2-byte terminator; 0 for null.
 UINT GetIdListSize(LPCITEMIDLIST list);
-
-// Zero-filled block from the shell allocator, or null.
-void* AllocShellMem(size_t size);
-
-// Frees a block of the shell allocator; 1, or 0 when the allocator cannot be
-// obtained (the block is then not freed). Null is accepted.
-int FreeShellMem(void* block);
 
 // `first`'s items (null counts as empty) followed by the whole of `second`:
 // an item's absolute list from its folder's list and its relative list.
@@ -75,13 +63,5 @@ LPITEMIDLIST PathToIdList(const std::string& path, HWND owner);
 // 0 when the shell cannot tell.
 int GetSysIconIndex(LPCITEMIDLIST list, UINT flags);
 int GetSysIconIndex(const char* path, UINT flags);
-
-// Give a tree item the small system icon of a list or path, as image and
-// selected image (SetTreeItemIcons) or as selected image only
-// (SetTreeItemSelIcon); the item's mask gains the fields that were set.
-void SetTreeItemIcons(LPCITEMIDLIST list, TVITEMA* item);
-void SetTreeItemIcons(const char* path, TVITEMA* item);
-void SetTreeItemSelIcon(LPCITEMIDLIST list, TVITEMA* item);
-void SetTreeItemSelIcon(const char* path, TVITEMA* item);
 
 }  // namespace qv

@@ -14,11 +14,6 @@ int GetExtension3(const char* name, char* out) {
   return 1;
 }
 
-void StripExtension(char* name) {
-  char* dot = name ? std::strrchr(name, '.') : nullptr;
-  if (dot) *dot = '\0';
-}
-
 void CopyUntilTab(const char* entry, char* out, size_t outSize) {
   if (outSize == 0) return;
   size_t length = 0;

@@ -14,9 +14,6 @@ constexpr size_t kExtension3Size = 4;
 // "htm". Returns 1, or 0 when the name has no dot.
 int GetExtension3(const char* name, char* out);
 
-// Cuts `name` at its last dot; a name without a dot stays as it is.
-void StripExtension(char* name);
-
 // Copies the part of `entry` before its first tab into `out`, terminated and
 // cut to fit `outSize` bytes (nothing is written when `outSize` is 0).
 void CopyUntilTab(const char* entry, char* out, size_t outSize);

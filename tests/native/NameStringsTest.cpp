@@ -24,16 +24,6 @@ TEST(NameStrings, ExtensionKeyIsAtMostThreeCharactersAfterTheLastDot) {
   EXPECT_EQ("<none>", Extension(nullptr));
 }
 
-TEST(NameStrings, StripExtensionCutsAtTheLastDotOnly) {
-  char name[] = "archive.tar.gz";
-  qv::StripExtension(name);
-  EXPECT_STREQ("archive.tar", name);
-  char plain[] = "Makefile";
-  qv::StripExtension(plain);
-  EXPECT_STREQ("Makefile", plain);
-  qv::StripExtension(nullptr);
-}
-
 TEST(NameStrings, CopyUntilTabStopsAtTheTabAndFitsTheBuffer) {
   char key[16];
   qv::CopyUntilTab("txt\tText Document", key);
