@@ -29,18 +29,7 @@ BOOL CBarApp::InitInstance() {
       ShellAppBarService(), [](HWND owner, CBarSettings& settings) {
         return CDefaultToolbars().Build(owner, settings);
       });
-  const char* windowClass = qv::RegisterWindowClass(
-      0, ::LoadCursorA(nullptr, IDC_ARROW),
-      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-      ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME)));
-  qv::CreateArgs args;
-  args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  args.className = windowClass;
-  args.windowName = "Quorvane";
-  args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-  // The position and size are placeholders: creation docks the bar.
-  args.SetRect({0, 0, 70, 30});
-  if (!windowClass || !m_pAppBar->Create(args)) return FALSE;
+  if (!m_pAppBar->CreateBar()) return FALSE;
 
   ::ShowWindow(m_pAppBar->m_hWnd, SW_SHOW);
   ::UpdateWindow(m_pAppBar->m_hWnd);

@@ -60,6 +60,23 @@ CMfcAppBar::~CMfcAppBar() {
   if (m_hWnd) DestroyWindow();
 }
 
+BOOL CMfcAppBar::CreateBar() {
+  const char* windowClass =
+      qv::RegisterWindowClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
+                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                              ::LoadIconA(::GetModuleHandleA(nullptr),
+                                          MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  if (!windowClass) return FALSE;
+  qv::CreateArgs args;
+  args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  args.className = windowClass;
+  args.windowName = "Quorvane";
+  args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
+  // The position and size are placeholders: creation docks the bar.
+  args.SetRect({0, 0, 70, 30});
+  return Create(args);
+}
+
 LRESULT CMfcAppBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // The shell's restart message has a number known only at run time.
   if (m_uTaskbarCreated && message == m_uTaskbarCreated) {

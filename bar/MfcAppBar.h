@@ -52,6 +52,10 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
                       FirstRunBuilder firstRun = nullptr);
   ~CMfcAppBar() override;
 
+  // Creates the bar's top-level window, which docks itself; FALSE when it
+  // cannot be made.
+  BOOL CreateBar();
+
   // The rebuild every change ends in: re-reads the settings (and the
   // toolbars the request names), rebuilds rows and tabs, docks, lays out.
   void Rebuild(const RebuildRequest& request);

@@ -97,18 +97,9 @@ void TimeTabSwitches(const std::string& big, const std::string& small) {
   }
   GrantingAppBarService service;
   CMfcAppBar bar(service);
-  const char* cls = qv::RegisterWindowClass(
-      0, ::LoadCursorA(nullptr, IDC_ARROW),
-      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-  qv::CreateArgs args;
-  args.exStyle = WS_EX_TOOLWINDOW;
-  args.className = cls;
-  args.windowName = "Quorvane";
-  args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-  args.SetRect({0, 0, 70, 30});
   double created = 0;
   const double start = Now();
-  const BOOL made = bar.Create(args);
+  const BOOL made = bar.CreateBar();
   created = Now() - start;
   if (!made) {
     std::printf("the bar window could not be created\n");

@@ -15,6 +15,7 @@
 #include "tests/e2e/harness/SettingsKey.h"
 
 using e2e::BarProcess;
+using e2e::RunCommand;
 using e2e::SettingsKey;
 
 namespace {
@@ -39,21 +40,6 @@ bool GetDefault(const char* key, std::string* value) {
     return false;
   *value = text;
   return true;
-}
-
-DWORD RunCommand(std::string commandLine) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &si, &pi))
-    return 0xBAD;
-  DWORD code = 0xDEAD;
-  if (::WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0)
-    ::GetExitCodeProcess(pi.hProcess, &code);
-  ::CloseHandle(pi.hThread);
-  ::CloseHandle(pi.hProcess);
-  return code;
 }
 
 class HelpTest : public ::testing::Test {

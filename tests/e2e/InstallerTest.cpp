@@ -10,6 +10,7 @@
 #include "tests/e2e/harness/SettingsKey.h"
 
 using e2e::BarProcess;
+using e2e::RunCommand;
 using e2e::SettingsKey;
 
 namespace {
@@ -41,22 +42,6 @@ bool MachineKeyExists(const char* path) {
     return false;
   ::RegCloseKey(key);
   return true;
-}
-
-// Runs a command line and answers its exit code (or 0xDEAD on time-out).
-DWORD RunCommand(std::string commandLine, DWORD timeoutMs = 60000) {
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &si, &pi))
-    return 0xBAD;
-  DWORD code = 0xDEAD;
-  if (::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
-    ::GetExitCodeProcess(pi.hProcess, &code);
-  ::CloseHandle(pi.hThread);
-  ::CloseHandle(pi.hProcess);
-  return code;
 }
 
 class InstallerTest : public ::testing::Test {

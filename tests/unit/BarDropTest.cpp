@@ -45,17 +45,7 @@ class BarDropTest : public ::testing::Test {
                      qv::UniqueIdList(qv::PathToIdList(m_row.path(), nullptr)),
                      qv::kSortByName, ToolbarInfo{}));
     ASSERT_EQ(1, settings.Save());
-
-    const char* windowClass = qv::RegisterWindowClass(
-        0, ::LoadCursorA(nullptr, IDC_ARROW),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    qv::CreateArgs args;
-    args.exStyle = WS_EX_TOOLWINDOW;
-    args.className = windowClass;
-    args.windowName = "Quorvane";
-    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-    args.SetRect({0, 0, 70, 30});
-    ASSERT_TRUE(m_bar.Create(args));
+    ASSERT_TRUE(m_bar.CreateBar());
     ASSERT_EQ(1, m_bar.m_pane.GetRowCount());
     ASSERT_TRUE(m_bar.Buttons(0));
   }

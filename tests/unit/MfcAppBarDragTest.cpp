@@ -18,16 +18,7 @@ class MfcAppBarDragTest : public testing::Test {
  protected:
   void SetUp() override {
     registry.WriteBaseline();
-    const char* cls = qv::RegisterWindowClass(
-        0, ::LoadCursorA(nullptr, IDC_ARROW),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    qv::CreateArgs args;
-    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    args.className = cls;
-    args.windowName = "Quorvane";
-    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-    args.SetRect({0, 0, 70, 30});
-    ASSERT_TRUE(bar.Create(args));
+    ASSERT_TRUE(bar.CreateBar());
   }
   void TearDown() override {
     MSG msg;

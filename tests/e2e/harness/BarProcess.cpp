@@ -111,4 +111,19 @@ void BarProcess::Settle() const {
   ::Sleep(100);
 }
 
+DWORD RunCommand(std::string commandLine, DWORD timeoutMs) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &si, &pi))
+    return 0xBAD;
+  DWORD code = 0xDEAD;
+  if (::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    ::GetExitCodeProcess(pi.hProcess, &code);
+  ::CloseHandle(pi.hThread);
+  ::CloseHandle(pi.hProcess);
+  return code;
+}
+
 }  // namespace e2e

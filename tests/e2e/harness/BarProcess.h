@@ -49,6 +49,10 @@ class BarProcess {
   HWND m_window = nullptr;
 };
 
+// Runs a command line and answers its exit code (0xDEAD on time-out, 0xBAD
+// when it cannot start).
+DWORD RunCommand(std::string commandLine, DWORD timeoutMs = 60000);
+
 // Lets the desktop settle (window moves, repaints) for a moment.
 void Pause(DWORD milliseconds);
 
