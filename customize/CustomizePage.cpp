@@ -17,8 +17,8 @@ BOOL CCustomizePage::OnHelpInfo(HELPINFO* info) {
   return PageHelpInfo(m_hWnd, info, m_helpIds) || Default();
 }
 
-void CCustomizePage::OnContextMenu(HWND clicked, POINT) {
-  if (!PageContextMenu(m_hWnd, clicked, m_helpIds)) Default();
+void CCustomizePage::OnContextMenu(HWND clicked, POINT screen) {
+  if (!PageContextMenu(m_hWnd, clicked, screen, m_helpIds)) Default();
 }
 
 // Handled even when nothing could be shown: the request was for this page.

@@ -33,7 +33,7 @@ BOOL PageHelpInfo(HWND page, const HELPINFO* info, const PageHelpId* table) {
          show(static_cast<HWND>(info->hItemHandle), contextId);
 }
 
-BOOL PageContextMenu(HWND page, HWND clicked, const PageHelpId* table) {
+BOOL PageContextMenu(HWND page, HWND clicked, POINT, const PageHelpId* table) {
   if (!clicked || clicked == page || ::GetParent(clicked) != page) return FALSE;
   DWORD contextId =
       FindPageHelpContext(table, static_cast<UINT>(::GetDlgCtrlID(clicked)));

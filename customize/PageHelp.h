@@ -33,8 +33,10 @@ PageHelpTarget SetPageHelpTarget(PageHelpTarget target);
 // request for a control in the table shows that control's help. TRUE when
 // handled.
 BOOL PageHelpInfo(HWND page, const HELPINFO* info, const PageHelpId* table);
-// WM_CONTEXTMENU on a page: a right click on a control in the table shows
-// that control's help. TRUE when handled.
-BOOL PageContextMenu(HWND page, HWND clicked, const PageHelpId* table);
+// WM_CONTEXTMENU on a page (the screen point, or -1, -1 from the keyboard):
+// a right click on a control in the table shows that control's help. TRUE
+// when handled.
+BOOL PageContextMenu(HWND page, HWND clicked, POINT screen,
+                     const PageHelpId* table);
 // WM_COMMANDHELP and the Help button: the page's topic.
 BOOL PageTopic(HWND page, DWORD topicId);
