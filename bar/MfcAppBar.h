@@ -107,6 +107,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void OnLargeIcons();
   void OnSmallIcons();
   void OnAutoHide();
+  void OnCustomize();
   void OnHelpTopics();
   void OnExit();
 

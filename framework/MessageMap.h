@@ -21,7 +21,7 @@ struct MessageEntry {
   UINT message;
   UINT idFirst;  // WM_COMMAND: command id range; WM_NOTIFY: control id range
   UINT idLast;
-  UINT notifyCode;  // WM_NOTIFY only
+  UINT notifyCode;  // WM_NOTIFY, and WM_COMMAND from a control (0: a command)
   MessageThunk thunk;
 };
 
@@ -132,6 +132,18 @@ template <auto H>
 LRESULT Notify(CWnd& w, WPARAM, LPARAM lp) {
   return (Self<H>(w).*H)(reinterpret_cast<NMHDR*>(lp));
 }
+// BOOL OnHelpInfo(HELPINFO*)
+template <auto H>
+LRESULT HelpInfo(CWnd& w, WPARAM, LPARAM lp) {
+  return (Self<H>(w).*H)(reinterpret_cast<HELPINFO*>(lp));
+}
+// void OnContextMenu(HWND clicked, POINT screenPt): (-1, -1) from the keyboard
+template <auto H>
+LRESULT ContextMenu(CWnd& w, WPARAM wp, LPARAM lp) {
+  POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  (Self<H>(w).*H)(reinterpret_cast<HWND>(wp), pt);
+  return 0;
+}
 // void OnKeyDown(UINT vk, UINT repeat, UINT flags)
 template <auto H>
 LRESULT Key(CWnd& w, WPARAM wp, LPARAM lp) {
@@ -196,17 +208,24 @@ LRESULT CaptureChanged(CWnd& w, WPARAM, LPARAM lp) {
 #define ON_WM_ACTIVATE() QV_ON(WM_ACTIVATE, Activate, OnActivate)
 #define ON_WM_SETFOCUS() QV_ON(WM_SETFOCUS, Focus, OnSetFocus)
 #define ON_WM_KEYDOWN() QV_ON(WM_KEYDOWN, Key, OnKeyDown)
+#define ON_WM_HELPINFO() QV_ON(WM_HELP, HelpInfo, OnHelpInfo)
+#define ON_WM_CONTEXTMENU() QV_ON(WM_CONTEXTMENU, ContextMenu, OnContextMenu)
 #define ON_WM_CAPTURECHANGED() \
   QV_ON(WM_CAPTURECHANGED, CaptureChanged, OnCaptureChanged)
 
 // LRESULT handler(WPARAM, LPARAM)
 #define ON_MESSAGE(message, handler) QV_ON(message, Raw, handler)
-// void handler()
+// void handler(): a menu item, an accelerator or a button's click
 #define ON_COMMAND(id, handler) \
   {WM_COMMAND, id, id, 0, &::qv::msg::Void<&ThisClass::handler>},
 // void handler(UINT id)
 #define ON_COMMAND_RANGE(first, last, handler) \
   {WM_COMMAND, first, last, 0, &::qv::msg::CommandRange<&ThisClass::handler>},
+// void handler() for a control's notification `code` sent as WM_COMMAND
+// (LBN_SELCHANGE, EN_CHANGE, CBN_SELCHANGE, ...) from the control `id`.
+#define ON_CONTROL(code, id, handler)           \
+  {WM_COMMAND, id, id, static_cast<UINT>(code), \
+   &::qv::msg::Void<&ThisClass::handler>},
 // LRESULT handler(NMHDR*) for notification `code` from the control with id
 // `id` (or any id in first ... last); the handler's answer is the reply.
 #define ON_NOTIFY(code, id, handler)           \

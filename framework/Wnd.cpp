@@ -93,7 +93,12 @@ const MessageEntry* CWnd::FindEntry(UINT message, WPARAM wParam,
       if (e->message != message) continue;
       if (message == WM_COMMAND) {
         UINT id = LOWORD(wParam);
-        if (id < e->idFirst || id > e->idLast) continue;
+        // Menus and accelerators (no control) are plain commands, as is a
+        // button's click (code 0); other control notifications reach only
+        // the entries of their code.
+        UINT code = lParam ? HIWORD(wParam) : 0;
+        if (id < e->idFirst || id > e->idLast || code != e->notifyCode)
+          continue;
       } else if (message == WM_NOTIFY) {
         const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
         if (!hdr || hdr->code != e->notifyCode || hdr->idFrom < e->idFirst ||
@@ -134,20 +139,25 @@ LRESULT CWnd::AfterException(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // No exception may unwind through user32, which has no idea of them: a
 // handler that throws leaves its message to default processing.
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  CurrentMessage saved = m_current;
+  m_current = {message, wParam, lParam};
+  LRESULT result = 0;
+  try {
+    result = WindowProc(message, wParam, lParam);
+  } catch (...) {
+    result = AfterException(message, wParam, lParam);
+  }
+  m_current = saved;
+  return result;
+}
+
 LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept {
   CWnd* self = FromHandlePermanent(wnd);
   if (!self) return ::DefWindowProcA(wnd, message, wParam, lParam);
 
-  CurrentMessage saved = self->m_current;
-  self->m_current = {message, wParam, lParam};
-  LRESULT result = 0;
-  try {
-    result = self->WindowProc(message, wParam, lParam);
-  } catch (...) {
-    result = self->AfterException(message, wParam, lParam);
-  }
-  self->m_current = saved;
+  LRESULT result = self->Dispatch(message, wParam, lParam);
 
   if (message == WM_NCDESTROY) {
     self->Unbind();

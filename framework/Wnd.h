@@ -77,6 +77,12 @@ class CWnd {
   LRESULT DefaultWith(UINT message, WPARAM wParam, LPARAM lParam);
   // Called after the last message (WM_NCDESTROY), once the object is unbound.
   virtual void PostNcDestroy() {}
+  // Binds this object to a window that exists already (a dialog at
+  // WM_INITDIALOG); the window's own procedure becomes default processing.
+  void Subclass(HWND wnd) noexcept;
+  // Runs WindowProc for a message of the bound window; a handler that throws
+  // gets the answer of AfterException instead.
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
   static const MessageEntry s_messageEntries[];
   static const MessageMap s_messageMap;
@@ -85,7 +91,6 @@ class CWnd {
  private:
   static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
   static LRESULT CALLBACK CreationHook(int, WPARAM, LPARAM) noexcept;
-  void Subclass(HWND wnd) noexcept;
   // The answer to a message whose handler threw: creation is refused,
   // anything else gets default processing.
   LRESULT AfterException(UINT message, WPARAM wParam, LPARAM lParam);

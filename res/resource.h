@@ -92,3 +92,53 @@
 #define IDS_SNDVOL32_NAME 59451
 #define IDS_IEXPLORE_NAME 59452
 #define IDS_NETSCAPE_NAME 59453
+
+// The Customize sheet's pages (their tabs in this order: Options, Toolbars,
+// Buttons, View, About) and the Add File Type dialog
+#define IDD_ABOUT 100
+#define IDD_OPTIONS 131
+#define IDD_TOOLBARS 132
+#define IDD_VIEW 133
+#define IDD_ADD_FILE_TYPE 140
+#define IDD_BUTTONS 141
+
+// Options page
+#define IDC_AUTO_HIDE 1006
+#define IDC_ALWAYS_ON_TOP 1007
+#define IDC_MAX_CHARS 1008
+#define IDC_MAX_CHARS_SPIN 1009
+#define IDC_ALIGNMENT 1010
+#define IDC_SMALL_ICONS 1013
+#define IDC_ANIMATE 1014
+#define IDC_SHOW_TITLE 1015
+#define IDC_BROWSE_SEPARATE 1021
+#define IDC_BROWSE_TOOLBAR 1022
+
+// Toolbars and Buttons pages
+#define IDC_FOLDER_TREE 1000
+#define IDC_TOOLBAR_LIST 1001
+#define IDC_ADD 1017
+#define IDC_REMOVE 1018
+#define IDC_UP 1019
+#define IDC_DOWN 1020
+#define IDC_SORT 1021
+#define IDC_BUTTON_LIST 1034
+#define IDC_ADD_SPACE 1035
+#define IDC_DELETE 1036
+#define IDC_ADD_NEW_LINE 1037
+#define IDC_TOOLBAR_COMBO 1039
+
+// View page
+#define IDC_HIDDEN_TYPES 1025
+#define IDC_SHOW_ALL_FILES 1026
+#define IDC_HIDE_TYPES 1027
+#define IDC_ADD_TYPE 1028
+#define IDC_REMOVE_TYPE 1029
+
+// Add File Type dialog
+#define IDC_TYPE_DESCRIPTION 1029
+#define IDC_TYPE_EXTENSION 1030
+
+// About page
+#define IDC_MEMORY 1033
+#define IDC_DISK_SPACE 1034

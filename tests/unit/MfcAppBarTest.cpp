@@ -13,6 +13,7 @@
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/ZOrderRequests.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 
@@ -142,35 +143,6 @@ TEST_F(MfcAppBarTest, PositionChangeLaysOutOnlyWhenTheBarMoved) {
   EXPECT_EQ(bar.GetWindowRect().top, 0);
   EXPECT_EQ(panePos().left, 2);
 }
-
-// Records where the bar last asked to go in the z-order. (Wine does not
-// put a window back into the topmost band while it owns a topmost tooltip,
-// so the request is what can be checked here.)
-class ZOrderRequests {
- public:
-  explicit ZOrderRequests(HWND wnd) {
-    s_wnd = wnd;
-    s_last = nullptr;
-    m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr,
-                                 ::GetCurrentThreadId());
-  }
-  ~ZOrderRequests() { ::UnhookWindowsHookEx(m_hook); }
-  HWND Last() const { return s_last; }
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
-    if (code == HC_ACTION && call->hwnd == s_wnd &&
-        call->message == WM_WINDOWPOSCHANGING) {
-      const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
-      if (!(pos->flags & SWP_NOZORDER)) s_last = pos->hwndInsertAfter;
-    }
-    return ::CallNextHookEx(nullptr, code, wp, lp);
-  }
-  static inline HWND s_wnd = nullptr;
-  static inline HWND s_last = nullptr;
-  HHOOK m_hook;
-};
 
 TEST_F(MfcAppBarTest, FullScreenProgramDropsTheBarFromTheTopmostBand) {
   CMfcAppBar bar(shell);

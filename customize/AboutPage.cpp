@@ -1,0 +1,44 @@
+// customize/AboutPage.cpp: reading the memory and disk figures.
+#include "customize/AboutPage.h"
+
+#include <string>
+
+#include "customize/PageHelpTables.h"
+#include "customize/portable/AboutFigures.h"
+#include "res/resource.h"
+
+namespace {
+
+std::string FreeMemoryLine() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  if (!::GlobalMemoryStatusEx(&status)) return qv::kUnavailable;
+  return qv::MemoryLine(status.ullAvailPhys);
+}
+
+// The current directory's drive; a directory without a drive letter (a UNC
+// path) has no figure.
+std::string FreeDiskSpaceLine() {
+  char directory[MAX_PATH] = {};
+  const DWORD n = ::GetCurrentDirectoryA(MAX_PATH, directory);
+  const char drive = n && n < MAX_PATH ? qv::DriveLetterOf(directory) : 0;
+  if (!drive) return qv::kUnavailable;
+  const char root[] = {drive, ':', '\\', '\0'};
+  DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, total = 0;
+  if (!::GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector,
+                           &freeClusters, &total))
+    return qv::kUnavailable;
+  return qv::FreeDiskLine(freeClusters, sectorsPerCluster, bytesPerSector,
+                          drive);
+}
+
+}  // namespace
+
+CAboutPage::CAboutPage() : CCustomizePage(IDD_ABOUT, kAboutTopic) {}
+
+BOOL CAboutPage::OnInitDialog() {
+  CCustomizePage::OnInitDialog();
+  SetDlgItemText(IDC_MEMORY, FreeMemoryLine().c_str());
+  SetDlgItemText(IDC_DISK_SPACE, FreeDiskSpaceLine().c_str());
+  return TRUE;
+}

@@ -1,0 +1,80 @@
+// customize/OptionsPage.cpp: filling the Options controls once and writing
+// them back on every deactivation.
+#include "customize/OptionsPage.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "customize/PageHelpTables.h"
+#include "res/resource.h"
+
+namespace {
+
+// The switches and the check box of each, in the order they are shown.
+struct Switch {
+  int id;
+  UINT CBarSettings::*setting;
+};
+constexpr Switch kSwitches[] = {
+    {IDC_AUTO_HIDE, &CBarSettings::m_bAutoHide},
+    {IDC_ALWAYS_ON_TOP, &CBarSettings::m_bAlwaysOnTop},
+    {IDC_SMALL_ICONS, &CBarSettings::m_bSmallIcons},
+    {IDC_SHOW_TITLE, &CBarSettings::m_bShowTitle},
+    {IDC_ANIMATE, &CBarSettings::m_bAnimate},
+};
+
+// Listed in the order of the edges' numbers, so an entry's index is its edge.
+constexpr const char* kEdgeNames[] = {"Left", "Top", "Right", "Bottom"};
+
+}  // namespace
+
+COptionsPage::COptionsPage()
+    : CCustomizePage(IDD_OPTIONS, kOptionsTopic, kOptionsHelpIds) {}
+
+BOOL COptionsPage::OnSetActive() {
+  if (!CCustomizePage::OnSetActive()) return FALSE;
+  if (m_bFirstActivation && m_pSettings) {
+    m_bFirstActivation = 0;
+    FillControls();
+  }
+  return TRUE;
+}
+
+void COptionsPage::FillControls() {
+  const CBarSettings& settings = *m_pSettings;
+  for (const char* name : kEdgeNames)
+    SendDlgItemMessage(IDC_ALIGNMENT, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(name));
+  SendDlgItemMessage(IDC_ALIGNMENT, CB_SETCURSEL,
+                     qv::EdgeNumber(settings.m_nAlignment));
+
+  SendDlgItemMessage(IDC_MAX_CHARS_SPIN, UDM_SETRANGE32, 0, kMaxCharsLimit);
+  // A stored count outside the range shows as its nearer end.
+  SendDlgItemMessage(IDC_MAX_CHARS_SPIN, UDM_SETPOS32, 0,
+                     std::clamp(settings.m_nMaxChars, 0, kMaxCharsLimit));
+
+  for (const Switch& s : kSwitches)
+    CheckDlgButton(s.id, settings.*s.setting ? BST_CHECKED : BST_UNCHECKED);
+  CheckRadioButton(
+      IDC_BROWSE_SEPARATE, IDC_BROWSE_TOOLBAR,
+      settings.m_bBrowseSeparate ? IDC_BROWSE_SEPARATE : IDC_BROWSE_TOOLBAR);
+}
+
+BOOL COptionsPage::OnKillActive() {
+  if (!m_pSettings || m_bFirstActivation) return TRUE;
+  CBarSettings& settings = *m_pSettings;
+  const LRESULT edge = SendDlgItemMessage(IDC_ALIGNMENT, CB_GETCURSEL);
+  if (edge >= 0)
+    settings.m_nAlignment = qv::EdgeFromNumber(static_cast<UINT>(edge));
+  for (const Switch& s : kSwitches)
+    settings.*s.setting = IsDlgButtonChecked(s.id) == BST_CHECKED ? 1 : 0;
+  // The control's position, never the edit's raw text: text it does not
+  // accept leaves the last good position.
+  BOOL invalid = FALSE;
+  settings.m_nMaxChars = static_cast<int>(SendDlgItemMessage(
+      IDC_MAX_CHARS_SPIN, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&invalid)));
+  settings.m_bBrowseSeparate =
+      IsDlgButtonChecked(IDC_BROWSE_SEPARATE) == BST_CHECKED ? 1 : 0;
+  return CCustomizePage::OnKillActive();
+}

@@ -1,0 +1,58 @@
+// customize/Properties.cpp: the sheet's pages, its working copy and its
+// buttons.
+#include "customize/Properties.h"
+
+#include "customize/PageHelpTables.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr int kApplyNowId = 12321;  // the sheet's Apply button
+
+// A child's rectangle in its parent's client coordinates.
+RECT ChildRect(HWND parent, HWND child) {
+  RECT rc{};
+  ::GetWindowRect(child, &rc);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}
+
+}  // namespace
+
+CProperties::CProperties(const char* caption, HWND parent, UINT startPage)
+    : qv::CPropertySheet(caption, parent, startPage),
+      m_toolbarsPage(IDD_TOOLBARS, kToolbarsTopic, kToolbarsHelpIds),
+      m_viewPage(IDD_VIEW, kViewTopic, kViewHelpIds),
+      m_buttonsPage(IDD_BUTTONS, kButtonsTopic, kButtonsHelpIds),
+      m_tabs{&m_optionsPage, &m_toolbarsPage, &m_buttonsPage, &m_viewPage,
+             &m_aboutPage} {
+  m_psh.dwFlags |= PSH_HASHELP;
+  SetCallback(&CProperties::PropSheetCallback);
+  for (CCustomizePage* page : m_tabs) AddPage(*page);
+}
+
+int CProperties::SetSettings(const CBarSettings& settings) {
+  const int copied = settings.CopyTo(m_settings);
+  for (CCustomizePage* page : m_tabs)
+    if (page != &m_aboutPage) page->SetSettings(&m_settings);
+  return copied;
+}
+
+int CALLBACK CProperties::PropSheetCallback(HWND sheet, UINT message, LPARAM) {
+  if (message != PSCB_INITIALIZED) return 0;
+  HWND apply = ::GetDlgItem(sheet, kApplyNowId);
+  if (apply) ::ShowWindow(apply, SW_HIDE);
+  HWND ok = ::GetDlgItem(sheet, IDOK);
+  HWND cancel = ::GetDlgItem(sheet, IDCANCEL);
+  if (!apply || !ok || !cancel) return 0;
+
+  const RECT applyRc = ChildRect(sheet, apply);
+  const RECT cancelRc = ChildRect(sheet, cancel);
+  const RECT okRc = ChildRect(sheet, ok);
+  const int cx = okRc.right - okRc.left;
+  const int cy = okRc.bottom - okRc.top;
+  ::MoveWindow(apply, 0, 0, 0, 0, TRUE);
+  ::MoveWindow(cancel, applyRc.left, applyRc.top, cx, cy, TRUE);
+  ::MoveWindow(ok, cancelRc.left, cancelRc.top, cx, cy, TRUE);
+  return 0;
+}

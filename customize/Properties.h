@@ -1,0 +1,41 @@
+// customize/Properties.h: CProperties, the "Customize" sheet: five pages
+// over a private working copy of the settings, which reaches the bar only
+// when the caller copies it back after OK.
+#pragma once
+
+#include <windows.h>
+
+#include "customize/AboutPage.h"
+#include "customize/CustomizePage.h"
+#include "customize/OptionsPage.h"
+#include "framework/PropertySheet.h"
+#include "settings/BarSettings.h"
+
+class CProperties : public qv::CPropertySheet {
+ public:
+  CProperties(const char* caption, HWND parent, UINT startPage);
+
+  // Makes the working copy an independent copy of `settings` and gives it to
+  // the pages; 0 when the copy could not be made whole.
+  int SetSettings(const CBarSettings& settings);
+  // The working copy, as the pages left it.
+  const CBarSettings& Settings() const { return m_settings; }
+
+  // The pages, in the order of their tabs.
+  static constexpr int kPageCount = 5;
+  CCustomizePage& Page(int tab) { return *m_tabs[tab]; }
+
+ private:
+  // Hides Apply and moves OK and Cancel into the gap, next to Help.
+  static int CALLBACK PropSheetCallback(HWND sheet, UINT message, LPARAM);
+
+  CAboutPage m_aboutPage;
+  COptionsPage m_optionsPage;
+  // The Toolbars, View and Buttons pages get their controls later; until
+  // then their tabs show empty pages with their help.
+  CCustomizePage m_toolbarsPage;
+  CCustomizePage m_viewPage;
+  CCustomizePage m_buttonsPage;
+  CBarSettings m_settings;
+  CCustomizePage* m_tabs[kPageCount];
+};

@@ -1,0 +1,294 @@
+// tests/unit/CustomizeSheetTest.cpp: the Customize sheet driven from inside
+// its modal loop: tabs and buttons, the Options page against the bar and the
+// registry, Cancel and OK, the pages' help requests and the About figures.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bar/MfcAppBar.h"
+#include "customize/PageHelpTables.h"
+#include "customize/Properties.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "shell/ShellHelpers.h"
+#include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/ModalDriver.h"
+#include "tests/unit/support/ScratchRegistry.h"
+#include "tests/unit/support/ZOrderRequests.h"
+
+namespace {
+
+constexpr char kCaption[] = "Customize Quorvane";
+constexpr int kAboutTab = 4;
+constexpr int kButtonsTab = 2;
+
+HWND FindSheet() { return ::FindWindowA(nullptr, kCaption); }
+HWND PageOf(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
+
+std::string TabText(HWND tabs, int index) {
+  char text[64] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  TabCtrl_GetItem(tabs, index, &item);
+  return text;
+}
+
+std::string ComboText(HWND combo) {
+  char text[64] = {};
+  const LRESULT sel = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  ::SendMessageA(combo, CB_GETLBTEXT, sel, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// Every value of the bar's key, by name.
+using Values = std::map<std::string, std::vector<BYTE>>;
+Values StoredValues() {
+  Values values;
+  qv::UniqueHKey key;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Veltmark\\Quorvane 1.5", 0,
+                      KEY_READ, key.put()) != ERROR_SUCCESS)
+    return values;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    BYTE data[4096];
+    DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
+    if (::RegEnumValueA(key.get(), i, name, &nameLen, nullptr, &type, data,
+                        &dataLen) != ERROR_SUCCESS)
+      break;
+    values[name].assign(data, data + dataLen);
+    values[name].push_back(static_cast<BYTE>(type));
+  }
+  return values;
+}
+
+DWORD StoredDword(const char* name) {
+  const std::vector<BYTE> v = StoredValues()[name];
+  return v.size() == 5 ? *reinterpret_cast<const DWORD*>(v.data()) : ~0u;
+}
+
+// Records what the pages ask the help to show.
+struct HelpRequests {
+  HelpRequests() {
+    previous = SetPageHelpTarget(
+        {[this](HWND, DWORD topic) { return topics.push_back(topic), true; },
+         [this](HWND, DWORD context) {
+           return contexts.push_back(context), true;
+         }});
+  }
+  ~HelpRequests() { SetPageHelpTarget(previous); }
+  PageHelpTarget previous;
+  std::vector<DWORD> topics;
+  std::vector<DWORD> contexts;
+};
+
+class CustomizeSheetTest : public testing::Test {
+ protected:
+  void SetUp() override { registry.WriteBaseline(); }
+
+  bool Create(CMfcAppBar& bar) {
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    args.className = qv::RegisterWindowClass(
+        0, ::LoadCursorA(nullptr, IDC_ARROW),
+        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    args.windowName = "Quorvane";
+    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
+    args.SetRect({0, 0, 70, 30});
+    return bar.Create(args);
+  }
+
+  static bool IsTopmost(HWND wnd) {
+    return (::GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  }
+
+  // Runs the sheet the way the bar's Customize command does, with `drive`
+  // acting on the sheet once it is up.
+  void Customize(CMfcAppBar& bar, std::function<void(HWND sheet)> drive) {
+    ModalDriver driver([&] {
+      HWND sheet = FindSheet();
+      if (!sheet) return false;
+      EXPECT_FALSE(IsTopmost(bar.m_hWnd));
+      drive(sheet);
+      return true;
+    });
+    bar.SendMessage(WM_COMMAND, ID_CUSTOMIZE);
+    EXPECT_TRUE(driver.Done());
+  }
+
+  // Runs a sheet of its own over `settings`.
+  static INT_PTR RunSheet(CProperties& sheet,
+                          std::function<void(HWND sheet)> drive) {
+    ModalDriver driver([&] {
+      HWND wnd = FindSheet();
+      if (!wnd) return false;
+      drive(wnd);
+      return true;
+    });
+    return sheet.DoModal();
+  }
+
+  ScratchCurrentUser registry;
+  FakeAppBarService shell;
+};
+
+TEST_F(CustomizeSheetTest, TabsInOrderOpeningOnOptionsWithOkCancelHelpOnly) {
+  CBarSettings settings;
+  CProperties sheet(kCaption, nullptr, 0);
+  ASSERT_EQ(1, sheet.SetSettings(settings));
+  RunSheet(sheet, [](HWND wnd) {
+    HWND tabs = PropSheet_GetTabControl(wnd);
+    const char* expected[] = {"Options", "Toolbars", "Buttons", "View",
+                              "About"};
+    ASSERT_EQ(5, TabCtrl_GetItemCount(tabs));
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(expected[i], TabText(tabs, i));
+    EXPECT_EQ(0, TabCtrl_GetCurSel(tabs));
+
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(wnd, 12321)));
+    RECT ok, cancel, help;
+    ::GetWindowRect(::GetDlgItem(wnd, IDOK), &ok);
+    ::GetWindowRect(::GetDlgItem(wnd, IDCANCEL), &cancel);
+    ::GetWindowRect(::GetDlgItem(wnd, IDHELP), &help);
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(wnd, IDHELP)));
+    // OK, Cancel, Help in a row, evenly spaced: no gap where Apply was.
+    EXPECT_EQ(ok.top, help.top);
+    EXPECT_EQ(cancel.top, help.top);
+    EXPECT_LT(ok.right, cancel.left);
+    EXPECT_LT(cancel.right, help.left);
+    EXPECT_EQ(cancel.left - ok.right, help.left - cancel.right);
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+}
+
+TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  const Values before = StoredValues();
+  ZOrderRequests zorder(bar.m_hWnd);
+  Customize(bar, [](HWND sheet) {
+    HWND page = PageOf(sheet);
+    ::SendDlgItemMessageA(page, IDC_ALIGNMENT, CB_SETCURSEL, 3, 0);
+    ::CheckDlgButton(page, IDC_ALWAYS_ON_TOP, BST_UNCHECKED);
+    PropSheet_SetCurSel(sheet, nullptr, kAboutTab);  // writes the copy
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+  });
+  EXPECT_EQ(before, StoredValues());
+  EXPECT_EQ(HWND_TOPMOST, zorder.Last());
+  EXPECT_EQ(qv::Edge::Top, bar.m_settings.m_nAlignment);
+}
+
+TEST_F(CustomizeSheetTest, OkWithoutEditsKeepsEveryStoredValue) {
+  {
+    CBarSettings settings;
+    settings.Load();
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    settings.AppendToolbar(qv::UniqueIdList(qv::PathToIdList(windows, nullptr)),
+                           1, ToolbarInfo{3, {}});
+    settings.m_hiddenTypes.push_back("bak\tBackups");
+    settings.m_nMaxChars = 12;
+    settings.Save();
+  }
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  const Values before = StoredValues();
+  Customize(bar, [](HWND sheet) { PropSheet_PressButton(sheet, PSBTN_OK); });
+  EXPECT_EQ(before, StoredValues());
+  EXPECT_EQ(1, bar.m_settings.ToolbarCount());
+}
+
+TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {
+  registry.SetDword("Alignment", 2);
+  registry.SetDword("Browse Separate", 0);
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  ZOrderRequests zorder(bar.m_hWnd);
+  Customize(bar, [](HWND sheet) {
+    HWND page = PageOf(sheet);
+    EXPECT_EQ("Right", ComboText(::GetDlgItem(page, IDC_ALIGNMENT)));
+    EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(page, IDC_BROWSE_TOOLBAR));
+    ::SendDlgItemMessageA(page, IDC_ALIGNMENT, CB_SETCURSEL, 1, 0);
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
+  EXPECT_EQ(1u, StoredDword("Alignment"));
+  const RECT band = shell.BandOf(bar.m_hWnd);
+  EXPECT_EQ(0, band.top);
+  EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), band.right - band.left);
+  EXPECT_EQ(HWND_TOPMOST, zorder.Last());
+}
+
+TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
+  CBarSettings settings;
+  settings.m_nMaxChars = 128;
+  CProperties sheet(kCaption, nullptr, 0);
+  sheet.SetSettings(settings);
+  const INT_PTR result = RunSheet(sheet, [](HWND wnd) {
+    HWND page = PageOf(wnd);
+    HWND edit = ::GetDlgItem(page, IDC_MAX_CHARS);
+    auto position = [&] {
+      return ::SendDlgItemMessageA(page, IDC_MAX_CHARS_SPIN, UDM_GETPOS32, 0,
+                                   0);
+    };
+    EXPECT_EQ(128, position());
+    ::SendMessageA(edit, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(0, position());
+    ::SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(128, position());
+    ::SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+    ::SetWindowTextA(edit, "junk");  // not a number: the position stays
+    PropSheet_PressButton(wnd, PSBTN_OK);
+  });
+  EXPECT_EQ(IDOK, result);
+  EXPECT_EQ(127, sheet.Settings().m_nMaxChars);
+}
+
+TEST_F(CustomizeSheetTest, PagesAskForTheirTopicAndTheirControlsContexts) {
+  HelpRequests help;
+  CBarSettings settings;
+  CProperties sheet(kCaption, nullptr, 0);
+  sheet.SetSettings(settings);
+  RunSheet(sheet, [](HWND wnd) {
+    HWND options = PageOf(wnd);
+    ::SendMessageA(options, WM_CONTEXTMENU,
+                   reinterpret_cast<WPARAM>(::GetDlgItem(options, IDC_ANIMATE)),
+                   MAKELPARAM(10, 10));
+    PropSheet_SetCurSel(wnd, nullptr, kAboutTab);
+    ::SendMessageA(PageOf(wnd), WM_COMMANDHELP, 0, 0);  // F1
+    PropSheet_SetCurSel(wnd, nullptr, kButtonsTab);
+    PropSheet_PressButton(wnd, PSBTN_HELP);
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+  EXPECT_EQ((std::vector<DWORD>{53}), help.contexts);
+  EXPECT_EQ((std::vector<DWORD>{kAboutTopic, kButtonsTopic}), help.topics);
+  // The same control id means different things on different pages.
+  EXPECT_EQ(17u, FindPageHelpContext(kButtonsHelpIds, IDC_UP));
+  EXPECT_EQ(46u, FindPageHelpContext(kToolbarsHelpIds, IDC_UP));
+  EXPECT_EQ(0u, FindPageHelpContext(kViewHelpIds, IDC_UP));
+}
+
+TEST_F(CustomizeSheetTest, AboutNamesTheCurrentDrive) {
+  char directory[MAX_PATH] = {};
+  ::GetCurrentDirectoryA(MAX_PATH, directory);
+  CBarSettings settings;
+  CProperties sheet(kCaption, nullptr, kAboutTab);
+  sheet.SetSettings(settings);
+  std::string disk, memory;
+  RunSheet(sheet, [&](HWND wnd) {
+    char text[128] = {};
+    ::GetDlgItemTextA(PageOf(wnd), IDC_DISK_SPACE, text, sizeof text);
+    disk = text;
+    ::GetDlgItemTextA(PageOf(wnd), IDC_MEMORY, text, sizeof text);
+    memory = text;
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+  const std::string drive = std::string(" KB Free on ") +
+                            static_cast<char>(::toupper(directory[0])) + ":";
+  ASSERT_GT(disk.size(), drive.size());
+  EXPECT_EQ(drive, disk.substr(disk.size() - drive.size()));
+  EXPECT_EQ(" KB", memory.substr(memory.size() - 3));
+}
+
+}  // namespace
