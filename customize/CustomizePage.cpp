@@ -8,22 +8,26 @@ ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
 CCustomizePage::CCustomizePage(UINT templateId, DWORD topicId,
-                               const PageHelpId* helpIds)
+                               const qv::HelpId* helpIds)
     : qv::CPropertyPage(templateId), m_topicId(topicId), m_helpIds(helpIds) {
   m_psp.dwFlags |= PSP_HASHELP;
 }
 
 BOOL CCustomizePage::OnHelpInfo(HELPINFO* info) {
-  return PageHelpInfo(m_hWnd, info, m_helpIds) || Default();
+  return qv::HandleHelpInfo(info, m_helpIds) || Default();
 }
 
 void CCustomizePage::OnContextMenu(HWND clicked, POINT screen) {
-  if (!PageContextMenu(m_hWnd, clicked, screen, m_helpIds)) Default();
+  const LPARAM point = screen.x == -1 && screen.y == -1
+                           ? static_cast<LPARAM>(-1)
+                           : MAKELPARAM(screen.x, screen.y);
+  if (!qv::HandleContextMenu(m_hWnd, clicked, point, m_helpIds)) Default();
 }
 
-// Handled even when nothing could be shown: the request was for this page.
+// Handled even when the page could not be opened (that is reported): the
+// request was for this page.
 LRESULT CCustomizePage::OnCommandHelp(WPARAM, LPARAM) {
-  PageTopic(m_hWnd, m_topicId);
+  qv::OpenHelpTopic(m_hWnd, m_topicId);
   return TRUE;
 }
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "customize/PageHelp.h"
+#include "framework/Help.h"
 #include "framework/PropertyPage.h"
 #include "settings/BarSettings.h"
 
@@ -12,12 +12,12 @@ class CCustomizePage : public qv::CPropertyPage {
  public:
   // `helpIds` is null for a page without pop-up help on its controls.
   CCustomizePage(UINT templateId, DWORD topicId,
-                 const PageHelpId* helpIds = nullptr);
+                 const qv::HelpId* helpIds = nullptr);
 
   // The sheet's working copy, which the page edits; not owned.
   void SetSettings(CBarSettings* settings) { m_pSettings = settings; }
   DWORD TopicId() const { return m_topicId; }
-  const PageHelpId* HelpIds() const { return m_helpIds; }
+  const qv::HelpId* HelpIds() const { return m_helpIds; }
 
  protected:
   BOOL OnHelpInfo(HELPINFO* info);
@@ -29,7 +29,7 @@ class CCustomizePage : public qv::CPropertyPage {
 
  private:
   DWORD m_topicId;
-  const PageHelpId* m_helpIds;
+  const qv::HelpId* m_helpIds;
 
   DECLARE_MESSAGE_MAP(CCustomizePage)
 };

@@ -2,7 +2,7 @@
 // contexts of its controls, as the help file numbers them.
 #pragma once
 
-#include "customize/PageHelp.h"
+#include "framework/Help.h"
 
 constexpr DWORD kAboutTopic = 4;
 constexpr DWORD kOptionsTopic = 38;
@@ -10,7 +10,7 @@ constexpr DWORD kToolbarsTopic = 39;
 constexpr DWORD kViewTopic = 40;
 constexpr DWORD kButtonsTopic = 54;
 
-extern const PageHelpId kOptionsHelpIds[];
-extern const PageHelpId kToolbarsHelpIds[];
-extern const PageHelpId kButtonsHelpIds[];
-extern const PageHelpId kViewHelpIds[];
+extern const qv::HelpId kOptionsHelpIds[];
+extern const qv::HelpId kToolbarsHelpIds[];
+extern const qv::HelpId kButtonsHelpIds[];
+extern const qv::HelpId kViewHelpIds[];

@@ -3,6 +3,7 @@
 #include "customize/Properties.h"
 
 #include "customize/PageHelpTables.h"
+#include "framework/Help.h"
 #include "res/resource.h"
 
 namespace {
@@ -15,6 +16,24 @@ RECT ChildRect(HWND parent, HWND child) {
   ::GetWindowRect(child, &rc);
   ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
   return rc;
+}
+
+// The sheet's own help: F1 on its tabs or buttons, and the help command
+// reaching the sheet, are for the page on show.
+LRESULT CALLBACK SheetHelpProc(HWND sheet, UINT message, WPARAM wParam,
+                               LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_HELP:
+      return qv::HandleHelpInfo(reinterpret_cast<const HELPINFO*>(lParam),
+                                nullptr);
+    case WM_COMMANDHELP:
+      return qv::ForwardCommandHelp(sheet);
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(sheet, SheetHelpProc, 0);
+      return ::DefSubclassProc(sheet, message, wParam, lParam);
+    default:
+      return ::DefSubclassProc(sheet, message, wParam, lParam);
+  }
 }
 
 }  // namespace
@@ -40,6 +59,7 @@ int CProperties::SetSettings(const CBarSettings& settings) {
 
 int CALLBACK CProperties::PropSheetCallback(HWND sheet, UINT message, LPARAM) {
   if (message != PSCB_INITIALIZED) return 0;
+  ::SetWindowSubclass(sheet, SheetHelpProc, 0, 0);
   HWND apply = ::GetDlgItem(sheet, kApplyNowId);
   if (apply) ::ShowWindow(apply, SW_HIDE);
   HWND ok = ::GetDlgItem(sheet, IDOK);

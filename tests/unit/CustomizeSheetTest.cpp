@@ -15,6 +15,7 @@
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ModalDriver.h"
+#include "tests/unit/support/RecordingHelpUi.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/ZOrderRequests.h"
 
@@ -69,21 +70,6 @@ DWORD StoredDword(const char* name) {
   const std::vector<BYTE> v = StoredValues()[name];
   return v.size() == 5 ? *reinterpret_cast<const DWORD*>(v.data()) : ~0u;
 }
-
-// Records what the pages ask the help to show.
-struct HelpRequests {
-  HelpRequests() {
-    previous = SetPageHelpTarget(
-        {[this](HWND, DWORD topic) { return topics.push_back(topic), true; },
-         [this](HWND, DWORD context) {
-           return contexts.push_back(context), true;
-         }});
-  }
-  ~HelpRequests() { SetPageHelpTarget(previous); }
-  PageHelpTarget previous;
-  std::vector<DWORD> topics;
-  std::vector<DWORD> contexts;
-};
 
 class CustomizeSheetTest : public testing::Test {
  protected:
@@ -246,7 +232,8 @@ TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
 }
 
 TEST_F(CustomizeSheetTest, PagesAskForTheirTopicAndTheirControlsContexts) {
-  HelpRequests help;
+  RecordingHelpUi help;
+  const qv::HelpUiOverride useHelp(help);
   CBarSettings settings;
   CProperties sheet(kCaption, nullptr, 0);
   sheet.SetSettings(settings);
@@ -255,18 +242,23 @@ TEST_F(CustomizeSheetTest, PagesAskForTheirTopicAndTheirControlsContexts) {
     ::SendMessageA(options, WM_CONTEXTMENU,
                    reinterpret_cast<WPARAM>(::GetDlgItem(options, IDC_ANIMATE)),
                    MAKELPARAM(10, 10));
+    ::SendMessageA(wnd, WM_COMMANDHELP, 0, 0);  // F1 on the sheet's buttons
     PropSheet_SetCurSel(wnd, nullptr, kAboutTab);
     ::SendMessageA(PageOf(wnd), WM_COMMANDHELP, 0, 0);  // F1
     PropSheet_SetCurSel(wnd, nullptr, kButtonsTab);
     PropSheet_PressButton(wnd, PSBTN_HELP);
     PropSheet_PressButton(wnd, PSBTN_CANCEL);
   });
-  EXPECT_EQ((std::vector<DWORD>{53}), help.contexts);
-  EXPECT_EQ((std::vector<DWORD>{kAboutTopic, kButtonsTopic}), help.topics);
+  ASSERT_EQ(1u, help.popups.size());
+  EXPECT_EQ(53u, help.popups[0].second);
+  EXPECT_EQ((std::vector<std::string>{qv::HelpFolder() + "topic38.html",
+                                      qv::HelpFolder() + "topic4.html",
+                                      qv::HelpFolder() + "topic54.html"}),
+            help.opened);
   // The same control id means different things on different pages.
-  EXPECT_EQ(17u, FindPageHelpContext(kButtonsHelpIds, IDC_UP));
-  EXPECT_EQ(46u, FindPageHelpContext(kToolbarsHelpIds, IDC_UP));
-  EXPECT_EQ(0u, FindPageHelpContext(kViewHelpIds, IDC_UP));
+  EXPECT_EQ(17u, qv::FindHelpContext(kButtonsHelpIds, IDC_UP));
+  EXPECT_EQ(46u, qv::FindHelpContext(kToolbarsHelpIds, IDC_UP));
+  EXPECT_EQ(0u, qv::FindHelpContext(kViewHelpIds, IDC_UP));
 }
 
 TEST_F(CustomizeSheetTest, AboutNamesTheCurrentDrive) {

@@ -15,6 +15,7 @@
 #include "app/BarApp.h"
 #include "framework/Help.h"
 #include "res/resource.h"
+#include "tests/unit/support/RecordingHelpUi.h"
 
 static_assert(qv::kIdHelp == ID_HELP && qv::kIdDefaultHelp == ID_DEFAULT_HELP);
 static_assert(qv::kIdsFailedToLaunchHelp == IDS_FAILED_TO_LAUNCH_HELP &&
@@ -22,28 +23,6 @@ static_assert(qv::kIdsFailedToLaunchHelp == IDS_FAILED_TO_LAUNCH_HELP &&
               qv::kIdsHelpPopupBase == IDS_HELP_POPUP_BASE);
 
 namespace {
-
-struct RecordingUi : qv::HelpUi {
-  bool opens = true;
-  bool chooses = true;
-  std::vector<std::string> opened;
-  int failures = 0;
-  std::vector<std::pair<HWND, DWORD>> popups;
-  std::vector<POINT> offers;
-
-  bool OpenPage(HWND, const std::string& path) override {
-    opened.push_back(path);
-    return opens;
-  }
-  void ShowPopup(HWND control, DWORD contextId) override {
-    popups.emplace_back(control, contextId);
-  }
-  bool OfferWhatsThis(HWND, POINT at) override {
-    offers.push_back(at);
-    return chooses;
-  }
-  void ReportFailure(HWND) override { ++failures; }
-};
 
 // A visible window of any class, destroyed with the object.
 struct Window {
@@ -84,7 +63,7 @@ const char* AnsweringClass() {
 
 class HelpTest : public ::testing::Test {
  protected:
-  RecordingUi ui;
+  RecordingHelpUi ui;
   qv::HelpUiOverride useUi{ui};
 };
 
