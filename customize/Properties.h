@@ -8,6 +8,7 @@
 #include "customize/AboutPage.h"
 #include "customize/CustomizePage.h"
 #include "customize/OptionsPage.h"
+#include "customize/ViewFileTypes.h"
 #include "framework/PropertySheet.h"
 #include "settings/BarSettings.h"
 
@@ -31,10 +32,10 @@ class CProperties : public qv::CPropertySheet {
 
   CAboutPage m_aboutPage;
   COptionsPage m_optionsPage;
-  // The Toolbars, View and Buttons pages get their controls later; until
-  // then their tabs show empty pages with their help.
+  // The Toolbars and Buttons pages get their controls later; until then
+  // their tabs show empty pages with their help.
   CCustomizePage m_toolbarsPage;
-  CCustomizePage m_viewPage;
+  CViewFileTypes m_viewPage;
   CCustomizePage m_buttonsPage;
   CBarSettings m_settings;
   CCustomizePage* m_tabs[kPageCount];

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "customize/AddFileTypeDlg.h"
+#include "customize/PageHelpTables.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CViewFileTypes, Base)
@@ -14,7 +15,7 @@ ON_COMMAND(IDC_REMOVE_TYPE, OnRemoveType)
 ON_CONTROL(LBN_SELCHANGE, IDC_HIDDEN_TYPES, OnSelChange)
 END_MESSAGE_MAP()
 
-CViewFileTypes::CViewFileTypes() : Base(IDD_VIEW) {}
+CViewFileTypes::CViewFileTypes() : Base(IDD_VIEW, kViewTopic, kViewHelpIds) {}
 
 BOOL CViewFileTypes::OnSetActive() {
   if (!Base::OnSetActive()) return FALSE;

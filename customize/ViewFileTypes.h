@@ -4,27 +4,18 @@
 
 #include <windows.h>
 
+#include "customize/CustomizePage.h"
 #include "customize/portable/HiddenTypeList.h"
-#include "framework/PropertyPage.h"
-#include "settings/BarSettings.h"
 
-// MERGE: derive from CCustomizePage (here and in Base), constructed with
-// (IDD_VIEW, kViewTopic, kViewHelpIds), which brings the help, SetSettings
-// and m_pSettings; then drop SetSettings and m_pSettings below.
-class CViewFileTypes : public qv::CPropertyPage {
-  using Base = qv::CPropertyPage;
+class CViewFileTypes : public CCustomizePage {
+  using Base = CCustomizePage;
 
  public:
   CViewFileTypes();
 
-  // The sheet's working copy, which the page edits; not owned.
-  void SetSettings(CBarSettings* settings) { m_pSettings = settings; }
-
  protected:
   BOOL OnSetActive() override;
   BOOL OnKillActive() override;
-
-  CBarSettings* m_pSettings = nullptr;
 
  private:
   void OnAddType();

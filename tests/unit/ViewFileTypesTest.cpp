@@ -7,16 +7,25 @@
 #include <utility>
 #include <vector>
 
+#include "bar/MfcAppBar.h"
 #include "customize/AddFileTypeDlg.h"
 #include "customize/ViewFileTypes.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
+#include "shell/ShellHelpers.h"
+#include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ModalDriver.h"
+#include "tests/unit/support/ScratchRegistry.h"
+#include "tests/unit/support/TempFolder.h"
 #include "toolbar/ToolbarFill.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
+
+constexpr char kViewSheet[] = "View Sheet";
+constexpr char kCustomize[] = "Customize Quorvane";
+constexpr int kViewTab = 3;
 using Step = std::function<bool()>;
 
 // Runs steps in order, each until it answers true, at most one per tick so
@@ -67,15 +76,15 @@ TEST(AddFileTypeDlgTest, OkOnlyWithBothFieldsAndGivesExtensionTabDescription) {
 class ViewSheet : public qv::CPropertySheet {
  public:
   explicit ViewSheet(CBarSettings& settings)
-      : qv::CPropertySheet("View Sheet", nullptr, 0) {
+      : qv::CPropertySheet(kViewSheet, nullptr, 0) {
     page.SetSettings(&settings);
     AddPage(page);
   }
   CViewFileTypes page;
 };
 
-HWND Page() {
-  HWND sheet = ::FindWindowA(nullptr, "View Sheet");
+HWND Page(const char* sheetCaption = kViewSheet) {
+  HWND sheet = ::FindWindowA(nullptr, sheetCaption);
   return sheet ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr;
 }
 
@@ -95,9 +104,9 @@ Lines ListLines(HWND page) {
 // Add Type runs its own modal loop, so it is posted and the next step finds
 // the dialog it opened.
 std::vector<Step> AddType(const char* extension, const char* description,
-                          int button) {
-  return {[] {
-            HWND page = Page();
+                          int button, const char* sheetCaption = kViewSheet) {
+  return {[=] {
+            HWND page = Page(sheetCaption);
             if (!page) return false;
             ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_ADD_TYPE, 0), 0);
             return true;
@@ -112,9 +121,9 @@ std::vector<Step> AddType(const char* extension, const char* description,
           }};
 }
 
-Step PressOk() {
-  return [] {
-    HWND sheet = ::FindWindowA(nullptr, "View Sheet");
+Step PressOk(const char* sheetCaption = kViewSheet) {
+  return [=] {
+    HWND sheet = ::FindWindowA(nullptr, sheetCaption);
     if (!sheet || ::FindWindowA(nullptr, "Add File Type")) return false;
     PropSheet_PressButton(sheet, PSBTN_OK);
     return true;
@@ -184,6 +193,46 @@ TEST(ViewFileTypesTest, RemoveNeedsASelectionAndShowAllFilesKeepsTheList) {
   EXPECT_EQ(Lines{"bak\tBackups"}, settings.m_hiddenTypes);
   EXPECT_EQ(1u, settings.m_bShowAllFiles);
   EXPECT_EQ(0, IsHiddenFileType("OLD.BAK", settings));
+}
+
+// Through the bar's Customize command: the type added on the View tab is
+// stored and its files leave the bar.
+TEST(ViewFileTypesTest, AnAddedTypeLeavesTheBarAfterOk) {
+  ScratchCurrentUser registry;
+  registry.WriteBaseline();
+  TempFolder folder("view");
+  ASSERT_TRUE(folder.AddFile("OLD.BAK") && folder.AddFile("keep.txt"));
+  {
+    CBarSettings stored;
+    stored.Load();
+    stored.AppendToolbar(
+        qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)),
+        qv::kSortByName, ToolbarInfo{});
+    stored.Save();
+  }
+  FakeAppBarService shell;
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(bar.CreateBar());
+  ModalDriver driver(Script(Join({
+      {[] {
+        HWND sheet = ::FindWindowA(nullptr, kCustomize);
+        if (!sheet) return false;
+        PropSheet_SetCurSel(sheet, nullptr, kViewTab);
+        return true;
+      }},
+      AddType("bak", "Backups", IDOK, kCustomize),
+      {PressOk(kCustomize)},
+  })));
+  bar.SendMessage(WM_COMMAND, ID_CUSTOMIZE);
+
+  CBarSettings stored;
+  stored.Load();
+  EXPECT_EQ(Lines{"bak\tBackups"}, stored.m_hiddenTypes);
+  const ToolbarButtons* buttons = bar.Buttons(0);
+  ASSERT_TRUE(buttons);
+  Lines names;
+  for (const ToolbarButton& button : *buttons) names.push_back(button.name);
+  EXPECT_EQ(Lines{"keep.txt"}, names);
 }
 
 }  // namespace
