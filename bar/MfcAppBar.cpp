@@ -4,10 +4,12 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+#include <set>
+
 #include "bar/BarRects.h"
 #include "bar/BusyScope.h"
 #include "framework/Handles.h"
-#include "framework/ImageList.h"
 #include "framework/ScrollBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -15,7 +17,7 @@
 #include "toolbar/portable/RowLayout.h"
 #include "shell/ShellHelpers.h"
 #include "title/TitleWnd.h"
-#include "toolbar/ToolbarFill.h"
+#include "shell/portable/NoCase.h"
 
 BEGIN_MESSAGE_MAP(CMfcAppBar, qv::CWnd)
 ON_WM_CREATE()
@@ -27,6 +29,7 @@ ON_MESSAGE(UWM_APPBAR_CALLBACK, OnAppBarCallback)
 ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
 ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
 ON_MESSAGE(UWM_RELOAD_CURRENT, OnReloadCurrent)
+ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
 ON_NOTIFY(TABN_SELCHANGED, kTabberId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabberId, OnTabRClick)
 ON_WM_SETCURSOR()
@@ -50,10 +53,14 @@ ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
 ON_COMMAND(ID_EXIT, OnExit)
 END_MESSAGE_MAP()
 
-CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun)
+CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun,
+                       IToolbarShell& shell,
+                       std::unique_ptr<IFolderWatcher> watcher)
     : m_pane(*this),
       m_appBarService(appBarService),
-      m_firstRun(std::move(firstRun)) {}
+      m_firstRun(std::move(firstRun)),
+      m_shell(shell),
+      m_watcher(watcher ? std::move(watcher) : MakeDirectoryWatcher()) {}
 
 CMfcAppBar::~CMfcAppBar() {
   // Destroyed here, while the window's handlers still exist, so that the
@@ -146,6 +153,8 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
 
 void CMfcAppBar::OnDestroy() {
   Default();
+  m_watcher->Watch(nullptr, 0, {});
+  ::KillTimer(m_hWnd, FOLDER_TIMER);
   // OLE must let go of the drop target while the window still exists.
   m_dropTarget.Revoke();
   if (m_bRegistered) RegisterAppBar(0);
@@ -182,55 +191,98 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
   if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
   ApplyZOrder();
+  WatchFolders();
 }
 
 void CMfcAppBar::DropToolbar(int index) {
-  // The toolbar's folder is gone: forget it and rebuild without it.
+  // The toolbar's folder is gone: forget it and rebuild without it. The
+  // others keep their buttons; an auto-hide bar stays out or in as it is.
   m_settings.RemoveToolbar(index);
   m_settings.Save();
-  PostRebuild(RebuildRequest::All(true));
+  PostRebuild(RebuildRequest::Layout(m_bShown != 0));
 }
 
 int CMfcAppBar::ReloadToolbars(const RebuildRequest& request) {
-  const int n = m_settings.ToolbarCount();
-  if (request.reload == RebuildRequest::Reload::kAll) {
-    m_buttons.clear();
-    m_buttons.resize(n);
-    for (int i = 0; i < n; ++i) {
-      if (!FillToolbar(m_settings.m_toolbars[i], m_settings, m_hWnd,
-                       &m_buttons[i])) {
-        DropToolbar(i);
-        return 0;
-      }
-    }
-    return 1;
-  }
-  // The toolbars may have changed under the buttons (a drop, a browse
-  // toolbar made): the buttons follow them one for one.
-  m_buttons.resize(n);
-  const int k = request.toolbar;
-  if (request.reload == RebuildRequest::Reload::kOne && k >= 0 && k < n) {
-    m_buttons[k].clear();
-    if (!FillToolbar(m_settings.m_toolbars[k], m_settings, m_hWnd,
-                     &m_buttons[k])) {
-      DropToolbar(k);
-      return 0;
-    }
-  }
-  return 1;
+  // Kept toolbars whose folder and settings did not change are not read.
+  const int failed = m_toolbars.Update(
+      m_settings, m_shell, m_hWnd,
+      request.reload == RebuildRequest::Reload::kAll
+          ? ToolbarCache::Reread::kAll
+          : ToolbarCache::Reread::kStale,
+      request.reload == RebuildRequest::Reload::kOne ? request.toolbar : -1);
+  if (failed < 0) return 1;
+  DropToolbar(failed);
+  return 0;
 }
 
 const ToolbarButtons* CMfcAppBar::Buttons(int toolbar) const {
-  return toolbar >= 0 && static_cast<size_t>(toolbar) < m_buttons.size()
-             ? &m_buttons[toolbar]
-             : nullptr;
+  return m_toolbars.Buttons(toolbar);
+}
+
+void CMfcAppBar::WatchFolders() {
+  m_watchedPaths.clear();
+  std::vector<std::string> paths;
+  for (const ToolbarRecord& toolbar : m_settings.m_toolbars) {
+    char path[MAX_PATH] = {};
+    if (!toolbar.folder || !::SHGetPathFromIDListA(toolbar.folder.get(), path))
+      *path = '\0';
+    m_watchedPaths.push_back(qv::FoldCase(path));
+    if (*path) paths.push_back(m_watchedPaths.back());
+  }
+  std::sort(paths.begin(), paths.end());
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  m_watcher->Watch(m_hWnd, UWM_FOLDER_CHANGED, paths);
+}
+
+LRESULT CMfcAppBar::OnFolderChanged(WPARAM, LPARAM) {
+  const uint64_t now = ::GetTickCount64();
+  uint32_t wait = 0;
+  for (const std::string& path : m_watcher->TakeChanged())
+    wait = m_folderChanges.Note(path, now);
+  if (m_folderChanges.Pending())
+    ::SetTimer(m_hWnd, FOLDER_TIMER, std::max<uint32_t>(wait, 1), nullptr);
+  return 0;
+}
+
+void CMfcAppBar::OnFolderTimer() {
+  uint32_t wait = 0;
+  // A rebuild running a nested loop finishes first.
+  const std::vector<std::string> due =
+      m_bBusy ? std::vector<std::string>()
+              : m_folderChanges.TakeDue(::GetTickCount64(), &wait);
+  if (m_bBusy) wait = 100;
+  if (m_folderChanges.Pending()) {
+    ::SetTimer(m_hWnd, FOLDER_TIMER, std::max<uint32_t>(wait, 1), nullptr);
+  } else {
+    ::KillTimer(m_hWnd, FOLDER_TIMER);
+  }
+  if (!due.empty()) RefreshFolders(due);
+}
+
+void CMfcAppBar::RefreshFolders(const std::vector<std::string>& paths) {
+  const std::set<std::string> changed(paths.begin(), paths.end());
+  bool refilled = false;
+  for (size_t i = 0; i < m_watchedPaths.size(); ++i) {
+    if (!changed.count(m_watchedPaths[i])) continue;
+    const int k = static_cast<int>(i);
+    if (!m_toolbars.Refresh(k, m_settings, m_shell, m_hWnd)) {
+      DropToolbar(k);
+      return;
+    }
+    refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
+  }
+  // The refilled rows may take more or fewer lines: the pane lays its rows
+  // out again at the scroll position it keeps.
+  if (refilled) m_pane.RelayoutRows();
 }
 
 int CMfcAppBar::BuildChildren() {
   // 1. The pane: created once, its rows and the tooltip remade each time.
   if (m_pane.m_hWnd) {
-    m_pane.DestroyRows();
+    // The tooltip goes first: its tools go with it at once, instead of one
+    // by one with each row's buttons.
     m_tooltip.DestroyWindow();
+    m_pane.DestroyRows();
   } else {
     UpdateButtonSize();
     const char* paneClass =
@@ -295,60 +347,48 @@ int CMfcAppBar::BuildChildren() {
 void CMfcAppBar::AddTabs(IShellFolder* desktop) {
   // The Recent folder's name, to label its toolbar "Documents". When it
   // cannot be read the toolbars simply keep their folder names.
-  char recentName[MAX_PATH] = {};
-  bool haveRecent = false;
-  qv::UniqueIdList recent;
-  if (SUCCEEDED(
-          ::SHGetSpecialFolderLocation(m_hWnd, CSIDL_RECENT, recent.put()))) {
-    qv::UniqueIdList last(qv::CopyLastItemId(recent.get()));
-    haveRecent = last && qv::GetItemDisplayName(desktop, last.get(),
-                                                SHGDN_NORMAL, recentName);
+  if (!m_recentName) {
+    char recentName[MAX_PATH] = {};
+    qv::UniqueIdList recent;
+    if (SUCCEEDED(
+            ::SHGetSpecialFolderLocation(m_hWnd, CSIDL_RECENT, recent.put()))) {
+      qv::UniqueIdList last(qv::CopyLastItemId(recent.get()));
+      if (!last || !qv::GetItemDisplayName(desktop, last.get(), SHGDN_NORMAL,
+                                           recentName))
+        *recentName = '\0';
+    }
+    m_recentName = recentName;
   }
 
-  for (const ToolbarRecord& toolbar : m_settings.m_toolbars) {
-    LPCITEMIDLIST folder = toolbar.folder.get();
-    char name[MAX_PATH] = {};
-    bool named = false;
-    qv::UniqueIdList parent(qv::CopyParentIdList(folder));
-    qv::UniqueIdList last(qv::CopyLastItemId(folder));
-    qv::ComPtr<IShellFolder> parentFolder;
-    if (parent && last &&
-        qv::BindToFolder(parent.get(), parentFolder.GetAddressOf()))
-      named = qv::GetItemDisplayName(parentFolder.Get(), last.get(),
-                                     SHGDN_NORMAL, name);
-    else
-      named =
-          folder && qv::GetItemDisplayName(desktop, folder, SHGDN_NORMAL, name);
-    if (!named) return;  // this toolbar and the ones after it get no tab
+  for (int i = 0; i < m_settings.ToolbarCount(); ++i) {
+    const std::optional<std::string> name =
+        m_toolbars.FolderName(i, m_settings, m_shell);
+    if (!name) return;  // this toolbar and the ones after it get no tab
 
-    std::string label = name;
-    if (haveRecent && label == recentName) label = "Documents";
-    if (toolbar.IsBrowse()) label = "Browse " + label;
+    std::string label = *name;
+    if (!m_recentName->empty() && label == *m_recentName) label = "Documents";
+    if (m_settings.m_toolbars[i].IsBrowse()) label = "Browse " + label;
     m_tabber.AddTab(label.c_str());
   }
 }
 
 HIMAGELIST CMfcAppBar::UpdateButtonSize() {
-  SHFILEINFOA info{};
-  const UINT flags = m_settings.m_bSmallIcons
-                         ? SHGFI_SYSICONINDEX | SHGFI_SMALLICON
-                         : SHGFI_SYSICONINDEX | SHGFI_ICON;
-  const qv::ImageList images(reinterpret_cast<HIMAGELIST>(
-      ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, flags)));
-  const qv::UniqueHIcon icon(info.hIcon);
-  IMAGEINFO image{};
-  if (images.GetImageInfo(0, &image)) {
-    m_cxButton = image.rcImage.right - image.rcImage.left + 8;
+  const UINT small = m_settings.m_bSmallIcons ? 1 : 0;
+  if (!m_images || m_imagesSmall != small) {
+    m_images = m_shell.SystemImages(small != 0, &m_iconSize);
+    m_imagesSmall = small;
+  }
+  if (m_images && m_iconSize.cx > 0) {
+    m_cxButton = m_iconSize.cx + 8;
     if (m_settings.m_nMaxChars > 0)
       m_cxButton += m_settings.m_nMaxChars * m_pane.GetAverageCharWidth();
-    m_cyButton = image.rcImage.bottom - image.rcImage.top + 6;
+    m_cyButton = m_iconSize.cy + 6;
   } else {
     m_cxButton = 24;
     m_cyButton = 22;
   }
-  return images.get();
+  return m_images;
 }
-
 int CMfcAppBar::BarLength(int vertical) const {
   RECT rc = GetWindowRect();
   return vertical ? rc.bottom - rc.top : rc.right - rc.left;
@@ -439,7 +479,8 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
     }
     m_settings.Save();
   }
-  Rebuild(RebuildRequest::All());
+  // The kept toolbars fit any size: nothing is read again.
+  Rebuild(RebuildRequest::Layout());
 }
 
 void CMfcAppBar::BrowseTo(qv::UniqueIdList folder) {

@@ -8,14 +8,18 @@
 #include <shellapi.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "bar/AppBarService.h"
 #include "bar/BarDropTarget.h"
+#include "bar/FolderWatcher.h"
 #include "bar/RebuildRequest.h"
+#include "bar/portable/ChangeCoalescer.h"
 #include "framework/Handles.h"
 #include "framework/Menu.h"
 #include "framework/Wnd.h"
@@ -24,7 +28,9 @@
 #include "tabs/Tabber.h"
 #include "toolbar/PaneHost.h"
 #include "toolbar/ToolbarButton.h"
+#include "toolbar/ToolbarCache.h"
 #include "toolbar/ToolbarPane.h"
+#include "toolbar/ToolbarShell.h"
 
 // Appbar notifications from the shell (code in wParam).
 constexpr UINT UWM_APPBAR_CALLBACK = WM_USER + 100;
@@ -33,9 +39,13 @@ constexpr UINT UWM_APPBAR_CALLBACK = WM_USER + 100;
 constexpr UINT UWM_REBUILD_BAR = 2024;
 // Re-read the current tab's toolbar and rebuild.
 constexpr UINT UWM_RELOAD_CURRENT = 2025;
+// A watched toolbar folder changed (posted by the folder watcher).
+constexpr UINT UWM_FOLDER_CHANGED = 2026;
 
 // Watches a slid-out auto-hide bar for the cursor leaving it.
 constexpr UINT_PTR AUTOHIDE_TIMER = 1;
+// Fires when a burst of folder changes has settled.
+constexpr UINT_PTR FOLDER_TIMER = 2;
 
 // The children's control ids differ, so a notification names its sender.
 constexpr UINT kPaneId = 1000;
@@ -48,8 +58,12 @@ using FirstRunBuilder = std::function<int(HWND owner, CBarSettings& settings)>;
 
 class CMfcAppBar : public qv::CWnd, public IPaneHost {
  public:
+  // `shell` answers the toolbars' reads; `watcher` (a directory watcher
+  // when null) follows their folders.
   explicit CMfcAppBar(IAppBarService& appBarService = ShellAppBarService(),
-                      FirstRunBuilder firstRun = nullptr);
+                      FirstRunBuilder firstRun = nullptr,
+                      IToolbarShell& shell = ShellToolbarShell(),
+                      std::unique_ptr<IFolderWatcher> watcher = nullptr);
   ~CMfcAppBar() override;
 
   // Creates the bar's top-level window, which docks itself; FALSE when it
@@ -155,6 +169,14 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   LRESULT OnTabRClick(NMHDR* hdr);
   LRESULT OnRebuildBar(WPARAM, LPARAM);
   LRESULT OnReloadCurrent(WPARAM, LPARAM);
+  LRESULT OnFolderChanged(WPARAM, LPARAM);
+  // The folder changes have settled: re-read what changed.
+  void OnFolderTimer();
+  // Re-reads the toolbars on the folders `paths` and refills their rows in
+  // place: no docking or layout, so an auto-hide bar stays where it is.
+  void RefreshFolders(const std::vector<std::string>& paths);
+  // Watches the folders of the toolbars as they are now.
+  void WatchFolders();
   // Re-reads the toolbars the request names; 0 when one could not be read,
   // which has then been dropped and a rebuild posted.
   int ReloadToolbars(const RebuildRequest& request);
@@ -172,8 +194,19 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   // Broadcast when the shell (re)starts: the bar registers and docks again.
   UINT m_uTaskbarCreated = 0;
 
+  IToolbarShell& m_shell;
   // Every toolbar's buttons, one entry per toolbar of m_settings.
-  std::vector<ToolbarButtons> m_buttons;
+  ToolbarCache m_toolbars;
+  // The system image list, read once per icon size.
+  HIMAGELIST m_images = nullptr;
+  SIZE m_iconSize{};
+  UINT m_imagesSmall = 0;
+  // The Recent folder's name, read once; empty when it has none.
+  std::optional<std::string> m_recentName;
+  std::unique_ptr<IFolderWatcher> m_watcher;
+  // Each toolbar's watched folder ("" for one without a path), by index.
+  std::vector<std::string> m_watchedPaths;
+  qv::ChangeCoalescer m_folderChanges{200, 2000};
   std::optional<RebuildRequest> m_pendingRebuild;
   int m_bBusy = 0;    // a rebuild is running: tab notifications are its own
   int m_bMenuUp = 0;  // a menu is up: an auto-hide bar stays out

@@ -63,6 +63,10 @@ BOOL CMfcAppBar::OnSetCursor(HWND, UINT hitTest, UINT) {
 }
 
 void CMfcAppBar::OnTimer(UINT_PTR id) {
+  if (id == FOLDER_TIMER) {
+    OnFolderTimer();
+    return;
+  }
   if (id != AUTOHIDE_TIMER) return;
   RECT slack = GetWindowRect();
   ::InflateRect(&slack, 5, 5);

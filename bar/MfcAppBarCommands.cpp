@@ -71,6 +71,6 @@ void CMfcAppBar::OnAutoHide() {
 void CMfcAppBar::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }
 
 void CMfcAppBar::OnExit() {
-  m_buttons.clear();
+  m_toolbars.Clear();
   DestroyWindow();
 }

@@ -108,7 +108,9 @@ int CAppbarCtrl::OnCreate(CREATESTRUCT*) {
 
 void CAppbarCtrl::OnDestroy() {
   m_hFont.reset();
-  SendMessage(TCM_DELETEALLITEMS);
+  // The tab control frees its placeholders as it goes; deleting them first
+  // would lay the rest out again after each one.
+  DeleteAllRecords();
   // The tooltip control is the bar's, shared by every row: the tab control
   // must not take it down with itself.
   SendMessage(TCM_SETTOOLTIPS);
@@ -162,7 +164,8 @@ qv::Tooltip CAppbarCtrl::Tooltip() const {
 
 void CAppbarCtrl::RemoveTools(size_t firstId, size_t lastId) {
   const qv::Tooltip tooltip = Tooltip();
-  if (!tooltip) return;
+  // A tooltip already destroyed took its tools with it.
+  if (!tooltip || !::IsWindow(tooltip.get())) return;
   for (size_t id = firstId; id <= lastId; ++id)
     tooltip.DelTool(ToolInfo(m_hWnd, id));
 }
@@ -193,6 +196,8 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
       tooltip.AddTool(info);
     }
   }
+  // AddButtons paints once when all its buttons are in.
+  if (m_bAdding) return;
   // Filling a row appends one record at a time: repainting just the new cell
   // keeps a long toolbar from repainting every earlier button each time.
   if (appended && count > 0)
@@ -203,6 +208,7 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
 }
 
 void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
+  m_bAdding = true;
   for (const ToolbarButton& button : buttons) {
     TCITEMA item{};
     switch (button.kind) {
@@ -222,6 +228,9 @@ void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
     SendMessage(TCM_INSERTITEMA, GetItemCount(),
                 reinterpret_cast<LPARAM>(&item));
   }
+  m_bAdding = false;
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
+  ::UpdateWindow(m_hWnd);
 }
 
 LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
@@ -259,14 +268,14 @@ LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
   // The tab control invalidates all its tabs on every insertion; painting
   // what was pending first lets an append drop that and repaint one cell,
   // instead of every button again for each button added.
-  if (appending && m_hWnd) ::UpdateWindow(m_hWnd);
+  if (appending && m_hWnd && !m_bAdding) ::UpdateWindow(m_hWnd);
   const LRESULT at = DefaultWith(TCM_INSERTITEMA, index,
                                  reinterpret_cast<LPARAM>(&placeholder));
   if (at < 0 || static_cast<size_t>(at) > m_items.size()) {
     if (at >= 0) DefaultWith(TCM_DELETEITEM, at, 0);
     return -1;
   }
-  if (appending) ::ValidateRect(m_hWnd, nullptr);
+  if (appending && !m_bAdding) ::ValidateRect(m_hWnd, nullptr);
   m_items.insert(m_items.begin() + at, std::move(record));
   if (m_nPressed >= at) ++m_nPressed;
   Layout(at, appending);

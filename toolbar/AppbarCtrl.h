@@ -123,6 +123,7 @@ class CAppbarCtrl : public qv::CWnd {
   int m_cxPad = 3;
   int m_cyPad = 3;
   int m_nClicked = -1;
+  bool m_bAdding = false;  // AddButtons is inserting
 
   DECLARE_MESSAGE_MAP(CAppbarCtrl)
 };

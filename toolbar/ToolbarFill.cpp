@@ -9,6 +9,7 @@
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
 #include "shell/FileSearch.h"
+#include "shell/IconIndexCache.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
@@ -84,9 +85,15 @@ std::unordered_map<std::string, qv::UniqueIdList> ItemsByName(
   }
   qv::UniqueIdList item;
   while (items->Next(1, item.put(), nullptr) == S_OK && item) {
+    // The file name comes with the item; the parsing name is the fallback
+    // for an item that carries none.
+    WIN32_FIND_DATAA data;
     char name[qv::kMaxShellName + 1];
-    if (qv::GetItemDisplayName(folder, item.get(),
-                               SHGDN_INFOLDER | SHGDN_FORPARSING, name)) {
+    if (qv::ItemFindData(folder, item.get(), &data)) {
+      byName.emplace(qv::FoldCase(data.cFileName), std::move(item));
+    } else if (qv::GetItemDisplayName(folder, item.get(),
+                                      SHGDN_INFOLDER | SHGDN_FORPARSING,
+                                      name)) {
       byName.emplace(qv::FoldCase(name), std::move(item));
     }
   }
@@ -153,7 +160,7 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
     return 0;
   }
   ToolbarButtons filled;
-  const UINT iconFlags = IconFlags(settings);
+  qv::IconIndexCache icons(IconFlags(settings));
   // A folder with nothing in it may answer without an enumerator.
   while (items && filled.size() < kMaxToolbarButtons) {
     qv::UniqueIdList item;
@@ -173,8 +180,7 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
         qv::IsHiddenTypeName(name, settings.m_hiddenTypes)) {
       continue;
     }
-    qv::UniqueIdList absolute(qv::ConcatIdLists(folder, child));
-    const int image = qv::GetSysIconIndex(absolute.get(), iconFlags);
+    const int image = icons.IndexOf(shellFolder.Get(), folder, child);
     filled.push_back(ItemButton(name, image, std::move(item)));
   }
   *out = std::move(filled);
@@ -194,7 +200,7 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
   auto items = ItemsByName(shellFolder.Get(), owner);
 
   ToolbarButtons filled;
-  const UINT iconFlags = IconFlags(settings);
+  qv::IconIndexCache icons(IconFlags(settings));
   for (const ButtonEntry& entry : toolbar.info.entries) {
     if (filled.size() >= kMaxToolbarButtons) break;
     if (entry.type == qv::kEntrySpace || entry.type == qv::kEntryNewLine) {
@@ -210,10 +216,9 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
     const auto found = items.find(qv::FoldCase(entry.name.c_str()));
     if (found == items.end() || !found->second) continue;
     qv::UniqueIdList relative = std::move(found->second);
-    qv::UniqueIdList absolute(qv::ConcatIdLists(folder, relative.get()));
     char name[qv::kMaxShellName + 1];
     ReadItemName(shellFolder.Get(), relative.get(), name);
-    const int image = qv::GetSysIconIndex(absolute.get(), iconFlags);
+    const int image = icons.IndexOf(shellFolder.Get(), folder, relative.get());
     filled.push_back(ItemButton(name, image, std::move(relative)));
   }
   *out = std::move(filled);

@@ -140,6 +140,17 @@ void CToolbarPane::FillRows(HWND tooltip) {
   }
 }
 
+bool CToolbarPane::RefillRow(int toolbar, HWND tooltip) {
+  const int index = FindRowById(toolbar);
+  const ToolbarButtons* buttons = m_host.Buttons(toolbar);
+  if (index < 0 || !buttons) return false;
+  CAppbarCtrl& row = *m_rows[index];
+  row.SendMessage(TCM_DELETEALLITEMS);
+  row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
+  row.AddButtons(*buttons, m_host.Settings().m_nMaxChars > 0);
+  return true;
+}
+
 int CToolbarPane::DestroyRows() {
   for (auto& row : m_rows) row->DestroyWindow();
   if (m_nNotifyDepth > 0) {

@@ -30,6 +30,10 @@ class CToolbarPane : public qv::CWnd {
   int CreateRows();
   // Gives every row the shared tooltip and its toolbar's buttons.
   void FillRows(HWND tooltip);
+  // Gives toolbar `toolbar`'s row, when it is shown, the host's buttons of
+  // that toolbar in place of its own; false when no row shows it. The rows
+  // are laid out again with RelayoutRows.
+  bool RefillRow(int toolbar, HWND tooltip);
   // Destroys every row; 1.
   int DestroyRows();
   // Gives every row the image list, the cell size and the orientation

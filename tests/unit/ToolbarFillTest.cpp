@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -238,6 +239,123 @@ TEST_F(ToolbarFillTest, FillToolbarShowsTheCustomListOrTheSortedFolder) {
   Record().info.kind = qv::kKindNormal;
   ASSERT_EQ(1, FillToolbar(Record(), m_settings, nullptr, &filled));
   EXPECT_EQ(3u, filled.size());
+}
+
+// An .ico file of one 16 x 16 picture in `color`.
+bool WriteIcon(const std::string& path, DWORD color) {
+  const DWORD pixels = 16 * 16;
+  std::vector<BYTE> bytes(6 + 16 + sizeof(BITMAPINFOHEADER) + pixels * 4 +
+                          16 * 4);
+  const DWORD imageSize = static_cast<DWORD>(bytes.size() - 22);
+  BYTE* p = bytes.data();
+  p[2] = 1;                                     // an icon
+  p[4] = 1;                                     // one picture
+  p[6] = 16, p[7] = 16, p[12] = 1, p[14] = 32;  // 16 x 16, 32 bits
+  std::memcpy(p + 14, &imageSize, 4);
+  const DWORD offset = 22;
+  std::memcpy(p + 18, &offset, 4);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = 16;
+  header.biHeight = 32;  // the picture and its mask
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  std::memcpy(p + 22, &header, sizeof header);
+  for (DWORD i = 0; i < pixels; ++i)
+    std::memcpy(p + 22 + sizeof header + i * 4, &color, 4);
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  const bool ok =
+      file != INVALID_HANDLE_VALUE &&
+      ::WriteFile(file, p, static_cast<DWORD>(bytes.size()), &written, nullptr);
+  ::CloseHandle(file);
+  return ok;
+}
+
+// A file type registered for the test's length: its files show their own
+// icon ("%1") or the one icon `icon` names.
+class TestFileType {
+ public:
+  TestFileType(const char* extension, const std::string& icon)
+      : m_extension(extension), m_class(std::string("Qv") + (extension + 1)) {
+    SetDefault(m_extension, m_class);
+    SetDefault(m_class + "\\DefaultIcon", icon);
+  }
+  TestFileType(const TestFileType&) = delete;
+  TestFileType& operator=(const TestFileType&) = delete;
+  ~TestFileType() {
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, m_extension.c_str());
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, m_class.c_str());
+  }
+
+ private:
+  static void SetDefault(const std::string& subkey, const std::string& value) {
+    qv::UniqueHKey key;
+    ::RegCreateKeyExA(HKEY_CLASSES_ROOT, subkey.c_str(), 0, nullptr, 0,
+                      KEY_ALL_ACCESS, nullptr, key.put(), nullptr);
+    ::RegSetValueExA(key.get(), nullptr, 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1));
+  }
+
+  std::string m_extension;
+  std::string m_class;
+};
+
+// Icons asked once per type must be the ones asked item by item, for every
+// kind of item whose icon may be its own.
+TEST_F(ToolbarFillTest, IconsAreThoseOfTheItemByItemRequest) {
+  TempFolder folder("icons");
+  for (const char* name :
+       {"a.txt", "b.TXT", "c.bmp", "d.bmp", "noext", "e.", "f.unknowntype"})
+    ASSERT_TRUE(folder.AddFile(name));
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  for (const char* program : {"notepad.exe", "regedit.exe"})
+    ASSERT_TRUE(::CopyFileA((std::string(windows) + "\\" + program).c_str(),
+                            (folder / program).c_str(), FALSE));
+  ASSERT_TRUE(folder.AddFile("empty.exe"));
+  ASSERT_TRUE(folder.AddShortcut("Editor.lnk", "C:\\windows\\notepad.exe"));
+  ASSERT_TRUE(folder.AddShortcut("Registry.lnk", "C:\\windows\\regedit.exe"));
+  ASSERT_TRUE(folder.AddShortcut("Windows.lnk", windows));
+  ASSERT_TRUE(WriteIcon(folder / "red.ico", 0xFFFF0000));
+  ASSERT_TRUE(WriteIcon(folder / "blue.ico", 0xFF0000FF));
+  // Types whose class says whether the file or the type has the icon.
+  const TestFileType own(".qvown", "%1"),
+      shared(".qvshared", folder / "red.ico");
+  ASSERT_TRUE(WriteIcon(folder / "red.qvown", 0xFFFF0000));
+  ASSERT_TRUE(WriteIcon(folder / "blue.qvown", 0xFF0000FF));
+  ASSERT_TRUE(folder.AddFile("one.qvshared"));
+  ASSERT_TRUE(folder.AddFile("two.qvshared"));
+  ASSERT_TRUE(folder.AddFolder("plain"));
+  ASSERT_TRUE(folder.AddFolder("other"));
+  ASSERT_TRUE(folder.AddFolder("marked"));
+  ASSERT_TRUE(::SetFileAttributesA((folder / "marked").c_str(),
+                                   FILE_ATTRIBUTE_READONLY));
+  AddToolbar(folder, qv::kKindNormal);
+  m_settings.m_bShowAllFiles = 1;
+
+  qv::ComPtr<IShellFolder> shellFolder;
+  ASSERT_EQ(1, qv::BindToFolder(List(), shellFolder.GetAddressOf()));
+  for (UINT small : {1u, 0u}) {
+    m_settings.m_bSmallIcons = small;
+    ToolbarButtons filled;
+    ASSERT_EQ(1, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
+    ASSERT_EQ(22u, filled.size());
+    std::set<int> own;
+    for (const ToolbarButton& button : filled) {
+      qv::UniqueIdList absolute(qv::ConcatIdLists(List(), button.item.get()));
+      EXPECT_EQ(
+          qv::GetSysIconIndex(absolute.get(), small ? qv::kSmallIconIndexFlags
+                                                    : qv::kLargeIconIndexFlags),
+          button.image)
+          << button.name << (small ? " small" : " large");
+      if (button.name.find(".qvown") != std::string::npos)
+        own.insert(button.image);
+    }
+    EXPECT_EQ(2u, own.size());  // each file of that type has its own icon
+  }
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+// shell/IconIndexCache.h: system icon indexes for the items of one folder,
+// asked of the shell once per file type where the type decides the icon and
+// once per item where the item does.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <map>
+#include <string>
+
+namespace qv {
+
+class IconIndexCache {
+ public:
+  // `flags` as for GetSysIconIndex (the icon size); the same for every item.
+  explicit IconIndexCache(UINT flags) : m_flags(flags) {}
+
+  // The index GetSysIconIndex gives for `item` of `folder` (bound from the
+  // absolute list `folderList`).
+  int IndexOf(IShellFolder* folder, LPCITEMIDLIST folderList,
+              LPCITEMIDLIST item);
+
+ private:
+  // True when the extension's registered class lets each file have its own
+  // icon (a "%1" default icon or an icon handler).
+  bool ClassGivesOwnIcon(const std::string& extension);
+
+  UINT m_flags;
+  std::map<std::string, int> m_byType;       // shared key -> index
+  std::map<std::string, bool> m_ownByClass;  // extension -> answer
+};
+
+// The item's directory entry as the folder knows it (name, attributes, times,
+// size), read from the item itself; false for an item that is no file or
+// folder of the file system.
+bool ItemFindData(IShellFolder* folder, LPCITEMIDLIST item,
+                  WIN32_FIND_DATAA* data);
+
+}  // namespace qv

@@ -1,0 +1,209 @@
+// tests/unit/ToolbarFollowTest.cpp: the bar keeps every toolbar's buttons
+// across tab switches, reads a toolbar again only when its folder or its
+// settings changed or Refresh asks, and follows its toolbars' folders.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "bar/MfcAppBar.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+#include "shell/ShellHelpers.h"
+#include "toolbar/AppbarCtrl.h"
+#include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/ScratchRegistry.h"
+#include "tests/unit/support/TempFolder.h"
+
+namespace {
+
+// The real shell, with every request counted.
+class CountingShell : public IToolbarShell {
+ public:
+  int Fill(ToolbarRecord& toolbar, const CBarSettings& settings, HWND owner,
+           ToolbarButtons* out) override {
+    ++requests;
+    ++fills;
+    return ShellToolbarShell().Fill(toolbar, settings, owner, out);
+  }
+  bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
+    ++requests;
+    return ShellToolbarShell().FolderName(folder, name);
+  }
+  HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {
+    ++requests;
+    return ShellToolbarShell().SystemImages(small, iconSize);
+  }
+
+  int requests = 0;
+  int fills = 0;
+};
+
+// Changes arrive when the test says so.
+class ManualWatcher : public IFolderWatcher {
+ public:
+  explicit ManualWatcher(std::vector<std::string>* watched)
+      : m_watched(watched) {}
+  void Watch(HWND window, UINT message,
+             const std::vector<std::string>& paths) override {
+    m_window = window;
+    m_message = message;
+    *m_watched = paths;
+  }
+  std::vector<std::string> TakeChanged() override {
+    std::vector<std::string> changed(m_changed.begin(), m_changed.end());
+    m_changed.clear();
+    return changed;
+  }
+  void Changed(const std::string& path) {
+    m_changed.insert(path);
+    ::PostMessageA(m_window, m_message, 0, 0);
+  }
+
+ private:
+  std::vector<std::string>* m_watched;
+  HWND m_window = nullptr;
+  UINT m_message = 0;
+  std::set<std::string> m_changed;
+};
+
+// Runs the message loop until `done` or five seconds have passed.
+template <typename Done>
+bool PumpUntil(Done done) {
+  const DWORD start = ::GetTickCount();
+  while (!done() && ::GetTickCount() - start < 5000) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+    }
+  }
+  return done();
+}
+
+std::vector<std::string> Names(const CMfcAppBar& bar, int k) {
+  std::vector<std::string> names;
+  if (const ToolbarButtons* buttons = bar.Buttons(k))
+    for (const ToolbarButton& button : *buttons)
+      names.push_back(button.kind == ToolbarButton::Kind::kItem ? button.name
+                                                                : "<space>");
+  return names;
+}
+
+class ToolbarFollowTest : public testing::Test {
+ protected:
+  void SetUp() override { registry.WriteBaseline(); }
+
+  bool Create(CMfcAppBar& bar) {
+    const char* cls = qv::RegisterWindowClass(
+        0, ::LoadCursorA(nullptr, IDC_ARROW),
+        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    qv::CreateArgs args;
+    args.exStyle = WS_EX_TOOLWINDOW;
+    args.className = cls;
+    args.windowName = "Quorvane";
+    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
+    args.SetRect({0, 0, 70, 30});
+    return bar.Create(args);
+  }
+
+  static void StoreToolbar(const TempFolder& folder, ToolbarInfo info = {},
+                           UINT sortOrder = qv::kSortByName) {
+    CBarSettings settings;
+    settings.Load();
+    settings.AppendToolbar(
+        qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)), sortOrder,
+        std::move(info));
+    settings.Save();
+  }
+
+  static void SwitchTo(CMfcAppBar& bar, int tab) {
+    bar.m_tabber.SetCurSel(tab);
+    NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
+    bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  }
+
+  ScratchCurrentUser registry;
+  FakeAppBarService appBars;
+  CountingShell shell;
+  std::vector<std::string> watched;
+};
+
+}  // namespace
+
+TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
+  TempFolder first("first"), second("second");
+  for (const char* name : {"b.txt", "a.bmp", "c.txt"})
+    ASSERT_TRUE(first.AddFile(name));
+  for (const char* name : {"y.txt", "x.bmp"}) ASSERT_TRUE(second.AddFile(name));
+  StoreToolbar(first);
+  StoreToolbar(second);
+  CMfcAppBar bar(appBars, nullptr, shell,
+                 std::make_unique<ManualWatcher>(&watched));
+  ASSERT_TRUE(Create(bar));
+  EXPECT_EQ(2, shell.fills);  // creation reads each folder once
+  EXPECT_EQ(2u, watched.size());
+
+  const int before = shell.requests;
+  SwitchTo(bar, 1);
+  SwitchTo(bar, 0);
+  EXPECT_EQ(before, shell.requests);
+  EXPECT_EQ((std::vector<std::string>{"a.bmp", "b.txt", "c.txt"}),
+            Names(bar, 0));
+
+  // A changed sort order or hidden type shows at the next switch.
+  bar.m_settings.m_toolbars[1].sortOrder = qv::kSortBySize;
+  bar.m_settings.m_hiddenTypes = {"bmp\tBitmaps"};
+  bar.m_settings.Save();
+  SwitchTo(bar, 1);
+  EXPECT_EQ(4, shell.fills);
+  EXPECT_EQ((std::vector<std::string>{"b.txt", "c.txt"}), Names(bar, 0));
+  EXPECT_EQ((std::vector<std::string>{"y.txt"}), Names(bar, 1));
+
+  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  EXPECT_EQ(6, shell.fills);
+}
+
+TEST_F(ToolbarFollowTest, ABurstOfChangesIsOneReadKeepingTheCustomOrder) {
+  TempFolder folder("burst");
+  for (const char* name : {"a.txt", "c.txt"}) ASSERT_TRUE(folder.AddFile(name));
+  StoreToolbar(folder,
+               {qv::kKindCustom,
+                {{qv::kEntryShownFile, "c.txt"},
+                 {qv::kEntrySpace, ""},
+                 {qv::kEntryShownFile, "a.txt"}}},
+               qv::kSortCustom);
+  auto watcher = std::make_unique<ManualWatcher>(&watched);
+  ManualWatcher& changes = *watcher;
+  CMfcAppBar bar(appBars, nullptr, shell, std::move(watcher));
+  ASSERT_TRUE(Create(bar));
+  ASSERT_EQ(1u, watched.size());
+  const int fills = shell.fills;
+
+  for (int i = 0; i < 500; ++i) {
+    ASSERT_TRUE(folder.AddFile("new" + std::to_string(i) + ".txt"));
+    changes.Changed(watched[0]);
+  }
+  ASSERT_TRUE(PumpUntil([&] { return shell.fills > fills; }));
+  PumpUntil([] { return false; });  // nothing more comes of the burst
+  EXPECT_EQ(fills + 1, shell.fills);
+  const std::vector<std::string> names = Names(bar, 0);
+  ASSERT_EQ(503u, names.size());
+  EXPECT_EQ((std::vector<std::string>{"c.txt", "<space>", "a.txt"}),
+            std::vector<std::string>(names.begin(), names.begin() + 3));
+  EXPECT_EQ(503, bar.m_pane.GetRow(0)->GetItemCount());
+}
+
+TEST_F(ToolbarFollowTest, AFileAddedToAShownFolderAppearsWithoutRefresh) {
+  TempFolder folder("follow");
+  ASSERT_TRUE(folder.AddFile("first.txt"));
+  StoreToolbar(folder);
+  CMfcAppBar bar(appBars);
+  ASSERT_TRUE(Create(bar));
+  ASSERT_TRUE(folder.AddFile("second.txt"));
+  EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
+  EXPECT_EQ(2, bar.m_pane.GetRow(0)->GetItemCount());
+}

@@ -1,0 +1,97 @@
+// toolbar/ToolbarCache.cpp: matching kept toolbars to the settings' toolbars.
+#include "toolbar/ToolbarCache.h"
+
+#include <utility>
+
+namespace {
+
+qv::FillKey KeyOf(const ToolbarRecord& toolbar, const CBarSettings& settings) {
+  const char* bytes = reinterpret_cast<const char*>(toolbar.folder.get());
+  return qv::MakeFillKey(
+      std::string(bytes ? bytes : "", bytes ? toolbar.FolderSize() : 0),
+      toolbar.sortOrder, toolbar.info, toolbar.HasCustomOrder(),
+      settings.m_bSmallIcons, settings.m_bShowAllFiles, settings.m_hiddenTypes);
+}
+
+}  // namespace
+
+int ToolbarCache::Read(ToolbarRecord& toolbar, CBarSettings& settings,
+                       IToolbarShell& shell, HWND owner, Entry* entry) {
+  entry->key = KeyOf(toolbar, settings);
+  if (!shell.Fill(toolbar, settings, owner, &entry->buttons)) return 0;
+  entry->keyAfter = KeyOf(toolbar, settings);
+  return 1;
+}
+
+int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
+                         HWND owner, Reread reread, int force) {
+  std::vector<Entry> kept = std::move(m_entries);
+  for (Entry& spare : m_spare) kept.push_back(std::move(spare));
+  m_spare.clear();
+  m_entries.clear();
+  if (reread == Reread::kAll) kept.clear();
+
+  const int count = settings.ToolbarCount();
+  for (int i = 0; i < count; ++i) {
+    ToolbarRecord& toolbar = settings.m_toolbars[i];
+    const qv::FillKey key = KeyOf(toolbar, settings);
+    auto match = kept.end();
+    if (i != force) {
+      for (auto it = kept.begin(); it != kept.end(); ++it) {
+        if (it->key == key || it->keyAfter == key) {
+          match = it;
+          break;
+        }
+      }
+    }
+    if (match != kept.end()) {
+      m_entries.push_back(std::move(*match));
+      kept.erase(match);
+      continue;
+    }
+    Entry entry;
+    if (!Read(toolbar, settings, shell, owner, &entry)) {
+      m_spare = std::move(kept);
+      return i;
+    }
+    m_entries.push_back(std::move(entry));
+  }
+  return -1;
+}
+
+int ToolbarCache::Refresh(int index, CBarSettings& settings,
+                          IToolbarShell& shell, HWND owner) {
+  ToolbarRecord* toolbar = settings.Toolbar(index);
+  if (!toolbar || index >= static_cast<int>(m_entries.size())) return 0;
+  Entry entry;
+  if (!Read(*toolbar, settings, shell, owner, &entry)) return 0;
+  entry.folderName = std::move(m_entries[index].folderName);
+  m_entries[index] = std::move(entry);
+  return 1;
+}
+
+const ToolbarButtons* ToolbarCache::Buttons(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size()
+             ? &m_entries[index].buttons
+             : nullptr;
+}
+
+std::optional<std::string> ToolbarCache::FolderName(
+    int index, const CBarSettings& settings, IToolbarShell& shell) {
+  const ToolbarRecord* toolbar = settings.Toolbar(index);
+  if (!toolbar) return std::nullopt;
+  std::optional<std::string>* kept =
+      static_cast<size_t>(index) < m_entries.size()
+          ? &m_entries[index].folderName
+          : nullptr;
+  if (kept && *kept) return *kept;
+  std::string name;
+  if (!shell.FolderName(toolbar->folder.get(), &name)) return std::nullopt;
+  if (kept) *kept = name;
+  return name;
+}
+
+void ToolbarCache::Clear() {
+  m_entries.clear();
+  m_spare.clear();
+}

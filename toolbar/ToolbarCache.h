@@ -1,0 +1,56 @@
+// toolbar/ToolbarCache.h: every toolbar's buttons and folder name as last
+// read, kept across rebuilds. A toolbar is read again only when its folder or
+// a setting its fill reads changed, or when it is asked for.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/BarSettings.h"
+#include "toolbar/ToolbarButton.h"
+#include "toolbar/ToolbarShell.h"
+#include "toolbar/portable/FillKey.h"
+
+class ToolbarCache {
+ public:
+  // What Update reads again whatever is kept.
+  enum class Reread { kStale, kAll };
+
+  // Brings the kept toolbars in step with `settings`' toolbars, one for one:
+  // each takes the kept buttons of a toolbar with the same key, or is read
+  // through `shell` (always for `force`, and for all with Reread::kAll).
+  // -1, or the index of the first toolbar that could not be read, whose
+  // folder is gone; the toolbars after it are not in step until the next
+  // update.
+  int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
+             Reread reread, int force = -1);
+  // Reads toolbar `index` again; 0 when it could not be read (it then keeps
+  // its old buttons).
+  int Refresh(int index, CBarSettings& settings, IToolbarShell& shell,
+              HWND owner);
+  // Toolbar `index`'s buttons, or null.
+  const ToolbarButtons* Buttons(int index) const;
+  // The display name of toolbar `index`'s folder, asked of `shell` once.
+  std::optional<std::string> FolderName(int index, const CBarSettings& settings,
+                                        IToolbarShell& shell);
+  void Clear();
+
+ private:
+  struct Entry {
+    // The key as the toolbar was read, and as the read left it (a custom
+    // list takes in the folder's new files): either matches.
+    qv::FillKey key;
+    qv::FillKey keyAfter;
+    ToolbarButtons buttons;
+    std::optional<std::string> folderName;
+  };
+  // Fills `entry` for `toolbar`; 0 when the folder cannot be read.
+  static int Read(ToolbarRecord& toolbar, CBarSettings& settings,
+                  IToolbarShell& shell, HWND owner, Entry* entry);
+
+  std::vector<Entry> m_entries;  // one per toolbar, in the settings' order
+  std::vector<Entry> m_spare;    // left over from an update that stopped
+};

@@ -1,0 +1,31 @@
+// toolbar/ToolbarShell.h: IToolbarShell, every request a rebuild makes of the
+// shell for the toolbars it shows: reading a toolbar, naming its folder, the
+// system image list. Tests count the requests through it.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "settings/BarSettings.h"
+#include "toolbar/ToolbarButton.h"
+
+class IToolbarShell {
+ public:
+  // As FillToolbar: the toolbar's buttons, 0 when its folder cannot be read.
+  virtual int Fill(ToolbarRecord& toolbar, const CBarSettings& settings,
+                   HWND owner, ToolbarButtons* out) = 0;
+  // The display name of the folder `folder` (absolute), asked of its parent
+  // folder; false when it cannot be read.
+  virtual bool FolderName(LPCITEMIDLIST folder, std::string* name) = 0;
+  // The system image list of small or large icons, with the icon's size.
+  virtual HIMAGELIST SystemImages(bool small, SIZE* iconSize) = 0;
+
+ protected:
+  ~IToolbarShell() = default;
+};
+
+// The real shell.
+IToolbarShell& ShellToolbarShell();
