@@ -1,6 +1,7 @@
-// toolbar/AppbarCtrl.cpp: the button row. The underlying tab control keeps a
-// parallel list of placeholder items (for its own count and its NM_RCLICK);
-// the records here carry what is shown.
+// toolbar/AppbarCtrl.cpp: the button row. The underlying tab control holds
+// no items: a tab control lays all its items out again on every insertion,
+// which made filling a long row quadratic, so the records here are the only
+// list and the row answers for it.
 #include "toolbar/AppbarCtrl.h"
 
 #include <algorithm>
@@ -11,9 +12,6 @@
 #include "toolbar/ButtonFont.h"
 
 namespace {
-
-// The mask bits a record keeps: the tab item's own and our two.
-constexpr UINT kInsertMask = 0xC00F;
 
 // Where the icon sits inside its frame, and the text's margins.
 constexpr int kIconLeft = 4;
@@ -68,12 +66,14 @@ ON_WM_NCHITTEST()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_LBUTTONDBLCLK()
+ON_WM_RBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_WM_CAPTURECHANGED()
 ON_WM_KEYDOWN()
 ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
 ON_MESSAGE(TCM_INSERTITEMA, OnInsertItem)
 ON_MESSAGE(TCM_GETITEMA, OnGetItem)
+ON_MESSAGE(TCM_GETITEMCOUNT, OnGetItemCount)
 ON_MESSAGE(TCM_DELETEITEM, OnDeleteItem)
 ON_MESSAGE(TCM_DELETEALLITEMS, OnDeleteAllItems)
 ON_MESSAGE(TCM_GETITEMRECT, OnGetItemRect)
@@ -258,24 +258,8 @@ LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
     if (given->mask & TCIF_PARAM) record->param = given->lParam;
   }
 
-  // The tab control's copy is only a placeholder: our records hold the
-  // names, so it has nothing to measure or to read past.
-  TCITEMA placeholder{};
-  placeholder.mask = given->mask & kInsertMask & ~TCIF_TEXT;
-  placeholder.iImage = given->iImage;
-  placeholder.lParam = given->lParam;
+  const auto at = static_cast<LRESULT>(index);
   const bool appending = index == m_items.size();
-  // The tab control invalidates all its tabs on every insertion; painting
-  // what was pending first lets an append drop that and repaint one cell,
-  // instead of every button again for each button added.
-  if (appending && m_hWnd && !m_bAdding) ::UpdateWindow(m_hWnd);
-  const LRESULT at = DefaultWith(TCM_INSERTITEMA, index,
-                                 reinterpret_cast<LPARAM>(&placeholder));
-  if (at < 0 || static_cast<size_t>(at) > m_items.size()) {
-    if (at >= 0) DefaultWith(TCM_DELETEITEM, at, 0);
-    return -1;
-  }
-  if (appending && !m_bAdding) ::ValidateRect(m_hWnd, nullptr);
   m_items.insert(m_items.begin() + at, std::move(record));
   if (m_nPressed >= at) ++m_nPressed;
   Layout(at, appending);
@@ -300,8 +284,12 @@ LRESULT CAppbarCtrl::OnGetItem(WPARAM index, LPARAM lParam) {
   return 1;
 }
 
+LRESULT CAppbarCtrl::OnGetItemCount(WPARAM, LPARAM) {
+  return static_cast<LRESULT>(m_items.size());
+}
+
 LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
-  if (!IsIndex(index) || !Default()) return 0;
+  if (!IsIndex(index)) return 0;
   m_items.erase(m_items.begin() + index);
   const int removed = static_cast<int>(index);
   if (m_nPressed == removed) {
@@ -316,7 +304,6 @@ LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
 }
 
 LRESULT CAppbarCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
-  if (!Default()) return 0;
   DeleteAllRecords();
   Layout();
   return 1;
@@ -417,6 +404,15 @@ void CAppbarCtrl::OnLButtonUp(UINT, POINT) {
 // press opens nothing more.
 void CAppbarCtrl::OnLButtonDblClk(UINT, POINT) {}
 
+void CAppbarCtrl::OnRButtonUp(UINT, POINT) {
+  // The parent may run a nested loop (a shell menu): nothing of this object
+  // is used after.
+  NMHDR hdr{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()),
+            static_cast<UINT>(NM_RCLICK)};
+  ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom,
+                 reinterpret_cast<LPARAM>(&hdr));
+}
+
 void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
   if (newCapture == m_hWnd || m_nPressed < 0) return;
   // The press was cancelled (a menu or another window took the mouse): the
@@ -446,10 +442,7 @@ void CAppbarCtrl::OnPaint() {
     const qv::ImageList images(
         reinterpret_cast<HIMAGELIST>(SendMessage(TCM_GETIMAGELIST)));
     const bool captured = ::GetCapture() == m_hWnd;
-    const size_t count = std::min(static_cast<size_t>(std::max<LRESULT>(
-                                      SendMessage(TCM_GETITEMCOUNT), 0)),
-                                  m_items.size());
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < m_items.size(); ++i) {
       const RowItem& item = *m_items[i];
       if (!item.IsButton() || !::RectVisible(dc, &item.rect)) continue;
       PaintButton(dc, item, captured && static_cast<int>(i) == m_nPressed,

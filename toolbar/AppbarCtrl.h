@@ -4,8 +4,8 @@
 // TCM_SETTOOLTIPS, ...) are its interface, but it keeps its own copy of every
 // item, lays the items out in lines of equal cells with gaps and line breaks,
 // and paints them as flat push buttons. A released press on a button sends
-// NM_CLICK to the parent; a right click reaches the parent as the tab
-// control's NM_RCLICK. Empty space lets the mouse through to the parent.
+// NM_CLICK to the parent, a right click NM_RCLICK. Empty space lets the mouse
+// through to the parent.
 #pragma once
 
 #include <windows.h>
@@ -84,12 +84,15 @@ class CAppbarCtrl : public qv::CWnd {
   void OnLButtonDown(UINT flags, POINT pt);
   void OnLButtonUp(UINT flags, POINT pt);
   void OnLButtonDblClk(UINT flags, POINT pt);
+  // A right click on a button: NM_RCLICK to the parent.
+  void OnRButtonUp(UINT flags, POINT pt);
   void OnMouseMove(UINT flags, POINT pt);
   void OnCaptureChanged(HWND newCapture);
   void OnKeyDown(UINT vk, UINT repeat, UINT flags);
   LRESULT OnGetDlgCode(WPARAM, LPARAM);
   LRESULT OnInsertItem(WPARAM index, LPARAM item);
   LRESULT OnGetItem(WPARAM index, LPARAM item);
+  LRESULT OnGetItemCount(WPARAM, LPARAM);
   LRESULT OnDeleteItem(WPARAM index, LPARAM);
   LRESULT OnDeleteAllItems(WPARAM, LPARAM);
   LRESULT OnGetItemRect(WPARAM index, LPARAM rect);

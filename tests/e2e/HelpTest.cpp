@@ -74,16 +74,18 @@ class HelpTest : public ::testing::Test {
     SettingsKey::Delete();
   }
 
-  // The file the verb was run on, once it has written it.
+  // The file the verb was run on, once its whole line is written: the
+  // redirection makes the file before the line is in it.
   std::string Recorded() {
-    for (int i = 0; i < 150 && !Exists(m_record); ++i) ::Sleep(100);
-    ::Sleep(200);  // let the line be written whole
-    std::ifstream in(m_record);
-    std::string line;
-    std::getline(in, line);
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-      line.pop_back();
-    return line;
+    for (int i = 0; i < 150; ++i, ::Sleep(100)) {
+      std::ifstream in(m_record);
+      std::string line;
+      if (!std::getline(in, line) || in.eof()) continue;
+      while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.pop_back();
+      return line;
+    }
+    return "";
   }
 
   std::string m_setup;

@@ -255,7 +255,7 @@ TEST_F(AppbarCtrlTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
   EXPECT_EQ(0, parent.clicks(NM_CLICK));
 }
 
-TEST_F(AppbarCtrlTest, RightClickIsLeftToTheTabControlWhichNotifiesTheParent) {
+TEST_F(AppbarCtrlTest, RightClickOnAButtonNotifiesTheParent) {
   ASSERT_GE(Insert(0, kIcon), 0);
   row.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
   row.SendMessage(WM_RBUTTONUP, 0, At(5, 5));
