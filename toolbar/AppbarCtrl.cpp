@@ -196,11 +196,9 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
       tooltip.AddTool(info);
     }
   }
-  // AddButtons paints once when all its buttons are in.
-  if (m_bAdding) return;
-  // Filling a row appends one record at a time: repainting just the new cell
-  // keeps a long toolbar from repainting every earlier button each time.
-  if (appended && count > 0)
+  // One appended record repaints just its cell, so that appending one at a
+  // time does not repaint every earlier button each time.
+  if (appended && first + 1 == count)
     ::InvalidateRect(m_hWnd, &m_items[count - 1]->rect, TRUE);
   else
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -208,6 +206,7 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
 }
 
 void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
+  const size_t first = m_items.size();
   m_bAdding = true;
   for (const ToolbarButton& button : buttons) {
     TCITEMA item{};
@@ -229,8 +228,8 @@ void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
                 reinterpret_cast<LPARAM>(&item));
   }
   m_bAdding = false;
-  ::InvalidateRect(m_hWnd, nullptr, TRUE);
-  ::UpdateWindow(m_hWnd);
+  // One layout for all of them: each lays out in an O(n) pass.
+  Layout(first, true);
 }
 
 LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
@@ -262,7 +261,7 @@ LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
   const bool appending = index == m_items.size();
   m_items.insert(m_items.begin() + at, std::move(record));
   if (m_nPressed >= at) ++m_nPressed;
-  Layout(at, appending);
+  if (!m_bAdding) Layout(at, appending);
   return at;
 }
 
