@@ -76,6 +76,9 @@ CButtonsPage::CButtonsPage()
 
 BOOL CButtonsPage::OnInitDialog() {
   m_entryList.SubclassDlgItem(IDC_BUTTON_LIST, m_hWnd);
+  m_upButton.AutoLoad(m_hWnd, IDC_UP);
+  m_downButton.AutoLoad(m_hWnd, IDC_DOWN);
+  m_sortButton.AutoLoad(m_hWnd, IDC_SORT);
   m_spaceText = LoadText(kSpaceTextId);
   m_newLineText = LoadText(kNewLineTextId);
   return Base::OnInitDialog();
@@ -83,9 +86,14 @@ BOOL CButtonsPage::OnInitDialog() {
 
 LRESULT CButtonsPage::OnDrawItem(WPARAM, LPARAM lParam) {
   const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (item.CtlID != IDC_BUTTON_LIST) return Default();
-  m_entryList.DrawItem(item);
-  return TRUE;
+  if (item.CtlType == ODT_LISTBOX && item.CtlID == IDC_BUTTON_LIST) {
+    m_entryList.DrawItem(item);
+    return TRUE;
+  }
+  if (m_upButton.DrawItem(item) || m_downButton.DrawItem(item) ||
+      m_sortButton.DrawItem(item))
+    return TRUE;
+  return Default();
 }
 
 BOOL CButtonsPage::OnSetActive() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "customize/CustomizePage.h"
+#include "framework/BitmapButton.h"
 #include "framework/CheckListBox.h"
 #include "framework/Menu.h"
 
@@ -53,6 +54,9 @@ class CButtonsPage : public CCustomizePage {
   void DiscardUncustomizedEntries();
   void Leave();
 
+  qv::CBitmapButton m_upButton;
+  qv::CBitmapButton m_downButton;
+  qv::CBitmapButton m_sortButton;
   qv::CCheckListBox m_entryList;
   qv::ResourceMenu m_sortMenu;
   int m_currentToolbar = 0;

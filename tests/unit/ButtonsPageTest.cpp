@@ -186,14 +186,20 @@ TEST_F(ButtonsPageTest, EditsMakeACustomOrderStoredInItsFormat) {
   EXPECT_EQ(expected, qv::FormatToolbarInfo(toolbar.info));
 }
 
-TEST_F(ButtonsPageTest, ComboLeavesOutTheBrowseToolbar) {
+TEST_F(ButtonsPageTest, ComboLeavesOutTheBrowseToolbarAndButtonsAreBitmaps) {
   TempFolder other("buttons-other");
   ASSERT_TRUE(other.AddFile("only.txt"));
   AddToolbar(settings, folder, ToolbarInfo{qv::kKindBrowse, {}});
   AddToolbar(settings, other);
   LRESULT count = 0;
   Lines shown;
+  std::vector<LONG> bitmapWidths;
   RunSheet(settings, [&](HWND page) {
+    for (int id : {IDC_UP, IDC_DOWN, IDC_SORT}) {
+      RECT rc{};
+      ::GetClientRect(::GetDlgItem(page, id), &rc);
+      bitmapWidths.push_back(rc.right);
+    }
     count = ::SendDlgItemMessageA(page, IDC_TOOLBAR_COMBO, CB_GETCOUNT, 0, 0);
     ::SendDlgItemMessageA(page, IDC_TOOLBAR_COMBO, CB_SETCURSEL, 0, 0);
     Command(page, IDC_TOOLBAR_COMBO, CBN_SELCHANGE);
@@ -201,6 +207,7 @@ TEST_F(ButtonsPageTest, ComboLeavesOutTheBrowseToolbar) {
   });
   EXPECT_EQ(1, count);
   EXPECT_EQ(Lines{"only"}, shown);
+  EXPECT_EQ((std::vector<LONG>{24, 24, 24}), bitmapWidths);  // their bitmaps
 }
 
 // A folder that cannot be read (a removed drive) shows the stored order as
