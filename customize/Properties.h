@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "customize/AboutPage.h"
+#include "customize/ButtonsPage.h"
 #include "customize/CustomizePage.h"
 #include "customize/OptionsPage.h"
 #include "customize/ViewFileTypes.h"
@@ -32,11 +33,11 @@ class CProperties : public qv::CPropertySheet {
 
   CAboutPage m_aboutPage;
   COptionsPage m_optionsPage;
-  // The Toolbars and Buttons pages get their controls later; until then
-  // their tabs show empty pages with their help.
+  // The Toolbars page gets its controls later; until then its tab shows an
+  // empty page with its help.
   CCustomizePage m_toolbarsPage;
   CViewFileTypes m_viewPage;
-  CCustomizePage m_buttonsPage;
+  CButtonsPage m_buttonsPage;
   CBarSettings m_settings;
   CCustomizePage* m_tabs[kPageCount];
 };
