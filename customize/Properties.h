@@ -7,6 +7,7 @@
 
 #include "customize/AboutPage.h"
 #include "customize/CustomizePage.h"
+#include "customize/LinkFoldersPage.h"
 #include "customize/OptionsPage.h"
 #include "customize/ViewFileTypes.h"
 #include "framework/PropertySheet.h"
@@ -32,10 +33,10 @@ class CProperties : public qv::CPropertySheet {
 
   CAboutPage m_aboutPage;
   COptionsPage m_optionsPage;
-  // The Toolbars and Buttons pages get their controls later; until then
-  // their tabs show empty pages with their help.
-  CCustomizePage m_toolbarsPage;
+  CLinkFoldersPage m_toolbarsPage;
   CViewFileTypes m_viewPage;
+  // The Buttons page gets its controls later; until then its tab shows an
+  // empty page with its help.
   CCustomizePage m_buttonsPage;
   CBarSettings m_settings;
   CCustomizePage* m_tabs[kPageCount];
