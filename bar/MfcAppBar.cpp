@@ -15,7 +15,8 @@
 #include "res/resource.h"
 #include "tabs/portable/TabGeometry.h"
 #include "toolbar/portable/RowLayout.h"
-#include "shell/ShellHelpers.h"
+#include "settings/portable/ToolbarLabel.h"
+#include "shell/FolderNames.h"
 #include "title/TitleWnd.h"
 #include "shell/portable/NoCase.h"
 
@@ -347,28 +348,16 @@ int CMfcAppBar::BuildChildren() {
 void CMfcAppBar::AddTabs(IShellFolder* desktop) {
   // The Recent folder's name, to label its toolbar "Documents". When it
   // cannot be read the toolbars simply keep their folder names.
-  if (!m_recentName) {
-    char recentName[MAX_PATH] = {};
-    qv::UniqueIdList recent;
-    if (SUCCEEDED(
-            ::SHGetSpecialFolderLocation(m_hWnd, CSIDL_RECENT, recent.put()))) {
-      qv::UniqueIdList last(qv::CopyLastItemId(recent.get()));
-      if (!last || !qv::GetItemDisplayName(desktop, last.get(), SHGDN_NORMAL,
-                                           recentName))
-        *recentName = '\0';
-    }
-    m_recentName = recentName;
-  }
+  if (!m_recentName) m_recentName = qv::RecentFolderName(desktop, m_hWnd);
 
   for (int i = 0; i < m_settings.ToolbarCount(); ++i) {
     const std::optional<std::string> name =
         m_toolbars.FolderName(i, m_settings, m_shell);
     if (!name) return;  // this toolbar and the ones after it get no tab
 
-    std::string label = *name;
-    if (!m_recentName->empty() && label == *m_recentName) label = "Documents";
-    if (m_settings.m_toolbars[i].IsBrowse()) label = "Browse " + label;
-    m_tabber.AddTab(label.c_str());
+    m_tabber.AddTab(
+        qv::ToolbarLabel(*name, *m_recentName, m_settings.m_toolbars[i].info)
+            .c_str());
   }
 }
 

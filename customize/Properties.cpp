@@ -40,7 +40,6 @@ LRESULT CALLBACK SheetHelpProc(HWND sheet, UINT message, WPARAM wParam,
 
 CProperties::CProperties(const char* caption, HWND parent, UINT startPage)
     : qv::CPropertySheet(caption, parent, startPage),
-      m_toolbarsPage(IDD_TOOLBARS, kToolbarsTopic, kToolbarsHelpIds),
       m_tabs{&m_optionsPage, &m_toolbarsPage, &m_buttonsPage, &m_viewPage,
              &m_aboutPage} {
   m_psh.dwFlags |= PSH_HASHELP;

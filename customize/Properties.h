@@ -8,6 +8,7 @@
 #include "customize/AboutPage.h"
 #include "customize/ButtonsPage.h"
 #include "customize/CustomizePage.h"
+#include "customize/LinkFoldersPage.h"
 #include "customize/OptionsPage.h"
 #include "customize/ViewFileTypes.h"
 #include "framework/PropertySheet.h"
@@ -33,9 +34,7 @@ class CProperties : public qv::CPropertySheet {
 
   CAboutPage m_aboutPage;
   COptionsPage m_optionsPage;
-  // The Toolbars page gets its controls later; until then its tab shows an
-  // empty page with its help.
-  CCustomizePage m_toolbarsPage;
+  CLinkFoldersPage m_toolbarsPage;
   CViewFileTypes m_viewPage;
   CButtonsPage m_buttonsPage;
   CBarSettings m_settings;

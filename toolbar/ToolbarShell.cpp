@@ -3,7 +3,7 @@
 
 #include "framework/Handles.h"
 #include "framework/ImageList.h"
-#include "shell/ShellHelpers.h"
+#include "shell/FolderNames.h"
 #include "toolbar/ToolbarFill.h"
 
 namespace {
@@ -16,22 +16,7 @@ class RealToolbarShell : public IToolbarShell {
   }
 
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
-    char text[qv::kMaxShellName + 1] = {};
-    qv::UniqueIdList parent(qv::CopyParentIdList(folder));
-    qv::UniqueIdList last(qv::CopyLastItemId(folder));
-    qv::ComPtr<IShellFolder> parentFolder;
-    bool named = false;
-    if (parent && last &&
-        qv::BindToFolder(parent.get(), parentFolder.GetAddressOf())) {
-      named = qv::GetItemDisplayName(parentFolder.Get(), last.get(),
-                                     SHGDN_NORMAL, text);
-    } else {
-      qv::ComPtr<IShellFolder> desktop;
-      named = folder && SUCCEEDED(::SHGetDesktopFolder(&desktop)) &&
-              qv::GetItemDisplayName(desktop.Get(), folder, SHGDN_NORMAL, text);
-    }
-    if (named) *name = text;
-    return named;
+    return qv::FolderDisplayName(folder, name);
   }
 
   HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {

@@ -1,0 +1,18 @@
+// settings/portable/ToolbarLabel.h: the name a toolbar shows, on its tab and
+// in the Customize sheet's toolbar list.
+#pragma once
+
+#include <string>
+
+#include "settings/portable/ToolbarInfo.h"
+
+namespace qv {
+
+// `folderName` as its folder's parent shows it; "Documents" when that is the
+// Recent folder's name `recentName` (empty when unknown); the browse toolbar
+// starts with "Browse ".
+std::string ToolbarLabel(const std::string& folderName,
+                         const std::string& recentName,
+                         const ToolbarInfo& info);
+
+}  // namespace qv
