@@ -7,13 +7,13 @@
 #include <optional>
 
 #include "customize/PageHelpTables.h"
+#include "customize/SheetToolbarName.h"
 #include "customize/portable/ButtonEntries.h"
 #include "framework/Handles.h"
 #include "res/resource.h"
 #include "settings/portable/SortOrder.h"
-#include "shell/ShellHelpers.h"
+#include "shell/FolderNames.h"
 #include "toolbar/ToolbarFill.h"
-#include "toolbar/ToolbarShell.h"
 
 namespace {
 
@@ -34,23 +34,6 @@ std::string LoadText(UINT id) {
   char text[256] = {};
   ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text);
   return text;
-}
-
-// The name the desktop gives the recent-documents folder, whose toolbar is
-// called "Documents"; empty when it cannot be read.
-std::string RecentFolderName() {
-  char name[qv::kMaxShellName + 1] = {};
-  qv::UniqueIdList recent;
-  qv::ComPtr<IShellFolder> desktop;
-  if (FAILED(
-          ::SHGetSpecialFolderLocation(nullptr, CSIDL_RECENT, recent.put())) ||
-      FAILED(::SHGetDesktopFolder(&desktop)))
-    return {};
-  qv::UniqueIdList last(qv::CopyLastItemId(recent.get()));
-  if (!last ||
-      !qv::GetItemDisplayName(desktop.Get(), last.get(), SHGDN_NORMAL, name))
-    return {};
-  return name;
 }
 
 }  // namespace
@@ -137,13 +120,13 @@ void CButtonsPage::DiscardUncustomizedEntries() {
 }
 
 void CButtonsPage::FillToolbarCombo() {
-  const std::string recentName = RecentFolderName();
-  IToolbarShell& shell = ShellToolbarShell();
+  qv::ComPtr<IShellFolder> desktop;
+  ::SHGetDesktopFolder(&desktop);
+  const std::string recentName =
+      desktop ? qv::RecentFolderName(desktop.Get(), m_hWnd) : std::string();
   for (const ToolbarRecord& toolbar : m_pSettings->m_toolbars) {
     if (toolbar.IsBrowse()) continue;
-    std::string name;
-    if (!shell.FolderName(toolbar.folder.get(), &name)) break;
-    if (!recentName.empty() && name == recentName) name = "Documents";
+    const std::string name = SheetToolbarName(toolbar, recentName);
     SendDlgItemMessage(IDC_TOOLBAR_COMBO, CB_ADDSTRING, 0,
                        reinterpret_cast<LPARAM>(name.c_str()));
   }

@@ -6,17 +6,13 @@
 #include <utility>
 
 #include "customize/PageHelpTables.h"
+#include "customize/SheetToolbarName.h"
 #include "customize/portable/ToolbarListEdits.h"
 #include "res/resource.h"
-#include "settings/portable/ToolbarLabel.h"
 #include "shell/FolderNames.h"
 #include "shell/ShellHelpers.h"
 
 namespace {
-
-// Shown for a toolbar whose folder cannot be read now (a removed drive): the
-// toolbar stays, with its order, until the user removes it.
-constexpr char kUnreadableName[] = "(folder not available)";
 
 constexpr int kButtonIds[] = {IDC_ADD, IDC_REMOVE, IDC_UP, IDC_DOWN};
 
@@ -102,11 +98,7 @@ LRESULT CLinkFoldersPage::OnDrawItem(WPARAM, LPARAM lParam) {
 }
 
 std::string CLinkFoldersPage::ToolbarName(int index) const {
-  const ToolbarRecord& toolbar = m_pSettings->m_toolbars[index];
-  std::string name;
-  if (!qv::FolderDisplayName(toolbar.folder.get(), &name))
-    return kUnreadableName;
-  return qv::ToolbarLabel(name, m_recentName, toolbar.info);
+  return SheetToolbarName(m_pSettings->m_toolbars[index], m_recentName);
 }
 
 void CLinkFoldersPage::FillToolbarList() {
