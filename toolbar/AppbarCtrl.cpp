@@ -40,7 +40,10 @@ void Draw3dRect(HDC dc, const RECT& r, int topLeft, int bottomRight) {
   FillSolid(dc, r.left, r.bottom - 1, cx, 1, dark);
 }
 
-TTTOOLINFOA ToolInfo(HWND row, size_t id) {
+// The id of a row's one tool in the shared tooltip.
+constexpr UINT_PTR kRowToolId = 1;
+
+TTTOOLINFOA ToolInfo(HWND row, UINT_PTR id) {
   TTTOOLINFOA info{};
   // The version-2 size is understood by every version of the control.
   info.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -162,12 +165,32 @@ qv::Tooltip CAppbarCtrl::Tooltip() const {
   return qv::Tooltip(reinterpret_cast<HWND>(SendMessage(TCM_GETTOOLTIPS)));
 }
 
-void CAppbarCtrl::RemoveTools(size_t firstId, size_t lastId) {
+void CAppbarCtrl::RemoveTool() {
   const qv::Tooltip tooltip = Tooltip();
   // A tooltip already destroyed took its tools with it.
   if (!tooltip || !::IsWindow(tooltip.get())) return;
-  for (size_t id = firstId; id <= lastId; ++id)
-    tooltip.DelTool(ToolInfo(m_hWnd, id));
+  tooltip.DelTool(ToolInfo(m_hWnd, kRowToolId));
+}
+
+void CAppbarCtrl::PointToolAt(int index) {
+  const qv::Tooltip tooltip = Tooltip();
+  if (!tooltip || !::IsWindow(tooltip.get())) return;
+  TTTOOLINFOA info = ToolInfo(m_hWnd, kRowToolId);
+  if (IsIndex(static_cast<size_t>(index)) && m_items[index]->IsButton())
+    info.rect = m_items[index]->rect;
+  info.lpszText = LPSTR_TEXTCALLBACKA;
+  // Adding again replaces nothing: the tool is made once and moved after.
+  TTTOOLINFOA existing = ToolInfo(m_hWnd, kRowToolId);
+  if (!::SendMessageA(tooltip.get(), TTM_GETTOOLINFOA, 0,
+                      reinterpret_cast<LPARAM>(&existing))) {
+    tooltip.AddTool(info);
+    return;
+  }
+  ::SendMessageA(tooltip.get(), TTM_NEWTOOLRECTA, 0,
+                 reinterpret_cast<LPARAM>(&info));
+  // A tip shown for the former button goes, so the next one asks for its
+  // own name.
+  ::SendMessageA(tooltip.get(), TTM_POP, 0, 0);
 }
 
 void CAppbarCtrl::Layout(size_t first, bool appended) {
@@ -180,22 +203,11 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
     qv::LayOutCells(Geometry(), Available(), kinds.data(), boxes.data(), first,
                     count);
 
-    // Tool i + 1 is record i's cell. Every id from `first` on is dropped,
-    // so a record that became a gap keeps no tool of a former button.
-    const qv::Tooltip tooltip = Tooltip();
-    for (size_t i = first; i < count; ++i) {
-      RowItem& item = *m_items[i];
-      item.rect = ToRect(boxes[i]);
-      if (!tooltip) continue;
-      TTTOOLINFOA info = ToolInfo(m_hWnd, i + 1);
-      // An appended record's id is new: no tool has it yet.
-      if (!appended) tooltip.DelTool(info);
-      if (!item.IsButton()) continue;
-      info.rect = item.rect;
-      info.lpszText = LPSTR_TEXTCALLBACKA;
-      tooltip.AddTool(info);
-    }
+    for (size_t i = first; i < count; ++i) m_items[i]->rect = ToRect(boxes[i]);
   }
+  // The cells moved: the tool follows the mouse again from its next move.
+  m_nHovered = -1;
+  PointToolAt(-1);
   // One appended record repaints just its cell, so that appending one at a
   // time does not repaint every earlier button each time.
   if (appended && first + 1 == count)
@@ -296,8 +308,6 @@ LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
   } else if (m_nPressed > removed) {
     --m_nPressed;
   }
-  // The last id lost its record; the ones from `index` on are redone.
-  RemoveTools(m_items.size() + 1, m_items.size() + 1);
   Layout(index);
   return 1;
 }
@@ -309,7 +319,7 @@ LRESULT CAppbarCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
 }
 
 void CAppbarCtrl::DeleteAllRecords() {
-  RemoveTools(1, m_items.size());
+  RemoveTool();
   while (!m_items.empty()) m_items.pop_back();
   m_nPressed = -1;
 }
@@ -424,6 +434,14 @@ void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
 void CAppbarCtrl::OnMouseMove(UINT flags, POINT pt) {
   const qv::Tooltip tooltip = Tooltip();
   if (!tooltip) return;
+  // One tool per row, over the button under the mouse: registering a tool
+  // per button made filling a long row slow.
+  const int hit = HitRecord(pt);
+  const int hovered = hit >= 0 && m_items[hit]->IsButton() ? hit : -1;
+  if (hovered != m_nHovered) {
+    m_nHovered = hovered;
+    PointToolAt(hovered);
+  }
   MSG msg{};
   msg.hwnd = m_hWnd;
   msg.message = WM_MOUSEMOVE;

@@ -107,10 +107,12 @@ class CAppbarCtrl : public qv::CWnd {
   std::vector<qv::CellKind> Kinds() const;
   // Index of the record under a client point, or -1.
   int HitRecord(POINT pt) const;
-  // Lays out records first … count-1 again and registers their tooltips;
-  // repaints only the new last cell after an append, else everything.
+  // Lays out records first … count-1 again; repaints only the new last cell
+  // after an append, else everything.
   void Layout(size_t first = 0, bool appended = false);
-  void RemoveTools(size_t firstId, size_t lastId);
+  void RemoveTool();
+  // Puts the row's tool over button `index` (none for -1), making it first.
+  void PointToolAt(int index);
   void RepaintCell(int index);
   void DeleteAllRecords();
   void PaintButton(HDC dc, const RowItem& item, bool pressed,
@@ -126,6 +128,7 @@ class CAppbarCtrl : public qv::CWnd {
   int m_cxPad = 3;
   int m_cyPad = 3;
   int m_nClicked = -1;
+  int m_nHovered = -1;     // the button the tool is over, or -1
   bool m_bAdding = false;  // AddButtons is inserting
 
   DECLARE_MESSAGE_MAP(CAppbarCtrl)

@@ -312,27 +312,31 @@ std::vector<TTTOOLINFOA> Tools(HWND tip) {
   return tools;
 }
 
-TEST_F(AppbarCtrlTest, EveryButtonAndOnlyButtonsAreToolsOfTheSharedTooltip) {
+TEST_F(AppbarCtrlTest, TheRowsOneToolFollowsTheButtonUnderTheMouse) {
   HWND tip = MakeTooltip();
   ASSERT_NE(nullptr, tip);
   for (UINT mask : {kIcon, ITEM_SPACE, kIcon})
     ASSERT_GE(Insert(row.GetItemCount(), mask), 0);
-  auto tools = Tools(tip);
-  ASSERT_EQ(2u, tools.size());
-  for (const auto& tool : tools) {
-    EXPECT_EQ(row.m_hWnd, tool.hwnd);
-    const RECT cell = ItemRect(static_cast<int>(tool.uId) - 1);
-    EXPECT_TRUE(::EqualRect(&cell, &tool.rect)) << tool.uId;
-  }
-
-  // A gap put in front shifts every button to the next id; none of the old
-  // ids is left pointing at the gap.
-  ASSERT_EQ(0, Insert(0, ITEM_SPACE));
-  tools = Tools(tip);
-  ASSERT_EQ(2u, tools.size());
-  for (const auto& tool : tools) EXPECT_TRUE(tool.uId == 2 || tool.uId == 4);
-  ASSERT_EQ(1, row.SendMessage(TCM_DELETEITEM, 3));
-  EXPECT_EQ(1u, Tools(tip).size());
+  auto toolRect = [&] {
+    auto tools = Tools(tip);
+    EXPECT_EQ(1u, tools.size());
+    return tools.empty() ? RECT{} : tools[0].rect;
+  };
+  auto hover = [&](int cell) {
+    const RECT rc = ItemRect(cell);
+    row.SendMessage(WM_MOUSEMOVE, 0, At(rc.left + 2, rc.top + 2));
+  };
+  hover(0);
+  RECT expected = ItemRect(0);
+  RECT rc = toolRect();
+  EXPECT_TRUE(::EqualRect(&expected, &rc));
+  hover(1);  // the gap: no tip
+  rc = toolRect();
+  EXPECT_TRUE(::IsRectEmpty(&rc));
+  hover(2);
+  expected = ItemRect(2);
+  rc = toolRect();
+  EXPECT_TRUE(::EqualRect(&expected, &rc));
 
   // The tooltip asks the row's parent for the name of a button.
   parent.notices.clear();
@@ -340,13 +344,13 @@ TEST_F(AppbarCtrlTest, EveryButtonAndOnlyButtonsAreToolsOfTheSharedTooltip) {
   TTTOOLINFOA info{};
   info.cbSize = TTTOOLINFOA_V2_SIZE;
   info.hwnd = row;
-  info.uId = 2;
+  info.uId = 1;
   info.lpszText = text;
   ::SendMessageA(tip, TTM_GETTEXTA, sizeof text,
                  reinterpret_cast<LPARAM>(&info));
   EXPECT_GE(parent.clicks(TTN_NEEDTEXTA), 1);
 
-  // The row takes its tools, not the shared tooltip, with it.
+  // The row takes its tool, not the shared tooltip, with it.
   row.DestroyWindow();
   EXPECT_TRUE(::IsWindow(tip));
   EXPECT_EQ(0, ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
