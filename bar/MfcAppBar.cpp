@@ -187,7 +187,9 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
         MB_OK);
   }
   m_bHiddenMode = accepted && m_settings.m_bAutoHide ? 1 : 0;
-  const bool keepShown = request.keepShown;
+  // Only a bar that is slid out now stays out: sliding a hidden one out
+  // here would leave it out with no timer to bring it back.
+  const bool keepShown = request.keepShown && m_bShown == 1;
   if (!(m_bHiddenMode == 1 && keepShown)) DockToEdge(m_settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
   if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
