@@ -437,6 +437,12 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const qv::Rect target = qv::LaidOutRect(
       edge, ToRect(GetWindowRect()), thickness, hidden != 0, band, metrics);
   RECT rc = ToRECT(target);
+  if (hidden) {
+    // However it got here, a hidden bar is no longer watched as shown, so
+    // that the strip reveals it again.
+    ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
+    m_bShown = 0;
+  }
   if (m_nSlide == 1 || m_nSlide == 2)
     SlideTo(&rc);
   else

@@ -56,3 +56,12 @@ TEST_F(MfcAppBarAutoHideTest, RebuildKeepsTheBarInOrOutAsItWas) {
   CursorGone();
   EXPECT_TRUE(SlidIn());
 }
+
+TEST_F(MfcAppBarAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
+  Touch();
+  ASSERT_TRUE(SlidOut());
+  shell.Notify(ABN_POSCHANGED, 0);
+  EXPECT_TRUE(SlidIn());
+  Touch();
+  EXPECT_TRUE(SlidOut());
+}
