@@ -9,9 +9,11 @@ constexpr int kCellGap = 3;      // between neighbouring cells
 constexpr int kPanePadding = 6;  // inside the pane's client edge
 }  // namespace
 
+int CellPitch(int cellSize) { return cellSize + kCellGap; }
+
 int PaneThickness(Edge edge, int cellSize, int cells, const BarMetrics& m) {
   const int clientEdge = IsVertical(edge) ? m.edgeX : m.edgeY;
-  return (cellSize + kCellGap) * cells + 2 * clientEdge + kPanePadding;
+  return CellPitch(cellSize) * cells + 2 * clientEdge + kPanePadding;
 }
 
 int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
@@ -24,7 +26,7 @@ int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
 
 int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
                       const BarMetrics& m) {
-  const int pitch = cellSize + kCellGap;
+  const int pitch = CellPitch(cellSize);
   if (pitch <= 0) return 1;
   const int fixed = BarThickness(edge, cellSize, 0, tabs, m);
   const int cells = (thickness - fixed + pitch / 2) / pitch;

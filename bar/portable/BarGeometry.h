@@ -53,6 +53,10 @@ Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness);
 Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m);
 
+// How far apart neighbouring cells are: a bar one cell thicker is this much
+// thicker, and a resize frame moves this much per step.
+int CellPitch(int cellSize);
+
 // The pane's thickness across the bar, its client edge included: `cells`
 // rows (a top or bottom bar) or columns (left or right) of cells
 // `cellSize` pixels across the bar (the cell's height, or its width).
