@@ -33,6 +33,22 @@ int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
   return cells < 1 ? 1 : cells;
 }
 
+int ShownCells(Edge edge, int cellSize, int stored, bool tabs,
+               const BarMetrics& m) {
+  const int half = (IsVertical(edge) ? m.screenWidth : m.screenHeight) / 2;
+  const int pitch = CellPitch(cellSize);
+  const int room = half - BarThickness(edge, cellSize, 0, tabs, m);
+  const int most = pitch > 0 && room >= pitch ? room / pitch : 1;
+  return stored < 1 ? 1 : stored > most ? most : stored;
+}
+
+int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth) {
+  if (stored <= 0) return 0;
+  if (charWidth <= 0) return stored;
+  const int most = (screenWidth - fixedWidth) / charWidth;
+  return stored < most ? stored : (most > 0 ? most : 0);
+}
+
 Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
   Rect rc{0, 0, m.screenWidth, m.screenHeight};
   int thickness = 0;

@@ -72,6 +72,16 @@ int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
 int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
                       const BarMetrics& m);
 
+// The stored rows or columns as the bar shows them: at least 1, and no more
+// than fit in a bar half the screen thick, as a resize allows.
+int ShownCells(Edge edge, int cellSize, int stored, bool tabs,
+               const BarMetrics& m);
+
+// The stored name length in characters as the buttons show it: 0 (icons
+// only) up to a button as wide as the screen. `fixedWidth` is the button's
+// width without its name.
+int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth);
+
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.
 bool SlideStep(Edge edge, int slide, const Rect& target, Rect& current);
