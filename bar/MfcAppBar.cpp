@@ -187,7 +187,9 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
         MB_OK);
   }
   m_bHiddenMode = accepted && m_settings.m_bAutoHide ? 1 : 0;
-  const bool keepShown = request.keepShown;
+  // Only a bar that is slid out now stays out: sliding a hidden one out
+  // here would leave it out with no timer to bring it back.
+  const bool keepShown = request.keepShown && m_bShown == 1;
   if (!(m_bHiddenMode == 1 && keepShown)) DockToEdge(m_settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
   if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
@@ -298,8 +300,8 @@ int CMfcAppBar::BuildChildren() {
     args.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
     args.x = 2;
     args.y = 2;
-    args.cx = (m_cxButton + 3) * m_settings.m_nColumns - 3;
-    args.cy = (m_cyButton + 3) * m_settings.m_nRows - 3;
+    args.cx = qv::CellPitch(m_cxButton) * ShownCells(true) - 3;
+    args.cy = qv::CellPitch(m_cyButton) * ShownCells(false) - 3;
     args.parent = m_hWnd;
     args.id = kPaneId;
     if (!paneClass || !m_pane.Create(args)) {
@@ -369,8 +371,11 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
   }
   if (m_images && m_iconSize.cx > 0) {
     m_cxButton = m_iconSize.cx + 8;
-    if (m_settings.m_nMaxChars > 0)
-      m_cxButton += m_settings.m_nMaxChars * m_pane.GetAverageCharWidth();
+    const int charWidth = m_pane.GetAverageCharWidth();
+    m_cxButton +=
+        qv::ShownMaxChars(m_settings.m_nMaxChars, m_cxButton, charWidth,
+                          ::GetSystemMetrics(SM_CXSCREEN)) *
+        charWidth;
     m_cyButton = m_iconSize.cy + 6;
   } else {
     m_cxButton = 24;
@@ -378,6 +383,13 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
   }
   return m_images;
 }
+int CMfcAppBar::ShownCells(bool vertical) const {
+  return qv::ShownCells(vertical ? qv::Edge::Left : qv::Edge::Top,
+                        vertical ? m_cxButton : m_cyButton,
+                        vertical ? m_settings.m_nColumns : m_settings.m_nRows,
+                        m_settings.m_bShowTabs == 1, ScreenMetrics());
+}
+
 int CMfcAppBar::BarLength(int vertical) const {
   RECT rc = GetWindowRect();
   return vertical ? rc.bottom - rc.top : rc.right - rc.left;
@@ -390,7 +402,7 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const bool tabs = m_settings.m_bShowTabs == 1;
   const qv::BarMetrics metrics = ScreenMetrics();
   const int cellSize = vertical ? m_cxButton : m_cyButton;
-  const int cells = vertical ? m_settings.m_nColumns : m_settings.m_nRows;
+  const int cells = ShownCells(vertical);
   const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
 
   // The pane, with its scroll ranges cleared before it is measured again.
@@ -435,6 +447,12 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const qv::Rect target = qv::LaidOutRect(
       edge, ToRect(GetWindowRect()), thickness, hidden != 0, band, metrics);
   RECT rc = ToRECT(target);
+  if (hidden) {
+    // However it got here, a hidden bar is no longer watched as shown, so
+    // that the strip reveals it again.
+    ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
+    m_bShown = 0;
+  }
   if (m_nSlide == 1 || m_nSlide == 2)
     SlideTo(&rc);
   else

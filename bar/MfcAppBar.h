@@ -165,6 +165,9 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
 
  private:
   void SetEdge(qv::Edge edge);
+  // The stored rows (vertical false) or columns as the layout shows them.
+  // The stored value itself stays until the user resizes the bar.
+  int ShownCells(bool vertical) const;
   LRESULT OnTabSelChanged(NMHDR* hdr);
   LRESULT OnTabRClick(NMHDR* hdr);
   LRESULT OnRebuildBar(WPARAM, LPARAM);

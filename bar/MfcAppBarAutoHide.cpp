@@ -78,8 +78,6 @@ void CMfcAppBar::OnTimer(UINT_PTR id) {
   m_nSlide = m_settings.m_bAnimate == 1 ? 2 : 0;
   LayoutBar(1);
   ApplyZOrder();
-  ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
-  m_bShown = 0;
 }
 
 void CMfcAppBar::SlideTo(const RECT* target) {

@@ -36,9 +36,9 @@ void CMfcAppBar::DockToEdge(qv::Edge edge) {
   shape.paneExists = m_pane.m_hWnd != nullptr;
   shape.hiddenMode = m_bHiddenMode == 1;
   shape.showTabs = m_settings.m_bShowTabs == 1;
-  shape.rows = m_settings.m_nRows;
-  shape.columns = m_settings.m_nColumns;
   if (shape.paneExists || !shape.hiddenMode) UpdateButtonSize();
+  shape.rows = ShownCells(false);
+  shape.columns = ShownCells(true);
   shape.cxButton = m_cxButton;
   shape.cyButton = m_cyButton;
 

@@ -146,9 +146,9 @@ void CMfcAppBar::TrackEdge(int x, int y) {
   screen.screenWidth = metrics.screenWidth;
   screen.screenHeight = metrics.screenHeight;
   screen.barWidth = qv::BarThickness(qv::Edge::Left, m_cxButton,
-                                     m_settings.m_nColumns, tabs, metrics);
+                                     ShownCells(true), tabs, metrics);
   screen.barHeight = qv::BarThickness(qv::Edge::Top, m_cyButton,
-                                      m_settings.m_nRows, tabs, metrics);
+                                      ShownCells(false), tabs, metrics);
   const qv::Edge edge = qv::EdgeUnderPoint(x, y, screen);
   const RECT frame = ToRECT(qv::EdgeFrame(edge, screen));
   DrawDragFrame(&m_rcDrag);

@@ -9,9 +9,11 @@ constexpr int kCellGap = 3;      // between neighbouring cells
 constexpr int kPanePadding = 6;  // inside the pane's client edge
 }  // namespace
 
+int CellPitch(int cellSize) { return cellSize + kCellGap; }
+
 int PaneThickness(Edge edge, int cellSize, int cells, const BarMetrics& m) {
   const int clientEdge = IsVertical(edge) ? m.edgeX : m.edgeY;
-  return (cellSize + kCellGap) * cells + 2 * clientEdge + kPanePadding;
+  return CellPitch(cellSize) * cells + 2 * clientEdge + kPanePadding;
 }
 
 int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
@@ -24,11 +26,27 @@ int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
 
 int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
                       const BarMetrics& m) {
-  const int pitch = cellSize + kCellGap;
+  const int pitch = CellPitch(cellSize);
   if (pitch <= 0) return 1;
   const int fixed = BarThickness(edge, cellSize, 0, tabs, m);
   const int cells = (thickness - fixed + pitch / 2) / pitch;
   return cells < 1 ? 1 : cells;
+}
+
+int ShownCells(Edge edge, int cellSize, int stored, bool tabs,
+               const BarMetrics& m) {
+  const int half = (IsVertical(edge) ? m.screenWidth : m.screenHeight) / 2;
+  const int pitch = CellPitch(cellSize);
+  const int room = half - BarThickness(edge, cellSize, 0, tabs, m);
+  const int most = pitch > 0 && room >= pitch ? room / pitch : 1;
+  return stored < 1 ? 1 : stored > most ? most : stored;
+}
+
+int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth) {
+  if (stored <= 0) return 0;
+  if (charWidth <= 0) return stored;
+  const int most = (screenWidth - fixedWidth) / charWidth;
+  return stored < most ? stored : (most > 0 ? most : 0);
 }
 
 Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {

@@ -53,6 +53,10 @@ Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness);
 Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m);
 
+// How far apart neighbouring cells are: a bar one cell thicker is this much
+// thicker, and a resize frame moves this much per step.
+int CellPitch(int cellSize);
+
 // The pane's thickness across the bar, its client edge included: `cells`
 // rows (a top or bottom bar) or columns (left or right) of cells
 // `cellSize` pixels across the bar (the cell's height, or its width).
@@ -67,6 +71,16 @@ int BarThickness(Edge edge, int cellSize, int cells, bool tabs,
 // The rows or columns whose bar is nearest `thickness` pixels; at least 1.
 int CellsForThickness(Edge edge, int cellSize, int thickness, bool tabs,
                       const BarMetrics& m);
+
+// The stored rows or columns as the bar shows them: at least 1, and no more
+// than fit in a bar half the screen thick, as a resize allows.
+int ShownCells(Edge edge, int cellSize, int stored, bool tabs,
+               const BarMetrics& m);
+
+// The stored name length in characters as the buttons show it: 0 (icons
+// only) up to a button as wide as the screen. `fixedWidth` is the button's
+// width without its name.
+int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth);
 
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.

@@ -17,22 +17,23 @@ bool InsideAny(const Rect (&rects)[N], int x, int y) {
 
 bool MovesHorizontally(int hit) { return hit == kHitLeft || hit == kHitRight; }
 
-// The frame with the dragged side moved by `cells` (+1 out, -1 in).
+// The frame with the dragged side moved by `cells` (+1 out, -1 in), each a
+// cell pitch, so that n steps make the bar n cells thicker or thinner.
 bool MoveSide(int hit, const Rect& current, int cxButton, int cyButton,
               int cells, Rect& moved) {
   moved = current;
   switch (hit) {
     case kHitLeft:
-      moved.left -= cells * cxButton;
+      moved.left -= cells * CellPitch(cxButton);
       return true;
     case kHitRight:
-      moved.right += cells * cxButton;
+      moved.right += cells * CellPitch(cxButton);
       return true;
     case kHitTop:
-      moved.top -= cells * cyButton;
+      moved.top -= cells * CellPitch(cyButton);
       return true;
     case kHitBottom:
-      moved.bottom += cells * cyButton;
+      moved.bottom += cells * CellPitch(cyButton);
       return true;
     default:
       return false;

@@ -59,10 +59,10 @@ struct FrameStrip {
 std::array<FrameStrip, 4> DragFrameStrips(const Rect& frame, int cx, int cy);
 
 // A resize moves the side named by `hit` (kHitLeft, kHitRight, kHitTop or
-// kHitBottom) in or out by one button cell. Each answers false, leaving
-// `out` alone, when the frame would be smaller than one cell; a grown frame
-// may also be no wider (left or right side) or higher (top or bottom side)
-// than half the screen.
+// kHitBottom) in or out by one cell pitch (CellPitch). Each answers false,
+// leaving `out` alone, when the frame would be smaller than one cell; a grown
+// frame may also be no wider (left or right side) or higher (top or bottom
+// side) than half the screen.
 bool ShrinkFrame(int hit, const Rect& current, int cxButton, int cyButton,
                  Rect& out);
 bool GrowFrame(int hit, const Rect& current, int cxButton, int cyButton,

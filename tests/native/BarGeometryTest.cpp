@@ -2,6 +2,7 @@
 // hidden rectangles, and the slide between them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -162,4 +163,26 @@ TEST(Thickness, CellsRoundTripAndAThicknessRoundsToTheNearestCell) {
   }
   EXPECT_EQ(qv::CellsForThickness(qv::Edge::Top, 22, 0, true, m), 1);
   EXPECT_EQ(qv::CellsForThickness(qv::Edge::Top, -3, 100, true, m), 1);
+}
+
+TEST(Shown, StoredCellsAndNameLengthsAreClampedToWhatTheBarCanShow) {
+  const BarMetrics m = Screen();
+  for (qv::Edge edge : {qv::Edge::Top, qv::Edge::Left}) {
+    SCOPED_TRACE(qv::EdgeNumber(edge));
+    const int half = (qv::IsVertical(edge) ? 1024 : 768) / 2;
+    const int most = qv::ShownCells(edge, 22, 100000, true, m);
+    EXPECT_LE(qv::BarThickness(edge, 22, most, true, m), half);
+    EXPECT_GT(qv::BarThickness(edge, 22, most + 1, true, m), half);
+    EXPECT_EQ(qv::ShownCells(edge, 22, INT32_MAX, true, m), most);
+    EXPECT_EQ(qv::ShownCells(edge, 22, 3, true, m), 3);
+    for (int stored : {0, -5, INT32_MIN})
+      EXPECT_EQ(qv::ShownCells(edge, 22, stored, true, m), 1);
+  }
+  // One cell too thick for half the screen is still one.
+  EXPECT_EQ(qv::ShownCells(qv::Edge::Top, 500, 5, true, m), 1);
+
+  EXPECT_EQ(qv::ShownMaxChars(10, 24, 7, 1024), 10);
+  EXPECT_EQ(qv::ShownMaxChars(INT32_MAX, 24, 7, 1024), (1024 - 24) / 7);
+  EXPECT_EQ(qv::ShownMaxChars(-3, 24, 7, 1024), 0);
+  EXPECT_EQ(qv::ShownMaxChars(5, 2000, 7, 1024), 0);
 }

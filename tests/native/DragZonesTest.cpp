@@ -139,25 +139,26 @@ TEST(DragFrameStrips, CoverTheBorderOnceAndLeaveTheInsideAlone) {
 
 TEST(ResizeFrame, LeftBarStaysBetweenOneCellAndHalfTheScreenInCellSteps) {
   const int cx = 24, cy = 22, sx = 1024, sy = 768;
+  const int pitch = qv::CellPitch(cx);
   Rect frame{0, 0, 80, sy};
   Rect next = frame;
   int steps = 0;
   while (qv::GrowFrame(qv::kHitRight, frame, cx, cy, sx, sy, next)) {
-    EXPECT_EQ(next.Width() - frame.Width(), cx);
+    EXPECT_EQ(next.Width() - frame.Width(), pitch);
     EXPECT_EQ(next.left, 0);
     frame = next;
     ASSERT_LT(++steps, 100);
   }
   EXPECT_LE(frame.Width(), sx / 2);
-  EXPECT_GT(frame.Width() + cx, sx / 2);
+  EXPECT_GT(frame.Width() + pitch, sx / 2);
   EXPECT_EQ(next, frame);  // a refused step leaves the result alone
 
   while (qv::ShrinkFrame(qv::kHitRight, frame, cx, cy, next)) {
-    EXPECT_EQ(frame.Width() - next.Width(), cx);
+    EXPECT_EQ(frame.Width() - next.Width(), pitch);
     frame = next;
   }
   EXPECT_GE(frame.Width(), cx);
-  EXPECT_LT(frame.Width() - cx, cx);
+  EXPECT_LT(frame.Width() - pitch, cx);
   EXPECT_EQ(frame.left, 0);
   EXPECT_EQ(frame.Height(), sy);
 }
@@ -169,17 +170,17 @@ TEST(ResizeFrame, EachSideMovesAwayFromItsAnchor) {
   // edge.
   ASSERT_TRUE(qv::GrowFrame(qv::kHitLeft, Rect{944, 0, 1024, 768}, cx, cy, sx,
                             sy, out));
-  EXPECT_EQ(out, (Rect{920, 0, 1024, 768}));
+  EXPECT_EQ(out, (Rect{917, 0, 1024, 768}));
   ASSERT_TRUE(
       qv::ShrinkFrame(qv::kHitLeft, Rect{944, 0, 1024, 768}, cx, cy, out));
-  EXPECT_EQ(out, (Rect{968, 0, 1024, 768}));
+  EXPECT_EQ(out, (Rect{971, 0, 1024, 768}));
   // Top and bottom bars move in rows and stop at half the screen's height.
   ASSERT_TRUE(
       qv::GrowFrame(qv::kHitBottom, Rect{0, 0, 1024, 60}, cx, cy, sx, sy, out));
-  EXPECT_EQ(out, (Rect{0, 0, 1024, 82}));
+  EXPECT_EQ(out, (Rect{0, 0, 1024, 85}));
   ASSERT_TRUE(
       qv::GrowFrame(qv::kHitTop, Rect{0, 708, 1024, 768}, cx, cy, sx, sy, out));
-  EXPECT_EQ(out, (Rect{0, 686, 1024, 768}));
+  EXPECT_EQ(out, (Rect{0, 683, 1024, 768}));
   EXPECT_FALSE(qv::GrowFrame(qv::kHitBottom, Rect{0, 0, 1024, 370}, cx, cy, sx,
                              sy, out));
   EXPECT_FALSE(
@@ -189,4 +190,39 @@ TEST(ResizeFrame, EachSideMovesAwayFromItsAnchor) {
                              sy, out));
   EXPECT_FALSE(
       qv::ShrinkFrame(qv::kHitTopLeft, Rect{0, 0, 100, 100}, cx, cy, out));
+}
+
+TEST(ResizeFrame, EachStepMakesTheBarOneCellThickerOrThinner) {
+  qv::BarMetrics m;
+  m.screenWidth = 1024;
+  m.screenHeight = 768;
+  const int cx = 24, cy = 22;
+  for (bool tabs : {true, false}) {
+    // A top bar sized by its bottom side and a left bar by its right side,
+    // each from one cell to half the screen and back.
+    for (qv::Edge edge : {qv::Edge::Top, qv::Edge::Left}) {
+      SCOPED_TRACE(testing::Message() << qv::EdgeNumber(edge) << " " << tabs);
+      const bool vertical = qv::IsVertical(edge);
+      const int cell = vertical ? cx : cy;
+      const int hit = vertical ? qv::kHitRight : qv::kHitBottom;
+      const int one = qv::BarThickness(edge, cell, 1, tabs, m);
+      auto cells = [&](const Rect& r) {
+        return qv::CellsForThickness(
+            edge, cell, vertical ? r.Width() : r.Height(), tabs, m);
+      };
+      Rect frame = vertical ? Rect{0, 0, one, 768} : Rect{0, 0, 1024, one};
+      Rect next;
+      int steps = 0;
+      while (qv::GrowFrame(hit, frame, cx, cy, 1024, 768, next)) {
+        frame = next;
+        EXPECT_EQ(cells(frame), 1 + ++steps);
+      }
+      ASSERT_GT(steps, 5);
+      while (steps > 0 && qv::ShrinkFrame(hit, frame, cx, cy, next)) {
+        frame = next;
+        EXPECT_EQ(cells(frame), 1 + --steps);
+      }
+      EXPECT_EQ(steps, 0);
+    }
+  }
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "bar/MfcAppBar.h"
+#include "bar/portable/BarGeometry.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "tests/unit/support/FakeAppBarService.h"
@@ -180,8 +181,9 @@ TEST_F(MfcAppBarDragTest, InnerEdgeResizesByOneCellPerMoveUpToTheCursor) {
 
   // Moves to one cell beyond the edge add one row, however many there are.
   bottom = Window().bottom;
-  for (int i = 0; i < 3; ++i) PostMouse(WM_MOUSEMOVE, sx / 2, bottom + cy + 1);
-  PostMouse(WM_LBUTTONUP, sx / 2, bottom + cy + 1);
+  const int beyond = bottom + qv::CellPitch(cy) + 1;
+  for (int i = 0; i < 3; ++i) PostMouse(WM_MOUSEMOVE, sx / 2, beyond);
+  PostMouse(WM_LBUTTONUP, sx / 2, beyond);
   Press(HTBOTTOM, sx / 2, bottom - 1);
   EXPECT_EQ(Stored().m_nRows, 2);
   EXPECT_EQ(Stored().m_nAlignment, qv::Edge::Top);

@@ -303,3 +303,36 @@ TEST_F(MfcAppBarTest, ResizingToTheSameSizeKeepsTheRowsAndColumns) {
     }
   }
 }
+
+TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
+  const int sx = ::GetSystemMetrics(SM_CXSCREEN);
+  const int sy = ::GetSystemMetrics(SM_CYSCREEN);
+  registry.SetDword("Rows", 100000);
+  registry.SetDword("Max. No. of Chars", 100000);
+  {
+    CMfcAppBar bar(shell);
+    ASSERT_TRUE(Create(bar));
+    const RECT rc = bar.GetWindowRect();
+    EXPECT_LE(rc.bottom - rc.top, sy / 2);
+    EXPECT_LE(bar.ButtonSize().cx, sx);
+    bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);  // saves the settings
+    CBarSettings stored;
+    stored.Load();
+    EXPECT_EQ(stored.m_nRows, 100000);
+    EXPECT_EQ(stored.m_nMaxChars, 100000);
+  }
+  registry.SetDword("Max. No. of Chars", 0);
+  registry.SetDword("Alignment", ABE_LEFT);
+  registry.SetDword("Columns", 100000);
+  {
+    CMfcAppBar bar(shell);
+    ASSERT_TRUE(Create(bar));
+    const RECT rc = bar.GetWindowRect();
+    EXPECT_LE(rc.right - rc.left, sx / 2);
+  }
+  registry.SetDword("Columns", static_cast<DWORD>(-5));
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  const RECT rc = bar.GetWindowRect();
+  EXPECT_EQ(rc.right - rc.left, Thickness(bar, ABE_LEFT, true));
+}
