@@ -500,3 +500,10 @@ void CMfcAppBar::SetScrollPosition(bool vertical, int position) {
       position;
   m_settings.SaveScrollPosition();
 }
+
+void CMfcAppBar::FolderUnavailable(int toolbar) {
+  qv::AppMessageBox("Could not access folder. Aborting ...",
+                    MB_ICONINFORMATION);
+  // Reading the toolbar again skips or drops it.
+  PostRebuild(RebuildRequest::One(toolbar, m_bShown != 0));
+}

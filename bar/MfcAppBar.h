@@ -92,6 +92,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void BrowseTo(qv::UniqueIdList folder) override;
   void SetSortOrder(int toolbar, UINT order) override;
   void SetScrollPosition(bool vertical, int position) override;
+  void FolderUnavailable(int toolbar) override;
 
   // Docking
   int RegisterAppBar(int bRegister);

@@ -64,14 +64,6 @@ bool FolderPath(LPCITEMIDLIST list, char* path) {
   return ::SHGetPathFromIDListA(list, path) && *path;
 }
 
-// A file-system folder whose directory is gone. The shell still binds its
-// stored list and may enumerate it as empty; failing the fill instead lets
-// the rebuild drop the toolbar.
-bool IsGoneDirectory(LPCITEMIDLIST list) {
-  char path[MAX_PATH];
-  return FolderPath(list, path) && !IsDirectory(path);
-}
-
 // The folder's items by folded file name (their parsing name in the
 // folder). One enumeration costs far less than parsing every entry's path.
 std::unordered_map<std::string, qv::UniqueIdList> ItemsByName(
@@ -151,7 +143,8 @@ void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings) {
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
                         HWND owner, ToolbarButtons* out) {
   qv::ComPtr<IShellFolder> shellFolder;
-  if (!out || !BoundFolder(folder, &shellFolder) || IsGoneDirectory(folder)) {
+  if (!out || !BoundFolder(folder, &shellFolder) ||
+      IsMissingDirectory(folder)) {
     return 0;
   }
   qv::ComPtr<IEnumIDList> items;
@@ -223,6 +216,11 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
   }
   *out = std::move(filled);
   return 1;
+}
+
+bool IsMissingDirectory(LPCITEMIDLIST folder) {
+  char path[MAX_PATH];
+  return FolderPath(folder, path) && !IsDirectory(path);
 }
 
 int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,
