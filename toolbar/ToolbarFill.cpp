@@ -14,6 +14,7 @@
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
 #include "shell/portable/NoCase.h"
+#include "shell/portable/VolumeRoot.h"
 
 namespace {
 
@@ -221,6 +222,16 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
 bool IsMissingDirectory(LPCITEMIDLIST folder) {
   char path[MAX_PATH];
   return FolderPath(folder, path) && !IsDirectory(path);
+}
+
+bool IsFolderUnreachable(LPCITEMIDLIST folder) {
+  char path[MAX_PATH];
+  if (!folder || !FolderPath(folder, path)) return false;
+  // A root that cannot be read (not there, no medium, refused) keeps the
+  // toolbar: only a folder missing on a present volume is gone.
+  const std::string root = qv::VolumeRoot(path);
+  return !root.empty() &&
+         ::GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,

@@ -51,6 +51,11 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
 // enumerate it as empty, so the fills fail instead.
 bool IsMissingDirectory(LPCITEMIDLIST folder);
 
+// True when the folder's path lies on a drive or network share that is not
+// there now (unplugged, offline): its toolbar waits for it instead of going
+// like one whose folder was deleted.
+bool IsFolderUnreachable(LPCITEMIDLIST folder);
+
 // The toolbar's buttons as the bar shows them: its custom list when it keeps
 // one, otherwise its folder's items sorted by its sort order. 0 as the fills.
 int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,

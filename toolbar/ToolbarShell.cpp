@@ -15,6 +15,10 @@ class RealToolbarShell : public IToolbarShell {
     return FillToolbar(toolbar, settings, owner, out);
   }
 
+  bool IsUnreachable(LPCITEMIDLIST folder) override {
+    return IsFolderUnreachable(folder);
+  }
+
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
     return qv::FolderDisplayName(folder, name);
   }

@@ -28,6 +28,9 @@ class CountingShell : public IToolbarShell {
     ++fills;
     return ShellToolbarShell().Fill(toolbar, settings, owner, out);
   }
+  bool IsUnreachable(LPCITEMIDLIST folder) override {
+    return ShellToolbarShell().IsUnreachable(folder);
+  }
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
     ++requests;
     return ShellToolbarShell().FolderName(folder, name);
