@@ -353,8 +353,8 @@ int CMfcAppBar::BuildChildren() {
   m_pane.FillRows(m_tooltip.m_hWnd);
 
   // 6. The tabs.
-  qv::ComPtr<IShellFolder> desktop;
-  if (FAILED(::SHGetDesktopFolder(desktop.GetAddressOf()))) return 0;
+  const qv::ComPtr<IShellFolder> desktop = m_shell.Desktop();
+  if (!desktop) return 0;
   AddTabs(desktop.Get());
   return 1;
 }

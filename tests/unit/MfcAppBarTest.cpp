@@ -1,6 +1,7 @@
 // tests/unit/MfcAppBarTest.cpp: the bar window against an in-process appbar
 // service: registration, docking at each edge, the shell's notifications,
-// the rebuild dropping toolbars whose folders are gone, and tab labels.
+// the rebuild dropping toolbars whose folders are gone and keeping those on
+// a missing drive, the rebuild without the desktop folder, and tab labels.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -41,6 +42,25 @@ int ButtonNamed(const CMfcAppBar& bar, int k, const char* name) {
     if ((*buttons)[j].name == name) return static_cast<int>(j);
   return -1;
 }
+
+// The real shell, but the desktop folder cannot be had.
+class NoDesktopShell : public IToolbarShell {
+ public:
+  int Fill(ToolbarRecord& toolbar, const CBarSettings& settings, HWND owner,
+           ToolbarButtons* out) override {
+    return ShellToolbarShell().Fill(toolbar, settings, owner, out);
+  }
+  bool IsUnreachable(LPCITEMIDLIST folder) override {
+    return ShellToolbarShell().IsUnreachable(folder);
+  }
+  qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
+  bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
+    return ShellToolbarShell().FolderName(folder, name);
+  }
+  HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {
+    return ShellToolbarShell().SystemImages(small, iconSize);
+  }
+};
 
 std::string FolderBytes(const ToolbarRecord& toolbar) {
   return std::string(reinterpret_cast<const char*>(toolbar.folder.get()),
@@ -253,6 +273,21 @@ TEST_F(MfcAppBarTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
   // A drive arriving has the waiting toolbar read again.
   bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);
   EXPECT_TRUE(bar.PendingRebuild());
+}
+
+TEST_F(MfcAppBarTest, RebuildWithoutTheDesktopFolderStillAnswersTabClicks) {
+  TempFolder first("first"), second("second");
+  StoreToolbar(first.path(), qv::kKindNormal);
+  StoreToolbar(second.path(), qv::kKindNormal);
+  NoDesktopShell noDesktop;
+  CMfcAppBar bar(shell, nullptr, noDesktop);
+  ASSERT_TRUE(Create(bar));
+  bar.m_tabber.m_nCurSel = 1;
+  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  CBarSettings stored;
+  stored.Load();
+  EXPECT_EQ(stored.m_nCurrentTab, 1);
 }
 
 TEST_F(MfcAppBarTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {

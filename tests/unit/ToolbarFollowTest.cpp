@@ -31,6 +31,9 @@ class CountingShell : public IToolbarShell {
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return ShellToolbarShell().IsUnreachable(folder);
   }
+  qv::ComPtr<IShellFolder> Desktop() override {
+    return ShellToolbarShell().Desktop();
+  }
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
     ++requests;
     return ShellToolbarShell().FolderName(folder, name);
