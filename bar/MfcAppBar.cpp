@@ -2,6 +2,7 @@
 // cycle, and the layout of the pane and the tab strip inside the bar.
 #include "bar/MfcAppBar.h"
 
+#include <dbt.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
 ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
 ON_MESSAGE(UWM_RELOAD_CURRENT, OnReloadCurrent)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
+ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
 ON_NOTIFY(TABN_SELCHANGED, kTabberId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabberId, OnTabRClick)
 ON_WM_SETCURSOR()
@@ -104,7 +106,7 @@ LRESULT CMfcAppBar::OnRebuildBar(WPARAM, LPARAM) {
 }
 
 LRESULT CMfcAppBar::OnReloadCurrent(WPARAM, LPARAM) {
-  Rebuild(RebuildRequest::One(m_tabber.m_nCurSel, true));
+  Rebuild(RebuildRequest::One(TabToolbar(m_tabber.m_nCurSel), true));
   return 0;
 }
 
@@ -121,7 +123,7 @@ void CMfcAppBar::PostRebuild(const RebuildRequest& request) {
 // the user's.
 LRESULT CMfcAppBar::OnTabSelChanged(NMHDR* hdr) {
   if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return 0;
-  m_settings.m_nCurrentTab = m_tabber.m_nCurSel;
+  m_settings.m_nCurrentTab = TabToolbar(m_tabber.m_nCurSel);
   m_settings.Save();
   Rebuild(RebuildRequest::Layout(true));
   return 0;
@@ -177,7 +179,17 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
     m_settings.Save();
   }
   // A dropped toolbar has posted the rebuild that finishes this one.
-  if (!ReloadToolbars(request) || !BuildChildren()) return;
+  if (!ReloadToolbars(request)) return;
+  // A toolbar waiting for its drive has no tab: the first that has one is
+  // shown instead, and the stored choice stays.
+  if (m_toolbars.Unreachable(m_settings.m_nCurrentTab)) {
+    for (int i = 0; i < count; ++i) {
+      if (m_toolbars.Unreachable(i)) continue;
+      m_settings.m_nCurrentTab = i;
+      break;
+    }
+  }
+  if (!BuildChildren()) return;
 
   const int accepted = UpdateAutoHide();
   if (!accepted && m_settings.m_bAutoHide == 1) {
@@ -192,7 +204,8 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   const bool keepShown = request.keepShown && m_bShown == 1;
   if (!(m_bHiddenMode == 1 && keepShown)) DockToEdge(m_settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
-  if (m_settings.m_bShowTabs == 1) m_tabber.SetCurSel(m_settings.m_nCurrentTab);
+  if (m_settings.m_bShowTabs == 1)
+    m_tabber.SetCurSel(ToolbarTab(m_settings.m_nCurrentTab));
   ApplyZOrder();
   WatchFolders();
 }
@@ -269,7 +282,8 @@ void CMfcAppBar::RefreshFolders(const std::vector<std::string>& paths) {
     if (!changed.count(m_watchedPaths[i])) continue;
     const int k = static_cast<int>(i);
     if (!m_toolbars.Refresh(k, m_settings, m_shell, m_hWnd)) {
-      DropToolbar(k);
+      // The rebuild's read tells a missing drive from a deleted folder.
+      PostRebuild(RebuildRequest::One(k, m_bShown != 0));
       return;
     }
     refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
@@ -341,8 +355,8 @@ int CMfcAppBar::BuildChildren() {
   m_pane.FillRows(m_tooltip.m_hWnd);
 
   // 6. The tabs.
-  qv::ComPtr<IShellFolder> desktop;
-  if (FAILED(::SHGetDesktopFolder(desktop.GetAddressOf()))) return 0;
+  const qv::ComPtr<IShellFolder> desktop = m_shell.Desktop();
+  if (!desktop) return 0;
   AddTabs(desktop.Get());
   return 1;
 }
@@ -352,7 +366,9 @@ void CMfcAppBar::AddTabs(IShellFolder* desktop) {
   // cannot be read the toolbars simply keep their folder names.
   if (!m_recentName) m_recentName = qv::RecentFolderName(desktop, m_hWnd);
 
+  m_tabToolbars.clear();
   for (int i = 0; i < m_settings.ToolbarCount(); ++i) {
+    if (m_toolbars.Unreachable(i)) continue;
     const std::optional<std::string> name =
         m_toolbars.FolderName(i, m_settings, m_shell);
     if (!name) return;  // this toolbar and the ones after it get no tab
@@ -360,7 +376,29 @@ void CMfcAppBar::AddTabs(IShellFolder* desktop) {
     m_tabber.AddTab(
         qv::ToolbarLabel(*name, *m_recentName, m_settings.m_toolbars[i].info)
             .c_str());
+    m_tabToolbars.push_back(i);
   }
+}
+
+int CMfcAppBar::TabToolbar(int tab) const {
+  return tab >= 0 && static_cast<size_t>(tab) < m_tabToolbars.size()
+             ? m_tabToolbars[tab]
+             : tab;
+}
+
+int CMfcAppBar::ToolbarTab(int toolbar) const {
+  const auto found =
+      std::find(m_tabToolbars.begin(), m_tabToolbars.end(), toolbar);
+  return found != m_tabToolbars.end()
+             ? static_cast<int>(found - m_tabToolbars.begin())
+             : toolbar;
+}
+
+LRESULT CMfcAppBar::OnDeviceChange(WPARAM event, LPARAM) {
+  // A drive came back: the rebuild reads the toolbars that wait for one.
+  if (event == DBT_DEVICEARRIVAL && m_toolbars.AnyUnreachable())
+    PostRebuild(RebuildRequest::Layout(m_bShown != 0));
+  return TRUE;
 }
 
 HIMAGELIST CMfcAppBar::UpdateButtonSize() {
@@ -517,4 +555,11 @@ void CMfcAppBar::SetScrollPosition(bool vertical, int position) {
   (vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos) =
       position;
   m_settings.SaveScrollPosition();
+}
+
+void CMfcAppBar::FolderUnavailable(int toolbar) {
+  qv::AppMessageBox("Could not access folder. Aborting ...",
+                    MB_ICONINFORMATION);
+  // Reading the toolbar again skips or drops it.
+  PostRebuild(RebuildRequest::One(toolbar, m_bShown != 0));
 }

@@ -92,6 +92,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void BrowseTo(qv::UniqueIdList folder) override;
   void SetSortOrder(int toolbar, UINT order) override;
   void SetScrollPosition(bool vertical, int position) override;
+  void FolderUnavailable(int toolbar) override;
 
   // Docking
   int RegisterAppBar(int bRegister);
@@ -180,14 +181,20 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void RefreshFolders(const std::vector<std::string>& paths);
   // Watches the folders of the toolbars as they are now.
   void WatchFolders();
-  // Re-reads the toolbars the request names; 0 when one could not be read,
-  // which has then been dropped and a rebuild posted.
+  // Re-reads the toolbars the request names; 0 when a toolbar's folder was
+  // gone, which has then been dropped and a rebuild posted.
   int ReloadToolbars(const RebuildRequest& request);
   // Remakes the pane's rows, the tooltip and the tabs.
   int BuildChildren();
   void DropToolbar(int index);
-  // One tab per toolbar, labelled with its folder's name.
+  // One tab per toolbar but those waiting for their drive or share,
+  // labelled with its folder's name.
   void AddTabs(IShellFolder* desktop);
+  // The toolbar of tab `tab`, and the tab of toolbar `toolbar`; the index
+  // itself when it has none.
+  int TabToolbar(int tab) const;
+  int ToolbarTab(int toolbar) const;
+  LRESULT OnDeviceChange(WPARAM event, LPARAM);
   void ShellRestarted();
   // 1 when the button was released, 0 when the mouse was taken away.
   int RunDragLoop();
@@ -206,6 +213,8 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   UINT m_imagesSmall = 0;
   // The Recent folder's name, read once; empty when it has none.
   std::optional<std::string> m_recentName;
+  // Each tab's toolbar index.
+  std::vector<int> m_tabToolbars;
   std::unique_ptr<IFolderWatcher> m_watcher;
   // Each toolbar's watched folder ("" for one without a path), by index.
   std::vector<std::string> m_watchedPaths;

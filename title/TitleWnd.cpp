@@ -1,6 +1,8 @@
 // title/TitleWnd.cpp: the start-up picture.
 #include "title/TitleWnd.h"
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -79,21 +81,61 @@ BOOL CTitleWnd::Create(qv::CWnd* pOwner) {
   return windowClass && CWnd::Create(args);
 }
 
-HPALETTE CTitleWnd::MakePalette(const BITMAPINFOHEADER* p, int* pnColors) {
-  *pnColors = p->biBitCount <= 8 ? 1 << p->biBitCount : 0;
-  if (*pnColors == 0) return nullptr;
+HPALETTE CTitleWnd::MakePalette(const RGBQUAD* table, int colors) {
+  if (colors <= 0) return nullptr;
   std::vector<unsigned char> memory(sizeof(LOGPALETTE) +
-                                    sizeof(PALETTEENTRY) * *pnColors);
+                                    sizeof(PALETTEENTRY) * colors);
   auto* logPalette = reinterpret_cast<LOGPALETTE*>(memory.data());
   logPalette->palVersion = 0x300;
-  logPalette->palNumEntries = static_cast<WORD>(*pnColors);
-  const auto* table = reinterpret_cast<const RGBQUAD*>(
-      reinterpret_cast<const unsigned char*>(p) + sizeof(BITMAPINFOHEADER));
-  for (int i = 0; i < *pnColors; ++i) {
+  logPalette->palNumEntries = static_cast<WORD>(colors);
+  for (int i = 0; i < colors; ++i) {
     logPalette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen,
                                   table[i].rgbBlue, 0};
   }
   return ::CreatePalette(logPalette);
+}
+
+HBITMAP CTitleWnd::PictureFromDib(const void* data, size_t size,
+                                  HPALETTE* pPalette) {
+  *pPalette = nullptr;
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  BITMAPINFOHEADER header{};
+  if (!bytes || size < sizeof header) return nullptr;
+  std::memcpy(&header, bytes, sizeof header);
+  const int bits = header.biBitCount;
+  if (header.biSize < sizeof header || header.biSize > size ||
+      header.biWidth <= 0 || header.biHeight == 0 ||
+      header.biHeight == INT32_MIN || header.biPlanes != 1 ||
+      header.biCompression != BI_RGB ||
+      (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 &&
+       bits != 32))
+    return nullptr;
+  // Only a picture of 256 colours or fewer carries a table the bits use.
+  int colors = bits <= 8 ? 1 << bits : 0;
+  if (colors && header.biClrUsed && header.biClrUsed < UINT32_C(1) << bits)
+    colors = static_cast<int>(header.biClrUsed);
+  const uint64_t tableEnd =
+      header.biSize + static_cast<uint64_t>(colors) * sizeof(RGBQUAD);
+  const uint64_t stride =
+      (static_cast<uint64_t>(header.biWidth) * bits + 31) / 32 * 4;
+  const uint64_t rows = header.biHeight < 0
+                            ? -static_cast<int64_t>(header.biHeight)
+                            : header.biHeight;
+  if (tableEnd > size || stride * rows > size - tableEnd) return nullptr;
+
+  RGBQUAD* table = nullptr;
+  std::vector<RGBQUAD> copied(colors);
+  if (colors) {
+    std::memcpy(copied.data(), bytes + header.biSize, colors * sizeof(RGBQUAD));
+    table = copied.data();
+  }
+  *pPalette = MakePalette(table, colors);
+  qv::WindowDC screen(nullptr);
+  qv::SelectPaletteScope palette(screen.get(), *pPalette);
+  if (*pPalette) ::RealizePalette(screen.get());
+  return ::CreateDIBitmap(screen.get(), &header, CBM_INIT, bytes + tableEnd,
+                          reinterpret_cast<const BITMAPINFO*>(bytes),
+                          DIB_RGB_COLORS);
 }
 
 HBITMAP CTitleWnd::LoadPicture(UINT id, HPALETTE* pPalette) {
@@ -102,22 +144,8 @@ HBITMAP CTitleWnd::LoadPicture(UINT id, HPALETTE* pPalette) {
   HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), RT_BITMAP);
   if (!found) return nullptr;
   HGLOBAL loaded = ::LoadResource(module, found);
-  const auto* header =
-      loaded ? static_cast<const BITMAPINFOHEADER*>(::LockResource(loaded))
-             : nullptr;
-  if (!header || ::SizeofResource(module, found) < sizeof *header)
-    return nullptr;
-
-  int colors = 0;
-  *pPalette = MakePalette(header, &colors);
-  qv::WindowDC screen(nullptr);
-  qv::SelectPaletteScope palette(screen.get(), *pPalette);
-  if (*pPalette) ::RealizePalette(screen.get());
-  const auto* bits = reinterpret_cast<const unsigned char*>(header) +
-                     header->biSize + colors * sizeof(RGBQUAD);
-  return ::CreateDIBitmap(screen.get(), header, CBM_INIT, bits,
-                          reinterpret_cast<const BITMAPINFO*>(header),
-                          DIB_RGB_COLORS);
+  const void* data = loaded ? ::LockResource(loaded) : nullptr;
+  return PictureFromDib(data, ::SizeofResource(module, found), pPalette);
 }
 
 int CTitleWnd::OnCreate(CREATESTRUCT*) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
 
@@ -28,7 +30,12 @@ class CTitleWnd : public qv::CWnd {
   BOOL Create(qv::CWnd* pOwner);
   // The bitmap resource as a device-dependent bitmap, and its palette.
   static HBITMAP LoadPicture(UINT id, HPALETTE* pPalette);
-  static HPALETTE MakePalette(const BITMAPINFOHEADER* p, int* pnColors);
+  // The packed DIB `data` of `size` bytes as a bitmap and its palette (none
+  // above 256 colours); null when its header, colour table or pixel rows do
+  // not fit in `size`.
+  static HBITMAP PictureFromDib(const void* data, size_t size,
+                                HPALETTE* pPalette);
+  static HPALETTE MakePalette(const RGBQUAD* table, int colors);
 
   // Set once the window is up: from then on it deletes its own object.
   bool m_bDeleteWithWindow = false;

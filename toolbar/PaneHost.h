@@ -28,6 +28,9 @@ class IPaneHost {
   // The rows were scrolled: Settings() holds the new position from now on,
   // and it survives a restart.
   virtual void SetScrollPosition(bool vertical, int position) = 0;
+  // Toolbar `toolbar`'s folder could not be bound for a click: the host
+  // tells the user and reads the toolbar again.
+  virtual void FolderUnavailable(int toolbar) = 0;
 
  protected:
   ~IPaneHost() = default;

@@ -38,7 +38,7 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
     auto match = kept.end();
     if (i != force) {
       for (auto it = kept.begin(); it != kept.end(); ++it) {
-        if (it->key == key || it->keyAfter == key) {
+        if (!it->unreachable && (it->key == key || it->keyAfter == key)) {
           match = it;
           break;
         }
@@ -51,8 +51,12 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
     }
     Entry entry;
     if (!Read(toolbar, settings, shell, owner, &entry)) {
-      m_spare = std::move(kept);
-      return i;
+      if (!shell.IsUnreachable(toolbar.folder.get())) {
+        m_spare = std::move(kept);
+        return i;
+      }
+      entry.buttons.clear();
+      entry.unreachable = true;
     }
     m_entries.push_back(std::move(entry));
   }
@@ -68,6 +72,17 @@ int ToolbarCache::Refresh(int index, CBarSettings& settings,
   entry.folderName = std::move(m_entries[index].folderName);
   m_entries[index] = std::move(entry);
   return 1;
+}
+
+bool ToolbarCache::Unreachable(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
+         m_entries[index].unreachable;
+}
+
+bool ToolbarCache::AnyUnreachable() const {
+  for (const Entry& entry : m_entries)
+    if (entry.unreachable) return true;
+  return false;
 }
 
 const ToolbarButtons* ToolbarCache::Buttons(int index) const {

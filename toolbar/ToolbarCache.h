@@ -22,15 +22,19 @@ class ToolbarCache {
   // Brings the kept toolbars in step with `settings`' toolbars, one for one:
   // each takes the kept buttons of a toolbar with the same key, or is read
   // through `shell` (always for `force`, and for all with Reread::kAll).
-  // -1, or the index of the first toolbar that could not be read, whose
-  // folder is gone; the toolbars after it are not in step until the next
-  // update.
+  // A toolbar whose folder's drive or share is missing is kept without
+  // buttons and read again at every update. -1, or the index of the first
+  // toolbar whose folder is gone; the toolbars after it are not in step
+  // until the next update.
   int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
              Reread reread, int force = -1);
   // Reads toolbar `index` again; 0 when it could not be read (it then keeps
   // its old buttons).
   int Refresh(int index, CBarSettings& settings, IToolbarShell& shell,
               HWND owner);
+  // True when toolbar `index` waits for its folder's drive or share.
+  bool Unreachable(int index) const;
+  bool AnyUnreachable() const;
   // Toolbar `index`'s buttons, or null.
   const ToolbarButtons* Buttons(int index) const;
   // The display name of toolbar `index`'s folder, asked of `shell` once.
@@ -46,6 +50,7 @@ class ToolbarCache {
     qv::FillKey keyAfter;
     ToolbarButtons buttons;
     std::optional<std::string> folderName;
+    bool unreachable = false;
   };
   // Fills `entry` for `toolbar`; 0 when the folder cannot be read.
   static int Read(ToolbarRecord& toolbar, CBarSettings& settings,

@@ -14,6 +14,7 @@
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
 #include "shell/portable/NoCase.h"
+#include "shell/portable/VolumeRoot.h"
 
 namespace {
 
@@ -62,14 +63,6 @@ int BoundFolder(LPCITEMIDLIST list, qv::ComPtr<IShellFolder>* folder) {
 bool FolderPath(LPCITEMIDLIST list, char* path) {
   *path = '\0';
   return ::SHGetPathFromIDListA(list, path) && *path;
-}
-
-// A file-system folder whose directory is gone. The shell still binds its
-// stored list and may enumerate it as empty; failing the fill instead lets
-// the rebuild drop the toolbar.
-bool IsGoneDirectory(LPCITEMIDLIST list) {
-  char path[MAX_PATH];
-  return FolderPath(list, path) && !IsDirectory(path);
 }
 
 // The folder's items by folded file name (their parsing name in the
@@ -151,7 +144,8 @@ void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings) {
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
                         HWND owner, ToolbarButtons* out) {
   qv::ComPtr<IShellFolder> shellFolder;
-  if (!out || !BoundFolder(folder, &shellFolder) || IsGoneDirectory(folder)) {
+  if (!out || !BoundFolder(folder, &shellFolder) ||
+      IsMissingDirectory(folder)) {
     return 0;
   }
   qv::ComPtr<IEnumIDList> items;
@@ -223,6 +217,21 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
   }
   *out = std::move(filled);
   return 1;
+}
+
+bool IsMissingDirectory(LPCITEMIDLIST folder) {
+  char path[MAX_PATH];
+  return FolderPath(folder, path) && !IsDirectory(path);
+}
+
+bool IsFolderUnreachable(LPCITEMIDLIST folder) {
+  char path[MAX_PATH];
+  if (!folder || !FolderPath(folder, path)) return false;
+  // A root that cannot be read (not there, no medium, refused) keeps the
+  // toolbar: only a folder missing on a present volume is gone.
+  const std::string root = qv::VolumeRoot(path);
+  return !root.empty() &&
+         ::GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,

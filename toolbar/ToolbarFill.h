@@ -46,6 +46,16 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
 int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
                        HWND owner, ToolbarButtons* out);
 
+// True for a file-system folder whose directory is not there now (deleted,
+// or on a missing drive). The shell still binds its stored list and may
+// enumerate it as empty, so the fills fail instead.
+bool IsMissingDirectory(LPCITEMIDLIST folder);
+
+// True when the folder's path lies on a drive or network share that is not
+// there now (unplugged, offline): its toolbar waits for it instead of going
+// like one whose folder was deleted.
+bool IsFolderUnreachable(LPCITEMIDLIST folder);
+
 // The toolbar's buttons as the bar shows them: its custom list when it keeps
 // one, otherwise its folder's items sorted by its sort order. 0 as the fills.
 int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,

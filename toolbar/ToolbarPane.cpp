@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "toolbar/AppbarCtrl.h"
 #include "toolbar/ButtonFont.h"
+#include "toolbar/ToolbarFill.h"
 #include "shell/ItemOpener.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/portable/ButtonClick.h"
@@ -341,16 +342,18 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   LPCITEMIDLIST item = pressed->item.get();
 
   // Is the item a folder? A toolbar of the desktop itself binds to the
-  // desktop folder.
+  // desktop folder. A folder whose directory or drive went away may still
+  // bind: the host then reads the toolbar again, which keeps or drops it.
   qv::ComPtr<IShellFolder> folder;
   if (qv::GetIdListSize(folderList) <= qv::kIdListTerminatorSize) {
     ::SHGetDesktopFolder(folder.GetAddressOf());
   } else {
     qv::BindToFolder(folderList, folder.GetAddressOf());
   }
-  if (!folder)
-    qv::FatalExit("Could not access folder. Aborting ...", MB_ICONINFORMATION,
-                  kFatalExitCode);
+  if (!folder || IsMissingDirectory(folderList)) {
+    m_host.FolderUnavailable(k);
+    return;
+  }
   SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_FOLDER;
   if (FAILED(folder->GetAttributesOf(1, &item, &attributes))) attributes = 0;
   folder.Reset();

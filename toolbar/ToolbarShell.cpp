@@ -15,6 +15,16 @@ class RealToolbarShell : public IToolbarShell {
     return FillToolbar(toolbar, settings, owner, out);
   }
 
+  bool IsUnreachable(LPCITEMIDLIST folder) override {
+    return IsFolderUnreachable(folder);
+  }
+
+  qv::ComPtr<IShellFolder> Desktop() override {
+    qv::ComPtr<IShellFolder> desktop;
+    if (FAILED(::SHGetDesktopFolder(desktop.GetAddressOf()))) desktop.Reset();
+    return desktop;
+  }
+
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
     return qv::FolderDisplayName(folder, name);
   }

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "framework/Handles.h"
 #include "settings/BarSettings.h"
 #include "toolbar/ToolbarButton.h"
 
@@ -17,6 +18,10 @@ class IToolbarShell {
   // As FillToolbar: the toolbar's buttons, 0 when its folder cannot be read.
   virtual int Fill(ToolbarRecord& toolbar, const CBarSettings& settings,
                    HWND owner, ToolbarButtons* out) = 0;
+  // As IsFolderUnreachable: the folder's drive or share is missing.
+  virtual bool IsUnreachable(LPCITEMIDLIST folder) = 0;
+  // The desktop folder, or null when the shell cannot give it.
+  virtual qv::ComPtr<IShellFolder> Desktop() = 0;
   // The display name of the folder `folder` (absolute), asked of its parent
   // folder; false when it cannot be read.
   virtual bool FolderName(LPCITEMIDLIST folder, std::string* name) = 0;

@@ -1,8 +1,11 @@
 // tests/unit/MfcAppBarTest.cpp: the bar window against an in-process appbar
 // service: registration, docking at each edge, the shell's notifications,
-// the rebuild dropping toolbars whose folders are gone, and tab labels.
+// the rebuild dropping toolbars whose folders are gone and keeping those on
+// a missing drive, the rebuild without the desktop folder, and tab labels.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <dbt.h>
 #include <shlobj.h>
 
 #include <string>
@@ -11,6 +14,7 @@
 #include "bar/MfcAppBar.h"
 #include "framework/WinApp.h"
 #include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/MissingDrive.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 #include "tests/unit/support/ZOrderRequests.h"
@@ -37,6 +41,30 @@ int ButtonNamed(const CMfcAppBar& bar, int k, const char* name) {
   for (size_t j = 0; buttons && j < buttons->size(); ++j)
     if ((*buttons)[j].name == name) return static_cast<int>(j);
   return -1;
+}
+
+// The real shell, but the desktop folder cannot be had.
+class NoDesktopShell : public IToolbarShell {
+ public:
+  int Fill(ToolbarRecord& toolbar, const CBarSettings& settings, HWND owner,
+           ToolbarButtons* out) override {
+    return ShellToolbarShell().Fill(toolbar, settings, owner, out);
+  }
+  bool IsUnreachable(LPCITEMIDLIST folder) override {
+    return ShellToolbarShell().IsUnreachable(folder);
+  }
+  qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
+  bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
+    return ShellToolbarShell().FolderName(folder, name);
+  }
+  HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {
+    return ShellToolbarShell().SystemImages(small, iconSize);
+  }
+};
+
+std::string FolderBytes(const ToolbarRecord& toolbar) {
+  return std::string(reinterpret_cast<const char*>(toolbar.folder.get()),
+                     toolbar.FolderSize());
 }
 
 class MfcAppBarTest : public testing::Test {
@@ -209,6 +237,57 @@ TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
   EXPECT_STRCASEEQ(path, kept.path().c_str());
   EXPECT_TRUE(bar.Buttons(0));
   EXPECT_FALSE(bar.Buttons(1));
+}
+
+TEST_F(MfcAppBarTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
+  const char letter = MissingDriveLetter();
+  ASSERT_NE(letter, 0);
+  TempFolder kept("kept");
+  CBarSettings before;
+  before.Load();
+  ASSERT_TRUE(before.AppendToolbar(
+      DriveRootIdList(letter), qv::kSortCustom,
+      ToolbarInfo{qv::kKindCustom,
+                  {{qv::kEntryShownFile, "a.txt"}, {qv::kEntrySpace, ""}}}));
+  before.Save();
+  StoreToolbar(kept.path(), qv::kKindNormal);
+  registry.SetDword("Current Tab", 0);
+
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  Pump();
+  // Only the reachable toolbar has a tab, and it is shown.
+  ASSERT_EQ(bar.m_tabber.GetTabCount(), 1);
+  EXPECT_EQ(std::string(bar.m_tabber.GetTab(0)->m_strText),
+            LastName(kept.path()));
+  EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
+  CBarSettings after;
+  after.Load();
+  ASSERT_EQ(after.m_toolbars.size(), 2u);
+  EXPECT_EQ(FolderBytes(after.m_toolbars[0]),
+            FolderBytes(before.m_toolbars[0]));
+  EXPECT_EQ(after.m_toolbars[0].sortOrder, qv::kSortCustom);
+  ASSERT_EQ(after.m_toolbars[0].info.entries.size(), 2u);
+  EXPECT_EQ(after.m_toolbars[0].info.entries[0].name, "a.txt");
+
+  // A drive arriving has the waiting toolbar read again.
+  bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);
+  EXPECT_TRUE(bar.PendingRebuild());
+}
+
+TEST_F(MfcAppBarTest, RebuildWithoutTheDesktopFolderStillAnswersTabClicks) {
+  TempFolder first("first"), second("second");
+  StoreToolbar(first.path(), qv::kKindNormal);
+  StoreToolbar(second.path(), qv::kKindNormal);
+  NoDesktopShell noDesktop;
+  CMfcAppBar bar(shell, nullptr, noDesktop);
+  ASSERT_TRUE(Create(bar));
+  bar.m_tabber.m_nCurSel = 1;
+  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  CBarSettings stored;
+  stored.Load();
+  EXPECT_EQ(stored.m_nCurrentTab, 1);
 }
 
 TEST_F(MfcAppBarTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {

@@ -2,6 +2,9 @@
 // on, as large as the picture and borderless, and gone at the first key.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "title/TitleWnd.h"
 
 TEST(TitleWnd, ShownOnlyWhenSwitchedOnAndGoneAtTheFirstKey) {
@@ -31,4 +34,26 @@ TEST(TitleWnd, ShownOnlyWhenSwitchedOnAndGoneAtTheFirstKey) {
   EXPECT_FALSE(::IsWindow(wnd));
   EXPECT_EQ(g_pTitleWnd, nullptr);
   g_bShowTitle = 0;
+}
+
+TEST(TitleWnd, PictureWhoseTableOrRowsPassTheResourcesEndIsNotShown) {
+  // A 4 x 2 picture of 256 colours: header, table, two rows of 4 bytes.
+  BITMAPINFOHEADER header{sizeof header, 4, 2, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<unsigned char> dib(sizeof header + 256 * sizeof(RGBQUAD) + 8);
+  std::memcpy(dib.data(), &header, sizeof header);
+  HPALETTE palette = nullptr;
+  HBITMAP bitmap = CTitleWnd::PictureFromDib(dib.data(), dib.size(), &palette);
+  EXPECT_TRUE(bitmap && palette);
+  ::DeleteObject(bitmap);
+  ::DeleteObject(palette);
+
+  // One byte short of the last row, and a table cut off.
+  EXPECT_FALSE(CTitleWnd::PictureFromDib(dib.data(), dib.size() - 1, &palette));
+  EXPECT_FALSE(
+      CTitleWnd::PictureFromDib(dib.data(), sizeof header + 4, &palette));
+  // Rows that a huge height claims.
+  header.biHeight = 0x7fffffff;
+  std::memcpy(dib.data(), &header, sizeof header);
+  EXPECT_FALSE(CTitleWnd::PictureFromDib(dib.data(), dib.size(), &palette));
+  EXPECT_EQ(palette, nullptr);
 }

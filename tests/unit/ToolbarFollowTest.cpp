@@ -28,6 +28,12 @@ class CountingShell : public IToolbarShell {
     ++fills;
     return ShellToolbarShell().Fill(toolbar, settings, owner, out);
   }
+  bool IsUnreachable(LPCITEMIDLIST folder) override {
+    return ShellToolbarShell().IsUnreachable(folder);
+  }
+  qv::ComPtr<IShellFolder> Desktop() override {
+    return ShellToolbarShell().Desktop();
+  }
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
     ++requests;
     return ShellToolbarShell().FolderName(folder, name);

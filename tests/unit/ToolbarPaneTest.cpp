@@ -14,6 +14,7 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
+#include "tests/unit/support/MissingDrive.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/AppbarCtrl.h"
 #include "toolbar/PaneHost.h"
@@ -50,6 +51,9 @@ class FakePaneHost final : public IPaneHost {
         position;
     scrolled.emplace_back(vertical, position);
   }
+  void FolderUnavailable(int toolbar) override {
+    unavailable.push_back(toolbar);
+  }
 
   CBarSettings settings;
   std::vector<ToolbarButtons> buttons;  // by toolbar; past the end: none read
@@ -58,6 +62,7 @@ class FakePaneHost final : public IPaneHost {
   std::vector<std::string> browsed;
   std::vector<std::pair<int, UINT>> sorted;
   std::vector<std::pair<bool, int>> scrolled;
+  std::vector<int> unavailable;
 };
 
 // The pane's parent: records the commands and presses passed on to it.
@@ -366,6 +371,19 @@ TEST_F(ToolbarPaneTest, ClickOnAFolderBrowsesIntoItUnlessTheRowIsStale) {
   pane.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&hdr));
   EXPECT_EQ(1u, host.browsed.size());
   EXPECT_TRUE(host.menuUp.empty());  // nothing was opened
+}
+
+TEST_F(ToolbarPaneTest, ClickOnAnUnpluggedDrivesButtonAsksTheHostToReread) {
+  const char letter = MissingDriveLetter();
+  ASSERT_NE(letter, 0);
+  host.settings.m_bShowTabs = 0;
+  AddToolbar("C:\\windows", {"notepad.exe"});
+  host.settings.m_toolbars[0].folder = DriveRootIdList(letter);
+  Build(400, 90);
+
+  Click(0, 0);  // the process lives on
+  EXPECT_EQ(std::vector<int>{0}, host.unavailable);
+  EXPECT_TRUE(host.menuUp.empty());
 }
 
 TEST_F(ToolbarPaneTest, SortCommandsAskForTheCurrentToolbarsNewOrder) {
