@@ -75,17 +75,7 @@ class CustomizeSheetTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CMfcAppBar& bar) {
-    qv::CreateArgs args;
-    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    args.className = qv::RegisterWindowClass(
-        0, ::LoadCursorA(nullptr, IDC_ARROW),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    args.windowName = "Quorvane";
-    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-    args.SetRect({0, 0, 70, 30});
-    return bar.Create(args);
-  }
+  bool Create(CMfcAppBar& bar) { return bar.CreateBar(); }
 
   static bool IsTopmost(HWND wnd) {
     return (::GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;

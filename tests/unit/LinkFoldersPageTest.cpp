@@ -211,15 +211,7 @@ TEST_F(LinkFoldersBarTest, MovingDownAndOkReordersTabsAndStoredToolbars) {
     settings.Save();
   }
   CMfcAppBar bar(shell);
-  qv::CreateArgs args;
-  args.exStyle = WS_EX_TOOLWINDOW;
-  args.className = qv::RegisterWindowClass(
-      0, ::LoadCursorA(nullptr, IDC_ARROW),
-      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-  args.windowName = "Quorvane";
-  args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-  args.SetRect({0, 0, 70, 30});
-  ASSERT_TRUE(bar.Create(args));
+  ASSERT_TRUE(bar.CreateBar());
   ASSERT_EQ(2, bar.m_tabber.GetTabCount());
 
   ModalDriver driver([&] {

@@ -103,18 +103,7 @@ class ToolbarFollowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CMfcAppBar& bar) {
-    const char* cls = qv::RegisterWindowClass(
-        0, ::LoadCursorA(nullptr, IDC_ARROW),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    qv::CreateArgs args;
-    args.exStyle = WS_EX_TOOLWINDOW;
-    args.className = cls;
-    args.windowName = "Quorvane";
-    args.style = WS_POPUP | WS_VISIBLE | WS_THICKFRAME;
-    args.SetRect({0, 0, 70, 30});
-    return bar.Create(args);
-  }
+  bool Create(CMfcAppBar& bar) { return bar.CreateBar(); }
 
   static void StoreToolbar(const TempFolder& folder, ToolbarInfo info = {},
                            UINT sortOrder = qv::kSortByName) {
