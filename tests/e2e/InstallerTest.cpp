@@ -49,7 +49,8 @@ class InstallerTest : public ::testing::Test {
   void SetUp() override {
     std::string dir = e2e::BarExePath();
     m_setup = dir.substr(0, dir.find_last_of('\\') + 1) + "Setup.exe";
-    if (!Exists(m_setup)) GTEST_SKIP() << "no Setup.exe (makensis missing)";
+    // Setup.exe is part of the build: a missing one is a failure.
+    ASSERT_TRUE(Exists(m_setup)) << "no Setup.exe (makensis missing?)";
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     m_dir = std::string(temp) + "qv-installed-" +
