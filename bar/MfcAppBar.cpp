@@ -71,12 +71,21 @@ CMfcAppBar::~CMfcAppBar() {
   if (m_hWnd) DestroyWindow();
 }
 
+namespace {
+
+// The class of the bar and its pane: arrow cursor, button-face background,
+// the program's icon.
+const char* BarWindowClass() {
+  return qv::RegisterWindowClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
+                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                 ::LoadIconA(::GetModuleHandleA(nullptr),
+                                             MAKEINTRESOURCEA(IDR_MAINFRAME)));
+}
+
+}  // namespace
+
 BOOL CMfcAppBar::CreateBar() {
-  const char* windowClass =
-      qv::RegisterWindowClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
-                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                              ::LoadIconA(::GetModuleHandleA(nullptr),
-                                          MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  const char* windowClass = BarWindowClass();
   if (!windowClass) return FALSE;
   qv::CreateArgs args;
   args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -302,11 +311,7 @@ int CMfcAppBar::BuildChildren() {
     m_pane.DestroyRows();
   } else {
     UpdateButtonSize();
-    const char* paneClass =
-        qv::RegisterWindowClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
-                                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                                ::LoadIconA(::GetModuleHandleA(nullptr),
-                                            MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    const char* paneClass = BarWindowClass();
     qv::CreateArgs args;
     args.exStyle = WS_EX_CLIENTEDGE;
     args.className = paneClass;

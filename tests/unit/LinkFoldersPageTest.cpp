@@ -15,6 +15,7 @@
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/DialogInput.h"
 #include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
@@ -47,15 +48,6 @@ void RunPage(ToolbarsSheet& sheet, std::function<void(HWND page)> drive) {
   });
   sheet.DoModal();
   EXPECT_TRUE(driver.Done());
-}
-
-void Click(HWND page, int id) {
-  ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
-}
-
-bool Enabled(HWND page, int id) {
-  return ::IsWindowEnabled(::GetDlgItem(page, id)) != FALSE;
 }
 
 Lines ListLines(HWND page) {

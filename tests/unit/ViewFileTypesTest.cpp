@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/DialogInput.h"
 #include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
@@ -35,15 +36,6 @@ Step Script(std::vector<Step> steps) {
     if (steps[next]()) ++next;
     return next == steps.size();
   };
-}
-
-void Click(HWND dialog, int id) {
-  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-}
-
-bool Enabled(HWND dialog, int id) {
-  return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
 }
 
 TEST(AddFileTypeDlgTest, OkOnlyWithBothFieldsAndGivesExtensionTabDescription) {
