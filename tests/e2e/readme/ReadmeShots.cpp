@@ -64,12 +64,10 @@ std::vector<std::string> MakeSamples() {
   char windows[MAX_PATH] = {};
   ::GetWindowsDirectoryA(windows, MAX_PATH);
   const std::string system = std::string(windows) + "\\system32\\";
-  const char* tools[][2] = {{"Notepad", "notepad.exe"},
-                            {"Registry Editor", "regedit.exe"},
-                            {"Command Prompt", "cmd.exe"},
-                            {"WordPad", "wordpad.exe"},
-                            {"Task Manager", "taskmgr.exe"},
-                            {"Control Panel", "control.exe"}};
+  const char* tools[][2] = {
+      {"Notepad", "notepad.exe"},      {"Registry Editor", "regedit.exe"},
+      {"Command Prompt", "cmd.exe"},   {"WordPad", "wordpad.exe"},
+      {"Task Manager", "taskmgr.exe"}, {"Control Panel", "control.exe"}};
   for (const auto& tool : tools)
     WriteShortcut(programs + "\\" + tool[0] + ".lnk", system + tool[1]);
   ::CreateDirectoryA((documents + "\\Projects").c_str(), nullptr);
@@ -84,8 +82,8 @@ std::vector<std::string> MakeSamples() {
 void StoreToolbars(const std::vector<std::string>& folders) {
   for (size_t i = 0; i < folders.size(); ++i) {
     LPITEMIDLIST list = nullptr;
-    if (FAILED(::SHParseDisplayName(Wide(folders[i]).c_str(), nullptr, &list,
-                                    0, nullptr)))
+    if (FAILED(::SHParseDisplayName(Wide(folders[i]).c_str(), nullptr, &list, 0,
+                                    nullptr)))
       continue;
     const auto* bytes = reinterpret_cast<const BYTE*>(list);
     char name[32];
