@@ -53,9 +53,7 @@ int CTabber::OnCreate(CREATESTRUCT*) {
 void CTabber::CreateFonts() {
   // Double-byte systems keep the DC's own font, which can show their text.
   if (m_hFontHorz || ::GetSystemMetrics(SM_DBCSENABLED)) return;
-  qv::WindowDC screen(nullptr);
-  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-  auto make = [dpi](const char* face, int points, int escapement) {
+  auto make = [dpi = m_nDpi](const char* face, int points, int escapement) {
     // Glyphs turn with the baseline only when both angles agree.
     return qv::UniqueHFont(::CreateFontA(
         -::MulDiv(points, dpi, 72), 0, escapement, escapement, FW_NORMAL, FALSE,
@@ -65,6 +63,15 @@ void CTabber::CreateFonts() {
   m_hFontHorz = make("MS Sans Serif", 8, 0);
   m_hFontUp = make("Arial", 8, 900);
   m_hFontDown = make("Arial", 8, 2700);
+}
+
+void CTabber::SetDpi(int dpi) {
+  if (dpi == m_nDpi) return;
+  m_nDpi = dpi;
+  m_hFontHorz.reset();
+  m_hFontUp.reset();
+  m_hFontDown.reset();
+  if (m_hWnd) CreateFonts();
 }
 
 HFONT CTabber::DrawingFont() const {

@@ -30,6 +30,9 @@ class CTabber : public qv::CWnd, public qv::TabStripModel {
   // The arrow code held down (capture and repeat timer), or kNoArrowHeld to
   // let go; any other code is only recorded.
   void SetPressed(int code);
+  // Draws the tab names in fonts sized for `dpi`; the tabs added from now
+  // on are measured in them.
+  void SetDpi(int dpi);
   // Scroll repeat while an arrow is held.
   static constexpr UINT_PTR kRepeatTimer = 15;
   static constexpr UINT kRepeatMs = 500;
@@ -38,6 +41,7 @@ class CTabber : public qv::CWnd, public qv::TabStripModel {
   qv::UniqueHFont m_hFontUp;    // Arial turned upwards, for orientation 3
   qv::UniqueHFont m_hFontDown;  // Arial turned downwards, for orientation 2
   qv::UniqueHFont m_hFontHorz;
+  int m_nDpi = 96;
 
  protected:
   bool HasWindow() const override { return m_hWnd != nullptr; }
