@@ -487,7 +487,7 @@ void CMfcAppBar::LayoutBar(int hidden) {
   // The tab strip chooses its own thickness; it gets a position and a length.
   if (tabs) {
     ::ShowWindow(m_tabber.m_hWnd, SW_SHOW);
-    const int thickness = qv::kStripThickness;
+    const int thickness = m_tabber.Thickness();
     if (edge == qv::Edge::Left)
       ::MoveWindow(m_tabber.m_hWnd, client.right + 6, 4, thickness,
                    client.bottom, TRUE);

@@ -118,4 +118,7 @@ TEST_F(MfcAppBarMonitorTest, DpiChangeSizesCellsAsTheLayoutDoesAndDocksAgain) {
   EXPECT_EQ(bar.ButtonSize().cx, cell.cx);
   EXPECT_EQ(bar.ButtonSize().cy, cell.cy);
   EXPECT_TRUE(DockedIn(TopBand(screen)));
+  // The tab strip is drawn half as large again.
+  const RECT strip = bar.m_tabber.GetWindowRect();
+  EXPECT_EQ(strip.bottom - strip.top, 24);
 }
