@@ -29,6 +29,7 @@ ON_WM_WINDOWPOSCHANGED()
 ON_WM_ACTIVATE()
 ON_MESSAGE(UWM_APPBAR_CALLBACK, OnAppBarCallback)
 ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
 ON_MESSAGE(UWM_RELOAD_CURRENT, OnReloadCurrent)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
@@ -58,9 +59,11 @@ END_MESSAGE_MAP()
 
 CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun,
                        IToolbarShell& shell,
-                       std::unique_ptr<IFolderWatcher> watcher)
+                       std::unique_ptr<IFolderWatcher> watcher,
+                       IMonitorService& monitors)
     : m_pane(*this),
       m_appBarService(appBarService),
+      m_monitors(monitors),
       m_firstRun(std::move(firstRun)),
       m_shell(shell),
       m_watcher(watcher ? std::move(watcher) : MakeDirectoryWatcher()) {}
@@ -151,6 +154,7 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
   ShowTitle(this);
   m_bRegistered = 0;
   m_settings.Load();
+  FollowMonitor();
   if (!RegisterAppBar(1)) return -1;
   m_uTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
@@ -187,6 +191,7 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
     m_settings.m_nCurrentTab = clamped;
     m_settings.Save();
   }
+  FollowMonitor();
   // A dropped toolbar has posted the rebuild that finishes this one.
   if (!ReloadToolbars(request)) return;
   // A toolbar waiting for its drive has no tab: the first that has one is
@@ -356,7 +361,7 @@ int CMfcAppBar::BuildChildren() {
   // 5. The icons, then every row's buttons.
   HIMAGELIST images = UpdateButtonSize();
   m_pane.SetRowImages(images, m_cxButton, m_cyButton,
-                      qv::RowOrientation(m_settings.m_nAlignment));
+                      qv::RowOrientation(m_settings.m_nAlignment), m_nIconSize);
   m_pane.FillRows(m_tooltip.m_hWnd);
 
   // 6. The tabs.
@@ -407,30 +412,48 @@ LRESULT CMfcAppBar::OnDeviceChange(WPARAM event, LPARAM) {
 }
 
 HIMAGELIST CMfcAppBar::UpdateButtonSize() {
-  const UINT small = m_settings.m_bSmallIcons ? 1 : 0;
-  if (!m_images || m_imagesSmall != small) {
-    m_images = m_shell.SystemImages(small != 0, &m_iconSize);
-    m_imagesSmall = small;
+  const bool small = m_settings.m_bSmallIcons != 0;
+  const int shown = qv::IconSizeForDpi(small, m_nDpi);
+  if (!m_images || m_nImagesFor != shown) {
+    // Small icons that would have to grow to this size come from the large
+    // list instead: shrinking an icon loses less than growing one.
+    SIZE size{};
+    m_images = m_shell.SystemImages(small, &size);
+    if (small && (!m_images || size.cy < shown)) {
+      SIZE largeSize{};
+      if (HIMAGELIST large = m_shell.SystemImages(false, &largeSize);
+          large && largeSize.cy > 0) {
+        m_images = large;
+        size = largeSize;
+      }
+    }
+    m_nImagesFor = shown;
+    m_nIconSize = m_images && size.cx > 0 ? shown : 0;
   }
-  if (m_images && m_iconSize.cx > 0) {
-    m_cxButton = m_iconSize.cx + 8;
+  qv::CellSize cell =
+      qv::ButtonCell(qv::IconSizeForDpi(true, m_nDpi), 0, m_nDpi);
+  if (m_nIconSize > 0) {
     const int charWidth = m_pane.GetAverageCharWidth();
-    m_cxButton +=
-        qv::ShownMaxChars(m_settings.m_nMaxChars, m_cxButton, charWidth,
-                          ::GetSystemMetrics(SM_CXSCREEN)) *
-        charWidth;
-    m_cyButton = m_iconSize.cy + 6;
-  } else {
-    m_cxButton = 24;
-    m_cyButton = 22;
+    const int fixed = qv::ButtonCell(m_nIconSize, 0, m_nDpi).cx;
+    const int names = qv::ShownMaxChars(m_settings.m_nMaxChars, fixed,
+                                        charWidth, Metrics().screenWidth) *
+                      charWidth;
+    cell = qv::ButtonCell(m_nIconSize, names, m_nDpi);
   }
+  m_cxButton = cell.cx;
+  m_cyButton = cell.cy;
   return m_images;
 }
+
+qv::BarMetrics CMfcAppBar::Metrics() const {
+  return MonitorMetrics(m_monitor.rect, m_nDpi);
+}
+
 int CMfcAppBar::ShownCells(bool vertical) const {
   return qv::ShownCells(vertical ? qv::Edge::Left : qv::Edge::Top,
                         vertical ? m_cxButton : m_cyButton,
                         vertical ? m_settings.m_nColumns : m_settings.m_nRows,
-                        m_settings.m_bShowTabs == 1, ScreenMetrics());
+                        m_settings.m_bShowTabs == 1, Metrics());
 }
 
 int CMfcAppBar::BarLength(int vertical) const {
@@ -443,7 +466,7 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const qv::Edge edge = m_settings.m_nAlignment;
   const bool vertical = qv::IsVertical(edge);
   const bool tabs = m_settings.m_bShowTabs == 1;
-  const qv::BarMetrics metrics = ScreenMetrics();
+  const qv::BarMetrics metrics = Metrics();
   const int cellSize = vertical ? m_cxButton : m_cyButton;
   const int cells = ShownCells(vertical);
   const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
@@ -452,9 +475,8 @@ void CMfcAppBar::LayoutBar(int hidden) {
   qv::ScrollBar(m_pane.m_hWnd, SB_HORZ).SetRange(0, 0, false);
   qv::ScrollBar(m_pane.m_hWnd, SB_VERT).SetRange(0, 0, false);
   if (vertical) {
-    const int x = edge == qv::Edge::Right && tabs
-                      ? ::GetSystemMetrics(SM_CXVSCROLL) + 1
-                      : 2;
+    const int x =
+        edge == qv::Edge::Right && tabs ? metrics.vScrollWidth + 1 : 2;
     ::MoveWindow(m_pane.m_hWnd, x, 2, paneThickness, BarLength(1) - 7, TRUE);
   } else {
     ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7, paneThickness, TRUE);
@@ -465,7 +487,7 @@ void CMfcAppBar::LayoutBar(int hidden) {
   // The tab strip chooses its own thickness; it gets a position and a length.
   if (tabs) {
     ::ShowWindow(m_tabber.m_hWnd, SW_SHOW);
-    const int thickness = qv::kStripThickness;
+    const int thickness = m_tabber.Thickness();
     if (edge == qv::Edge::Left)
       ::MoveWindow(m_tabber.m_hWnd, client.right + 6, 4, thickness,
                    client.bottom, TRUE);
@@ -484,9 +506,7 @@ void CMfcAppBar::LayoutBar(int hidden) {
   const int thickness = qv::BarThickness(edge, cellSize, cells, tabs, metrics);
   const bool docked =
       m_bRegistered && !m_bHiddenMode && !::IsRectEmpty(&m_abd.rc);
-  const qv::Rect band =
-      docked ? ToRect(m_abd.rc)
-             : qv::Rect{0, 0, metrics.screenWidth, metrics.screenHeight};
+  const qv::Rect band = docked ? ToRect(m_abd.rc) : metrics.Screen();
   const qv::Rect target = qv::LaidOutRect(
       edge, ToRect(GetWindowRect()), thickness, hidden != 0, band, metrics);
   RECT rc = ToRECT(target);
@@ -515,7 +535,7 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
     const RECT client = GetClientRect();
     const qv::Edge edge = m_settings.m_nAlignment;
     const bool tabs = m_settings.m_bShowTabs == 1;
-    const qv::BarMetrics metrics = ScreenMetrics();
+    const qv::BarMetrics metrics = Metrics();
     if (qv::IsVertical(edge)) {
       const int thickness = cx + (window.right - window.left) - client.right +
                             (tabs ? metrics.vScrollWidth : 0);

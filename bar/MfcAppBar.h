@@ -18,7 +18,9 @@
 #include "bar/AppBarService.h"
 #include "bar/BarDropTarget.h"
 #include "bar/FolderWatcher.h"
+#include "bar/MonitorService.h"
 #include "bar/RebuildRequest.h"
+#include "bar/portable/BarGeometry.h"
 #include "bar/portable/ChangeCoalescer.h"
 #include "framework/Handles.h"
 #include "framework/Menu.h"
@@ -59,11 +61,12 @@ using FirstRunBuilder = std::function<int(HWND owner, CBarSettings& settings)>;
 class CMfcAppBar : public qv::CWnd, public IPaneHost {
  public:
   // `shell` answers the toolbars' reads; `watcher` (a directory watcher
-  // when null) follows their folders.
+  // when null) follows their folders; `monitors` are the ones to dock on.
   explicit CMfcAppBar(IAppBarService& appBarService = ShellAppBarService(),
                       FirstRunBuilder firstRun = nullptr,
                       IToolbarShell& shell = ShellToolbarShell(),
-                      std::unique_ptr<IFolderWatcher> watcher = nullptr);
+                      std::unique_ptr<IFolderWatcher> watcher = nullptr,
+                      IMonitorService& monitors = SystemMonitors());
   ~CMfcAppBar() override;
 
   // Creates the bar's top-level window, which docks itself; FALSE when it
@@ -83,6 +86,11 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   HIMAGELIST UpdateButtonSize();
   SIZE ButtonSize() const { return {m_cxButton, m_cyButton}; }
   int BarLength(int vertical) const;
+  // The monitor the bar docks on, and the DPI it is drawn at there.
+  const MonitorInfo& Monitor() const { return m_monitor; }
+  int Dpi() const { return m_nDpi; }
+  // That monitor's sides and the system's sizes at that DPI.
+  qv::BarMetrics Metrics() const;
 
   // IPaneHost: the pane's view of the bar.
   const CBarSettings& Settings() const override { return m_settings; }
@@ -155,6 +163,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void OnActivate(UINT state, HWND other, BOOL minimized);
   LRESULT OnAppBarCallback(WPARAM code, LPARAM param);
   LRESULT OnDisplayChange(WPARAM, LPARAM);
+  LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
   BOOL OnSetCursor(HWND wnd, UINT hitTest, UINT message);
   void OnTimer(UINT_PTR id);
   void OnNcRButtonDown(UINT hitTest, POINT point);
@@ -166,6 +175,11 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
 
  private:
   void SetEdge(qv::Edge edge);
+  // Docks on the stored monitor, or the primary while it is away; true when
+  // that took the bar to a monitor of another DPI.
+  bool FollowMonitor();
+  // Draws the bar at `dpi` from now on: its fonts and icons are made anew.
+  void ApplyDpi(int dpi);
   // The stored rows (vertical false) or columns as the layout shows them.
   // The stored value itself stays until the user resizes the bar.
   int ShownCells(bool vertical) const;
@@ -200,6 +214,10 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   int RunDragLoop();
 
   IAppBarService& m_appBarService;
+  IMonitorService& m_monitors;
+  MonitorInfo m_monitor;
+  int m_nDpi = 0;             // 0 until the bar is on a monitor
+  MonitorInfo m_dragMonitor;  // the monitor a move drag is over
   FirstRunBuilder m_firstRun;
   // Broadcast when the shell (re)starts: the bar registers and docks again.
   UINT m_uTaskbarCreated = 0;
@@ -207,10 +225,11 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   IToolbarShell& m_shell;
   // Every toolbar's buttons, one entry per toolbar of m_settings.
   ToolbarCache m_toolbars;
-  // The system image list, read once per icon size.
+  // The system image list the icons are drawn from, read once per icon size
+  // shown, and that size.
   HIMAGELIST m_images = nullptr;
-  SIZE m_iconSize{};
-  UINT m_imagesSmall = 0;
+  int m_nImagesFor = 0;
+  int m_nIconSize = 0;
   // The Recent folder's name, read once; empty when it has none.
   std::optional<std::string> m_recentName;
   // Each tab's toolbar index.

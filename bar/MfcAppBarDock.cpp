@@ -42,7 +42,7 @@ void CMfcAppBar::DockToEdge(qv::Edge edge) {
   shape.cxButton = m_cxButton;
   shape.cyButton = m_cyButton;
 
-  RECT rc = ToRECT(qv::WantedDockRect(edge, shape, ScreenMetrics()));
+  RECT rc = ToRECT(qv::WantedDockRect(edge, shape, Metrics()));
   m_settings.m_nAlignment = edge;
   SetAppBarPos(edge, &rc);
 }
@@ -53,7 +53,7 @@ void CMfcAppBar::SetAppBarPos(qv::Edge edge, RECT* rc) {
   m_abd.uEdge = qv::EdgeNumber(edge);
   const qv::Rect wanted = ToRect(*rc);
   const int thickness = qv::IsVertical(edge) ? wanted.Width() : wanted.Height();
-  m_abd.rc = ToRECT(qv::StretchAlongEdge(edge, wanted, ScreenMetrics()));
+  m_abd.rc = ToRECT(qv::StretchAlongEdge(edge, wanted, Metrics()));
   const RECT before = GetWindowRect();
 
   m_appBarService.Send(ABM_QUERYPOS, &m_abd);
@@ -102,13 +102,51 @@ LRESULT CMfcAppBar::OnAppBarCallback(WPARAM code, LPARAM param) {
   }
 }
 
+bool CMfcAppBar::FollowMonitor() {
+  const MonitorInfo chosen = ChooseMonitor(m_monitors, m_settings.m_strMonitor);
+  // On the same monitor the window's DPI stays what WM_DPICHANGED last
+  // said; another monitor brings its own.
+  const bool moved = m_nDpi == 0 || chosen.device != m_monitor.device;
+  m_monitor = chosen;
+  if (!moved || chosen.dpi == m_nDpi) return false;
+  ApplyDpi(chosen.dpi);
+  return true;
+}
+
+void CMfcAppBar::ApplyDpi(int dpi) {
+  // The icons are chosen again at their new size by UpdateButtonSize, and
+  // the rebuild that follows remakes the rows and tabs in the new fonts.
+  m_nDpi = dpi;
+  m_pane.SetDpi(dpi);
+  m_tabber.SetDpi(dpi);
+}
+
 LRESULT CMfcAppBar::OnDisplayChange(WPARAM, LPARAM) {
-  // The screen changed size: the band must span the new side and the bar
-  // must be laid out on it again, shown or hidden as it was.
-  if (m_bRegistered) {
-    DockToEdge(m_settings.m_nAlignment);
-    LayoutBar(m_bHiddenMode == 1 && m_bShown == 0 ? 1 : 0);
+  // The monitors changed: the bar's own may be gone (the bar goes to the
+  // primary), back again, or of another size. The band must span the new
+  // side and the bar be laid out on it, shown or hidden as it was; at
+  // another DPI everything is made anew.
+  if (!m_bRegistered) return 0;
+  if (FollowMonitor()) {
+    Rebuild(RebuildRequest::Layout());
+    return 0;
   }
+  DockToEdge(m_settings.m_nAlignment);
+  LayoutBar(m_bHiddenMode == 1 && m_bShown == 0 ? 1 : 0);
+  return 0;
+}
+
+LRESULT CMfcAppBar::OnDpiChanged(WPARAM dpi, LPARAM) {
+  // The suggested rectangle keeps a window's place at the new scale; a
+  // docked bar's place is its band, negotiated again at the new thickness.
+  const int next = HIWORD(dpi);
+  if (next <= 0 || next == m_nDpi) return 0;
+  ApplyDpi(next);
+  // Inside a rebuild (docking moved the bar) the next one finishes this.
+  if (m_bBusy)
+    PostRebuild(RebuildRequest::Layout(m_bShown != 0));
+  else
+    Rebuild(RebuildRequest::Layout(m_bShown != 0));
   return 0;
 }
 

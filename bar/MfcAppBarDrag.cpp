@@ -8,6 +8,7 @@
 #include "bar/BarRects.h"
 #include "bar/MfcAppBar.h"
 #include "bar/portable/DragZones.h"
+#include "framework/portable/DpiScale.h"
 
 namespace {
 
@@ -44,6 +45,9 @@ void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
   }
   m_nDragHit = hit;
   m_rcDrag = window;
+  // Released where it is, the bar keeps its stored monitor.
+  m_dragMonitor = MonitorInfo{};
+  m_dragMonitor.device = m_settings.m_strMonitor;
   const qv::Edge edgeBefore = m_settings.m_nAlignment;
   DrawDragFrame(&m_rcDrag);
   ::SetCapture(m_hWnd);
@@ -113,7 +117,8 @@ void CMfcAppBar::OnLButtonUp(UINT, POINT) {
   // not feed this drag any more.
   ::ReleaseCapture();
   if (m_nDragHit == HTCAPTION) {
-    // "Alignment" was set while tracking.
+    // "Alignment" and the monitor were chosen while tracking.
+    m_settings.m_strMonitor = m_dragMonitor.device;
     m_settings.Save();
     Rebuild(RebuildRequest::Layout());
     return;
@@ -131,29 +136,40 @@ void CMfcAppBar::OnLButtonUp(UINT, POINT) {
   int width = client.right - client.left;
   int height = client.bottom - client.top;
   if (m_settings.m_bShowTabs == 1) {
-    width -= ::GetSystemMetrics(SM_CXVSCROLL);
-    height -= ::GetSystemMetrics(SM_CYHSCROLL);
+    const qv::BarMetrics metrics = Metrics();
+    width -= metrics.vScrollWidth;
+    height -= metrics.hScrollHeight;
   }
   OnSize(10, width, height);
 }
 
 void CMfcAppBar::TrackEdge(int x, int y) {
   UpdateButtonSize();
-  // The frame shows the bar as it would dock at the edge.
-  const qv::BarMetrics metrics = ScreenMetrics();
+  // The frame shows the bar as it would dock at an edge of the monitor under
+  // the cursor, its cells scaled for that monitor's DPI.
+  const MonitorInfo monitor = m_monitors.MonitorAt(POINT{x, y});
+  const qv::BarMetrics metrics = MonitorMetrics(monitor.rect, monitor.dpi);
   const bool tabs = m_settings.m_bShowTabs == 1;
+  const auto thickness = [&](qv::Edge edge, int cell, int stored) {
+    cell = qv::ScaleBetween(cell, m_nDpi, monitor.dpi);
+    return qv::BarThickness(edge, cell,
+                            qv::ShownCells(edge, cell, stored, tabs, metrics),
+                            tabs, metrics);
+  };
   qv::DragScreen screen;
+  screen.screenLeft = metrics.screenLeft;
+  screen.screenTop = metrics.screenTop;
   screen.screenWidth = metrics.screenWidth;
   screen.screenHeight = metrics.screenHeight;
-  screen.barWidth = qv::BarThickness(qv::Edge::Left, m_cxButton,
-                                     ShownCells(true), tabs, metrics);
-  screen.barHeight = qv::BarThickness(qv::Edge::Top, m_cyButton,
-                                      ShownCells(false), tabs, metrics);
+  screen.barWidth =
+      thickness(qv::Edge::Left, m_cxButton, m_settings.m_nColumns);
+  screen.barHeight = thickness(qv::Edge::Top, m_cyButton, m_settings.m_nRows);
   const qv::Edge edge = qv::EdgeUnderPoint(x, y, screen);
   const RECT frame = ToRECT(qv::EdgeFrame(edge, screen));
   DrawDragFrame(&m_rcDrag);
   DrawDragFrame(&frame);
   m_settings.m_nAlignment = edge;
+  m_dragMonitor = monitor;
   m_rcDrag = frame;
 }
 
@@ -168,9 +184,9 @@ int CMfcAppBar::ShrinkDragRect(const RECT* current, RECT* out) const {
 
 int CMfcAppBar::GrowDragRect(const RECT* current, RECT* out) const {
   qv::Rect grown;
+  const qv::BarMetrics metrics = Metrics();
   if (!qv::GrowFrame(m_nDragHit, ToRect(*current), m_cxButton, m_cyButton,
-                     ::GetSystemMetrics(SM_CXSCREEN),
-                     ::GetSystemMetrics(SM_CYSCREEN), grown))
+                     metrics.screenWidth, metrics.screenHeight, grown))
     return 0;
   *out = ToRECT(grown);
   return 1;

@@ -1,6 +1,7 @@
 // settings/BarSettings.cpp: loading, saving and copying the bar's settings.
 #include "settings/BarSettings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -25,6 +26,10 @@ constexpr char kFolderCount[] = "No. of Folders";
 constexpr char kHiddenTypeCount[] = "No. of hidden types";
 constexpr char kHorzScrollPos[] = "Horz Scroll Pos";
 constexpr char kVertScrollPos[] = "Vert Scroll Pos";
+constexpr char kMonitor[] = "Monitor";
+// A monitor's device name has at most 32 characters; anything longer was not
+// written by us.
+constexpr size_t kMonitorValueSize = 64;
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -216,6 +221,13 @@ int CBarSettings::Load() {
       value = qv::EdgeNumber(qv::EdgeFromNumber(value));
     std::memcpy(field, &value, sizeof value);
   }
+  // Older keys have no monitor, and a malformed one means the primary too.
+  m_strMonitor.clear();
+  Bytes monitor;
+  if (ReadValue(key.get(), kMonitor, monitor) &&
+      monitor.size() <= kMonitorValueSize)
+    m_strMonitor.assign(monitor.begin(),
+                        std::find(monitor.begin(), monitor.end(), 0));
   std::uint32_t folderCount;
   if (!ReadDword(key.get(), kFolderCount, &folderCount)) return 0;
 
@@ -273,6 +285,9 @@ int CBarSettings::Save(CValueStore& k) const {
     std::memcpy(&value, field, sizeof value);
     if (!WriteDword(k, name, value)) return 0;
   }
+  if (!WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
+                  static_cast<DWORD>(m_strMonitor.size() + 1)))
+    return 0;
 
   const int count = ToolbarCount();
   for (int i = 0; i < count; ++i)
@@ -340,6 +355,7 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
       target.m_toolbars.push_back(std::move(*copy));
     }
     target.m_hiddenTypes = m_hiddenTypes;
+    target.m_strMonitor = m_strMonitor;
   } catch (const std::bad_alloc&) {
     return 0;
   }

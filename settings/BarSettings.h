@@ -75,4 +75,8 @@ class CBarSettings {
   UINT m_bAlwaysOnTop = 1;
   UINT m_bAnimate = 1;
   UINT m_bShowTitle = 1;
+  // The device name of the monitor the bar docks on; empty, or a monitor
+  // that is not there now, means the primary. Kept while its monitor is
+  // away, so that the bar goes back to it when it returns.
+  std::string m_strMonitor;
 };

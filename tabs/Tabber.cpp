@@ -3,6 +3,7 @@
 #include "tabs/Tabber.h"
 
 #include "framework/WinApp.h"
+#include "framework/portable/DpiScale.h"
 #include "tabs/TabPainter.h"
 
 namespace {
@@ -53,14 +54,13 @@ int CTabber::OnCreate(CREATESTRUCT*) {
 void CTabber::CreateFonts() {
   // Double-byte systems keep the DC's own font, which can show their text.
   if (m_hFontHorz || ::GetSystemMetrics(SM_DBCSENABLED)) return;
-  qv::WindowDC screen(nullptr);
-  const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-  auto make = [dpi](const char* face, int points, int escapement) {
+  // At 96 DPI, as the rest of the strip's layout: painting scales it all.
+  auto make = [](const char* face, int points, int escapement) {
     // Glyphs turn with the baseline only when both angles agree.
     return qv::UniqueHFont(::CreateFontA(
-        -::MulDiv(points, dpi, 72), 0, escapement, escapement, FW_NORMAL, FALSE,
-        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-        DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face));
+        -::MulDiv(points, qv::kBaseDpi, 72), 0, escapement, escapement,
+        FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face));
   };
   m_hFontHorz = make("MS Sans Serif", 8, 0);
   m_hFontUp = make("Arial", 8, 900);
@@ -78,9 +78,25 @@ HFONT CTabber::DrawingFont() const {
   }
 }
 
+void CTabber::SetDpi(int dpi) {
+  if (dpi == m_nDpi) return;
+  m_nDpi = dpi;
+  Invalidate(nullptr, true);
+}
+
+int CTabber::Thickness() const {
+  return qv::ScaleForDpi(qv::kStripThickness, m_nDpi);
+}
+
+int CTabber::HitTest(POINT pt) const {
+  return HitTest(qv::TabPoint{qv::ScaleBetween(pt.x, m_nDpi, qv::kBaseDpi),
+                              qv::ScaleBetween(pt.y, m_nDpi, qv::kBaseDpi)});
+}
+
 qv::TabSize CTabber::ClientSize() const {
   const RECT rc = GetClientRect();
-  return {rc.right - rc.left, rc.bottom - rc.top};
+  return {qv::ScaleBetween(rc.right - rc.left, m_nDpi, qv::kBaseDpi),
+          qv::ScaleBetween(rc.bottom - rc.top, m_nDpi, qv::kBaseDpi)};
 }
 
 int CTabber::MeasureText(const std::string& text) {
@@ -103,7 +119,12 @@ void CTabber::Invalidate(const qv::TabRect* rect, bool erase) {
     ::InvalidateRect(m_hWnd, nullptr, erase);
     return;
   }
-  const RECT rc = ToRect(*rect);
+  // In pixels, widened by one so that rounding loses no edge.
+  RECT rc = ToRect(*rect);
+  rc.left = qv::ScaleForDpi(rc.left, m_nDpi) - 1;
+  rc.top = qv::ScaleForDpi(rc.top, m_nDpi) - 1;
+  rc.right = qv::ScaleForDpi(rc.right, m_nDpi) + 1;
+  rc.bottom = qv::ScaleForDpi(rc.bottom, m_nDpi) + 1;
   ::InvalidateRect(m_hWnd, &rc, erase);
 }
 
@@ -118,14 +139,16 @@ std::intptr_t CTabber::Notify(int code) {
 
 void CTabber::OnSize(UINT, int cx, int cy) {
   Default();
-  m_rectArrows = qv::ArrowsRect(m_nOrientation, cx, cy);
+  const qv::TabSize size = ClientSize();
+  m_rectArrows = qv::ArrowsRect(m_nOrientation, size.cx, size.cy);
   // The resize below comes back here; it only moves the arrows.
   if (m_bInSize) return;
   m_bInSize = 1;
   ResetScroll();
   const bool horizontal = m_nOrientation == qv::kTabsHorizontal;
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, horizontal ? cx : m_nVertThickness,
-                 horizontal ? m_nHorzThickness : cy,
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0,
+                 horizontal ? cx : qv::ScaleForDpi(m_nVertThickness, m_nDpi),
+                 horizontal ? qv::ScaleForDpi(m_nHorzThickness, m_nDpi) : cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   m_bInSize = 0;
 }
@@ -147,8 +170,14 @@ void CTabber::OnPaint() {
   HDC dc = ::BeginPaint(m_hWnd, &ps);
   if (!dc) return;
   ::SetBkMode(dc, TRANSPARENT);
+  // Everything below is in the strip's 96-DPI units.
+  const int oldMode = ::SetGraphicsMode(dc, GM_ADVANCED);
+  const float scale = static_cast<float>(m_nDpi) / qv::kBaseDpi;
+  const XFORM scaled{scale, 0, 0, scale, 0, 0};
+  ::SetWorldTransform(dc, &scaled);
   const RECT wr = GetWindowRect();
-  const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+  const int w = qv::ScaleBetween(wr.right - wr.left, m_nDpi, qv::kBaseDpi);
+  const int h = qv::ScaleBetween(wr.bottom - wr.top, m_nDpi, qv::kBaseDpi);
   const bool arrows = ArrowsNeeded() != 0;
 
   if (!m_tabs.empty()) {
@@ -166,6 +195,8 @@ void CTabber::OnPaint() {
   if (IsTabVisible(m_nCurSel, FALSE))
     DrawTab(*m_tabs[m_nCurSel], dc, font, TRUE, TRUE, m_nOrientation, start);
   if (arrows) DrawArrows(dc);
+  ::ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+  ::SetGraphicsMode(dc, oldMode);
   ::EndPaint(m_hWnd, &ps);
 }
 

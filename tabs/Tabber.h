@@ -25,11 +25,17 @@ class CTabber : public qv::CWnd, public qv::TabStripModel {
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 
   using TabStripModel::HitTest;
-  int HitTest(POINT pt) const { return HitTest(qv::TabPoint{pt.x, pt.y}); }
+  // A point of the client area.
+  int HitTest(POINT pt) const;
 
   // The arrow code held down (capture and repeat timer), or kNoArrowHeld to
   // let go; any other code is only recorded.
   void SetPressed(int code);
+  // Shows the strip at `dpi`: its shapes, arrows and names are laid out at
+  // 96 DPI and drawn scaled as a whole, so that they keep their proportions.
+  void SetDpi(int dpi);
+  // The strip's thickness in pixels at that DPI.
+  int Thickness() const;
   // Scroll repeat while an arrow is held.
   static constexpr UINT_PTR kRepeatTimer = 15;
   static constexpr UINT kRepeatMs = 500;
@@ -38,6 +44,7 @@ class CTabber : public qv::CWnd, public qv::TabStripModel {
   qv::UniqueHFont m_hFontUp;    // Arial turned upwards, for orientation 3
   qv::UniqueHFont m_hFontDown;  // Arial turned downwards, for orientation 2
   qv::UniqueHFont m_hFontHorz;
+  int m_nDpi = 96;
 
  protected:
   bool HasWindow() const override { return m_hWnd != nullptr; }

@@ -9,11 +9,12 @@
 #include <new>
 
 #include "framework/ImageList.h"
+#include "framework/portable/DpiScale.h"
 #include "toolbar/ButtonFont.h"
 
 namespace {
 
-// Where the icon sits inside its frame, and the text's margins.
+// Where the icon sits inside its frame, and the text's margins, at 96 DPI.
 constexpr int kIconLeft = 4;
 constexpr int kIconTop = 3;
 constexpr int kTextGap = 2;
@@ -105,8 +106,14 @@ BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
 
 int CAppbarCtrl::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
-  m_hFont = CreateButtonFont();
+  m_hFont = CreateButtonFont(m_nDpi);
   return 0;
+}
+
+void CAppbarCtrl::SetDpi(int dpi) {
+  if (dpi == m_nDpi) return;
+  m_nDpi = dpi;
+  if (m_hWnd) m_hFont = CreateButtonFont(dpi);
 }
 
 void CAppbarCtrl::OnDestroy() {
@@ -472,8 +479,8 @@ void CAppbarCtrl::OnPaint() {
 void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
                               const qv::ImageList& images) {
   const RECT& r = item.rect;
-  int x = r.left + kIconLeft;
-  int y = r.top + kIconTop;
+  int x = r.left + qv::ScaleForDpi(kIconLeft, m_nDpi);
+  int y = r.top + qv::ScaleForDpi(kIconTop, m_nDpi);
   const COLORREF oldBk = ::GetBkColor(dc);
   RECT inner = r;
   ::InflateRect(&inner, -1, -1);
@@ -488,16 +495,28 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
   }
   ::SetBkColor(dc, oldBk);
 
-  if (images && item.image >= 0)
-    images.Draw(item.image, dc, x, y, ILD_TRANSPARENT);
-
-  if (!(item.mask & TCIF_TEXT) || !item.text) return;
   int imageWidth = 0;
   IMAGEINFO info{};
   if (images.GetImageInfo(item.image, &info))
     imageWidth = info.rcImage.right - info.rcImage.left;
-  RECT textRect{x + imageWidth + kTextGap, y, r.right - kTextMargin,
-                r.bottom - kTextMargin};
+  if (images && item.image >= 0) {
+    if (m_nIconSize > 0 && m_nIconSize != imageWidth) {
+      // The list's icons are of another size than the DPI calls for.
+      const qv::UniqueHIcon icon(
+          ::ImageList_GetIcon(images.get(), item.image, ILD_TRANSPARENT));
+      if (icon)
+        ::DrawIconEx(dc, x, y, icon.get(), m_nIconSize, m_nIconSize, 0, nullptr,
+                     DI_NORMAL);
+    } else {
+      images.Draw(item.image, dc, x, y, ILD_TRANSPARENT);
+    }
+  }
+  if (m_nIconSize > 0 && imageWidth > 0) imageWidth = m_nIconSize;
+
+  if (!(item.mask & TCIF_TEXT) || !item.text) return;
+  const int margin = qv::ScaleForDpi(kTextMargin, m_nDpi);
+  RECT textRect{x + imageWidth + qv::ScaleForDpi(kTextGap, m_nDpi), y,
+                r.right - margin, r.bottom - margin};
   const char* text = item.text.get();
   const int length = static_cast<int>(std::strlen(text));
 
@@ -507,7 +526,7 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
   ::GetTextExtentPoint32A(dc, text, length, &extent);
   // Names longer than the cell are cut at its edge; the tooltip shows them
   // whole.
-  const int top = y + (r.bottom - kTextMargin - y) / 2 - extent.cy / 2;
+  const int top = y + (r.bottom - margin - y) / 2 - extent.cy / 2;
   ::ExtTextOutA(dc, textRect.left, top, ETO_CLIPPED, &textRect, text, length,
                 nullptr);
   ::SetBkMode(dc, oldMode);

@@ -58,6 +58,10 @@ class CAppbarCtrl : public qv::CWnd {
 
   // Appends a toolbar's buttons, with their names when `withNames`.
   void AddButtons(const ToolbarButtons& buttons, bool withNames);
+  // Draws the names in the button font at `dpi`.
+  void SetDpi(int dpi);
+  // Draws the icons `size` pixels square, scaling those of another size.
+  void SetIconSize(int size) { m_nIconSize = size; }
   // qv::kLinesAcross (a top or bottom bar) or qv::kColumnsDown (a left or
   // right bar); lays the row out again.
   void SetOrientation(int orientation);
@@ -121,6 +125,8 @@ class CAppbarCtrl : public qv::CWnd {
 
   int m_nPressed = -1;
   qv::UniqueHFont m_hFont;
+  int m_nDpi = 96;
+  int m_nIconSize = 0;  // 0: as the image list has them
   int m_nOrientation = qv::kLinesAcross;
   std::vector<std::unique_ptr<RowItem>> m_items;
   int m_cxItem = 60;

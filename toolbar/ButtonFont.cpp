@@ -13,7 +13,7 @@ constexpr int kDefaultPoints = 8;
 
 }  // namespace
 
-qv::UniqueHFont CreateButtonFont() {
+qv::UniqueHFont CreateButtonFont(int dpi) {
   char text[128] = {};
   qv::FontDescription description;
   const bool custom =
@@ -25,12 +25,8 @@ qv::UniqueHFont CreateButtonFont() {
     std::strcpy(description.face, "MS Sans Serif");
     description.points = kDefaultPoints;
   }
-  int pixelsPerInch = 96;
-  if (qv::WindowDC screen(nullptr); screen)
-    pixelsPerInch = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
-
   LOGFONTA font{};
-  font.lfHeight = -::MulDiv(description.points, pixelsPerInch, 72);
+  font.lfHeight = -::MulDiv(description.points, dpi, 72);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;

@@ -7,6 +7,7 @@
 
 #include <new>
 
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 #include "framework/ScrollBar.h"
 #include "framework/WinApp.h"
@@ -14,6 +15,7 @@
 #include "toolbar/AppbarCtrl.h"
 #include "toolbar/ButtonFont.h"
 #include "toolbar/ToolbarFill.h"
+#include "framework/portable/DpiScale.h"
 #include "shell/ItemOpener.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/portable/ButtonClick.h"
@@ -78,7 +80,16 @@ ON_COMMAND_RANGE(ID_HELP_TOPICS, ID_HELP_TOPICS, OnBarCommand)
 END_MESSAGE_MAP()
 
 CToolbarPane::CToolbarPane(IPaneHost& host)
-    : m_host(host), m_hFont(CreateButtonFont()) {}
+    : m_host(host),
+      m_hFont(CreateButtonFont(qv::kBaseDpi)),
+      m_nDpi(qv::kBaseDpi) {}
+
+void CToolbarPane::SetDpi(int dpi) {
+  if (dpi == m_nDpi) return;
+  m_nDpi = dpi;
+  m_hFont = CreateButtonFont(dpi);
+  for (auto& row : m_rows) row->SetDpi(dpi);
+}
 
 // Destroyed here, while the whole object still handles its WM_DESTROY.
 CToolbarPane::~CToolbarPane() { DestroyWindow(); }
@@ -124,6 +135,7 @@ int CToolbarPane::CreateRows() {
     if (!row)
       qv::FatalExit("Could not create Appbar Ctrl Class. Aborting ...",
                     MB_ICONSTOP, kFatalExitCode);
+    row->SetDpi(m_nDpi);
     if (!row->Create(kRowStyle, kPlaceholderRect, m_hWnd, id))
       qv::FatalExit("Could not create Appbar Ctrl. Aborting ...", MB_ICONSTOP,
                     kFatalExitCode);
@@ -164,8 +176,9 @@ int CToolbarPane::DestroyRows() {
 }
 
 int CToolbarPane::SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
-                               int orientation) {
+                               int orientation, int iconSize) {
   for (auto& row : m_rows) {
+    row->SetIconSize(iconSize);
     row->SendMessage(TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     row->SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(cxButton, cyButton));
     row->SetOrientation(orientation);
@@ -189,7 +202,7 @@ int CToolbarPane::RelayoutRows() {
 
   if (!columns) {
     const int width =
-        Width(client) - ::GetSystemMetrics(SM_CXVSCROLL) - kRowInset;
+        Width(client) - qv::MetricForDpi(SM_CXVSCROLL, m_nDpi) - kRowInset;
     int y = kRowGap;
     for (auto& row : m_rows) {
       const int height = row->GetExtent(width, 0).cy;
@@ -203,8 +216,9 @@ int CToolbarPane::RelayoutRows() {
         qv::PlanPaneScroll(Height(client), cell.cy, pad.cy, TotalLines(),
                            settings.m_nVertScrollPos);
     const int paneWidth =
-        plan.overflow ? width + ::GetSystemMetrics(SM_CXVSCROLL) + kRowInset
-                      : width + kFitSlack;
+        plan.overflow
+            ? width + qv::MetricForDpi(SM_CXVSCROLL, m_nDpi) + kRowInset
+            : width + kFitSlack;
     // The pane keeps its own thickness across the bar (its border
     // included): sized to its client height it would shrink by the border
     // at every layout, and the bar with it, away from the band it reserves.
@@ -219,7 +233,7 @@ int CToolbarPane::RelayoutRows() {
   }
 
   const int height =
-      Height(client) - ::GetSystemMetrics(SM_CYHSCROLL) - kRowInset;
+      Height(client) - qv::MetricForDpi(SM_CYHSCROLL, m_nDpi) - kRowInset;
   int x = kRowGap;
   for (auto& row : m_rows) {
     const int width = row->GetExtent(0, height).cx;
@@ -231,10 +245,10 @@ int CToolbarPane::RelayoutRows() {
   qv::ScrollBar(m_hWnd, SB_VERT).SetRange(0, 0);
   const qv::PaneScrollPlan plan = qv::PlanPaneScroll(
       Width(client), cell.cx, pad.cx, TotalLines(), settings.m_nHorzScrollPos);
-  const int paneHeight =
-      plan.overflow
-          ? height + ::GetSystemMetrics(SM_CYHSCROLL) + kColumnSlack + pad.cx
-          : height + kColumnSlack - pad.cx;
+  const int paneHeight = plan.overflow
+                             ? height + qv::MetricForDpi(SM_CYHSCROLL, m_nDpi) +
+                                   kColumnSlack + pad.cx
+                             : height + kColumnSlack - pad.cx;
   // As for rows: the pane keeps its own thickness, border included.
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, Width(GetWindowRect()), paneHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

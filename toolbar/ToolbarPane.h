@@ -38,9 +38,12 @@ class CToolbarPane : public qv::CWnd {
   int DestroyRows();
   // Gives every row the image list, the cell size and the orientation
   // (qv::kLinesAcross for a top or bottom bar, qv::kColumnsDown for a left
-  // or right one); 1.
+  // or right one), its icons drawn `iconSize` pixels square; 1.
   int SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
-                   int orientation);
+                   int orientation, int iconSize);
+  // Sizes the button font and the scroll bars, its own and the rows', for
+  // `dpi`.
+  void SetDpi(int dpi);
   // Places the rows and sets the scroll bars for the pane's current size,
   // restoring the saved scroll position; 0 without a window.
   int RelayoutRows();
@@ -95,6 +98,7 @@ class CToolbarPane : public qv::CWnd {
   std::vector<std::unique_ptr<CAppbarCtrl>> m_retiredRows;
   int m_nNotifyDepth = 0;  // notifications from the rows being handled
   qv::UniqueHFont m_hFont;
+  int m_nDpi;
   // Right clicks on empty space: the folder menu, or the bar's own menu
   // while no toolbar is current.
   qv::ResourceMenu m_barMenu{IDR_BAR_MENU};

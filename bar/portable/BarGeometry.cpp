@@ -1,6 +1,8 @@
 // bar/portable/BarGeometry.cpp
 #include "bar/portable/BarGeometry.h"
 
+#include "framework/portable/DpiScale.h"
+
 namespace qv {
 namespace {
 constexpr int kVisibleWhenHidden = 2;
@@ -8,6 +10,14 @@ constexpr int kSlideStep = 5;
 constexpr int kCellGap = 3;      // between neighbouring cells
 constexpr int kPanePadding = 6;  // inside the pane's client edge
 }  // namespace
+
+int IconSizeForDpi(bool small, int dpi) {
+  return ScaleForDpi(small ? 16 : 32, dpi);
+}
+
+CellSize ButtonCell(int icon, int nameWidth, int dpi) {
+  return {icon + ScaleForDpi(8, dpi) + nameWidth, icon + ScaleForDpi(6, dpi)};
+}
 
 int CellPitch(int cellSize) { return cellSize + kCellGap; }
 
@@ -50,11 +60,12 @@ int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth) {
 }
 
 Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
-  Rect rc{0, 0, m.screenWidth, m.screenHeight};
+  Rect rc = m.Screen();
   int thickness = 0;
   if (!s.paneExists && s.hiddenMode) {
     thickness = 3;
-    rc.left = rc.top = -2;
+    rc.left -= 2;
+    rc.top -= 2;
   } else {
     const bool vertical = IsVertical(edge);
     thickness = BarThickness(edge, vertical ? s.cxButton : s.cyButton,
@@ -67,12 +78,13 @@ Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
 
 Rect StretchAlongEdge(Edge edge, const Rect& wanted, const BarMetrics& m) {
   Rect rc = wanted;
+  const Rect screen = m.Screen();
   if (IsVertical(edge)) {
-    rc.top = 0;
-    rc.bottom = m.screenHeight;
+    rc.top = screen.top;
+    rc.bottom = screen.bottom;
   } else {
-    rc.left = 0;
-    rc.right = m.screenWidth;
+    rc.left = screen.left;
+    rc.right = screen.right;
   }
   return rc;
 }
@@ -99,22 +111,23 @@ Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness) {
 Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m) {
   Rect rc = current;
+  const Rect screen = m.Screen();
   const int k = kVisibleWhenHidden;
   switch (edge) {
     case Edge::Left:
-      rc.left = hidden ? k - thickness : band.left;
+      rc.left = hidden ? screen.left + k - thickness : band.left;
       rc.right = rc.left + thickness;
       break;
     case Edge::Top:
-      rc.top = hidden ? k - thickness : band.top;
+      rc.top = hidden ? screen.top + k - thickness : band.top;
       rc.bottom = rc.top + thickness;
       break;
     case Edge::Right:
-      rc.right = hidden ? m.screenWidth - k + thickness : band.right;
+      rc.right = hidden ? screen.right - k + thickness : band.right;
       rc.left = rc.right - thickness;
       break;
     default:
-      rc.bottom = hidden ? m.screenHeight - k + thickness : band.bottom;
+      rc.bottom = hidden ? screen.bottom - k + thickness : band.bottom;
       rc.top = rc.bottom - thickness;
       break;
   }

@@ -18,12 +18,17 @@ struct Rect {
   bool operator!=(const Rect& o) const { return !(*this == o); }
 };
 
-// The system metrics the bar's sizes depend on.
+// The system metrics the bar's sizes depend on, for the monitor it docks on.
 struct BarMetrics {
+  int screenLeft = 0, screenTop = 0;  // the monitor's origin on the desktop
   int screenWidth = 0, screenHeight = 0;
   int edgeX = 2, edgeY = 2;  // SM_CXEDGE, SM_CYEDGE
   int vScrollWidth = 17;     // SM_CXVSCROLL
   int hScrollHeight = 17;    // SM_CYHSCROLL
+  Rect Screen() const {
+    return {screenLeft, screenTop, screenLeft + screenWidth,
+            screenTop + screenHeight};
+  }
 };
 
 // What the bar's thickness depends on.
@@ -52,6 +57,19 @@ Rect ReapplyThickness(Edge edge, const Rect& granted, int thickness);
 // bar holds it), or hidden with 2 pixels left on screen.
 Rect LaidOutRect(Edge edge, const Rect& current, int thickness, bool hidden,
                  const Rect& band, const BarMetrics& m);
+
+// The icons shown at `dpi`: the system's small (16-pixel) or large
+// (32-pixel) icon scaled for it.
+int IconSizeForDpi(bool small, int dpi);
+
+struct CellSize {
+  int cx = 0, cy = 0;
+  bool operator==(const CellSize& o) const { return cx == o.cx && cy == o.cy; }
+};
+
+// One button cell at `dpi`: an `icon`-pixel icon with its margins, and
+// `nameWidth` pixels of name beside it.
+CellSize ButtonCell(int icon, int nameWidth, int dpi);
 
 // How far apart neighbouring cells are: a bar one cell thicker is this much
 // thicker, and a resize frame moves this much per step.

@@ -74,6 +74,9 @@ bool IsOuterBorderHit(Edge edge, int hit) {
 }
 
 Edge EdgeUnderPoint(int x, int y, const DragScreen& s) {
+  // The zones are the monitor's own, from its origin.
+  x -= s.screenLeft;
+  y -= s.screenTop;
   const int sx = s.screenWidth, sy = s.screenHeight;
   const int bw = s.barWidth, bh = s.barHeight;
   // Strips along each side, wide areas towards each side and small
@@ -104,16 +107,17 @@ Edge EdgeUnderPoint(int x, int y, const DragScreen& s) {
 }
 
 Rect EdgeFrame(Edge edge, const DragScreen& s) {
-  const int sx = s.screenWidth, sy = s.screenHeight;
+  const int l = s.screenLeft, t = s.screenTop;
+  const int r = l + s.screenWidth, b = t + s.screenHeight;
   switch (edge) {
     case Edge::Left:
-      return {0, 0, s.barWidth, sy};
+      return {l, t, l + s.barWidth, b};
     case Edge::Top:
-      return {0, 0, sx, s.barHeight};
+      return {l, t, r, t + s.barHeight};
     case Edge::Right:
-      return {sx - s.barWidth, 0, sx, sy};
+      return {r - s.barWidth, t, r, b};
     default:
-      return {0, sy - s.barHeight, sx, sy};
+      return {l, b - s.barHeight, r, b};
   }
 }
 

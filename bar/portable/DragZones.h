@@ -36,14 +36,15 @@ int BarHitTest(Edge edge, int systemHit);
 // bar.
 bool IsOuterBorderHit(Edge edge, int hit);
 
-// What a move drag needs to know of the screen and the bar.
+// What a move drag needs to know of the monitor under the cursor and the bar.
 struct DragScreen {
+  int screenLeft = 0, screenTop = 0;  // the monitor's origin on the desktop
   int screenWidth = 0, screenHeight = 0;
   int barWidth = 0;   // thickness of a left or right bar
   int barHeight = 0;  // thickness of a top or bottom bar
 };
 
-// The edge a bar dragged to screen point (x, y) docks at.
+// The edge a bar dragged to desktop point (x, y) docks at.
 Edge EdgeUnderPoint(int x, int y, const DragScreen& s);
 
 // The frame shown for a bar about to dock at `edge`.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bar/portable/BarGeometry.h"
+#include "framework/portable/DpiScale.h"
 
 using qv::BarMetrics;
 using qv::BarShape;
@@ -78,6 +79,46 @@ TEST(DockRect, BandMovedByAnotherBarKeepsItsThickness) {
   EXPECT_EQ(
       qv::StretchAlongEdge(qv::Edge::Right, Rect{944, 10, 1024, 20}, Screen()),
       (Rect{944, 0, 1024, 768}));
+}
+
+TEST(DockRect, OnAnotherMonitorTheBandAndTheHiddenStripAreOnItsSides) {
+  BarMetrics m = Screen();
+  m.screenLeft = 1024;
+  m.screenTop = -100;
+  BarShape s = LargeIconCell(true);
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Right, s, m),
+            (Rect{2048 - 80, -100, 2048, 668}));
+  EXPECT_EQ(qv::StretchAlongEdge(qv::Edge::Top, Rect{1100, -100, 1200, -23}, m),
+            (Rect{1024, -100, 2048, -23}));
+  s.hiddenMode = true;
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Left, s, m),
+            (Rect{1024 + 2 - 80, -100, 1024 + 2, 668}));
+  EXPECT_EQ(qv::WantedDockRect(qv::Edge::Bottom, s, m),
+            (Rect{1024, 666, 2048, 666 + 77}));
+}
+
+TEST(Dpi, IconsAndCellsScaleFromNinetySixRoundingHalvesUp) {
+  struct Case {
+    int dpi, small, large;
+    qv::CellSize smallCell, largeCell;
+  };
+  const Case cases[] = {{96, 16, 32, {24, 22}, {40, 38}},
+                        {120, 20, 40, {30, 28}, {50, 48}},
+                        {144, 24, 48, {36, 33}, {60, 57}},
+                        {192, 32, 64, {48, 44}, {80, 76}}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(qv::IconSizeForDpi(true, c.dpi), c.small) << c.dpi;
+    EXPECT_EQ(qv::IconSizeForDpi(false, c.dpi), c.large) << c.dpi;
+    EXPECT_EQ(qv::ButtonCell(c.small, 0, c.dpi), c.smallCell) << c.dpi;
+    EXPECT_EQ(qv::ButtonCell(c.large, 0, c.dpi), c.largeCell) << c.dpi;
+  }
+  // A name beside the icon widens the cell by its own (already scaled) width.
+  EXPECT_EQ(qv::ButtonCell(24, 60, 144), (qv::CellSize{96, 33}));
+  // Sizes between DPIs round as MulDiv does, also below zero.
+  EXPECT_EQ(qv::ScaleBetween(17, 96, 144), 26);
+  EXPECT_EQ(qv::ScaleBetween(-3, 96, 144), -5);
+  EXPECT_EQ(qv::ScaleBetween(26, 144, 96), 17);
+  EXPECT_EQ(qv::ScaleForDpi(16, 0), 16);
 }
 
 TEST(LaidOutRect, ShownAndHiddenPerEdge) {

@@ -115,6 +115,20 @@ TEST(EdgeFrame, SpansTheSideWithTheBarsThickness) {
   EXPECT_EQ(qv::EdgeFrame(qv::Edge::Bottom, s), (Rect{0, 738, 1024, 768}));
 }
 
+TEST(EdgeFrame, OnAMonitorRightOfThePrimaryZonesAndFramesAreItsOwn) {
+  DragScreen second = Screen();
+  second.screenLeft = 1024;
+  second.screenTop = -100;
+  EXPECT_EQ(qv::EdgeUnderPoint(1024 + 512, -100 + 5, second), qv::Edge::Top);
+  EXPECT_EQ(qv::EdgeUnderPoint(1024 + 1020, -100 + 400, second),
+            qv::Edge::Right);
+  EXPECT_EQ(qv::EdgeUnderPoint(1024 + 5, -100 + 400, second), qv::Edge::Left);
+  EXPECT_EQ(qv::EdgeFrame(qv::Edge::Right, second),
+            (Rect{2048 - 32, -100, 2048, 668}));
+  EXPECT_EQ(qv::EdgeFrame(qv::Edge::Bottom, second),
+            (Rect{1024, 668 - 30, 2048, 668}));
+}
+
 TEST(DragFrameStrips, CoverTheBorderOnceAndLeaveTheInsideAlone) {
   const Rect frame{10, 20, 110, 70};
   const int cx = 4, cy = 3;

@@ -95,6 +95,7 @@ void Fill(CBarSettings& s) {
   s.m_bBrowseSeparate = 1;
   s.m_bShowTabs = 0;
   s.m_nCurrentTab = 2;
+  s.m_strMonitor = "\\\\.\\DISPLAY2";
   s.m_bFirstTime = 1;
   s.m_bAlwaysOnTop = 0;
   s.m_bAnimate = 0;
@@ -121,6 +122,7 @@ std::string Snapshot(const CBarSettings& s) {
            s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
            s.m_bAnimate, s.m_bShowTitle})
     out += std::to_string(option) + ",";
+  out += s.m_strMonitor;
   for (size_t i = 0; i < s.m_toolbars.size(); ++i) {
     const Bytes folder = FolderBytes(s, i);
     out += "|" + std::string(folder.begin(), folder.end()) + "/" +

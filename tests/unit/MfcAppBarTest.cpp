@@ -78,7 +78,7 @@ class MfcAppBarTest : public testing::Test {
     const qv::Edge e = qv::EdgeFromNumber(edge);
     return qv::BarThickness(
         e, qv::IsVertical(e) ? bar.ButtonSize().cx : bar.ButtonSize().cy, 1,
-        tabs, ScreenMetrics());
+        tabs, bar.Metrics());
   }
 
   static bool IsTopmost(const CMfcAppBar& bar) {
