@@ -25,6 +25,7 @@ constexpr char kFolderCount[] = "No. of Folders";
 constexpr char kHiddenTypeCount[] = "No. of hidden types";
 constexpr char kHorzScrollPos[] = "Horz Scroll Pos";
 constexpr char kVertScrollPos[] = "Vert Scroll Pos";
+constexpr char kHotKey[] = "Hot Key";
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -216,6 +217,9 @@ int CBarSettings::Load() {
       value = qv::EdgeNumber(qv::EdgeFromNumber(value));
     std::memcpy(field, &value, sizeof value);
   }
+  // Added later than the rest: a key without it keeps its other settings.
+  std::uint32_t hotKey;
+  m_nHotKey = ReadDword(key.get(), kHotKey, &hotKey) ? hotKey : kDefaultHotKey;
   std::uint32_t folderCount;
   if (!ReadDword(key.get(), kFolderCount, &folderCount)) return 0;
 
@@ -273,6 +277,7 @@ int CBarSettings::Save(CValueStore& k) const {
     std::memcpy(&value, field, sizeof value);
     if (!WriteDword(k, name, value)) return 0;
   }
+  if (!WriteDword(k, kHotKey, m_nHotKey)) return 0;
 
   const int count = ToolbarCount();
   for (int i = 0; i < count; ++i)
@@ -331,6 +336,7 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
   target.m_bAlwaysOnTop = m_bAlwaysOnTop;
   target.m_bAnimate = m_bAnimate;
   target.m_bShowTitle = m_bShowTitle;
+  target.m_nHotKey = m_nHotKey;
 
   try {
     target.m_toolbars.reserve(m_toolbars.size());

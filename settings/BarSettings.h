@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -75,4 +76,11 @@ class CBarSettings {
   UINT m_bAlwaysOnTop = 1;
   UINT m_bAnimate = 1;
   UINT m_bShowTitle = 1;
+  // The key that brings the bar forward, as a hot-key control gives it:
+  // the virtual key in the low byte, HOTKEYF_* in the next; 0 for none.
+  // Older keys lack the value and load the default, Ctrl+Alt+Q, which no
+  // shortcut of Windows itself uses.
+  UINT m_nHotKey = kDefaultHotKey;
+  static constexpr UINT kDefaultHotKey = 'Q' | (HOTKEYF_CONTROL | HOTKEYF_ALT)
+                                                   << 8;
 };
