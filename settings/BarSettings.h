@@ -78,9 +78,11 @@ class CBarSettings {
   UINT m_bShowTitle = 1;
   // The key that brings the bar forward, as a hot-key control gives it:
   // the virtual key in the low byte, HOTKEYF_* in the next; 0 for none.
-  // Older keys lack the value and load the default, Ctrl+Alt+Q, which no
-  // shortcut of Windows itself uses.
+  // Older keys lack the value and load the default, Ctrl+Alt+Home: Windows
+  // itself uses no such shortcut, and unlike Ctrl+Alt with a letter it
+  // takes no character AltGr types (AltGr is Ctrl+Alt: AltGr+Q is "@" on a
+  // German keyboard).
   UINT m_nHotKey = kDefaultHotKey;
-  static constexpr UINT kDefaultHotKey = 'Q' | (HOTKEYF_CONTROL | HOTKEYF_ALT)
-                                                   << 8;
+  static constexpr UINT kDefaultHotKey =
+      VK_HOME | (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8;
 };

@@ -62,7 +62,7 @@ TEST_F(MfcAppBarAutoHideTest, RebuildKeepsTheBarInOrOutAsItWas) {
 TEST_F(MfcAppBarAutoHideTest,
        HotKeyShowsTheBarWithTheKeyboardOnItsFirstButton) {
   // The default key is the bar's: no one else gets it.
-  EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+  EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_HOME));
   CBarSettings settings;
   settings.Load();
   settings.AppendToolbar(
@@ -73,7 +73,7 @@ TEST_F(MfcAppBarAutoHideTest,
   ASSERT_TRUE(SlidIn());
 
   bar.SendMessage(WM_HOTKEY, BAR_HOTKEY,
-                  MAKELPARAM(MOD_CONTROL | MOD_ALT, 'Q'));
+                  MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_HOME));
   EXPECT_TRUE(SlidOut());
   EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
   ASSERT_EQ(1, bar.m_pane.GetRowCount());
