@@ -65,9 +65,10 @@ TEST_F(MfcAppBarAutoHideTest,
   EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_HOME));
   CBarSettings settings;
   settings.Load();
-  settings.AppendToolbar(
-      qv::UniqueIdList(qv::PathToIdList("C:\\windows", nullptr)),
-      qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}});
+  for (int i = 0; i < 2; ++i)
+    settings.AppendToolbar(
+        qv::UniqueIdList(qv::PathToIdList("C:\\windows", nullptr)),
+        qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}});
   settings.Save();
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
   ASSERT_TRUE(SlidIn());
@@ -80,6 +81,20 @@ TEST_F(MfcAppBarAutoHideTest,
   EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
   CursorGone();
   EXPECT_TRUE(SlidOut());  // the keyboard keeps it out
+
+  // Ctrl+Tab chooses the next tab; the keyboard stays on the new row.
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  bar.m_pane.SendMessage(WM_KEYDOWN, VK_TAB);
+  keys[VK_CONTROL] = 0;
+  ::SetKeyboardState(keys);
+  EXPECT_EQ(1, bar.m_settings.m_nCurrentTab);
+  EXPECT_EQ(1, bar.m_tabber.m_nCurSel);
+  EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
+  ASSERT_EQ(1, bar.m_pane.GetRowCount());
+  EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
+  EXPECT_TRUE(SlidOut());
 
   bar.m_pane.SendMessage(WM_KEYDOWN, VK_ESCAPE);
   CursorGone();
