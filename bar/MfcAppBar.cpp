@@ -34,6 +34,7 @@ ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
 ON_MESSAGE(UWM_RELOAD_CURRENT, OnReloadCurrent)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
 ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
+ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_NOTIFY(TABN_SELCHANGED, kTabberId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabberId, OnTabRClick)
 ON_WM_SETCURSOR()
@@ -174,6 +175,7 @@ void CMfcAppBar::OnDestroy() {
   // OLE must let go of the drop target while the window still exists.
   m_dropTarget.Revoke();
   if (m_bRegistered) RegisterAppBar(0);
+  UpdateHotKey(0);
   m_tooltip.DestroyWindow();
   m_pane.DestroyWindow();
   m_tabber.DestroyWindow();
@@ -222,6 +224,7 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
     m_tabber.SetCurSel(ToolbarTab(m_settings.m_nCurrentTab));
   ApplyZOrder();
   WatchFolders();
+  UpdateHotKey(m_settings.m_nHotKey);
 }
 
 void CMfcAppBar::DropToolbar(int index) {

@@ -48,6 +48,8 @@ constexpr UINT UWM_FOLDER_CHANGED = 2026;
 constexpr UINT_PTR AUTOHIDE_TIMER = 1;
 // Fires when a burst of folder changes has settled.
 constexpr UINT_PTR FOLDER_TIMER = 2;
+// The id of the bar's hot key (WM_HOTKEY's wParam).
+constexpr int BAR_HOTKEY = 1;
 
 // The children's control ids differ, so a notification names its sender.
 constexpr UINT kPaneId = 1000;
@@ -101,6 +103,8 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   void SetSortOrder(int toolbar, UINT order) override;
   void SetScrollPosition(bool vertical, int position) override;
   void FolderUnavailable(int toolbar) override;
+  void StepTab(int step) override;
+  void LeaveKeyboard() override;
 
   // Docking
   int RegisterAppBar(int bRegister);
@@ -112,6 +116,10 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   int UpdateAutoHide();
   int ShowHiddenBar();
   void SlideTo(const RECT* target);
+  // The hot key brought the keyboard in and it is still in the bar: a
+  // slid-out auto-hide bar stays out. Once it has left, the bar slides in
+  // by the mouse alone again.
+  bool KeyboardHoldsBar();
   int SlideStep(const RECT* target, RECT* current) const;
 
   // Dragging to another edge and resizing by the inner edge
@@ -209,6 +217,12 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   int TabToolbar(int tab) const;
   int ToolbarTab(int toolbar) const;
   LRESULT OnDeviceChange(WPARAM event, LPARAM);
+  // Holds hot key `wanted` (the stored form; 0 none) for the bar in place
+  // of the one held; a key another program holds leaves the bar without.
+  void UpdateHotKey(UINT wanted);
+  // The hot key: the bar comes forward (out, when auto-hidden) with the
+  // keyboard on its first button.
+  LRESULT OnHotKey(WPARAM id, LPARAM);
   void ShellRestarted();
   // 1 when the button was released, 0 when the mouse was taken away.
   int RunDragLoop();
@@ -255,6 +269,10 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bMoved = 0;
   int m_nSlide = 0;
+  UINT m_nHeldHotKey = 0;  // the hot key asked for, in the stored form
+  // The window the keyboard came from at the hot key: Esc gives it back.
+  HWND m_hwndBeforeKeys = nullptr;
+  bool m_bKeyboardIn = false;  // since the hot key, until the focus leaves
 
   DECLARE_MESSAGE_MAP(CMfcAppBar)
 };

@@ -74,7 +74,8 @@ void CMfcAppBar::OnTimer(UINT_PTR id) {
   slack.top -= 5;
   POINT cursor;
   ::GetCursorPos(&cursor);
-  if (::PtInRect(&slack, cursor) || m_bMenuUp == 1) return;
+  if (::PtInRect(&slack, cursor) || m_bMenuUp == 1 || KeyboardHoldsBar())
+    return;
   m_nSlide = m_settings.m_bAnimate == 1 ? 2 : 0;
   LayoutBar(1);
   ApplyZOrder();

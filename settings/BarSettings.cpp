@@ -30,6 +30,7 @@ constexpr char kMonitor[] = "Monitor";
 // A monitor's device name has at most 32 characters; anything longer was not
 // written by us.
 constexpr size_t kMonitorValueSize = 64;
+constexpr char kHotKey[] = "Hot Key";
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -228,6 +229,9 @@ int CBarSettings::Load() {
       monitor.size() <= kMonitorValueSize)
     m_strMonitor.assign(monitor.begin(),
                         std::find(monitor.begin(), monitor.end(), 0));
+  // Added later than the rest: a key without it keeps its other settings.
+  std::uint32_t hotKey;
+  m_nHotKey = ReadDword(key.get(), kHotKey, &hotKey) ? hotKey : kDefaultHotKey;
   std::uint32_t folderCount;
   if (!ReadDword(key.get(), kFolderCount, &folderCount)) return 0;
 
@@ -288,6 +292,7 @@ int CBarSettings::Save(CValueStore& k) const {
   if (!WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
                   static_cast<DWORD>(m_strMonitor.size() + 1)))
     return 0;
+  if (!WriteDword(k, kHotKey, m_nHotKey)) return 0;
 
   const int count = ToolbarCount();
   for (int i = 0; i < count; ++i)
@@ -346,6 +351,7 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
   target.m_bAlwaysOnTop = m_bAlwaysOnTop;
   target.m_bAnimate = m_bAnimate;
   target.m_bShowTitle = m_bShowTitle;
+  target.m_nHotKey = m_nHotKey;
 
   try {
     target.m_toolbars.reserve(m_toolbars.size());

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -79,4 +80,13 @@ class CBarSettings {
   // that is not there now, means the primary. Kept while its monitor is
   // away, so that the bar goes back to it when it returns.
   std::string m_strMonitor;
+  // The key that brings the bar forward, as a hot-key control gives it:
+  // the virtual key in the low byte, HOTKEYF_* in the next; 0 for none.
+  // Older keys lack the value and load the default, Ctrl+Alt+Home: Windows
+  // itself uses no such shortcut, and unlike Ctrl+Alt with a letter it
+  // takes no character AltGr types (AltGr is Ctrl+Alt: AltGr+Q is "@" on a
+  // German keyboard).
+  UINT m_nHotKey = kDefaultHotKey;
+  static constexpr UINT kDefaultHotKey =
+      VK_HOME | (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8;
 };

@@ -23,6 +23,8 @@ ON_WM_MOUSEMOVE()
 ON_WM_TIMER()
 ON_WM_RBUTTONUP()
 ON_WM_CAPTURECHANGED()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CTabber::CTabber() {
@@ -133,6 +135,10 @@ std::intptr_t CTabber::Notify(int code) {
   hdr.hwndFrom = m_hWnd;
   hdr.idFrom = static_cast<UINT>(GetDlgCtrlID()) & 0xFFFF;
   hdr.code = static_cast<UINT>(code);
+  // A screen reader reads the newly selected tab.
+  if (code == qv::kTabSelChanged)
+    ::NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT,
+                     m_nCurSel + 1);
   return ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, hdr.idFrom,
                         reinterpret_cast<LPARAM>(&hdr));
 }

@@ -10,13 +10,16 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
+#include "framework/ListAccessible.h"
 #include "framework/Wnd.h"
 #include "tabs/portable/TabStripModel.h"
 
 constexpr UINT TABN_SELCHANGING = qv::kTabSelChanging;
 constexpr UINT TABN_SELCHANGED = qv::kTabSelChanged;
 
-class CTabber : public qv::CWnd, public qv::TabStripModel {
+class CTabber : public qv::CWnd,
+                public qv::TabStripModel,
+                private qv::IAccessibleItems {
  public:
   CTabber();
   // Destroys the window while the whole object still handles its messages.
@@ -63,14 +66,27 @@ class CTabber : public qv::CWnd, public qv::TabStripModel {
   void OnTimer(UINT_PTR id);
   void OnRButtonUp(UINT flags, POINT pt);
   void OnCaptureChanged(HWND newCapture);
+  void OnDestroy();
+  LRESULT OnGetObject(WPARAM wParam, LPARAM objectId);
 
  private:
+  // What a screen reader is told: the tabs by name, the selected one, which
+  // has the focus while the strip has it.
+  int ItemCount() const override { return GetTabCount(); }
+  std::string ItemName(int index) const override;
+  RECT ItemScreenRect(int index) const override;
+  int FocusedItem() const override;
+  int SelectedItem() const override;
+
   void CreateFonts();
   // The font the current orientation draws its text in.
   HFONT DrawingFont() const;
   void DrawArrows(HDC dc);
   // Ends an arrow hold without touching the capture.
   void StopRepeat();
+
+  qv::AccessibleAnchor m_accessible{
+      *this, {ROLE_SYSTEM_PAGETABLIST, ROLE_SYSTEM_PAGETAB, true}};
 
   DECLARE_MESSAGE_MAP(CTabber)
 };

@@ -280,6 +280,7 @@ LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
   const bool appending = index == m_items.size();
   m_items.insert(m_items.begin() + at, std::move(record));
   if (m_nPressed >= at) ++m_nPressed;
+  if (m_nFocusMark >= at) ++m_nFocusMark;
   if (!m_bAdding) Layout(at, appending);
   return at;
 }
@@ -315,6 +316,11 @@ LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
   } else if (m_nPressed > removed) {
     --m_nPressed;
   }
+  if (m_nFocusMark == removed) {
+    m_nFocusMark = -1;
+  } else if (m_nFocusMark > removed) {
+    --m_nFocusMark;
+  }
   Layout(index);
   return 1;
 }
@@ -329,6 +335,7 @@ void CAppbarCtrl::DeleteAllRecords() {
   RemoveTool();
   while (!m_items.empty()) m_items.pop_back();
   m_nPressed = -1;
+  m_nFocusMark = -1;
 }
 
 LRESULT CAppbarCtrl::OnGetItemRect(WPARAM index, LPARAM lParam) {
@@ -389,6 +396,15 @@ void CAppbarCtrl::RepaintCell(int index) {
   if (index < 0 || !IsIndex(index)) return;
   ::InvalidateRect(m_hWnd, &m_items[index]->rect, TRUE);
   ::UpdateWindow(m_hWnd);
+}
+
+void CAppbarCtrl::SetFocusMark(int index) {
+  const int shown = IsButtonAt(index) ? index : -1;
+  if (shown == m_nFocusMark) return;
+  const int former = m_nFocusMark;
+  m_nFocusMark = shown;
+  RepaintCell(former);
+  RepaintCell(shown);
 }
 
 void CAppbarCtrl::OnLButtonDown(UINT, POINT pt) {
@@ -470,14 +486,14 @@ void CAppbarCtrl::OnPaint() {
       const RowItem& item = *m_items[i];
       if (!item.IsButton() || !::RectVisible(dc, &item.rect)) continue;
       PaintButton(dc, item, captured && static_cast<int>(i) == m_nPressed,
-                  images);
+                  static_cast<int>(i) == m_nFocusMark, images);
     }
   }
   ::EndPaint(m_hWnd, &ps);
 }
 
 void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
-                              const qv::ImageList& images) {
+                              bool focused, const qv::ImageList& images) {
   const RECT& r = item.rect;
   int x = r.left + qv::ScaleForDpi(kIconLeft, m_nDpi);
   int y = r.top + qv::ScaleForDpi(kIconTop, m_nDpi);
@@ -494,6 +510,11 @@ void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
     Draw3dRect(dc, inner, COLOR_BTNFACE, COLOR_BTNSHADOW);
   }
   ::SetBkColor(dc, oldBk);
+  if (focused) {
+    RECT mark = r;
+    ::InflateRect(&mark, -3, -3);
+    ::DrawFocusRect(dc, &mark);
+  }
 
   int imageWidth = 0;
   IMAGEINFO info{};

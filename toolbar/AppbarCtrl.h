@@ -78,6 +78,14 @@ class CAppbarCtrl : public qv::CWnd {
   // The button whose press the last NM_CLICK ended, wherever the mouse was
   // released.
   int GetClickedButton() const { return m_nClicked; }
+  // Whether record `index` is a button (not a gap, a line break or past the
+  // end).
+  bool IsButtonAt(int index) const {
+    return index >= 0 && IsIndex(index) && m_items[index]->IsButton();
+  }
+  // Draws the keyboard's focus mark on button `index`, or on none for -1.
+  void SetFocusMark(int index);
+  int GetFocusMark() const { return m_nFocusMark; }
 
  protected:
   int OnCreate(CREATESTRUCT* cs);
@@ -119,7 +127,7 @@ class CAppbarCtrl : public qv::CWnd {
   void PointToolAt(int index);
   void RepaintCell(int index);
   void DeleteAllRecords();
-  void PaintButton(HDC dc, const RowItem& item, bool pressed,
+  void PaintButton(HDC dc, const RowItem& item, bool pressed, bool focused,
                    const qv::ImageList& images);
   qv::Tooltip Tooltip() const;
 
@@ -135,6 +143,7 @@ class CAppbarCtrl : public qv::CWnd {
   int m_cyPad = 3;
   int m_nClicked = -1;
   int m_nHovered = -1;     // the button the tool is over, or -1
+  int m_nFocusMark = -1;   // the button showing the keyboard focus, or -1
   bool m_bAdding = false;  // AddButtons is inserting
 
   DECLARE_MESSAGE_MAP(CAppbarCtrl)

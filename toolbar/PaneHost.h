@@ -31,6 +31,11 @@ class IPaneHost {
   // Toolbar `toolbar`'s folder could not be bound for a click: the host
   // tells the user and reads the toolbar again.
   virtual void FolderUnavailable(int toolbar) = 0;
+  // Ctrl+Tab (1) or Ctrl+Shift+Tab (-1): the next or previous tab, chosen
+  // as a click on it chooses it.
+  virtual void StepTab(int step) = 0;
+  // Esc: the keyboard goes back to the window that had it before the bar.
+  virtual void LeaveKeyboard() = 0;
 
  protected:
   ~IPaneHost() = default;

@@ -57,6 +57,9 @@ RECT RowRect(HWND pane, const CAppbarCtrl& row) {
 BEGIN_MESSAGE_MAP(CToolbarPane, qv::CWnd)
 ON_WM_DESTROY()
 ON_WM_SETFOCUS()
+ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
+ON_WM_KEYDOWN()
+ON_WM_CONTEXTMENU()
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
 ON_WM_RBUTTONUP()
@@ -65,6 +68,7 @@ ON_WM_LBUTTONDOWN()
 ON_NOTIFY_RANGE(NM_CLICK, 0, 0xFFFFFFFF, OnRowClick)
 ON_NOTIFY_RANGE(NM_RCLICK, 0, 0xFFFFFFFF, OnRowRClick)
 ON_NOTIFY_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, OnNeedText)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
 ON_COMMAND(ID_SORT_BY_TYPE, OnSortByType)
 ON_COMMAND(ID_SORT_BY_SIZE, OnSortBySize)
@@ -79,8 +83,9 @@ ON_COMMAND_RANGE(ID_AUTO_HIDE, ID_AUTO_HIDE, OnBarCommand)
 ON_COMMAND_RANGE(ID_HELP_TOPICS, ID_HELP_TOPICS, OnBarCommand)
 END_MESSAGE_MAP()
 
-CToolbarPane::CToolbarPane(IPaneHost& host)
+CToolbarPane::CToolbarPane(IPaneHost& host, ItemOpenFn opener)
     : m_host(host),
+      m_opener(opener),
       m_hFont(CreateButtonFont(qv::kBaseDpi)),
       m_nDpi(qv::kBaseDpi) {}
 
@@ -151,6 +156,7 @@ void CToolbarPane::FillRows(HWND tooltip) {
     if (const ToolbarButtons* buttons = m_host.Buttons(row->GetDlgCtrlID()))
       row->AddButtons(*buttons, withNames);
   }
+  ShowFocusMark();
 }
 
 bool CToolbarPane::RefillRow(int toolbar, HWND tooltip) {
@@ -161,6 +167,7 @@ bool CToolbarPane::RefillRow(int toolbar, HWND tooltip) {
   row.SendMessage(TCM_DELETEALLITEMS);
   row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
   row.AddButtons(*buttons, m_host.Settings().m_nMaxChars > 0);
+  ShowFocusMark();
   return true;
 }
 
@@ -172,6 +179,8 @@ int CToolbarPane::DestroyRows() {
     m_retiredRows.clear();
   }
   m_rows.clear();
+  m_nFocusRow = -1;
+  m_nFocusRecord = -1;
   return 1;
 }
 
@@ -344,10 +353,12 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
                             TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))),
                         row.GetClickedButton(), rightClick != 0);
   if (button < 0) return;
+  OpenButton(static_cast<int>(hdr->idFrom), button, screen, rightClick);
+}
 
+void CToolbarPane::OpenButton(int k, int button, POINT screen, int rightClick) {
   // The row shows toolbar k's buttons in order; a row out of step with
   // them (the toolbar was just dropped) has nothing to open.
-  const int k = static_cast<int>(hdr->idFrom);
   const CBarSettings& settings = m_host.Settings();
   const ToolbarRecord* toolbar = settings.Toolbar(k);
   const ToolbarButton* pressed = ButtonAt(k, button);
@@ -380,7 +391,7 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
     qv::UniqueIdList itemCopy(qv::ConcatIdLists(nullptr, item));
     if (folderCopy && itemCopy) {
       const MenuUpScope menuUp(m_host);
-      OpenItem(::GetParent(m_hWnd), folderCopy.get(), itemCopy.get(), screen,
+      m_opener(::GetParent(m_hWnd), folderCopy.get(), itemCopy.get(), screen,
                rightClick);
     }
   } else {
@@ -411,12 +422,10 @@ LRESULT CToolbarPane::OnNeedText(NMHDR* hdr) {
 }
 
 void CToolbarPane::OnDestroy() {
+  m_accessible.Disconnect();
   DestroyRows();
   Default();
 }
-
-// The keyboard has nothing to do in the pane.
-void CToolbarPane::OnSetFocus(HWND) {}
 
 void CToolbarPane::OnRButtonUp(UINT, POINT pt) { ShowFolderMenu(pt); }
 

@@ -3,25 +3,35 @@
 // the tab strip is shown. It stacks the rows along the bar, scrolls them a
 // line at a time when they do not fit, and routes what happens on them: a
 // click opens the item or browses into a folder, a right click shows the
-// item's shell menu, and a press on empty space moves the bar.
+// item's shell menu, and a press on empty space moves the bar. With the
+// keyboard focus it keeps a focused button, moved by the arrow keys.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/Handles.h"
+#include "framework/ListAccessible.h"
 #include "framework/Menu.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
+#include "shell/ItemOpener.h"
 #include "toolbar/PaneHost.h"
+#include "toolbar/portable/KeyFocus.h"
 
 class CAppbarCtrl;
 
-class CToolbarPane : public qv::CWnd {
+class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
  public:
-  explicit CToolbarPane(IPaneHost& host);
+  // Opens an item as OpenItem does; tests put a recorder in its place.
+  using ItemOpenFn = int (*)(HWND owner, LPCITEMIDLIST folder,
+                             LPCITEMIDLIST item, POINT screenPt,
+                             int rightClick);
+
+  explicit CToolbarPane(IPaneHost& host, ItemOpenFn opener = OpenItem);
   ~CToolbarPane() override;
 
   // Creates the rows for the host's settings: the current toolbar's alone
@@ -61,9 +71,18 @@ class CToolbarPane : public qv::CWnd {
   void ShowFolderMenu(POINT pt);
   void BrowseInBar(int toolbar, int button);
 
+  // Takes the keyboard focus with the first button focused and its mark
+  // shown, as the bar's hot key wants.
+  void FocusFirstButton();
+
  protected:
   void OnDestroy();
   void OnSetFocus(HWND other);
+  LRESULT OnKillFocus(WPARAM, LPARAM);
+  void OnKeyDown(UINT vk, UINT repeat, UINT flags);
+  // From the keyboard (Shift+F10, the menu key): the focused button's shell
+  // menu.
+  void OnContextMenu(HWND clicked, POINT screenPt);
   void OnVScroll(UINT code, UINT pos, HWND scrollBar);
   void OnHScroll(UINT code, UINT pos, HWND scrollBar);
   void OnRButtonUp(UINT flags, POINT pt);
@@ -80,10 +99,43 @@ class CToolbarPane : public qv::CWnd {
   LRESULT OnRowClick(NMHDR* hdr);
   LRESULT OnRowRClick(NMHDR* hdr);
   LRESULT OnNeedText(NMHDR* hdr);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM objectId);
 
  private:
   bool ColumnsDown() const;
   void OnButtonClick(const NMHDR* hdr, int rightClick);
+  // What a click does to button `button` of toolbar `toolbar`: opens it or
+  // browses into it; a right click (1) shows its menu at `screen`.
+  void OpenButton(int toolbar, int button, POINT screen, int rightClick);
+
+  // A button as laid out in the pane: its row, its record in the row and
+  // its cell in the pane's client coordinates.
+  struct ShownButton {
+    int row;
+    int record;
+    RECT cell;
+  };
+  // Every row's buttons, row by row.
+  std::vector<ShownButton> ShownButtons() const;
+  // The focused button's place in ShownButtons(), or -1.
+  int FocusedIndex(const std::vector<ShownButton>& buttons) const;
+  void SetKeyFocus(const std::vector<ShownButton>& buttons, int index);
+  void MoveKeyFocus(qv::FocusMove move);
+  // Scrolls a line at a time until the button is in view.
+  void ScrollIntoView(int row, int record);
+  // Shows the mark on the focused button while the pane has the focus
+  // (focusing the first button when none is), and nowhere else.
+  void ShowFocusMark();
+  // Opens the focused button as a left (0) or right (1) click would.
+  void OpenFocused(int rightClick);
+
+  // What a screen reader is told: the buttons of every row, by their whole
+  // names, the focused one while the pane has the focus.
+  int ItemCount() const override;
+  std::string ItemName(int index) const override;
+  RECT ItemScreenRect(int index) const override;
+  int FocusedItem() const override;
+  int SelectedItem() const override { return -1; }
   // The button `button` of toolbar `toolbar`, or null.
   const ToolbarButton* ButtonAt(int toolbar, int button) const;
   // One scroll step along the bar (vertical for a top or bottom bar).
@@ -92,6 +144,7 @@ class CToolbarPane : public qv::CWnd {
   int TotalLines() const;
 
   IPaneHost& m_host;
+  ItemOpenFn m_opener;
   std::vector<std::unique_ptr<CAppbarCtrl>> m_rows;
   // Rows destroyed while one of them was telling us about a click: their
   // objects live until the click's handling has unwound.
@@ -99,6 +152,13 @@ class CToolbarPane : public qv::CWnd {
   int m_nNotifyDepth = 0;  // notifications from the rows being handled
   qv::UniqueHFont m_hFont;
   int m_nDpi;
+  // The keyboard's focused button: its row and record; -1 for none.
+  int m_nFocusRow = -1;
+  int m_nFocusRecord = -1;
+  // The focus mark shows once the keyboard is used, until the focus leaves.
+  bool m_bFocusCues = false;
+  qv::AccessibleAnchor m_accessible{
+      *this, {ROLE_SYSTEM_TOOLBAR, ROLE_SYSTEM_PUSHBUTTON, false}};
   // Right clicks on empty space: the folder menu, or the bar's own menu
   // while no toolbar is current.
   qv::ResourceMenu m_barMenu{IDR_BAR_MENU};

@@ -100,6 +100,7 @@ void Fill(CBarSettings& s) {
   s.m_bAlwaysOnTop = 0;
   s.m_bAnimate = 0;
   s.m_bShowTitle = 0;
+  s.m_nHotKey = 'K' | HOTKEYF_SHIFT << 8;
   AddToolbar(s, "Programs", 1, Info(qv::kKindNormal));
   AddToolbar(s, "Tools", 0,
              Info(qv::kKindCustom, {{qv::kEntryShownFile, "a.lnk"},
@@ -120,7 +121,7 @@ std::string Snapshot(const CBarSettings& s) {
            s.m_bAutoHide, s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
            s.m_nHorzScrollPos, s.m_nVertScrollPos, s.m_bBrowseSeparate,
            s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
-           s.m_bAnimate, s.m_bShowTitle})
+           s.m_bAnimate, s.m_bShowTitle, s.m_nHotKey})
     out += std::to_string(option) + ",";
   out += s.m_strMonitor;
   for (size_t i = 0; i < s.m_toolbars.size(); ++i) {
@@ -321,6 +322,15 @@ TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
   ASSERT_EQ(1u, s.m_toolbars.size());
   EXPECT_EQ(4u, s.m_toolbars[0].sortOrder);
   EXPECT_EQ(std::vector<std::string>{"bak\tBackup"}, s.m_hiddenTypes);
+}
+
+TEST_F(BarSettingsTest, KeyWithoutAHotKeyLoadsTheDefault) {
+  SaveFilled();
+  Delete("Hot Key");
+  CBarSettings s;
+  EXPECT_EQ(1, s.Load());
+  EXPECT_EQ(CBarSettings::kDefaultHotKey, s.m_nHotKey);
+  EXPECT_EQ(3u, s.m_toolbars.size());
 }
 
 TEST_F(BarSettingsTest, NoToolbarsWithHiddenTypes) {

@@ -1,12 +1,14 @@
 // tests/unit/MfcAppBarAutoHideTest.cpp: an auto-hide bar at the top edge
-// slid out by the cursor touching its strip, and in again by its timer,
-// across rebuilds and the shell's position changes.
+// slid out by the cursor touching its strip or by the hot key, and in again
+// by its timer, across rebuilds and the shell's position changes.
 #include <gtest/gtest.h>
 
 #include "bar/MfcAppBar.h"
 #include "res/resource.h"
+#include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ScratchRegistry.h"
+#include "toolbar/AppbarCtrl.h"
 
 namespace {
 
@@ -53,6 +55,48 @@ TEST_F(MfcAppBarAutoHideTest, RebuildKeepsTheBarInOrOutAsItWas) {
   ASSERT_TRUE(SlidOut());
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
   EXPECT_TRUE(SlidOut());
+  CursorGone();
+  EXPECT_TRUE(SlidIn());
+}
+
+TEST_F(MfcAppBarAutoHideTest,
+       HotKeyShowsTheBarWithTheKeyboardOnItsFirstButton) {
+  // The default key is the bar's: no one else gets it.
+  EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_HOME));
+  CBarSettings settings;
+  settings.Load();
+  for (int i = 0; i < 2; ++i)
+    settings.AppendToolbar(
+        qv::UniqueIdList(qv::PathToIdList("C:\\windows", nullptr)),
+        qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}});
+  settings.Save();
+  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  ASSERT_TRUE(SlidIn());
+
+  bar.SendMessage(WM_HOTKEY, BAR_HOTKEY,
+                  MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_HOME));
+  EXPECT_TRUE(SlidOut());
+  EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
+  ASSERT_EQ(1, bar.m_pane.GetRowCount());
+  EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
+  CursorGone();
+  EXPECT_TRUE(SlidOut());  // the keyboard keeps it out
+
+  // Ctrl+Tab chooses the next tab; the keyboard stays on the new row.
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  bar.m_pane.SendMessage(WM_KEYDOWN, VK_TAB);
+  keys[VK_CONTROL] = 0;
+  ::SetKeyboardState(keys);
+  EXPECT_EQ(1, bar.m_settings.m_nCurrentTab);
+  EXPECT_EQ(1, bar.m_tabber.m_nCurSel);
+  EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
+  ASSERT_EQ(1, bar.m_pane.GetRowCount());
+  EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
+  EXPECT_TRUE(SlidOut());
+
+  bar.m_pane.SendMessage(WM_KEYDOWN, VK_ESCAPE);
   CursorGone();
   EXPECT_TRUE(SlidIn());
 }

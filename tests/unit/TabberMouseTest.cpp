@@ -2,6 +2,7 @@
 // holding the scroll arrows (capture, immediate scroll, 500 ms repeat) and
 // right clicks on empty strip space.
 #include "tests/unit/TabberTestWindows.h"
+#include "tests/unit/support/Accessible.h"
 
 namespace tabtest {
 namespace {
@@ -39,6 +40,30 @@ class HeldArrowTest : public TabberTest {
     Send(WM_MOUSEMOVE, x, y, MK_LBUTTON);
   }
 };
+
+TEST_F(TabberTest, ScreenReaderGetsTheTabsAndTheSelectedOne) {
+  ::OleInitialize(nullptr);
+  Build(qv::kTabsHorizontal, 300, {60, 70, 80});
+  Send(WM_LBUTTONDOWN, 150, 8);
+  {
+    qv::ComPtr<IAccessible> object = testsupport::AccessibleOf(strip.m_hWnd);
+    ASSERT_TRUE(object);
+    EXPECT_EQ(ROLE_SYSTEM_PAGETABLIST,
+              testsupport::Property(object.Get(), CHILDID_SELF, false));
+    EXPECT_EQ(ROLE_SYSTEM_PAGETAB,
+              testsupport::Property(object.Get(), 1, false));
+    EXPECT_EQ("Tab 2", testsupport::NameOf(object.Get(), 3));
+    EXPECT_TRUE(testsupport::Property(object.Get(), 3, true) &
+                STATE_SYSTEM_SELECTED);
+    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE,
+              testsupport::Property(object.Get(), 1, true));
+    VARIANT selection;
+    ::VariantInit(&selection);
+    EXPECT_EQ(S_OK, object->get_accSelection(&selection));
+    EXPECT_EQ(3, selection.lVal);
+  }
+  ::OleUninitialize();
+}
 
 TEST_F(TabberTest, ParentRefusingTheChangeKeepsTheSelection) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80});

@@ -1,7 +1,7 @@
 // tests/unit/ToolbarPaneTest.cpp: the toolbar pane against a fake host and a
 // plain parent window: which rows it makes and fills, how it stacks and
-// scrolls them, what clicks, commands, menus and the tooltip ask of the host,
-// and what it passes on to its parent.
+// scrolls them, what clicks, keys, commands, menus and the tooltip ask of
+// the host, what it passes on to its parent, and what a screen reader reads.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
+#include "tests/unit/support/Accessible.h"
 #include "tests/unit/support/MissingDrive.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/AppbarCtrl.h"
@@ -54,6 +55,8 @@ class FakePaneHost final : public IPaneHost {
   void FolderUnavailable(int toolbar) override {
     unavailable.push_back(toolbar);
   }
+  void StepTab(int step) override { steppedTabs.push_back(step); }
+  void LeaveKeyboard() override { ++leftKeyboard; }
 
   CBarSettings settings;
   std::vector<ToolbarButtons> buttons;  // by toolbar; past the end: none read
@@ -63,7 +66,23 @@ class FakePaneHost final : public IPaneHost {
   std::vector<std::pair<int, UINT>> sorted;
   std::vector<std::pair<bool, int>> scrolled;
   std::vector<int> unavailable;
+  std::vector<int> steppedTabs;
+  int leftKeyboard = 0;
 };
+
+// What the pane asked the opener for: a left (0) or right (1) click, and
+// where.
+struct Opened {
+  int rightClick;
+  POINT screen;
+};
+std::vector<Opened> g_opened;
+
+int RecordOpen(HWND, LPCITEMIDLIST, LPCITEMIDLIST, POINT screen,
+               int rightClick) {
+  g_opened.push_back({rightClick, screen});
+  return 1;
+}
 
 // The pane's parent: records the commands and presses passed on to it.
 class ParentRecorder : public qv::CWnd {
@@ -89,7 +108,10 @@ class ToolbarPaneTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ::OleInitialize(nullptr); }
   static void TearDownTestSuite() { ::OleUninitialize(); }
-  void SetUp() override { Create(0); }
+  void SetUp() override {
+    g_opened.clear();
+    Create(0);
+  }
   void TearDown() override {
     pane.DestroyWindow();
     parent.DestroyWindow();
@@ -188,7 +210,7 @@ class ToolbarPaneTest : public ::testing::Test {
 
   FakePaneHost host;
   ParentRecorder parent;
-  CToolbarPane pane{host};
+  CToolbarPane pane{host, RecordOpen};
 };
 
 using Positions = std::vector<std::pair<bool, int>>;
@@ -456,8 +478,117 @@ void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 // With the pane shown, so that its menu can come up.
 class ToolbarPaneShownTest : public ToolbarPaneTest {
  protected:
-  void SetUp() override { Create(WS_VISIBLE); }
+  void SetUp() override {
+    g_opened.clear();
+    Create(WS_VISIBLE);
+  }
+
+  // The focus mark's button in row `rowIndex` after key `vk`.
+  int Key(UINT vk, int rowIndex = 0) {
+    pane.SendMessage(WM_KEYDOWN, vk);
+    return pane.GetRow(rowIndex)->GetFocusMark();
+  }
+  // A point of cell `cell` of row `rowIndex` on screen.
+  POINT CellPoint(int rowIndex, int cell, bool middle) {
+    RECT rc{};
+    pane.GetRow(rowIndex)->SendMessage(TCM_GETITEMRECT, cell,
+                                       reinterpret_cast<LPARAM>(&rc));
+    POINT pt = middle
+                   ? POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}
+                   : POINT{rc.left, rc.bottom};
+    ::ClientToScreen(*pane.GetRow(rowIndex), &pt);
+    return pt;
+  }
 };
+
+// Two rows: 10 buttons in two lines, 3 in one; 2 lines in view.
+TEST_F(ToolbarPaneShownTest, ArrowsMoveTheFocusMarkAndEnterOpensItsButton) {
+  host.settings.m_bShowTabs = 0;
+  AddToolbar(10);
+  AddToolbar(3);
+  Build(400, 90);
+  host.scrolled.clear();
+  pane.FocusFirstButton();
+  EXPECT_EQ(pane.m_hWnd, ::GetFocus());
+  EXPECT_EQ(0, pane.GetRow(0)->GetFocusMark());
+
+  EXPECT_EQ(0, Key(VK_LEFT));  // the ends hold
+  EXPECT_EQ(0, Key(VK_UP));
+  EXPECT_EQ(1, Key(VK_RIGHT));
+  EXPECT_EQ(9, Key(VK_DOWN));  // the second line, under it
+  EXPECT_EQ(9, Key(VK_RIGHT));
+  // Down into the next row, whose line comes into view.
+  EXPECT_EQ(1, Key(VK_DOWN, 1));
+  EXPECT_EQ(-1, pane.GetRow(0)->GetFocusMark());
+  EXPECT_EQ((Positions{{true, 1}}), host.scrolled);
+  EXPECT_EQ(1, Key(VK_DOWN, 1));
+  EXPECT_EQ(2, Key(VK_RIGHT, 1));
+
+  Key(VK_RETURN);
+  pane.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.m_hWnd),
+                   MAKELPARAM(-1, -1));
+  ASSERT_EQ(2u, g_opened.size());
+  EXPECT_EQ(0, g_opened[0].rightClick);
+  const POINT middle = CellPoint(1, 2, true);
+  EXPECT_EQ(middle.x, g_opened[0].screen.x);
+  EXPECT_EQ(middle.y, g_opened[0].screen.y);
+  EXPECT_EQ(1, g_opened[1].rightClick);
+  const POINT corner = CellPoint(1, 2, false);
+  EXPECT_EQ(corner.x, g_opened[1].screen.x);
+  EXPECT_EQ(corner.y, g_opened[1].screen.y);
+  EXPECT_EQ((std::vector<bool>{true, false, true, false}), host.menuUp);
+
+  // Ctrl+Tab and Ctrl+Shift+Tab step through the tabs; Tab alone does not.
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  Key(VK_TAB);
+  keys[VK_SHIFT] = 0x80;
+  ::SetKeyboardState(keys);
+  Key(VK_TAB);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys);
+  Key(VK_TAB);
+  EXPECT_EQ((std::vector<int>{1, -1}), host.steppedTabs);
+  Key(VK_ESCAPE);
+  EXPECT_EQ(1, host.leftKeyboard);
+
+  // The mark goes with the focus.
+  ::SetFocus(nullptr);
+  EXPECT_EQ(-1, pane.GetRow(1)->GetFocusMark());
+}
+
+TEST_F(ToolbarPaneShownTest, ScreenReaderGetsWholeNamesAndTheFocusedButton) {
+  host.settings.m_bShowTabs = 0;
+  host.settings.m_nMaxChars = 3;  // a few letters of each name show
+  AddToolbar(3);
+  Build(400, 90);
+  pane.FocusFirstButton();
+  Key(VK_RIGHT);
+
+  qv::ComPtr<IAccessible> object = testsupport::AccessibleOf(pane);
+  ASSERT_TRUE(object);
+  long count = 0;
+  EXPECT_EQ(S_OK, object->get_accChildCount(&count));
+  EXPECT_EQ(3, count);
+  EXPECT_EQ("Button 1 of 0", testsupport::NameOf(object.Get(), 2));
+  EXPECT_EQ(ROLE_SYSTEM_PUSHBUTTON,
+            testsupport::Property(object.Get(), 2, false));
+  EXPECT_TRUE(testsupport::Property(object.Get(), 2, true) &
+              STATE_SYSTEM_FOCUSED);
+  EXPECT_FALSE(testsupport::Property(object.Get(), 1, true) &
+               STATE_SYSTEM_FOCUSED);
+  VARIANT focus;
+  ::VariantInit(&focus);
+  EXPECT_EQ(S_OK, object->get_accFocus(&focus));
+  EXPECT_EQ(2, focus.lVal);
+
+  // Held past the window's end, the object answers without its data.
+  pane.DestroyWindow();
+  EXPECT_EQ(RPC_E_DISCONNECTED, object->get_accChildCount(&count));
+  EXPECT_EQ("<" + std::to_string(RPC_E_DISCONNECTED) + ">",
+            testsupport::NameOf(object.Get(), 2));
+}
 
 TEST_F(ToolbarPaneShownTest, FolderMenuShowsTheCurrentToolbarWithMenuUp) {
   TempFolder folder("menu");

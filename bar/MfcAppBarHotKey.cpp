@@ -1,0 +1,65 @@
+// bar/MfcAppBarHotKey.cpp: the keyboard's way into the bar: the stored hot
+// key brings it forward with the focus on its first button, Ctrl+Tab steps
+// through the tabs and Esc gives the keyboard back.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "bar/MfcAppBar.h"
+
+namespace {
+
+// RegisterHotKey's modifiers for a hot-key control's HOTKEYF_* flags.
+UINT Modifiers(UINT hotKeyFlags) {
+  return (hotKeyFlags & HOTKEYF_SHIFT ? MOD_SHIFT : 0) |
+         (hotKeyFlags & HOTKEYF_CONTROL ? MOD_CONTROL : 0) |
+         (hotKeyFlags & HOTKEYF_ALT ? MOD_ALT : 0);
+}
+
+}  // namespace
+
+void CMfcAppBar::UpdateHotKey(UINT wanted) {
+  if (wanted == m_nHeldHotKey) return;
+  if (m_nHeldHotKey) ::UnregisterHotKey(m_hWnd, BAR_HOTKEY);
+  // A key taken by another program is not asked for again at each rebuild:
+  // the bar works on without it, by the mouse.
+  m_nHeldHotKey = wanted;
+  const UINT vk = LOBYTE(wanted);
+  if (vk) ::RegisterHotKey(m_hWnd, BAR_HOTKEY, Modifiers(HIBYTE(wanted)), vk);
+}
+
+LRESULT CMfcAppBar::OnHotKey(WPARAM id, LPARAM) {
+  if (id != BAR_HOTKEY) return 0;
+  HWND before = ::GetForegroundWindow();
+  if (before && before != m_hWnd && !::IsChild(m_hWnd, before))
+    m_hwndBeforeKeys = before;
+  m_bKeyboardIn = true;
+  ShowHiddenBar();
+  ::SetForegroundWindow(m_hWnd);
+  m_pane.FocusFirstButton();
+  return 0;
+}
+
+bool CMfcAppBar::KeyboardHoldsBar() {
+  HWND focus = ::GetFocus();
+  m_bKeyboardIn = m_bKeyboardIn && focus &&
+                  (focus == m_hWnd || ::IsChild(m_hWnd, focus)) &&
+                  ::GetForegroundWindow() == m_hWnd;
+  return m_bKeyboardIn;
+}
+
+void CMfcAppBar::StepTab(int step) {
+  const int count = m_tabber.GetTabCount();
+  if (m_settings.m_bShowTabs != 1 || count < 2) return;
+  // Round the strip, as Ctrl+Tab goes round the pages of a sheet.
+  m_tabber.SelectTab((m_tabber.m_nCurSel + step % count + count) % count);
+}
+
+void CMfcAppBar::LeaveKeyboard() {
+  HWND before = m_hwndBeforeKeys;
+  m_hwndBeforeKeys = nullptr;
+  m_bKeyboardIn = false;
+  // With no window to go back to the bar keeps no focus; either way an
+  // auto-hide bar slides in by its usual rules.
+  if (before && ::IsWindow(before) && ::SetForegroundWindow(before)) return;
+  ::SetFocus(nullptr);
+}
