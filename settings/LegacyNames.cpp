@@ -6,20 +6,9 @@
 
 #include <string>
 
-namespace {
+#include "framework/CodePage.h"
 
-// The ANSI code page of the system's locale, which a process without the
-// UTF-8 setting runs in; 0 when the locale does not tell.
-UINT LegacyCodePage() {
-  DWORD codePage = 0;
-  if (!::GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT,
-                        LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                        reinterpret_cast<LPWSTR>(&codePage),
-                        sizeof codePage / sizeof(WCHAR))) {
-    return 0;
-  }
-  return codePage;
-}
+namespace {
 
 bool IsUtf8(const std::string& text) {
   return text.empty() ||
@@ -53,7 +42,7 @@ void ReencodeLegacyNames(ToolbarInfo& info) {
   UINT legacy = 0;
   for (ButtonEntry& entry : info.entries) {
     if (IsUtf8(entry.name)) continue;
-    if (legacy == 0) legacy = LegacyCodePage();
+    if (legacy == 0) legacy = qv::SystemCodePage();
     // A system that itself runs in UTF-8 wrote nothing else, and an unknown
     // code page cannot be read: such a name is left for the synchronisation
     // to drop, as any stale name.

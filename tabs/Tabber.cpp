@@ -2,6 +2,7 @@
 // mouse.
 #include "tabs/Tabber.h"
 
+#include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "tabs/TabPainter.h"
 
@@ -52,7 +53,7 @@ int CTabber::OnCreate(CREATESTRUCT*) {
 
 void CTabber::CreateFonts() {
   // Double-byte systems keep the DC's own font, which can show their text.
-  if (m_hFontHorz || ::GetSystemMetrics(SM_DBCSENABLED)) return;
+  if (m_hFontHorz || qv::IsDoubleByteSystem()) return;
   qv::WindowDC screen(nullptr);
   const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   auto make = [dpi](const char* face, int points, int escapement) {
