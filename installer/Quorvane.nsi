@@ -28,6 +28,9 @@ Target amd64-unicode
 !ifndef QV_HELP
   !error "pass -DQV_HELP=path\to\help (the folder of help pages)"
 !endif
+!ifndef QV_VERSION
+  !error "pass -DQV_VERSION=major.minor.patch.build (the program's version)"
+!endif
 !ifndef OUTFILE
   !define OUTFILE "Setup.exe"
 !endif
@@ -45,6 +48,18 @@ RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+
+; Setup.exe's own version resource, for its Properties and for whoever
+; checks what they are about to run.
+VIProductVersion "${QV_VERSION}"
+VIFileVersion "${QV_VERSION}"
+VIAddVersionKey /LANG=0 "ProductName" "Quorvane"
+VIAddVersionKey /LANG=0 "CompanyName" "Veltmark"
+VIAddVersionKey /LANG=0 "FileDescription" "Quorvane Setup"
+VIAddVersionKey /LANG=0 "FileVersion" "${QV_VERSION}"
+VIAddVersionKey /LANG=0 "ProductVersion" "${QV_VERSION}"
+VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) Veltmark"
+VIAddVersionKey /LANG=0 "OriginalFilename" "Setup.exe"
 
 Page directory
 Page instfiles

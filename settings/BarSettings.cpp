@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "settings/LegacyNames.h"
 #include "settings/portable/SettingsValues.h"
 #include "framework/Handles.h"
 #include "shell/portable/IdListBytes.h"
@@ -127,6 +128,7 @@ bool ReadToolbar(HKEY key, int index, ToolbarRecord& toolbar) {
   std::optional<ToolbarInfo> info = qv::ParseToolbarInfo(
       reinterpret_cast<const char*>(data.data()), data.size());
   if (!info) return false;
+  qv::ReencodeLegacyNames(*info);
   toolbar.info = std::move(*info);
 
   qv::FolderOrderValueName(name, index);

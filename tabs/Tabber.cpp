@@ -2,6 +2,7 @@
 // mouse.
 #include "tabs/Tabber.h"
 
+#include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "framework/portable/DpiScale.h"
 #include "tabs/TabPainter.h"
@@ -55,7 +56,7 @@ int CTabber::OnCreate(CREATESTRUCT*) {
 
 void CTabber::CreateFonts() {
   // Double-byte systems keep the DC's own font, which can show their text.
-  if (m_hFontHorz || ::GetSystemMetrics(SM_DBCSENABLED)) return;
+  if (m_hFontHorz || qv::IsDoubleByteSystem()) return;
   // At 96 DPI, as the rest of the strip's layout: painting scales it all.
   auto make = [](const char* face, int points, int escapement) {
     // Glyphs turn with the baseline only when both angles agree.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "framework/CodePage.h"
 #include "toolbar/portable/FontDescription.h"
 
 namespace {
@@ -21,7 +22,7 @@ qv::UniqueHFont CreateButtonFont(int dpi) {
                     sizeof text) > 0 &&
       qv::ParseFontDescription(text, kDefaultPoints, &description);
   if (!custom) {
-    if (::GetSystemMetrics(SM_DBCSENABLED)) return {};
+    if (qv::IsDoubleByteSystem()) return {};
     std::strcpy(description.face, "MS Sans Serif");
     description.points = kDefaultPoints;
   }

@@ -189,7 +189,7 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
   char folderPath[MAX_PATH];
   const bool hasPath = FolderPath(folder, folderPath);
   // A folder that is gone fails before its list is touched.
-  if (hasPath && !IsDirectory(folderPath)) return 0;
+  if (IsMissingDirectory(folder)) return 0;
   SyncToolbarEntries(toolbar, settings);
   auto items = ItemsByName(shellFolder.Get(), owner);
 
@@ -220,8 +220,14 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
 }
 
 bool IsMissingDirectory(LPCITEMIDLIST folder) {
-  char path[MAX_PATH];
-  return FolderPath(folder, path) && !IsDirectory(path);
+  // Asked in UTF-16: where the ANSI code page is a legacy one, a path with a
+  // character it cannot hold would name no directory, and the toolbar would
+  // go as if its folder had been deleted.
+  wchar_t path[MAX_PATH] = {};
+  if (!folder || !::SHGetPathFromIDListW(folder, path) || !*path) return false;
+  const DWORD attributes = ::GetFileAttributesW(path);
+  return attributes == INVALID_FILE_ATTRIBUTES ||
+         !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool IsFolderUnreachable(LPCITEMIDLIST folder) {

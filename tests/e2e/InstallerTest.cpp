@@ -3,8 +3,10 @@
 // bar, and the silent uninstaller taking all of it away again.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/harness/BarProcess.h"
 #include "tests/e2e/harness/SettingsKey.h"
@@ -42,6 +44,45 @@ bool MachineKeyExists(const char* path) {
     return false;
   ::RegCloseKey(key);
   return true;
+}
+
+// The version a file's resource states: the fixed file version as
+// "a.b.c.d", then its "ProductName" and "ProductVersion" strings.
+std::string VersionOf(const std::string& path) {
+  std::vector<char> block(::GetFileVersionInfoSizeA(path.c_str(), nullptr));
+  if (block.empty() ||
+      !::GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()),
+                             block.data()))
+    return "no version resource";
+  void* fixedData = nullptr;
+  void* translationData = nullptr;
+  UINT size = 0;
+  if (!::VerQueryValueA(block.data(), "\\", &fixedData, &size) ||
+      size < sizeof(VS_FIXEDFILEINFO) ||
+      !::VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                        &translationData, &size) ||
+      size < 2 * sizeof(WORD))
+    return "incomplete version resource";
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(fixedData);
+  const auto* translation = static_cast<const WORD*>(translationData);
+  std::string text = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                     std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+                     std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
+                     std::to_string(LOWORD(fixed->dwFileVersionLS));
+  char table[16];
+  std::snprintf(table, sizeof table, "%04x%04x", translation[0],
+                translation[1]);
+  for (const char* key : {"ProductName", "ProductVersion"}) {
+    const std::string query =
+        std::string("\\StringFileInfo\\") + table + "\\" + key;
+    char* value = nullptr;
+    text += ' ';
+    if (::VerQueryValueA(block.data(), query.c_str(),
+                         reinterpret_cast<void**>(&value), &size) &&
+        value)
+      text += value;
+  }
+  return text;
 }
 
 class InstallerTest : public ::testing::Test {
@@ -117,6 +158,11 @@ TEST_F(InstallerTest, AnExistingSettingsKeyIsLeftAsItIs) {
   Install();
   EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
   EXPECT_TRUE(MachineKeyExists(kUninstall));
+}
+
+TEST_F(InstallerTest, TheProgramAndSetupStateTheirVersion) {
+  EXPECT_EQ("1.5.0.0 Quorvane 1.5.0.0", VersionOf(e2e::BarExePath()));
+  EXPECT_EQ("1.5.0.0 Quorvane 1.5.0.0", VersionOf(m_setup));
 }
 
 }  // namespace
