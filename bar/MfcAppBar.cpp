@@ -9,6 +9,7 @@
 #include <set>
 
 #include "bar/BarRects.h"
+#include "bar/BringForward.h"
 #include "bar/BusyScope.h"
 #include "framework/Handles.h"
 #include "framework/ScrollBar.h"
@@ -77,13 +78,15 @@ CMfcAppBar::~CMfcAppBar() {
 
 namespace {
 
-// The class of the bar and its pane: arrow cursor, button-face background,
-// the program's icon.
+// The class of the bar and its pane, by name so that another start of the
+// program finds the bar: arrow cursor, button-face background, the program's
+// icon.
 const char* BarWindowClass() {
-  return qv::RegisterWindowClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
-                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                                 ::LoadIconA(::GetModuleHandleA(nullptr),
-                                             MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  return qv::RegisterNamedWindowClass(
+      kBarWindowClass, 0, ::LoadCursorA(nullptr, IDC_ARROW),
+      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+      ::LoadIconA(::GetModuleHandleA(nullptr),
+                  MAKEINTRESOURCEA(IDR_MAINFRAME)));
 }
 
 }  // namespace
@@ -105,6 +108,11 @@ LRESULT CMfcAppBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // The shell's restart message has a number known only at run time.
   if (m_uTaskbarCreated && message == m_uTaskbarCreated) {
     ShellRestarted();
+    return 0;
+  }
+  const UINT bringForward = BringForwardMessage();
+  if (bringForward && message == bringForward) {
+    BringForward();
     return 0;
   }
   return CWnd::WindowProc(message, wParam, lParam);

@@ -122,6 +122,9 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   bool KeyboardHoldsBar();
   int SlideStep(const RECT* target, RECT* current) const;
 
+  // Another start of the program asked for the bar (BringForward.h).
+  void BringForward();
+
   // Dragging to another edge and resizing by the inner edge
   void DrawDragFrame(const RECT* rc);
   int ShrinkDragRect(const RECT* current, RECT* out) const;

@@ -54,6 +54,7 @@ inline void DeleteGdi(HGDIOBJ obj) { ::DeleteObject(obj); }
 inline void CloseMenu(HMENU menu) { ::DestroyMenu(menu); }
 inline void CloseIcon(HICON icon) { ::DestroyIcon(icon); }
 inline void CloseDc(HDC dc) { ::DeleteDC(dc); }
+inline void CloseKernelObject(HANDLE handle) { ::CloseHandle(handle); }
 // The shell allocator is the COM task allocator (SHGetMalloc hands out the
 // same IMalloc), so CoTaskMemFree releases what it allocated.
 inline void FreeShellMemory(void* p) { ::CoTaskMemFree(p); }
@@ -63,6 +64,8 @@ using UniqueHKey = UniqueHandle<HKEY, detail::CloseKey>;
 using UniqueHMenu = UniqueHandle<HMENU, detail::CloseMenu>;
 using UniqueHIcon = UniqueHandle<HICON, detail::CloseIcon>;
 using UniqueHdc = UniqueHandle<HDC, detail::CloseDc>;  // CreateCompatibleDC
+// Mutexes, events, processes: the handles that are null when missing.
+using UniqueKernelObject = UniqueHandle<HANDLE, detail::CloseKernelObject>;
 
 // Memory from the shell allocator: item identifier lists, strings.
 template <typename T>

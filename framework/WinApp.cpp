@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "framework/Wnd.h"
@@ -25,6 +26,20 @@ std::string ProgramName() {
   size_t dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);
   return name;
+}
+
+// A class whose windows bind their objects (CWnd::Create).
+bool RegisterBindingClass(const char* name, UINT style, HCURSOR cursor,
+                          HBRUSH background, HICON icon) {
+  WNDCLASSA wc{};
+  wc.style = style;
+  wc.lpfnWndProc = &::DefWindowProcA;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hCursor = cursor;
+  wc.hbrBackground = background;
+  wc.hIcon = icon;
+  wc.lpszClassName = name;
+  return ::RegisterClassA(&wc) != 0;
 }
 
 }  // namespace
@@ -111,16 +126,21 @@ const char* RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH background,
   std::snprintf(name, sizeof name, "Quorvane:%x:%p:%p:%p", style,
                 static_cast<void*>(cursor), static_cast<void*>(background),
                 static_cast<void*>(icon));
-  WNDCLASSA wc{};
-  wc.style = style;
-  wc.lpfnWndProc = &::DefWindowProcA;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.hCursor = cursor;
-  wc.hbrBackground = background;
-  wc.hIcon = icon;
-  wc.lpszClassName = name;
-  if (!::RegisterClassA(&wc)) return nullptr;
+  if (!RegisterBindingClass(name, style, cursor, background, icon))
+    return nullptr;
   return registered.emplace(key, name).first->second.c_str();
+}
+
+const char* RegisterNamedWindowClass(const char* name, UINT style,
+                                     HCURSOR cursor, HBRUSH background,
+                                     HICON icon) {
+  static std::set<std::string> registered;
+  if (registered.count(name) == 0) {
+    if (!RegisterBindingClass(name, style, cursor, background, icon))
+      return nullptr;
+    registered.insert(name);
+  }
+  return name;
 }
 
 }  // namespace qv

@@ -61,5 +61,10 @@ BOOL InitOle();
 // window objects, and answers its name.
 const char* RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH background,
                                 HICON icon);
+// The same under a fixed name, for a window that other processes look up by
+// its class; answers `name`.
+const char* RegisterNamedWindowClass(const char* name, UINT style,
+                                     HCURSOR cursor, HBRUSH background,
+                                     HICON icon);
 
 }  // namespace qv

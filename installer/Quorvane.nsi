@@ -1,10 +1,19 @@
 ; installer/Quorvane.nsi: Setup.exe for Quorvane 1.5 (built by build.sh).
 ;
 ; Installs Quorvane.exe with its help pages (in "help" beside it, where it
-; looks for them) and registers it under App Paths, whose "Path"
-; tells the first start where to make its program groups. Silent with /S;
-; /D=folder picks the installation folder. The uninstaller removes the
-; files, the program groups, the registrations and the settings key.
+; looks for them), registers it under App Paths, whose "Path" tells the first
+; start where to make its program groups, and puts a "Quorvane" shortcut in
+; the Start Menu's Programs for every user (the program is installed for
+; the machine). Silent with /S; /D=folder picks the installation folder.
+; The uninstaller removes the files, the program groups, the shortcut, the
+; registrations, the start at sign-in and the settings key.
+;
+; Starting the bar at sign-in is a choice on the components page, on by
+; default. Silent installs take it as /STARTATSIGNIN=0 (off) or
+; /STARTATSIGNIN=1 (on); without the switch they start the bar at sign-in,
+; as an install where the user just clicks through does. It is the Run value
+; of the installing account, as the settings key below is; a reinstall that
+; turns it off removes it.
 ;
 ; Who gets the settings key: Setup runs elevated, so the HKEY_CURRENT_USER
 ; it sees is the elevating account's. It creates the key there ("First
@@ -35,10 +44,16 @@ Target amd64-unicode
   !define OUTFILE "Setup.exe"
 !endif
 
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "Sections.nsh"
+
 !define PRODUCT "Quorvane 1.5"
 !define SETTINGS_KEY "Software\Veltmark\Quorvane 1.5"
 !define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\Quorvane.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SHORTCUT "$SMPROGRAMS\Quorvane.lnk"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -61,12 +76,14 @@ VIAddVersionKey /LANG=0 "ProductVersion" "${QV_VERSION}"
 VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) Veltmark"
 VIAddVersionKey /LANG=0 "OriginalFilename" "Setup.exe"
 
+Page components
 Page directory
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
 Section "Quorvane"
+  SectionIn RO
   SetRegView 64
   SetOutPath "$INSTDIR"
   File "/oname=Quorvane.exe" "${QV_EXE}"
@@ -88,12 +105,32 @@ Section "Quorvane"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 
+  SetShellVarContext all
+  CreateShortcut "${SHORTCUT}" "$INSTDIR\Quorvane.exe"
+
   ; An existing key holds someone's toolbars: leave it as it is.
   ClearErrors
   EnumRegValue $0 HKCU "${SETTINGS_KEY}" 0
   IfErrors 0 +2
     WriteRegDWORD HKCU "${SETTINGS_KEY}" "First Time" 1
+
+  ; The next section writes it again when the choice is on.
+  DeleteRegValue HKCU "${RUN_KEY}" "Quorvane"
 SectionEnd
+
+Section "Start Quorvane when I sign in" SecStartAtSignIn
+  WriteRegStr HKCU "${RUN_KEY}" "Quorvane" '"$INSTDIR\Quorvane.exe"'
+SectionEnd
+
+Function .onInit
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/STARTATSIGNIN=" $1
+  ${IfNot} ${Errors}
+  ${AndIf} $1 == "0"
+    !insertmacro UnselectSection ${SecStartAtSignIn}
+  ${EndIf}
+FunctionEnd
 
 Section "Uninstall"
   SetRegView 64
@@ -107,6 +144,10 @@ Section "Uninstall"
   RMDir /r "$INSTDIR\Internet Tools"
   ; Whatever else someone put in the folder stays, and so does the folder.
   RMDir "$INSTDIR"
+
+  SetShellVarContext all
+  Delete "${SHORTCUT}"
+  DeleteRegValue HKCU "${RUN_KEY}" "Quorvane"
 
   DeleteRegKey HKLM "${APP_PATHS_KEY}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -38,8 +38,9 @@ fi
 # Installed as a user installs it: the installer registers the program and,
 # on the prefix's first run, creates the settings key that asks for the
 # default toolbars. Installing again replaces the program and keeps the key.
+# This script starts the bar itself, so not at sign-in as well.
 echo "installing $setup into the prefix"
-wine "$setup" /S
+wine "$setup" /S /STARTATSIGNIN=0
 exe=$(winepath -u 'C:\Quorvane\Quorvane.exe')
 
 echo "starting $exe"

@@ -4,6 +4,7 @@
 #include "framework/Handles.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
+#include "shell/MenuMessageForwarder.h"
 #include "shell/ShellHelpers.h"
 
 namespace {
@@ -82,10 +83,15 @@ int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
     return 0;
   }
 
-  const UINT command =
-      rightClick ? qv::PopupMenu(menu.get())
-                       .Track(TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPt, owner)
-                 : DefaultCommand(menu.get());
+  UINT command = 0;
+  if (rightClick) {
+    // The handlers fill and draw their submenus from the owner's messages.
+    qv::MenuMessageForwarder forwarder(owner, contextMenu.Get());
+    command = qv::PopupMenu(menu.get())
+                  .Track(TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPt, owner);
+  } else {
+    command = DefaultCommand(menu.get());
+  }
   if (command >= kFirstCommand && command <= kLastCommand) {
     CMINVOKECOMMANDINFO invoke = {};
     invoke.cbSize = sizeof(invoke);

@@ -1,7 +1,10 @@
 // tests/e2e/InstallerTest.cpp: Setup.exe run silently as a user would from a
-// script: what it installs and registers, the first start of the installed
-// bar, and the silent uninstaller taking all of it away again.
+// script: what it installs and registers, the Start Menu shortcut and the
+// start at sign-in, the first start of the installed bar, and the silent
+// uninstaller taking all of it away again.
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
 
 #include <cstdio>
 #include <optional>
@@ -21,6 +24,7 @@ constexpr char kAppPaths[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quorvane.exe";
 constexpr char kUninstall[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvane 1.5";
+constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char* const kGroups[] = {"Multimedia", "Utilities", "System Tools",
                                "Internet Tools"};
 
@@ -35,6 +39,22 @@ std::optional<std::string> MachineString(const char* key, const char* name) {
                      value, &size) != ERROR_SUCCESS)
     return std::nullopt;
   return std::string(value);
+}
+
+// The bar's start at sign-in, when there is one.
+std::optional<std::string> RunValue() {
+  char value[MAX_PATH] = {};
+  DWORD size = sizeof value;
+  if (::RegGetValueA(HKEY_CURRENT_USER, kRun, "Quorvane", RRF_RT_REG_SZ,
+                     nullptr, value, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::string(value);
+}
+
+std::string StartMenuShortcut() {
+  char programs[MAX_PATH] = {};
+  ::SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, 0, programs);
+  return std::string(programs) + "\\Quorvane.lnk";
 }
 
 bool MachineKeyExists(const char* path) {
@@ -101,11 +121,14 @@ class InstallerTest : public ::testing::Test {
   void TearDown() override {
     if (Exists(m_dir + "\\Uninstall.exe")) Uninstall();
     SettingsKey::Delete();
+    // Never leave the prefix starting a bar at its next session.
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kRun, "Quorvane");
   }
 
-  void Install() {
+  void Install(const std::string& options = "") {
     // NSIS takes the folder unquoted, as the last argument.
-    ASSERT_EQ(0u, RunCommand("\"" + m_setup + "\" /S /D=" + m_dir));
+    ASSERT_EQ(0u,
+              RunCommand("\"" + m_setup + "\" /S " + options + " /D=" + m_dir));
   }
   // The uninstaller copies itself away and returns at once: wait for its
   // work to show, up to the settings key, which it removes last.
@@ -120,9 +143,11 @@ class InstallerTest : public ::testing::Test {
 };
 
 TEST_F(InstallerTest, InstallsFirstStartBuildsToolbarsUninstallRemovesAll) {
-  Install();
+  Install("/STARTATSIGNIN=1");
   const std::string exe = m_dir + "\\Quorvane.exe";
   EXPECT_TRUE(Exists(exe));
+  EXPECT_TRUE(Exists(StartMenuShortcut()));
+  EXPECT_EQ("\"" + exe + "\"", RunValue().value_or(""));
   EXPECT_EQ(exe, MachineString(kAppPaths, nullptr).value_or(""));
   EXPECT_EQ(m_dir, MachineString(kAppPaths, "Path").value_or(""));
   EXPECT_EQ(1u, SettingsKey::GetDword("First Time").value_or(99));
@@ -145,19 +170,24 @@ TEST_F(InstallerTest, InstallsFirstStartBuildsToolbarsUninstallRemovesAll) {
   EXPECT_FALSE(MachineKeyExists(kAppPaths));
   EXPECT_FALSE(MachineKeyExists(kUninstall));
   EXPECT_FALSE(SettingsKey::Exists());
+  EXPECT_FALSE(Exists(StartMenuShortcut()));
+  EXPECT_FALSE(RunValue());
 }
 
 // Installing again, or over an account that has used the bar, must not make
-// the first start run again over its toolbars.
-TEST_F(InstallerTest, AnExistingSettingsKeyIsLeftAsItIs) {
+// the first start run again over its toolbars; the start at sign-in is
+// chosen anew (on without the switch, as an interactive install offers it).
+TEST_F(InstallerTest, AReinstallKeepsTheSettingsKeyAndTakesTheSignInChoice) {
   SettingsKey::CreateQuiet();
   SettingsKey::SetDword("No. of Folders", 0);
   Install();
   EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
   EXPECT_EQ(0u, SettingsKey::GetDword("Show Title").value_or(99));
-  Install();
+  EXPECT_TRUE(RunValue());
+  Install("/STARTATSIGNIN=0");
   EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
   EXPECT_TRUE(MachineKeyExists(kUninstall));
+  EXPECT_FALSE(RunValue());
 }
 
 TEST_F(InstallerTest, TheProgramAndSetupStateTheirVersion) {

@@ -1,5 +1,5 @@
-// tests/e2e/StartupTest.cpp: the program's start on a fresh account and its
-// top-level window.
+// tests/e2e/StartupTest.cpp: the program's start on a fresh account, its
+// top-level window, and a second start while the bar runs.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/harness/BarProcess.h"
@@ -27,6 +27,44 @@ TEST(Startup, FreshAccountGetsTheKeyAndAToolWindowTitledQuorvane) {
   EXPECT_TRUE(style & WS_POPUP);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & WS_CAPTION);
+  bar.Stop();
+  SettingsKey::Delete();
+}
+
+namespace {
+
+int BarWindows() {
+  int count = 0;
+  for (HWND wnd = nullptr;
+       (wnd = ::FindWindowExA(nullptr, wnd, "Quorvane.Bar", nullptr));)
+    ++count;
+  return count;
+}
+
+}  // namespace
+
+TEST(Startup, ASecondStartBringsTheRunningBarForwardAndEnds) {
+  SettingsKey::Delete();
+  SettingsKey::CreateQuiet();
+  BarProcess bar;
+  ASSERT_TRUE(bar.Start());
+  // The user was working in another window.
+  HWND other =
+      ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 300, 300,
+                        100, 100, nullptr, nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(other);
+  ASSERT_EQ(other, ::GetForegroundWindow());
+
+  BarProcess second;
+  EXPECT_FALSE(second.Start());
+  DWORD code = 99;
+  EXPECT_TRUE(second.WaitForExit(10000, &code));
+  EXPECT_EQ(0u, code);
+  bar.Settle();
+  EXPECT_EQ(1, BarWindows());
+  EXPECT_EQ(bar.Window(), ::GetForegroundWindow());
+
+  ::DestroyWindow(other);
   bar.Stop();
   SettingsKey::Delete();
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <set>
 #include <string>
 #include <thread>
 
@@ -161,6 +162,90 @@ TEST_F(ItemOpenerTest, AFolderWithoutAContextMenuShowsTheResultCode) {
   reader.join();
   EXPECT_EQ("GetUIObjectOf failed! hr=80004005", shown);
   EXPECT_EQ(~0u, folder.menu.flags);
+}
+
+// A handler with a "Send to" submenu of items it draws itself; it records
+// the menu messages it is handed (its submenu's WM_INITMENUPOPUP only).
+class OwnerDrawnMenu : public IContextMenu3 {
+ public:
+  HMENU submenu = nullptr;
+  std::set<UINT> seen;
+
+  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+    const bool known = iid == IID_IUnknown || iid == IID_IContextMenu ||
+                       iid == IID_IContextMenu2 || iid == IID_IContextMenu3;
+    *out = known ? this : nullptr;
+    return known ? S_OK : E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP QueryContextMenu(HMENU menu, UINT, UINT first, UINT,
+                                UINT) override {
+    submenu = ::CreatePopupMenu();
+    ::AppendMenuA(submenu, MF_OWNERDRAW, first, nullptr);
+    ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                  "Send to");
+    return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 1);
+  }
+  STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO*) override { return S_OK; }
+  STDMETHODIMP GetCommandString(UINT_PTR, UINT, UINT*, LPSTR, UINT) override {
+    return E_NOTIMPL;
+  }
+  STDMETHODIMP HandleMenuMsg(UINT message, WPARAM wParam,
+                             LPARAM lParam) override {
+    return HandleMenuMsg2(message, wParam, lParam, nullptr);
+  }
+  STDMETHODIMP HandleMenuMsg2(UINT message, WPARAM wParam, LPARAM lParam,
+                              LRESULT* result) override {
+    if (message != WM_INITMENUPOPUP ||
+        reinterpret_cast<HMENU>(wParam) == submenu)
+      seen.insert(message);
+    if (message == WM_MEASUREITEM) {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      item->itemWidth = 60;
+      item->itemHeight = 16;
+    }
+    if (result) *result = message == WM_MENUCHAR ? MNC_IGNORE << 16 : TRUE;
+    return S_OK;
+  }
+};
+
+class OwnerDrawnFolder : public StubShellFolder {
+ public:
+  OwnerDrawnMenu menu;
+  STDMETHODIMP GetUIObjectOf(HWND, UINT, PCUITEMID_CHILD_ARRAY, REFIID, UINT*,
+                             void** out) override {
+    *out = static_cast<IContextMenu*>(&menu);
+    return S_OK;
+  }
+};
+
+TEST_F(ItemOpenerTest, TheMenusHandlerGetsItsSubmenusMessagesWhileItIsUp) {
+  HWND owner = ::CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10,
+                                 nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(owner);
+  // Keys the menu's loop reads: into "Send to", a character no item has,
+  // then out of both menus.
+  for (WPARAM key : {VK_DOWN, VK_RIGHT})
+    ::PostMessageA(owner, WM_KEYDOWN, key, 0);
+  ::PostMessageA(owner, WM_CHAR, 'q', 0);
+  for (int i = 0; i < 2; ++i) ::PostMessageA(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+
+  OwnerDrawnFolder folder;
+  EXPECT_EQ(
+      1, OpenItemInFolder(&folder, nullptr, owner, Item(), POINT{100, 100}, 1));
+  EXPECT_EQ((std::set<UINT>{WM_INITMENUPOPUP, WM_MEASUREITEM, WM_DRAWITEM,
+                            WM_MENUCHAR}),
+            folder.menu.seen);
+
+  // Once the menu is gone the owner's messages are its own again.
+  folder.menu.seen.clear();
+  ::SendMessageA(owner, WM_MENUCHAR, 'q', 0);
+  EXPECT_TRUE(folder.menu.seen.empty());
+  MSG msg;
+  while (::PeekMessageA(&msg, owner, 0, 0, PM_REMOVE)) {
+  }
+  ::DestroyWindow(owner);
 }
 
 }  // namespace

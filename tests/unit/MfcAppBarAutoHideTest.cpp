@@ -3,6 +3,7 @@
 // by its timer, across rebuilds and the shell's position changes.
 #include <gtest/gtest.h>
 
+#include "bar/BringForward.h"
 #include "bar/MfcAppBar.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
@@ -107,5 +108,10 @@ TEST_F(MfcAppBarAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
   shell.Notify(ABN_POSCHANGED, 0);
   EXPECT_TRUE(SlidIn());
   Touch();
+  EXPECT_TRUE(SlidOut());
+}
+
+TEST_F(MfcAppBarAutoHideTest, AnotherStartOfTheProgramSlidesTheBarOut) {
+  bar.SendMessage(BringForwardMessage());
   EXPECT_TRUE(SlidOut());
 }
