@@ -16,6 +16,7 @@
 #include "res/resource.h"
 #include "tabs/portable/TabGeometry.h"
 #include "toolbar/portable/RowLayout.h"
+#include "settings/portable/StoredSettings.h"
 #include "settings/portable/ToolbarLabel.h"
 #include "shell/FolderNames.h"
 #include "title/TitleWnd.h"
@@ -181,9 +182,8 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   // Rows are made for the current tab's toolbar, which must exist.
   const int count = m_settings.ToolbarCount();
   const int current = m_settings.m_nCurrentTab;
-  const int clamped =
-      current >= count ? count - 1 : (current < 0 ? 0 : current);
-  if (count > 0 && clamped != current) {
+  const int clamped = qv::ShownCurrentTab(current, count);
+  if (clamped != current) {
     m_settings.m_nCurrentTab = clamped;
     m_settings.Save();
   }
@@ -416,8 +416,10 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
     m_cxButton = m_iconSize.cx + 8;
     const int charWidth = m_pane.GetAverageCharWidth();
     m_cxButton +=
-        qv::ShownMaxChars(m_settings.m_nMaxChars, m_cxButton, charWidth,
-                          ::GetSystemMetrics(SM_CXSCREEN)) *
+        qv::ShownMaxChars(
+            m_settings.m_nMaxChars, m_cxButton, charWidth,
+            qv::ButtonRoom(m_settings.m_nAlignment, m_settings.m_bShowTabs == 1,
+                           ScreenMetrics())) *
         charWidth;
     m_cyButton = m_iconSize.cy + 6;
   } else {
