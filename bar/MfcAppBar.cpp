@@ -17,6 +17,7 @@
 #include "res/resource.h"
 #include "tabs/portable/TabGeometry.h"
 #include "toolbar/portable/RowLayout.h"
+#include "settings/portable/StoredSettings.h"
 #include "settings/portable/ToolbarLabel.h"
 #include "shell/FolderNames.h"
 #include "title/TitleWnd.h"
@@ -195,9 +196,8 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   // Rows are made for the current tab's toolbar, which must exist.
   const int count = m_settings.ToolbarCount();
   const int current = m_settings.m_nCurrentTab;
-  const int clamped =
-      current >= count ? count - 1 : (current < 0 ? 0 : current);
-  if (count > 0 && clamped != current) {
+  const int clamped = qv::ShownCurrentTab(current, count);
+  if (clamped != current) {
     m_settings.m_nCurrentTab = clamped;
     m_settings.Save();
   }
@@ -446,9 +446,12 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
   if (m_nIconSize > 0) {
     const int charWidth = m_pane.GetAverageCharWidth();
     const int fixed = qv::ButtonCell(m_nIconSize, 0, m_nDpi).cx;
-    const int names = qv::ShownMaxChars(m_settings.m_nMaxChars, fixed,
-                                        charWidth, Metrics().screenWidth) *
-                      charWidth;
+    const int names =
+        qv::ShownMaxChars(
+            m_settings.m_nMaxChars, fixed, charWidth,
+            qv::ButtonRoom(m_settings.m_nAlignment, m_settings.m_bShowTabs == 1,
+                           Metrics())) *
+        charWidth;
     cell = qv::ButtonCell(m_nIconSize, names, m_nDpi);
   }
   m_cxButton = cell.cx;

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils         # a virtual display for them
   googletest                   # GoogleTest sources, built with each compiler
   g++                          # the native build of the Win32-free code
+  clang libclang-rt-14-dev     # the settings fuzz target, with libFuzzer
   imagemagick                  # screenshots of the running bar
   nsis                         # the installer
 )

@@ -13,8 +13,8 @@
 
 #include "settings/LegacyNames.h"
 #include "settings/portable/SettingsValues.h"
+#include "settings/portable/StoredSettings.h"
 #include "framework/Handles.h"
-#include "shell/portable/IdListBytes.h"
 
 static_assert(sizeof(int) == 4 && sizeof(UINT) == 4 && sizeof(qv::Edge) == 4,
               "options are stored as 4-byte values");
@@ -22,16 +22,13 @@ static_assert(sizeof(int) == 4 && sizeof(UINT) == 4 && sizeof(qv::Edge) == 4,
 namespace {
 
 constexpr char kKeyPath[] = "Software\\Veltmark\\Quorvane 1.5";
-constexpr char kFirstTime[] = "First Time";
-constexpr char kFolderCount[] = "No. of Folders";
-constexpr char kHiddenTypeCount[] = "No. of hidden types";
-constexpr char kHorzScrollPos[] = "Horz Scroll Pos";
-constexpr char kVertScrollPos[] = "Vert Scroll Pos";
-constexpr char kMonitor[] = "Monitor";
-// A monitor's device name has at most 32 characters; anything longer was not
-// written by us.
-constexpr size_t kMonitorValueSize = 64;
-constexpr char kHotKey[] = "Hot Key";
+constexpr const char* kFirstTime = qv::kOptionNames[qv::kOptFirstTime];
+constexpr const char* kFolderCount = qv::kFolderCountName;
+constexpr const char* kHiddenTypeCount = qv::kHiddenTypeCountName;
+constexpr const char* kHorzScrollPos = qv::kOptionNames[qv::kOptHorzScrollPos];
+constexpr const char* kVertScrollPos = qv::kOptionNames[qv::kOptVertScrollPos];
+constexpr const char* kMonitor = qv::kMonitorName;
+constexpr const char* kHotKey = qv::kHotKeyName;
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -77,11 +74,17 @@ bool ReadValue(HKEY key, const char* name, Bytes& data) {
   return true;
 }
 
-bool ReadDword(HKEY key, const char* name, std::uint32_t* value) {
-  Bytes data;
-  return ReadValue(key, name, data) &&
-         qv::DecodeDword(data.data(), data.size(), value);
-}
+// The settings key's values for the load.
+class RegistryValues : public qv::StoredValues {
+ public:
+  explicit RegistryValues(HKEY key) : m_key(key) {}
+  bool Read(const char* name, Bytes& data) override {
+    return ReadValue(m_key, name, data);
+  }
+
+ private:
+  HKEY m_key;
+};
 
 bool WriteValue(CValueStore& values, const char* name, DWORD type,
                 const void* data, DWORD size) {
@@ -108,36 +111,6 @@ void RemoveIndexedValues(CValueStore& values, std::uint32_t from,
   }
 }
 
-// Toolbar `index` as stored: its folder (validated and copied to the shell
-// allocator), its info and its sort order. False when a value is missing or
-// malformed.
-bool ReadToolbar(HKEY key, int index, ToolbarRecord& toolbar) {
-  char name[qv::kValueNameSize];
-  Bytes data;
-
-  qv::FolderValueName(name, index);
-  if (!ReadValue(key, name, data)) return false;
-  const size_t size = qv::ValidIdListSize(data.data(), data.size());
-  if (size == 0) return false;
-  toolbar.folder.reset(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(size)));
-  if (!toolbar.folder) return false;
-  std::memcpy(toolbar.folder.get(), data.data(), size);
-
-  qv::ToolbarInfoValueName(name, index);
-  if (!ReadValue(key, name, data)) return false;
-  std::optional<ToolbarInfo> info = qv::ParseToolbarInfo(
-      reinterpret_cast<const char*>(data.data()), data.size());
-  if (!info) return false;
-  qv::ReencodeLegacyNames(*info);
-  toolbar.info = std::move(*info);
-
-  qv::FolderOrderValueName(name, index);
-  std::uint32_t sortOrder;
-  if (!ReadDword(key, name, &sortOrder)) return false;
-  toolbar.sortOrder = sortOrder;
-  return true;
-}
-
 // Toolbar `index`'s three values.
 bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar) {
   char name[qv::kValueNameSize];
@@ -161,29 +134,29 @@ bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar) {
   return WriteDword(key, name, toolbar.sortOrder);
 }
 
-// The options stored as "First Time" to "Show All Files", in stored order,
-// each a 4-byte field.
+// Each option's field, by qv::StoredOption (the values "First Time" to
+// "Show All Files", in stored order), each 4 bytes.
 template <typename Settings>
-auto OptionValues(Settings& s) {
+auto OptionFields(Settings& s) {
   using Field =
       std::conditional_t<std::is_const_v<Settings>, const void*, void*>;
-  return std::array<std::pair<const char*, Field>, 16>{{
-      {kFirstTime, &s.m_bFirstTime},
-      {"Alignment", &s.m_nAlignment},
-      {"Browse Separate", &s.m_bBrowseSeparate},
-      {"Auto Hide", &s.m_bAutoHide},
-      {"Columns", &s.m_nColumns},
-      {"Rows", &s.m_nRows},
-      {"Current Tab", &s.m_nCurrentTab},
-      {"Show Tabs", &s.m_bShowTabs},
-      {"Small Icons", &s.m_bSmallIcons},
-      {"Always On Top", &s.m_bAlwaysOnTop},
-      {"Animate", &s.m_bAnimate},
-      {"Show Title", &s.m_bShowTitle},
-      {"Max. No. of Chars", &s.m_nMaxChars},
-      {kHorzScrollPos, &s.m_nHorzScrollPos},
-      {kVertScrollPos, &s.m_nVertScrollPos},
-      {"Show All Files", &s.m_bShowAllFiles},
+  return std::array<Field, qv::kOptionCount>{{
+      &s.m_bFirstTime,
+      &s.m_nAlignment,
+      &s.m_bBrowseSeparate,
+      &s.m_bAutoHide,
+      &s.m_nColumns,
+      &s.m_nRows,
+      &s.m_nCurrentTab,
+      &s.m_bShowTabs,
+      &s.m_bSmallIcons,
+      &s.m_bAlwaysOnTop,
+      &s.m_bAnimate,
+      &s.m_bShowTitle,
+      &s.m_nMaxChars,
+      &s.m_nHorzScrollPos,
+      &s.m_nVertScrollPos,
+      &s.m_bShowAllFiles,
   }};
 }
 
@@ -216,58 +189,38 @@ int CBarSettings::CreateKeyIfMissing() {
 int CBarSettings::Load() {
   SettingsKey key;
   if (!key.Open()) return 0;
+  RegistryValues values(key.get());
+  qv::StoredSettings stored = qv::ReadStoredSettings(values);
 
-  for (const auto& [name, field] : OptionValues(*this)) {
-    std::uint32_t value;
-    if (!ReadDword(key.get(), name, &value)) return 0;
-    if (field == &m_nAlignment)
-      value = qv::EdgeNumber(qv::EdgeFromNumber(value));
-    std::memcpy(field, &value, sizeof value);
+  const auto fields = OptionFields(*this);
+  for (int i = 0; i < stored.optionsRead; ++i)
+    std::memcpy(fields[i], &stored.options[i], sizeof stored.options[i]);
+  if (stored.optionsRead == qv::kOptionCount) {
+    m_strMonitor = std::move(stored.monitor);
+    m_nHotKey = stored.hotKeyRead ? stored.hotKey : kDefaultHotKey;
   }
-  // Older keys have no monitor, and a malformed one means the primary too.
-  m_strMonitor.clear();
-  Bytes monitor;
-  if (ReadValue(key.get(), kMonitor, monitor) &&
-      monitor.size() <= kMonitorValueSize)
-    m_strMonitor.assign(monitor.begin(),
-                        std::find(monitor.begin(), monitor.end(), 0));
-  // Added later than the rest: a key without it keeps its other settings.
-  std::uint32_t hotKey;
-  m_nHotKey = ReadDword(key.get(), kHotKey, &hotKey) ? hotKey : kDefaultHotKey;
-  std::uint32_t folderCount;
-  if (!ReadDword(key.get(), kFolderCount, &folderCount)) return 0;
+  if (!stored.listsRead) return 0;
 
   m_toolbars.clear();
   m_hiddenTypes.clear();
-
-  // The count is untrusted too: the loop ends at the first missing toolbar.
-  for (std::uint32_t i = 0; i < folderCount; ++i) {
-    ToolbarRecord toolbar;
-    try {
-      if (!ReadToolbar(key.get(), static_cast<int>(i), toolbar)) return 0;
+  try {
+    for (qv::StoredToolbar& read : stored.toolbars) {
+      // The folder, copied to the shell allocator.
+      ToolbarRecord toolbar;
+      toolbar.folder.reset(
+          static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(read.folder.size())));
+      if (!toolbar.folder) return 0;
+      std::memcpy(toolbar.folder.get(), read.folder.data(), read.folder.size());
+      toolbar.sortOrder = read.sortOrder;
+      qv::ReencodeLegacyNames(read.info);
+      toolbar.info = std::move(read.info);
       m_toolbars.push_back(std::move(toolbar));
-    } catch (const std::bad_alloc&) {
-      return 0;
     }
+  } catch (const std::bad_alloc&) {
+    return 0;
   }
-
-  std::uint32_t typeCount;
-  if (!ReadDword(key.get(), kHiddenTypeCount, &typeCount)) return 0;
-  for (std::uint32_t j = 0; j < typeCount; ++j) {
-    char name[qv::kValueNameSize];
-    qv::FileTypeValueName(name, static_cast<int>(j));
-    Bytes data;
-    std::string text;
-    try {
-      if (!ReadValue(key.get(), name, data) ||
-          !qv::DecodeHiddenType(data.data(), data.size(), &text))
-        return 0;
-      m_hiddenTypes.push_back(std::move(text));
-    } catch (const std::bad_alloc&) {
-      return 0;
-    }
-  }
-  return 1;
+  m_hiddenTypes = std::move(stored.hiddenTypes);
+  return stored.complete ? 1 : 0;
 }
 
 int CBarSettings::Save() const {
@@ -286,10 +239,11 @@ int CBarSettings::Save(CValueStore& k) const {
   k.ReadDword(kFolderCount, &storedCount);
   k.ReadDword(kHiddenTypeCount, &storedTypeCount);
 
-  for (const auto& [name, field] : OptionValues(*this)) {
+  const auto fields = OptionFields(*this);
+  for (int i = 0; i < qv::kOptionCount; ++i) {
     std::uint32_t value;
-    std::memcpy(&value, field, sizeof value);
-    if (!WriteDword(k, name, value)) return 0;
+    std::memcpy(&value, fields[i], sizeof value);
+    if (!WriteDword(k, qv::kOptionNames[i], value)) return 0;
   }
   if (!WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
                   static_cast<DWORD>(m_strMonitor.size() + 1)))

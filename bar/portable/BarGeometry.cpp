@@ -59,6 +59,11 @@ int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth) {
   return stored < most ? stored : (most > 0 ? most : 0);
 }
 
+int ButtonRoom(Edge edge, bool tabs, const BarMetrics& m) {
+  if (!IsVertical(edge)) return m.screenWidth;
+  return m.screenWidth / 2 - BarThickness(edge, 0, 1, tabs, m);
+}
+
 Rect WantedDockRect(Edge edge, const BarShape& s, const BarMetrics& m) {
   Rect rc = m.Screen();
   int thickness = 0;

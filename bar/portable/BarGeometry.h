@@ -96,9 +96,14 @@ int ShownCells(Edge edge, int cellSize, int stored, bool tabs,
                const BarMetrics& m);
 
 // The stored name length in characters as the buttons show it: 0 (icons
-// only) up to a button as wide as the screen. `fixedWidth` is the button's
-// width without its name.
+// only) up to a button as wide as `screenWidth` (ButtonRoom below).
+// `fixedWidth` is the button's width without its name.
 int ShownMaxChars(int stored, int fixedWidth, int charWidth, int screenWidth);
+
+// The widest button the bar at `edge` has room for: the screen's width at
+// the top or bottom; at the left or right, as wide as leaves a bar of one
+// column within half the screen, as ShownCells allows.
+int ButtonRoom(Edge edge, bool tabs, const BarMetrics& m);
 
 // One 5-pixel step of a slide towards `target`, moving `current`; true while
 // more steps are needed. slide: 1 slides the bar in (shows it), 2 out.

@@ -2,6 +2,7 @@
 // stored values.
 #include "settings/portable/SettingsValues.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -41,8 +42,10 @@ bool DecodeHiddenType(const unsigned char* data, size_t length,
     return true;
   }
   const void* zero = std::memchr(data, 0, length);
-  const size_t chars =
-      zero ? static_cast<const unsigned char*>(zero) - data : length;
+  // Without its zero byte the text keeps room for it, as a saved value has:
+  // a full 128 characters would be saved as 129 bytes and not load again.
+  const size_t chars = zero ? static_cast<const unsigned char*>(zero) - data
+                            : std::min(length, kHiddenTypeValueSize - 1);
   text->assign(reinterpret_cast<const char*>(data), chars);
   return true;
 }

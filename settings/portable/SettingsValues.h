@@ -27,9 +27,11 @@ void ToolbarInfoValueName(char* buffer, int index);  // "Toolbar Info %3d"
 bool DecodeDword(const unsigned char* data, size_t length,
                  std::uint32_t* value);
 
-// A hidden-type string: its text up to the first zero byte, or all of it when
-// the value lacks the terminator. False (and `*text` left alone) for a value
-// longer than kHiddenTypeValueSize. Throws std::bad_alloc.
+// A hidden-type string: its text up to the first zero byte, or, when the
+// value lacks the terminator, all of it up to kHiddenTypeValueSize - 1
+// characters (so that it is saved, terminator included, within the bound and
+// loads again). False (and `*text` left alone) for a value longer than
+// kHiddenTypeValueSize. Throws std::bad_alloc.
 bool DecodeHiddenType(const unsigned char* data, size_t length,
                       std::string* text);
 

@@ -226,4 +226,18 @@ TEST(Shown, StoredCellsAndNameLengthsAreClampedToWhatTheBarCanShow) {
   EXPECT_EQ(qv::ShownMaxChars(INT32_MAX, 24, 7, 1024), (1024 - 24) / 7);
   EXPECT_EQ(qv::ShownMaxChars(-3, 24, 7, 1024), 0);
   EXPECT_EQ(qv::ShownMaxChars(5, 2000, 7, 1024), 0);
+
+  // A top bar's button may be as wide as the screen; a left or right bar's
+  // leaves a bar of one column within half the screen (the settings fuzz
+  // target found a left bar of long names as wide as the whole screen).
+  for (bool tabs : {true, false}) {
+    EXPECT_EQ(qv::ButtonRoom(qv::Edge::Top, tabs, m), 1024);
+    EXPECT_EQ(qv::ButtonRoom(qv::Edge::Bottom, tabs, m), 1024);
+    for (qv::Edge edge : {qv::Edge::Left, qv::Edge::Right}) {
+      const int room = qv::ButtonRoom(edge, tabs, m);
+      EXPECT_EQ(qv::BarThickness(edge, room, 1, tabs, m), 1024 / 2);
+      const int chars = qv::ShownMaxChars(INT32_MAX, 24, 7, room);
+      EXPECT_LE(qv::BarThickness(edge, 24 + chars * 7, 1, tabs, m), 1024 / 2);
+    }
+  }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // Lines of 38-pixel cells with 3-pixel gaps; a pane 83 pixels high shows 2.
@@ -46,6 +48,15 @@ TEST(PaneScroll, LineAndPageStepsMoveOneLineAndStopAtTheEnds) {
   EXPECT_FALSE(Step(qv::kScrollLineDown, 4).moved);     // the last line
   EXPECT_FALSE(Step(qv::kScrollPageDown, 4).moved);
   EXPECT_FALSE(Step(qv::kScrollLineDown, 9).moved);  // a stale position
+  // A damaged stored position, kept while the rows fit (found by the
+  // settings fuzz target: counting it up overflowed).
+  for (int code : {qv::kScrollLineDown, qv::kScrollPageDown})
+    EXPECT_FALSE(
+        qv::StepPaneScroll(code, 0, INT_MAX, 5, 3, kCell, kPad, kClient, 5 * 41)
+            .moved);
+  EXPECT_FALSE(qv::StepPaneScroll(qv::kScrollLineUp, 0, INT_MIN, 5, 3, kCell,
+                                  kPad, kClient, 5 * 41)
+                   .moved);
 
   auto up = Step(qv::kScrollLineUp, 2);
   EXPECT_EQ(1, up.position);

@@ -409,6 +409,17 @@ TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
     const RECT rc = bar.GetWindowRect();
     EXPECT_LE(rc.right - rc.left, sx / 2);
   }
+  // Long names on a left bar: its one column of buttons within half the
+  // screen too (the settings fuzz target found it as wide as the screen).
+  registry.SetDword("Max. No. of Chars", 100000);
+  {
+    CMfcAppBar bar(shell);
+    ASSERT_TRUE(Create(bar));
+    const RECT rc = bar.GetWindowRect();
+    EXPECT_LE(rc.right - rc.left, sx / 2);
+    EXPECT_GT(bar.ButtonSize().cx, sx / 4);  // the names still get the room
+  }
+  registry.SetDword("Max. No. of Chars", 0);
   registry.SetDword("Columns", static_cast<DWORD>(-5));
   CMfcAppBar bar(shell);
   ASSERT_TRUE(Create(bar));

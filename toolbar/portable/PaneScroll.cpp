@@ -40,8 +40,9 @@ PaneScrollStep StepPaneScroll(int code, int thumb, int position, int totalLines,
       break;
     case kScrollLineDown:
     case kScrollPageDown:
-      // Down to the last line in view, and never past it.
-      if (position + 1 >= totalLines) return step;
+      // Down to the last line in view, and never past it. A stored position
+      // may be as large as an int goes: it is not counted up to compare.
+      if (position >= totalLines - 1) return step;
       step.position = position + 1;
       step.firstTop = firstTop - pad - cellLen;
       break;
