@@ -95,8 +95,14 @@ ProcessCounters CountProcess(CounterMethods* methods) {
           process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
           sizeof memory))
     counts.privateBytes = static_cast<int64_t>(memory.PrivateUsage);
+  how.memory = "GetProcessMemoryInfo PrivateUsage";
+  // Wine leaves PrivateUsage 0; its PagefileUsage is the private memory.
+  if (counts.privateBytes == 0) {
+    counts.privateBytes = static_cast<int64_t>(memory.PagefileUsage);
+    how.memory = "GetProcessMemoryInfo PagefileUsage";
+  }
   counts.heapBytes = HeapBytes();
-  how.memory = "GetProcessMemoryInfo PrivateUsage; HeapWalk busy blocks";
+  how.memory += "; HeapWalk busy blocks";
   if (methods) *methods = how;
   return counts;
 }
