@@ -1,17 +1,87 @@
 // tests/unit/MfcAppBarAutoHideTest.cpp: an auto-hide bar at the top edge
-// slid out by the cursor touching its strip or by the hot key, and in again
-// by its timer, across rebuilds and the shell's position changes.
+// slid out by the cursor touching its strip, by the hot key or by another
+// start of the program, and in again by its timer, across rebuilds, menus,
+// the shell's position changes and its refusal, with and without animation.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
 
 #include "bar/BringForward.h"
 #include "bar/MfcAppBar.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "toolbar/AppbarCtrl.h"
+#include "tests/unit/support/TempFolder.h"
 
 namespace {
+
+// Counts the moves of one window (size and z-order changes aside).
+class WindowMoves {
+ public:
+  explicit WindowMoves(HWND wnd) {
+    s_wnd = wnd;
+    s_moves = 0;
+    m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr,
+                                 ::GetCurrentThreadId());
+  }
+  WindowMoves(const WindowMoves&) = delete;
+  WindowMoves& operator=(const WindowMoves&) = delete;
+  ~WindowMoves() { ::UnhookWindowsHookEx(m_hook); }
+  // The moves since the last call.
+  int Take() { return std::exchange(s_moves, 0); }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->hwnd == s_wnd &&
+        call->message == WM_WINDOWPOSCHANGING &&
+        !(reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_NOMOVE))
+      ++s_moves;
+    return ::CallNextHookEx(nullptr, code, wp, lp);
+  }
+  static inline HWND s_wnd = nullptr;
+  static inline int s_moves = 0;
+  HHOOK m_hook;
+};
+
+// The dialog this thread shows (other processes may have dialogs of their
+// own on the desktop).
+HWND ThreadDialog() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND wnd, LPARAM out) -> BOOL {
+        char name[16] = {};
+        ::GetClassNameA(wnd, name, sizeof name);
+        if (std::string(name) != "#32770" || !::IsWindowVisible(wnd))
+          return TRUE;
+        *reinterpret_cast<HWND*>(out) = wnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The text of a message box.
+std::string StaticText(HWND box) {
+  std::string text;
+  ::EnumChildWindows(
+      box,
+      [](HWND child, LPARAM out) -> BOOL {
+        char name[16] = {}, buffer[512] = {};
+        ::GetClassNameA(child, name, sizeof name);
+        ::GetWindowTextA(child, buffer, sizeof buffer);
+        if (_stricmp(name, "Static") == 0 && *buffer)
+          *reinterpret_cast<std::string*>(out) = buffer;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
 
 class MfcAppBarAutoHideTest : public testing::Test {
  protected:
@@ -114,4 +184,103 @@ TEST_F(MfcAppBarAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
 TEST_F(MfcAppBarAutoHideTest, AnotherStartOfTheProgramSlidesTheBarOut) {
   bar.SendMessage(BringForwardMessage());
   EXPECT_TRUE(SlidOut());
+}
+TEST_F(MfcAppBarAutoHideTest, MenuUpKeepsTheBarOutWhateverTheCursorDoes) {
+  Touch();
+  ASSERT_TRUE(SlidOut());
+  bool menuSeen = false;
+  ModalDriver driver([&] {
+    if (!::FindWindowA("#32768", nullptr)) return false;
+    menuSeen = true;
+    CursorGone();
+    EXPECT_TRUE(SlidOut());
+    ::EndMenu();
+    return true;
+  });
+  bar.SendMessage(WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(10, 10));
+  EXPECT_TRUE(menuSeen);
+  CursorGone();
+  EXPECT_TRUE(SlidIn());
+}
+
+TEST_F(MfcAppBarAutoHideTest, WithoutAnimateTheBarJumpsInOneMove) {
+  registry.SetDword("Animate", 0);
+  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);  // reads the settings again
+  WindowMoves moves(bar.m_hWnd);
+  Touch();
+  EXPECT_TRUE(SlidOut());
+  EXPECT_EQ(moves.Take(), 1);
+  CursorGone();
+  EXPECT_TRUE(SlidIn());
+  EXPECT_EQ(moves.Take(), 1);
+
+  // Animated, the same way out takes the slide's steps.
+  registry.SetDword("Animate", 1);
+  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  moves.Take();
+  Touch();
+  EXPECT_GT(moves.Take(), 1);
+}
+
+TEST_F(MfcAppBarAutoHideTest, TabAndIconSizeChangesKeepAShownBarOut) {
+  TempFolder folder("autohide");
+  CBarSettings settings;
+  settings.Load();
+  for (int i = 0; i < 2; ++i)
+    ASSERT_TRUE(settings.AppendToolbar(
+        qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)),
+        qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}}));
+  settings.Save();
+  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  ASSERT_EQ(bar.m_tabber.GetTabCount(), 2);
+
+  Touch();
+  ASSERT_TRUE(SlidOut());
+  bar.m_tabber.m_nCurSel = 1;
+  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
+  EXPECT_TRUE(SlidOut());
+  bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
+  EXPECT_TRUE(SlidOut());
+  bar.SendMessage(WM_COMMAND, ID_SMALL_ICONS);
+  EXPECT_TRUE(SlidOut());
+}
+
+TEST_F(MfcAppBarAutoHideTest, TurningAutoHideOffStopsTheWatchAndDocksTheBar) {
+  Touch();
+  ASSERT_TRUE(SlidOut());
+  bar.SendMessage(WM_COMMAND, ID_AUTO_HIDE);
+  // The watch timer no longer exists to be stopped.
+  EXPECT_FALSE(::KillTimer(bar.m_hWnd, AUTOHIDE_TIMER));
+  EXPECT_EQ(shell.AutoHideBar(ABE_TOP), nullptr);
+  const RECT window = bar.GetWindowRect();
+  const RECT band = shell.BandOf(bar.m_hWnd);
+  EXPECT_TRUE(::EqualRect(&window, &band));
+  EXPECT_EQ(window.top, 0);
+}
+
+TEST_F(MfcAppBarAutoHideTest,
+       SecondAutoHideBarOnTheEdgeIsToldAndDocksNormally) {
+  // Each rebuild of its creation tells it again: every box is answered.
+  std::string told;
+  ModalDriver driver([&] {
+    if (HWND box = ThreadDialog()) {
+      told = StaticText(box);
+      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return false;
+  });
+  CMfcAppBar second(shell);
+  ASSERT_TRUE(second.CreateBar());
+  EXPECT_EQ(told,
+            "A toolbar is already hidden on this side of your screen.\nYou "
+            "can have only one auto-hide toolbar per side.");
+  EXPECT_EQ(shell.AutoHideBar(ABE_TOP), bar.m_hWnd);
+  // Docked in the band it was granted, at its full thickness.
+  const RECT window = second.GetWindowRect();
+  const RECT band = shell.BandOf(second.m_hWnd);
+  EXPECT_TRUE(::EqualRect(&window, &band));
+  EXPECT_GT(window.bottom, 2 + 2);
+  EXPECT_EQ(second.m_settings.m_bAutoHide, 1u);
 }

@@ -1,7 +1,8 @@
 // tests/unit/MfcAppBarTest.cpp: the bar window against an in-process appbar
 // service: registration, docking at each edge, the shell's notifications,
 // the rebuild dropping toolbars whose folders are gone and keeping those on
-// a missing drive, the rebuild without the desktop folder, and tab labels.
+// a missing drive, the rebuild without the desktop folder, tab labels, and
+// the edge and icon-size commands when nothing changes.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -425,4 +426,37 @@ TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
   ASSERT_TRUE(Create(bar));
   const RECT rc = bar.GetWindowRect();
   EXPECT_EQ(rc.right - rc.left, Thickness(bar, ABE_LEFT, true));
+}
+
+TEST_F(MfcAppBarTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
+  CMfcAppBar bar(shell);
+  ASSERT_TRUE(Create(bar));
+  // Behind the bar's back the stored edge changes and the bar is moved.
+  registry.SetDword("Alignment", ABE_BOTTOM);
+  ::SetWindowPos(bar.m_hWnd, nullptr, 100, 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+  bar.SendMessage(WM_COMMAND, ID_TOP_ALIGN);
+  CBarSettings stored;
+  stored.Load();
+  EXPECT_EQ(stored.m_nAlignment, qv::Edge::Top);
+  EXPECT_EQ(bar.GetWindowRect().top, 0);
+
+  // Small icons are shown: asking for them neither saves nor rebuilds.
+  registry.SetDword("Rows", 3);
+  auto calls = shell.calls;
+  bar.SendMessage(WM_COMMAND, ID_SMALL_ICONS);
+  EXPECT_EQ(shell.calls, calls);
+  stored.Load();
+  EXPECT_EQ(stored.m_nRows, 3);
+
+  bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
+  stored.Load();
+  EXPECT_EQ(stored.m_bSmallIcons, 0u);
+  EXPECT_EQ(stored.m_nRows, 1);
+  registry.SetDword("Rows", 3);
+  calls = shell.calls;
+  bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
+  EXPECT_EQ(shell.calls, calls);
+  stored.Load();
+  EXPECT_EQ(stored.m_nRows, 3);
 }
