@@ -14,8 +14,8 @@
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
-#include "toolbar/AppbarCtrl.h"
 #include "tests/unit/support/TempFolder.h"
+#include "toolbar/AppbarCtrl.h"
 
 namespace {
 
