@@ -88,6 +88,7 @@ class MfcAppBarAutoHideTest : public testing::Test {
   void SetUp() override {
     registry.WriteBaseline();
     registry.SetDword("Auto Hide", 1);
+    ParkCursor();
     ASSERT_TRUE(bar.CreateBar());
     ASSERT_TRUE(SlidIn());
   }
@@ -101,9 +102,24 @@ class MfcAppBarAutoHideTest : public testing::Test {
   }
   // The watch timer fires with the cursor far from the bar.
   void CursorGone() {
+    ParkCursor();
+    bar.SendMessage(WM_TIMER, AUTOHIDE_TIMER);
+  }
+  // A real move, taken from the queue: when windows change, the system
+  // replays the last mouse position this thread saw, which an earlier test's
+  // drag may have left on the strip, and the bar would slide out.
+  static void ParkCursor() {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = 32768;
+    input.mi.dy = 32768;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
     ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2,
                    ::GetSystemMetrics(SM_CYSCREEN) / 2);
-    bar.SendMessage(WM_TIMER, AUTOHIDE_TIMER);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+      ::DispatchMessageA(&msg);
   }
 
   ScratchCurrentUser registry;
