@@ -216,12 +216,16 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   if (!BuildChildren()) return;
 
   const int accepted = UpdateAutoHide();
-  if (!accepted && m_settings.m_bAutoHide == 1) {
+  const bool refused = !accepted && m_settings.m_bAutoHide == 1;
+  // Told once: the rebuilds that follow (the resize after docking, a tab
+  // switch) would repeat the box for as long as the other bar stays.
+  if (refused && !m_bAutoHideRefused) {
     qv::AppMessageBox(
         "A toolbar is already hidden on this side of your screen.\nYou can "
         "have only one auto-hide toolbar per side.",
         MB_OK);
   }
+  m_bAutoHideRefused = refused;
   m_bHiddenMode = accepted && m_settings.m_bAutoHide ? 1 : 0;
   // Only a bar that is slid out now stays out: sliding a hidden one out
   // here would leave it out with no timer to bring it back.

@@ -263,6 +263,8 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   int m_bRegistered = 0;
   qv::ResourceMenu m_barMenu{IDR_BAR_MENU};
   int m_bHiddenMode = 0;
+  // The shell refused the last request for the edge's auto-hide place.
+  bool m_bAutoHideRefused = false;
   int m_cxButton = 0;
   int m_cyButton = 0;
   POINT m_ptDragAnchor{};  // fixed corner of a resize drag

@@ -31,6 +31,7 @@
 #include "settings/portable/ToolbarInfo.h"
 #include "settings/portable/ToolbarLabel.h"
 #include "shell/portable/IdListBytes.h"
+#include "tests/support/IdListOfNames.h"
 #include "toolbar/portable/EntrySync.h"
 #include "toolbar/portable/PaneScroll.h"
 
@@ -82,19 +83,6 @@ Bytes Dword(std::uint32_t v) {
 
 Bytes Text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
-// A well-formed list of one item per name.
-Bytes List(std::initializer_list<std::string> names) {
-  Bytes list;
-  for (const std::string& name : names) {
-    list.push_back(static_cast<unsigned char>(name.size() + 2));
-    list.push_back(0);
-    list.insert(list.end(), name.begin(), name.end());
-  }
-  list.push_back(0);
-  list.push_back(0);
-  return list;
-}
-
 // The fake key: values by name.
 class FakeKey : public qv::StoredValues {
  public:
@@ -117,9 +105,11 @@ FakeKey BaseKey() {
   for (int i = 0; i < qv::kOptionCount; ++i)
     v[qv::kOptionNames[i]] = Dword(options[i]);
   v[qv::kFolderCountName] = Dword(3);
-  v[Indexed(qv::FolderValueName, 0)] = List({"Desktop", "Programs"});
-  v[Indexed(qv::FolderValueName, 1)] = List({"Desktop", "Tools"});
-  v[Indexed(qv::FolderValueName, 2)] = List({});
+  v[Indexed(qv::FolderValueName, 0)] =
+      testsupport::IdListOfNames({"Desktop", "Programs"});
+  v[Indexed(qv::FolderValueName, 1)] =
+      testsupport::IdListOfNames({"Desktop", "Tools"});
+  v[Indexed(qv::FolderValueName, 2)] = testsupport::IdListOfNames({});
   v[Indexed(qv::ToolbarInfoValueName, 0)] = Bytes{'N', 0, 0};
   v[Indexed(qv::ToolbarInfoValueName, 1)] =
       Text(std::string("C\0*a.lnk\0|\0 b.txt\0\\\0\0", 21));

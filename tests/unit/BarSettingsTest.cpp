@@ -13,6 +13,7 @@
 
 #include "framework/Handles.h"
 #include "settings/portable/SettingsValues.h"
+#include "tests/support/IdListOfNames.h"
 #include "tests/unit/support/ScratchRegistry.h"
 
 namespace {
@@ -22,19 +23,6 @@ using Bytes = std::vector<unsigned char>;
 constexpr char kAppPath[] = "Software\\Veltmark\\Quorvane 1.5";
 
 Bytes B(std::initializer_list<unsigned char> bytes) { return Bytes(bytes); }
-
-// A well-formed identifier list of one item per name (count, then the name).
-Bytes ListBytes(std::initializer_list<std::string> names) {
-  Bytes list;
-  for (const std::string& name : names) {
-    list.push_back(static_cast<unsigned char>(name.size() + 2));
-    list.push_back(0);
-    list.insert(list.end(), name.begin(), name.end());
-  }
-  list.push_back(0);
-  list.push_back(0);
-  return list;
-}
 
 qv::UniqueIdList ShellList(const Bytes& bytes) {
   qv::UniqueIdList list(
@@ -55,8 +43,9 @@ ToolbarInfo Info(int kind, std::vector<ButtonEntry> entries = {}) {
 
 void AddToolbar(CBarSettings& s, const std::string& name, UINT order,
                 ToolbarInfo info) {
-  ASSERT_EQ(1, s.AppendToolbar(ShellList(ListBytes({"Folder", name})), order,
-                               std::move(info)));
+  ASSERT_EQ(1, s.AppendToolbar(
+                   ShellList(testsupport::IdListOfNames({"Folder", name})),
+                   order, std::move(info)));
 }
 
 // The registry's values, but the write of one value is refused.
@@ -225,7 +214,8 @@ TEST_F(BarSettingsTest, SaveWritesTheTableAndLoadReadsItBack) {
   EXPECT_EQ(static_cast<DWORD>(-4), GetDword("Horz Scroll Pos"));
   ASSERT_TRUE(Get("Rows", &type));
   EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-  EXPECT_EQ(ListBytes({"Folder", "Tools"}), Get("Fldr   1", &type));
+  EXPECT_EQ(testsupport::IdListOfNames({"Folder", "Tools"}),
+            Get("Fldr   1", &type));
   EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
   EXPECT_EQ(B({'C', 0,   '*', 'a', '.', 'l', 'n', 'k',  0, '|', 0,
                ' ', 'b', '.', 't', 'x', 't', 0,   '\\', 0, 0}),
@@ -367,7 +357,7 @@ TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
     EXPECT_EQ(i < 3, Get(Name(qv::ToolbarInfoValueName, i)).has_value()) << i;
     EXPECT_EQ(i < 3, Get(Name(qv::FolderOrderValueName, i)).has_value()) << i;
   }
-  EXPECT_EQ(ListBytes({"Folder", "T2"}), Get("Fldr   1"));
+  EXPECT_EQ(testsupport::IdListOfNames({"Folder", "T2"}), Get("Fldr   1"));
   EXPECT_EQ(1u, GetDword("No. of hidden types"));
   EXPECT_FALSE(Get(Name(qv::FileTypeValueName, 1)));
 }
@@ -473,7 +463,8 @@ TEST_F(BarSettingsTest, MalformedToolbarStopsTheLoad) {
     s.m_hiddenTypes = {"old\tOld"};
     EXPECT_EQ(0, s.Load());
     ASSERT_EQ(1u, s.m_toolbars.size());
-    EXPECT_EQ(ListBytes({"Folder", "Programs"}), FolderBytes(s, 0));
+    EXPECT_EQ(testsupport::IdListOfNames({"Folder", "Programs"}),
+              FolderBytes(s, 0));
     EXPECT_TRUE(s.m_hiddenTypes.empty());
   }
 
@@ -539,12 +530,12 @@ TEST_F(BarSettingsTest, MalformedOptionsAndHiddenTypes) {
 TEST_F(BarSettingsTest, FolderKeepsOnlyItsListBytes) {
   // Bytes after the list's terminator are not part of the folder.
   SaveFilled();
-  Bytes padded = ListBytes({"Folder", "Tools"});
+  Bytes padded = testsupport::IdListOfNames({"Folder", "Tools"});
   padded.insert(padded.end(), {0xde, 0xad});
   Set(Name(qv::FolderValueName, 1), REG_BINARY, padded);
   CBarSettings s;
   EXPECT_EQ(1, s.Load());
-  EXPECT_EQ(ListBytes({"Folder", "Tools"}), FolderBytes(s, 1));
+  EXPECT_EQ(testsupport::IdListOfNames({"Folder", "Tools"}), FolderBytes(s, 1));
 }
 
 }  // namespace

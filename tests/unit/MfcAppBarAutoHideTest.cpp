@@ -278,17 +278,21 @@ TEST_F(MfcAppBarAutoHideTest, TurningAutoHideOffStopsTheWatchAndDocksTheBar) {
 
 TEST_F(MfcAppBarAutoHideTest,
        SecondAutoHideBarOnTheEdgeIsToldAndDocksNormally) {
-  // Each rebuild of its creation tells it again: every box is answered.
   std::string told;
+  int boxes = 0;
   ModalDriver driver([&] {
     if (HWND box = ThreadDialog()) {
       told = StaticText(box);
-      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+      ++boxes;
+      ::SendMessageA(box, WM_COMMAND, IDOK, 0);
     }
     return false;
   });
   CMfcAppBar second(shell);
   ASSERT_TRUE(second.CreateBar());
+  // Once, not again at each rebuild while the other bar keeps the edge.
+  second.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  EXPECT_EQ(boxes, 1);
   EXPECT_EQ(told,
             "A toolbar is already hidden on this side of your screen.\nYou "
             "can have only one auto-hide toolbar per side.");
