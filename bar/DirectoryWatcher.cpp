@@ -11,9 +11,7 @@
 
 namespace {
 
-void CloseEvent(HANDLE handle) { ::CloseHandle(handle); }
 void CloseChange(HANDLE handle) { ::FindCloseChangeNotification(handle); }
-using UniqueEvent = qv::UniqueHandle<HANDLE, CloseEvent>;
 using UniqueChange = qv::UniqueHandle<HANDLE, CloseChange>;
 
 // What makes a folder's buttons differ: names coming and going, and the
@@ -83,7 +81,7 @@ class DirectoryWatcher : public IFolderWatcher {
     m_thread.join();
   }
 
-  UniqueEvent m_stop;
+  qv::UniqueKernelObject m_stop;
   HWND m_window = nullptr;
   UINT m_message = 0;
   std::vector<std::string> m_paths;    // as asked for
