@@ -2,7 +2,7 @@
 #include "app/BarApp.h"
 
 #include "app/DefaultToolbars.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "framework/Help.h"
 #include "res/resource.h"
 #include "title/TitleWnd.h"
@@ -25,7 +25,7 @@ BOOL CBarApp::InitInstance() {
   m_settings.Load();
   if (m_settings.m_bShowTitle == 1) g_bShowTitle = 1;
 
-  m_pAppBar = std::make_unique<CMfcAppBar>(
+  m_pAppBar = std::make_unique<CBarWindow>(
       ShellAppBarService(), [](HWND owner, CBarSettings& settings) {
         return CDefaultToolbars().Build(owner, settings);
       });

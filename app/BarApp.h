@@ -7,7 +7,7 @@
 #include "settings/BarSettings.h"
 #include "framework/WinApp.h"
 
-class CMfcAppBar;
+class CBarWindow;
 
 class CBarApp : public qv::CWinApp {
  public:
@@ -19,7 +19,7 @@ class CBarApp : public qv::CWinApp {
   // ID_HELP: the windows are asked, in turn, which help to show.
   BOOL OnCommand(UINT id) override;
 
-  std::unique_ptr<CMfcAppBar> m_pAppBar;
+  std::unique_ptr<CBarWindow> m_pAppBar;
   // The application's own copy, read once to decide on the title screen.
   CBarSettings m_settings;
 };

@@ -2,7 +2,7 @@
 // bar forward, and the bar's answer to it.
 #include "bar/BringForward.h"
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 
 UINT BringForwardMessage() {
   static const UINT message = ::RegisterWindowMessageA("Quorvane.BringForward");
@@ -20,7 +20,7 @@ bool BringRunningBarForward() {
   return ::PostMessageA(bar, message, 0, 0) != FALSE;
 }
 
-void CMfcAppBar::BringForward() {
+void CBarWindow::BringForward() {
   // An auto-hide bar slides out; its watch takes it back as it always does.
   ShowHiddenBar();
   // With the Customize sheet up, the sheet is what the user works in.

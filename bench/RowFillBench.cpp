@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "framework/WinApp.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "toolbar/ToolbarButton.h"
 
 int main() {
@@ -20,7 +20,7 @@ int main() {
   args.style = WS_POPUP | WS_VISIBLE;
   args.SetRect({0, 0, 1000, 700});
   if (!parent.Create(args)) return 1;
-  CAppbarCtrl row;
+  CButtonRow row;
   if (!row.Create(0x50011720, RECT{0, 0, 1000, 700}, parent, 0)) return 1;
   qv::CWnd tooltip;
   qv::Tooltip::CreatePopup(tooltip, parent);

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "settings/BarSettings.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "framework/WinApp.h"
 #include "framework/Handles.h"
 #include "tests/unit/support/ScratchRegistry.h"
@@ -134,7 +134,7 @@ void TimeTabSwitches(const std::string& big, const std::string& small,
   }
   GrantingAppBarService service;
   const double empty = EmptyWindowStart();
-  CMfcAppBar bar(service);
+  CBarWindow bar(service);
   const double start = Now();
   const BOOL made = bar.CreateBar();
   PumpIdle();
@@ -148,10 +148,10 @@ void TimeTabSwitches(const std::string& big, const std::string& small,
   std::printf("  difference / bare (target <= 0.50):    %8.2f\n",
               (created - empty) / bare);
   auto switchTo = [&bar](int tab) {
-    bar.m_tabber.SetCurSel(tab);
-    NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
+    bar.m_tabStrip.SetCurSel(tab);
+    NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
     return Time([&] {
-      bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+      bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
     });
   };
   double toSmall = 1e300, toBig = 1e300;

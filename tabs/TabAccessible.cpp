@@ -1,23 +1,23 @@
 // tabs/TabAccessible.cpp: the tab strip as a screen reader sees it.
-#include "tabs/Tabber.h"
+#include "tabs/TabStrip.h"
 
-void CTabber::OnDestroy() {
+void CTabStrip::OnDestroy() {
   m_accessible.Disconnect();
   Default();
 }
 
-LRESULT CTabber::OnGetObject(WPARAM wParam, LPARAM objectId) {
+LRESULT CTabStrip::OnGetObject(WPARAM wParam, LPARAM objectId) {
   LRESULT result = 0;
   if (m_accessible.Answer(m_hWnd, wParam, objectId, &result)) return result;
   return Default();
 }
 
-std::string CTabber::ItemName(int index) const {
+std::string CTabStrip::ItemName(int index) const {
   const CTabItem* tab = GetTab(index);
   return tab ? tab->m_strText : std::string();
 }
 
-RECT CTabber::ItemScreenRect(int index) const {
+RECT CTabStrip::ItemScreenRect(int index) const {
   const CTabItem* tab = GetTab(index);
   if (!tab || !IsTabVisible(index, FALSE)) return RECT{};
   RECT rc{tab->m_rect.left, tab->m_rect.top, tab->m_rect.right,
@@ -26,10 +26,10 @@ RECT CTabber::ItemScreenRect(int index) const {
   return rc;
 }
 
-int CTabber::FocusedItem() const {
+int CTabStrip::FocusedItem() const {
   return ::GetFocus() == m_hWnd ? SelectedItem() : -1;
 }
 
-int CTabber::SelectedItem() const {
+int CTabStrip::SelectedItem() const {
   return m_nCurSel >= 0 && m_nCurSel < GetTabCount() ? m_nCurSel : -1;
 }

@@ -1,6 +1,6 @@
 // toolbar/PaneAccessible.cpp: the pane's buttons as a screen reader sees
 // them.
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "toolbar/ToolbarPane.h"
 
 LRESULT CToolbarPane::OnGetObject(WPARAM wParam, LPARAM objectId) {

@@ -1,6 +1,6 @@
 // toolbar/PaneKeyboard.cpp: the pane under the keyboard: the focused button
 // and its mark, the arrow keys, Enter, the menu key, Ctrl+Tab and Esc.
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "toolbar/ToolbarPane.h"
 #include "toolbar/portable/RowLayout.h"
 
@@ -13,7 +13,7 @@ bool KeyDown(int vk) { return ::GetKeyState(vk) < 0; }
 std::vector<CToolbarPane::ShownButton> CToolbarPane::ShownButtons() const {
   std::vector<ShownButton> buttons;
   for (size_t r = 0; r < m_rows.size(); ++r) {
-    const CAppbarCtrl& row = *m_rows[r];
+    const CButtonRow& row = *m_rows[r];
     for (int j = 0; j < row.GetItemCount(); ++j) {
       if (!row.IsButtonAt(j)) continue;
       RECT cell{};

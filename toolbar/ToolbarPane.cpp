@@ -12,7 +12,7 @@
 #include "framework/ScrollBar.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "toolbar/ButtonFont.h"
 #include "toolbar/ToolbarFill.h"
 #include "framework/portable/DpiScale.h"
@@ -46,7 +46,7 @@ int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
 
 // A row's rectangle in the pane's client coordinates.
-RECT RowRect(HWND pane, const CAppbarCtrl& row) {
+RECT RowRect(HWND pane, const CButtonRow& row) {
   RECT rc = row.GetWindowRect();
   ::MapWindowPoints(nullptr, pane, reinterpret_cast<POINT*>(&rc), 2);
   return rc;
@@ -99,7 +99,7 @@ void CToolbarPane::SetDpi(int dpi) {
 // Destroyed here, while the whole object still handles its WM_DESTROY.
 CToolbarPane::~CToolbarPane() { DestroyWindow(); }
 
-CAppbarCtrl* CToolbarPane::GetRow(int index) const {
+CButtonRow* CToolbarPane::GetRow(int index) const {
   return index >= 0 && index < GetRowCount() ? m_rows[index].get() : nullptr;
 }
 
@@ -136,7 +136,7 @@ int CToolbarPane::CreateRows() {
   }
 
   for (int id : ids) {
-    std::unique_ptr<CAppbarCtrl> row(new (std::nothrow) CAppbarCtrl);
+    std::unique_ptr<CButtonRow> row(new (std::nothrow) CButtonRow);
     if (!row)
       qv::FatalExit("Could not create Appbar Ctrl Class. Aborting ...",
                     MB_ICONSTOP, kFatalExitCode);
@@ -163,7 +163,7 @@ bool CToolbarPane::RefillRow(int toolbar, HWND tooltip) {
   const int index = FindRowById(toolbar);
   const ToolbarButtons* buttons = m_host.Buttons(toolbar);
   if (index < 0 || !buttons) return false;
-  CAppbarCtrl& row = *m_rows[index];
+  CButtonRow& row = *m_rows[index];
   row.SendMessage(TCM_DELETEALLITEMS);
   row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
   row.AddButtons(*buttons, m_host.Settings().m_nMaxChars > 0);
@@ -283,7 +283,7 @@ void CToolbarPane::ScrollRows(bool vertical, UINT code, int thumb) {
   const int position =
       vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos;
   const RECT client = GetClientRect();
-  const CAppbarCtrl& first = *m_rows.front();
+  const CButtonRow& first = *m_rows.front();
   const RECT firstRect = RowRect(m_hWnd, first);
   const SIZE pad = first.GetPadding();
   const SIZE cell = first.GetItemSize();
@@ -345,7 +345,7 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   ::GetCursorPos(&screen);
   const int rowIndex = FindRowById(static_cast<int>(hdr->idFrom));
   if (rowIndex < 0) return;
-  CAppbarCtrl& row = *m_rows[rowIndex];
+  CButtonRow& row = *m_rows[rowIndex];
   TCHITTESTINFO hit{screen, 0};
   ::ScreenToClient(row, &hit.pt);
   const int button =
@@ -405,7 +405,7 @@ LRESULT CToolbarPane::OnNeedText(NMHDR* hdr) {
   ::GetCursorPos(&pt);
   ::ScreenToClient(m_hWnd, &pt);
   HWND under = ::ChildWindowFromPoint(m_hWnd, pt);
-  CAppbarCtrl* row = nullptr;
+  CButtonRow* row = nullptr;
   for (auto& candidate : m_rows)
     if (candidate->m_hWnd == under) row = candidate.get();
   if (!row) return 0;

@@ -22,7 +22,7 @@
 #include "toolbar/PaneHost.h"
 #include "toolbar/portable/KeyFocus.h"
 
-class CAppbarCtrl;
+class CButtonRow;
 
 class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
  public:
@@ -64,7 +64,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // index), or -1.
   int FindRowById(int id) const;
   int GetRowCount() const { return static_cast<int>(m_rows.size()); }
-  CAppbarCtrl* GetRow(int index) const;
+  CButtonRow* GetRow(int index) const;
 
   // Folder navigation: the folder menu at a point of the pane, and opening a
   // sub-folder (button `button` of toolbar `toolbar`) inside the bar.
@@ -145,10 +145,10 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
 
   IPaneHost& m_host;
   ItemOpenFn m_opener;
-  std::vector<std::unique_ptr<CAppbarCtrl>> m_rows;
+  std::vector<std::unique_ptr<CButtonRow>> m_rows;
   // Rows destroyed while one of them was telling us about a click: their
   // objects live until the click's handling has unwound.
-  std::vector<std::unique_ptr<CAppbarCtrl>> m_retiredRows;
+  std::vector<std::unique_ptr<CButtonRow>> m_retiredRows;
   int m_nNotifyDepth = 0;  // notifications from the rows being handled
   qv::UniqueHFont m_hFont;
   int m_nDpi;

@@ -1,6 +1,6 @@
 // tabs/portable/TabStripModel.h: the tab strip without its window: the tabs,
 // the selection and the scroll position, the layout of the run and the
-// decisions of the arrows. CTabber supplies the window's side (measuring,
+// decisions of the arrows. CTabStrip supplies the window's side (measuring,
 // invalidating, notifying the parent) through the pure virtual hooks.
 #pragma once
 

@@ -224,7 +224,7 @@ int AsInt(std::uint32_t v) {
   return i;
 }
 
-// The bar the loaded options make, laid out as CMfcAppBar does on a range of
+// The bar the loaded options make, laid out as CBarWindow does on a range of
 // screens, icon sizes and fonts, is on screen and usable: at least one row
 // or column of buttons, the bar no thicker than half the screen, a button no
 // wider than the room the bar has for it.
@@ -248,7 +248,7 @@ void CheckShown(const Shown& o) {
     m.screenHeight = screen.height;
     for (int icon : {16, 32}) {
       for (int charWidth : {0, 6, 9}) {
-        // CMfcAppBar::UpdateButtonSize.
+        // CBarWindow::UpdateButtonSize.
         const int fixed = icon + 8;
         const int room = qv::ButtonRoom(edge, tabs, m);
         const int chars = qv::ShownMaxChars(maxChars, fixed, charWidth, room);
@@ -261,7 +261,7 @@ void CheckShown(const Shown& o) {
         FUZZ_CHECK(cx <= std::max(room, fixed));
         const int cy = icon + 6;
 
-        // CMfcAppBar::ShownCells and LayoutBar.
+        // CBarWindow::ShownCells and LayoutBar.
         const int cell = static_cast<int>(vertical ? cx : cy);
         const int cells = qv::ShownCells(edge, cell, storedCells, tabs, m);
         FUZZ_CHECK(cells >= 1);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "tests/leak/ProcessCounters.h"
@@ -57,16 +57,16 @@ class RebuildLeakTest : public testing::Test {
     }
     settings.Save();
     ASSERT_TRUE(bar.CreateBar());
-    ASSERT_EQ(bar.m_tabber.GetTabCount(), 2);
+    ASSERT_EQ(bar.m_tabStrip.GetTabCount(), 2);
   }
 
   // Four rebuilds: a tab switch, a refresh, large and small icons; on every
   // tenth round the sheet too, through every page, closed by OK (a rebuild
   // from its copy of the settings) or by Cancel.
   void Round(int round) {
-    bar.m_tabber.m_nCurSel = round % 2;
-    NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
-    bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+    bar.m_tabStrip.m_nCurSel = round % 2;
+    NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+    bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
     bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
     bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
     bar.SendMessage(WM_COMMAND, ID_SMALL_ICONS);
@@ -90,7 +90,7 @@ class RebuildLeakTest : public testing::Test {
   ScratchCurrentUser registry;
   TempFolder first{"leak-first"}, second{"leak-second"};
   FakeAppBarService shell;
-  CMfcAppBar bar{shell};
+  CBarWindow bar{shell};
 };
 
 // Each counter sees objects come and go, so that a flat count means

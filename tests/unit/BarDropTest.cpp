@@ -6,14 +6,14 @@
 #include <set>
 #include <string>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "framework/WinApp.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/HdropData.h"
 #include "tests/unit/support/LinkFile.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "shell/ShellHelpers.h"
 
 namespace {
@@ -110,7 +110,7 @@ class BarDropTest : public ::testing::Test {
   FakeAppBarService m_shell;
   TempFolder m_row{"row"};
   TempFolder m_items{"dropped"};
-  CMfcAppBar m_bar{m_shell};
+  CBarWindow m_bar{m_shell};
 };
 
 TEST_F(BarDropTest, RightButtonOnARowMakesShortcutsForFilesAndFolders) {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "customize/PageHelpTables.h"
-#include "customize/Properties.h"
+#include "customize/CustomizeSheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
@@ -75,7 +75,7 @@ class CustomizeSheetTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CMfcAppBar& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
 
   static bool IsTopmost(HWND wnd) {
     return (::GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -83,7 +83,7 @@ class CustomizeSheetTest : public testing::Test {
 
   // Runs the sheet the way the bar's Customize command does, with `drive`
   // acting on the sheet once it is up.
-  void Customize(CMfcAppBar& bar, std::function<void(HWND sheet)> drive) {
+  void Customize(CBarWindow& bar, std::function<void(HWND sheet)> drive) {
     ModalDriver driver([&] {
       HWND sheet = FindSheet();
       if (!sheet) return false;
@@ -96,7 +96,7 @@ class CustomizeSheetTest : public testing::Test {
   }
 
   // Runs a sheet of its own over `settings`.
-  static INT_PTR RunSheet(CProperties& sheet,
+  static INT_PTR RunSheet(CCustomizeSheet& sheet,
                           std::function<void(HWND sheet)> drive) {
     ModalDriver driver([&] {
       HWND wnd = FindSheet();
@@ -113,7 +113,7 @@ class CustomizeSheetTest : public testing::Test {
 
 TEST_F(CustomizeSheetTest, TabsInOrderOpeningOnOptionsWithOkCancelHelpOnly) {
   CBarSettings settings;
-  CProperties sheet(kCaption, nullptr, 0);
+  CCustomizeSheet sheet(kCaption, nullptr, 0);
   ASSERT_EQ(1, sheet.SetSettings(settings));
   RunSheet(sheet, [](HWND wnd) {
     HWND tabs = PropSheet_GetTabControl(wnd);
@@ -140,7 +140,7 @@ TEST_F(CustomizeSheetTest, TabsInOrderOpeningOnOptionsWithOkCancelHelpOnly) {
 }
 
 TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   const Values before = StoredValues();
   ZOrderRequests zorder(bar.m_hWnd);
@@ -168,7 +168,7 @@ TEST_F(CustomizeSheetTest, OkWithoutEditsKeepsEveryStoredValue) {
     settings.m_nMaxChars = 12;
     settings.Save();
   }
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   const Values before = StoredValues();
   Customize(bar, [](HWND sheet) { PropSheet_PressButton(sheet, PSBTN_OK); });
@@ -179,7 +179,7 @@ TEST_F(CustomizeSheetTest, OkWithoutEditsKeepsEveryStoredValue) {
 TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {
   registry.SetDword("Alignment", 2);
   registry.SetDword("Browse Separate", 0);
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   ZOrderRequests zorder(bar.m_hWnd);
   Customize(bar, [](HWND sheet) {
@@ -199,7 +199,7 @@ TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {
 TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
   CBarSettings settings;
   settings.m_nMaxChars = 128;
-  CProperties sheet(kCaption, nullptr, 0);
+  CCustomizeSheet sheet(kCaption, nullptr, 0);
   sheet.SetSettings(settings);
   const INT_PTR result = RunSheet(sheet, [](HWND wnd) {
     HWND page = PageOf(wnd);
@@ -225,7 +225,7 @@ TEST_F(CustomizeSheetTest, PagesAskForTheirTopicAndTheirControlsContexts) {
   RecordingHelpUi help;
   const qv::HelpUiOverride useHelp(help);
   CBarSettings settings;
-  CProperties sheet(kCaption, nullptr, 0);
+  CCustomizeSheet sheet(kCaption, nullptr, 0);
   sheet.SetSettings(settings);
   RunSheet(sheet, [](HWND wnd) {
     HWND options = PageOf(wnd);
@@ -255,7 +255,7 @@ TEST_F(CustomizeSheetTest, AboutNamesTheCurrentDrive) {
   char directory[MAX_PATH] = {};
   ::GetCurrentDirectoryA(MAX_PATH, directory);
   CBarSettings settings;
-  CProperties sheet(kCaption, nullptr, kAboutTab);
+  CCustomizeSheet sheet(kCaption, nullptr, kAboutTab);
   sheet.SetSettings(settings);
   std::string disk, memory;
   RunSheet(sheet, [&](HWND wnd) {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
@@ -90,7 +90,7 @@ bool PumpUntil(Done done) {
   return done();
 }
 
-std::vector<std::string> Names(const CMfcAppBar& bar, int k) {
+std::vector<std::string> Names(const CBarWindow& bar, int k) {
   std::vector<std::string> names;
   if (const ToolbarButtons* buttons = bar.Buttons(k))
     for (const ToolbarButton& button : *buttons)
@@ -103,7 +103,7 @@ class ToolbarFollowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CMfcAppBar& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
 
   static void StoreToolbar(const TempFolder& folder, ToolbarInfo info = {},
                            UINT sortOrder = qv::kSortByName) {
@@ -115,10 +115,10 @@ class ToolbarFollowTest : public testing::Test {
     settings.Save();
   }
 
-  static void SwitchTo(CMfcAppBar& bar, int tab) {
-    bar.m_tabber.SetCurSel(tab);
-    NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
-    bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  static void SwitchTo(CBarWindow& bar, int tab) {
+    bar.m_tabStrip.SetCurSel(tab);
+    NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+    bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
   }
 
   ScratchCurrentUser registry;
@@ -136,7 +136,7 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   for (const char* name : {"y.txt", "x.bmp"}) ASSERT_TRUE(second.AddFile(name));
   StoreToolbar(first);
   StoreToolbar(second);
-  CMfcAppBar bar(appBars, nullptr, shell,
+  CBarWindow bar(appBars, nullptr, shell,
                  std::make_unique<ManualWatcher>(&watched));
   ASSERT_TRUE(Create(bar));
   EXPECT_EQ(2, shell.fills);  // creation reads each folder once
@@ -173,7 +173,7 @@ TEST_F(ToolbarFollowTest, ABurstOfChangesIsOneReadKeepingTheCustomOrder) {
                qv::kSortCustom);
   auto watcher = std::make_unique<ManualWatcher>(&watched);
   ManualWatcher& changes = *watcher;
-  CMfcAppBar bar(appBars, nullptr, shell, std::move(watcher));
+  CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
   ASSERT_TRUE(Create(bar));
   ASSERT_EQ(1u, watched.size());
   const int fills = shell.fills;
@@ -196,7 +196,7 @@ TEST_F(ToolbarFollowTest, AFileAddedToAShownFolderAppearsWithoutRefresh) {
   TempFolder folder("follow");
   ASSERT_TRUE(folder.AddFile("first.txt"));
   StoreToolbar(folder);
-  CMfcAppBar bar(appBars);
+  CBarWindow bar(appBars);
   ASSERT_TRUE(Create(bar));
   ASSERT_TRUE(folder.AddFile("second.txt"));
   EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));

@@ -17,7 +17,7 @@
 #include "tests/unit/support/Accessible.h"
 #include "tests/unit/support/MissingDrive.h"
 #include "tests/unit/support/TempFolder.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "toolbar/PaneHost.h"
 #include "toolbar/ToolbarPane.h"
 
@@ -196,7 +196,7 @@ class ToolbarPaneTest : public ::testing::Test {
   }
   // A left click on cell `cell` of row `rowIndex`, the cursor on it.
   void Click(int rowIndex, int cell) {
-    CAppbarCtrl& row = *pane.GetRow(rowIndex);
+    CButtonRow& row = *pane.GetRow(rowIndex);
     RECT rc{};
     ASSERT_TRUE(
         row.SendMessage(TCM_GETITEMRECT, cell, reinterpret_cast<LPARAM>(&rc)));

@@ -1,4 +1,4 @@
-// tests/unit/TabberTestWindows.h: a parent window that records the tab
+// tests/unit/TabStripTestWindows.h: a parent window that records the tab
 // strip's notifications and paints the background the strip must take, and a
 // fixture that builds a strip of tabs with fixed full lengths.
 #pragma once
@@ -12,7 +12,7 @@
 
 #include "framework/Handles.h"
 #include "framework/WinApp.h"
-#include "tabs/Tabber.h"
+#include "tabs/TabStrip.h"
 
 namespace tabtest {
 
@@ -32,7 +32,7 @@ class NotifyParent : public qv::CWnd {
   };
   std::vector<Received> received;
   LRESULT changingReply = 0;
-  CTabber* strip = nullptr;
+  CTabStrip* strip = nullptr;
   qv::UniqueHBrush background{::CreateSolidBrush(kBackground)};
 
   std::vector<int> Codes() const {
@@ -52,7 +52,7 @@ class NotifyParent : public qv::CWnd {
 };
 
 // A strip in a parent window; the tabs' full lengths are set, not measured.
-class TabberTest : public ::testing::Test {
+class TabStripTest : public ::testing::Test {
  public:
   // One visible parent per test suite: under Wine on a bare X server, taking
   // a shown top-level window down waits two seconds for a window manager.
@@ -61,7 +61,7 @@ class TabberTest : public ::testing::Test {
   static std::unique_ptr<NotifyParent> s_parent;
 
   NotifyParent& parent = *s_parent;
-  CTabber strip;
+  CTabStrip strip;
 
   void Build(int orientation, int length, std::initializer_list<int> lengths);
   // The strip's client area as it is on screen, row by row.

@@ -1,10 +1,10 @@
-// bar/MfcAppBarCustomize.cpp: the Customize command: the sheet edits a copy
+// bar/BarWindowCustomize.cpp: the Customize command: the sheet edits a copy
 // of the settings, which replaces the bar's own only after OK.
-#include "bar/MfcAppBar.h"
-#include "customize/Properties.h"
+#include "bar/BarWindow.h"
+#include "customize/CustomizeSheet.h"
 
-void CMfcAppBar::OnCustomize() {
-  CProperties sheet("Customize Quorvane", m_hWnd, 0);
+void CBarWindow::OnCustomize() {
+  CCustomizeSheet sheet("Customize Quorvane", m_hWnd, 0);
   // A partial copy would let OK save a shortened toolbar list.
   if (!sheet.SetSettings(m_settings)) return;
   // The sheet must be able to come in front of the bar.

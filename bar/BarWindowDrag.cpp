@@ -1,4 +1,4 @@
-// bar/MfcAppBarDrag.cpp: dragging the bar to another screen edge by its own
+// bar/BarWindowDrag.cpp: dragging the bar to another screen edge by its own
 // area, and resizing it by its inner edge in whole button cells. Both run a
 // modal mouse loop of their own with the mouse captured and show the target
 // as an inverted frame drawn on the screen; nothing moves until the button is
@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "bar/BarRects.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "bar/portable/DragZones.h"
 #include "framework/portable/DpiScale.h"
 
@@ -20,11 +20,11 @@ bool SizesHorizontally(int hit) { return hit == HTLEFT || hit == HTRIGHT; }
 
 }  // namespace
 
-LRESULT CMfcAppBar::OnNcHitTest(POINT) {
+LRESULT CBarWindow::OnNcHitTest(POINT) {
   return qv::BarHitTest(m_settings.m_nAlignment, static_cast<int>(Default()));
 }
 
-void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
+void CBarWindow::OnNcLButtonDown(UINT hitTest, POINT) {
   const int hit = static_cast<int>(hitTest);
   if (qv::IsOuterBorderHit(m_settings.m_nAlignment, hit)) return;
   const RECT window = GetWindowRect();
@@ -61,7 +61,7 @@ void CMfcAppBar::OnNcLButtonDown(UINT hitTest, POINT) {
   m_nDragHit = 0;
 }
 
-int CMfcAppBar::RunDragLoop() {
+int CBarWindow::RunDragLoop() {
   // Only this window's mouse messages are taken while dragging; everything
   // else waits in the queue until the button is released.
   for (;;) {
@@ -84,7 +84,7 @@ int CMfcAppBar::RunDragLoop() {
   }
 }
 
-void CMfcAppBar::OnMouseMove(UINT, POINT point) {
+void CBarWindow::OnMouseMove(UINT, POINT point) {
   // The bar's area answers as a caption, so mouse moves reach it only while
   // a drag holds the mouse.
   if (::GetCapture() != m_hWnd) return;
@@ -110,7 +110,7 @@ void CMfcAppBar::OnMouseMove(UINT, POINT point) {
   m_rcDrag = next;
 }
 
-void CMfcAppBar::OnLButtonUp(UINT, POINT) {
+void CBarWindow::OnLButtonUp(UINT, POINT) {
   if (::GetCapture() != m_hWnd) return;
   DrawDragFrame(&m_rcDrag);
   // The rebuild may show a message box, which must get the mouse, and must
@@ -143,7 +143,7 @@ void CMfcAppBar::OnLButtonUp(UINT, POINT) {
   OnSize(10, width, height);
 }
 
-void CMfcAppBar::TrackEdge(int x, int y) {
+void CBarWindow::TrackEdge(int x, int y) {
   UpdateButtonSize();
   // The frame shows the bar as it would dock at an edge of the monitor under
   // the cursor, its cells scaled for that monitor's DPI.
@@ -173,7 +173,7 @@ void CMfcAppBar::TrackEdge(int x, int y) {
   m_rcDrag = frame;
 }
 
-int CMfcAppBar::ShrinkDragRect(const RECT* current, RECT* out) const {
+int CBarWindow::ShrinkDragRect(const RECT* current, RECT* out) const {
   qv::Rect shrunk;
   if (!qv::ShrinkFrame(m_nDragHit, ToRect(*current), m_cxButton, m_cyButton,
                        shrunk))
@@ -182,7 +182,7 @@ int CMfcAppBar::ShrinkDragRect(const RECT* current, RECT* out) const {
   return 1;
 }
 
-int CMfcAppBar::GrowDragRect(const RECT* current, RECT* out) const {
+int CBarWindow::GrowDragRect(const RECT* current, RECT* out) const {
   qv::Rect grown;
   const qv::BarMetrics metrics = Metrics();
   if (!qv::GrowFrame(m_nDragHit, ToRect(*current), m_cxButton, m_cyButton,
@@ -192,7 +192,7 @@ int CMfcAppBar::GrowDragRect(const RECT* current, RECT* out) const {
   return 1;
 }
 
-void CMfcAppBar::DrawDragFrame(const RECT* rc) {
+void CBarWindow::DrawDragFrame(const RECT* rc) {
   // A 50 % checkerboard: inverting through it grays the frame, and a second
   // drawing of the same frame restores the screen. Monochrome bitmap rows
   // are word-aligned.

@@ -1,7 +1,7 @@
-// tests/unit/TabberMouseTest.cpp: clicks on tabs with the parent's say,
+// tests/unit/TabStripMouseTest.cpp: clicks on tabs with the parent's say,
 // holding the scroll arrows (capture, immediate scroll, 500 ms repeat) and
 // right clicks on empty strip space.
-#include "tests/unit/TabberTestWindows.h"
+#include "tests/unit/TabStripTestWindows.h"
 #include "tests/unit/support/Accessible.h"
 
 namespace tabtest {
@@ -21,7 +21,7 @@ void PumpFor(DWORD ms) {
 }
 
 // Six tabs in 300 pixels: the run can move forward four times.
-class HeldArrowTest : public TabberTest {
+class HeldArrowTest : public TabStripTest {
  protected:
   void SetUp() override {
     Build(qv::kTabsHorizontal, 300, {60, 70, 80, 90, 100, 110});
@@ -41,7 +41,7 @@ class HeldArrowTest : public TabberTest {
   }
 };
 
-TEST_F(TabberTest, ScreenReaderGetsTheTabsAndTheSelectedOne) {
+TEST_F(TabStripTest, ScreenReaderGetsTheTabsAndTheSelectedOne) {
   ::OleInitialize(nullptr);
   Build(qv::kTabsHorizontal, 300, {60, 70, 80});
   Send(WM_LBUTTONDOWN, 150, 8);
@@ -65,7 +65,7 @@ TEST_F(TabberTest, ScreenReaderGetsTheTabsAndTheSelectedOne) {
   ::OleUninitialize();
 }
 
-TEST_F(TabberTest, ParentRefusingTheChangeKeepsTheSelection) {
+TEST_F(TabStripTest, ParentRefusingTheChangeKeepsTheSelection) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80});
   parent.changingReply = 1;
   Send(WM_LBUTTONDOWN, 150, 8);
@@ -85,7 +85,7 @@ TEST_F(TabberTest, ParentRefusingTheChangeKeepsTheSelection) {
   EXPECT_EQ(strip.m_hWnd, changed.from);
 }
 
-TEST_F(TabberTest, ClickingTheSelectedTabSendsNothingAndTakesTheFocus) {
+TEST_F(TabStripTest, ClickingTheSelectedTabSendsNothingAndTakesTheFocus) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80});
   ::SetFocus(parent.m_hWnd);
   Send(WM_LBUTTONDOWN, 20, 8);
@@ -95,7 +95,7 @@ TEST_F(TabberTest, ClickingTheSelectedTabSendsNothingAndTakesTheFocus) {
   EXPECT_EQ(strip.m_hWnd, ::GetFocus());
 }
 
-TEST_F(TabberTest, ClickingAHalfHiddenTabSelectsItAndScrollsItIntoView) {
+TEST_F(TabStripTest, ClickingAHalfHiddenTabSelectsItAndScrollsItIntoView) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80, 90, 100});
   Send(WM_LBUTTONDOWN, 240, 8);  // tab 3, cut at 264
   EXPECT_EQ(3, strip.m_nCurSel);
@@ -103,7 +103,7 @@ TEST_F(TabberTest, ClickingAHalfHiddenTabSelectsItAndScrollsItIntoView) {
   EXPECT_TRUE(strip.IsTabVisible(3, TRUE));
 }
 
-TEST_F(TabberTest, RightClickOnEmptyStripSpaceOnlyAsksForTheMenu) {
+TEST_F(TabStripTest, RightClickOnEmptyStripSpaceOnlyAsksForTheMenu) {
   Build(qv::kTabsHorizontal, 300, {60, 70});
   Send(WM_RBUTTONUP, 200, 8);
   ASSERT_EQ(std::vector<int>{qv::kTabRightClick}, parent.Codes());
@@ -127,11 +127,11 @@ TEST_F(HeldArrowTest, ForwardArrowScrollsAtOnceThenOnEveryTickToTheEnd) {
   strip.SendMessage(WM_TIMER, 16);  // not ours
   EXPECT_EQ(1, strip.m_nFirstTab);
   for (int expected = 2; expected <= 4; ++expected) {
-    strip.SendMessage(WM_TIMER, CTabber::kRepeatTimer);
+    strip.SendMessage(WM_TIMER, CTabStrip::kRepeatTimer);
     EXPECT_EQ(expected, strip.m_nFirstTab);
   }
   EXPECT_TRUE(strip.IsTabVisible(5, TRUE));
-  strip.SendMessage(WM_TIMER, CTabber::kRepeatTimer);
+  strip.SendMessage(WM_TIMER, CTabStrip::kRepeatTimer);
   EXPECT_EQ(4, strip.m_nFirstTab);  // the end: the hold goes on, idle
   EXPECT_EQ(qv::kHitRightArrow, strip.m_nPressed);
 
@@ -144,12 +144,12 @@ TEST_F(HeldArrowTest, ForwardArrowScrollsAtOnceThenOnEveryTickToTheEnd) {
 TEST_F(HeldArrowTest, RepeatComesFromTheWindowTimerWhileTheArrowIsHeld) {
   Press();
   EXPECT_EQ(1, strip.m_nFirstTab);
-  strip.SendMessage(WM_TIMER, CTabber::kRepeatTimer);
+  strip.SendMessage(WM_TIMER, CTabStrip::kRepeatTimer);
   EXPECT_EQ(2, strip.m_nFirstTab);
   Send(WM_LBUTTONUP, 290, 8);
   // Letting go ends the timer: a tick still in the queue scrolls nothing.
-  EXPECT_FALSE(::KillTimer(strip.m_hWnd, CTabber::kRepeatTimer));
-  strip.SendMessage(WM_TIMER, CTabber::kRepeatTimer);
+  EXPECT_FALSE(::KillTimer(strip.m_hWnd, CTabStrip::kRepeatTimer));
+  strip.SendMessage(WM_TIMER, CTabStrip::kRepeatTimer);
   EXPECT_EQ(2, strip.m_nFirstTab);
 }
 

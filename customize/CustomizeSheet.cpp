@@ -1,6 +1,6 @@
-// customize/Properties.cpp: the sheet's pages, its working copy and its
+// customize/CustomizeSheet.cpp: the sheet's pages, its working copy and its
 // buttons.
-#include "customize/Properties.h"
+#include "customize/CustomizeSheet.h"
 
 #include "customize/PageHelpTables.h"
 #include "framework/Help.h"
@@ -38,23 +38,25 @@ LRESULT CALLBACK SheetHelpProc(HWND sheet, UINT message, WPARAM wParam,
 
 }  // namespace
 
-CProperties::CProperties(const char* caption, HWND parent, UINT startPage)
+CCustomizeSheet::CCustomizeSheet(const char* caption, HWND parent,
+                                 UINT startPage)
     : qv::CPropertySheet(caption, parent, startPage),
       m_tabs{&m_optionsPage, &m_toolbarsPage, &m_buttonsPage, &m_viewPage,
              &m_aboutPage} {
   m_psh.dwFlags |= PSH_HASHELP;
-  SetCallback(&CProperties::PropSheetCallback);
+  SetCallback(&CCustomizeSheet::PropSheetCallback);
   for (CCustomizePage* page : m_tabs) AddPage(*page);
 }
 
-int CProperties::SetSettings(const CBarSettings& settings) {
+int CCustomizeSheet::SetSettings(const CBarSettings& settings) {
   const int copied = settings.CopyTo(m_settings);
   for (CCustomizePage* page : m_tabs)
     if (page != &m_aboutPage) page->SetSettings(&m_settings);
   return copied;
 }
 
-int CALLBACK CProperties::PropSheetCallback(HWND sheet, UINT message, LPARAM) {
+int CALLBACK CCustomizeSheet::PropSheetCallback(HWND sheet, UINT message,
+                                                LPARAM) {
   if (message != PSCB_INITIALIZED) return 0;
   ::SetWindowSubclass(sheet, SheetHelpProc, 0, 0);
   HWND apply = ::GetDlgItem(sheet, kApplyNowId);

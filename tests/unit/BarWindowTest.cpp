@@ -1,4 +1,4 @@
-// tests/unit/MfcAppBarTest.cpp: the bar window against an in-process appbar
+// tests/unit/BarWindowTest.cpp: the bar window against an in-process appbar
 // service: registration, docking at each edge, the shell's notifications,
 // the rebuild dropping toolbars whose folders are gone and keeping those on
 // a missing drive, the rebuild without the desktop folder, tab labels, and
@@ -12,7 +12,7 @@
 #include <string>
 
 #include "bar/BarRects.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "framework/WinApp.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/MissingDrive.h"
@@ -37,7 +37,7 @@ std::string LastName(const std::string& path) {
 }
 
 // The index of the button named `name` in toolbar k, or -1.
-int ButtonNamed(const CMfcAppBar& bar, int k, const char* name) {
+int ButtonNamed(const CBarWindow& bar, int k, const char* name) {
   const ToolbarButtons* buttons = bar.Buttons(k);
   for (size_t j = 0; buttons && j < buttons->size(); ++j)
     if ((*buttons)[j].name == name) return static_cast<int>(j);
@@ -68,21 +68,21 @@ std::string FolderBytes(const ToolbarRecord& toolbar) {
                      toolbar.FolderSize());
 }
 
-class MfcAppBarTest : public testing::Test {
+class BarWindowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CMfcAppBar& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
 
   // One row or column of the bar's cells.
-  static int Thickness(const CMfcAppBar& bar, UINT edge, bool tabs) {
+  static int Thickness(const CBarWindow& bar, UINT edge, bool tabs) {
     const qv::Edge e = qv::EdgeFromNumber(edge);
     return qv::BarThickness(
         e, qv::IsVertical(e) ? bar.ButtonSize().cx : bar.ButtonSize().cy, 1,
         tabs, bar.Metrics());
   }
 
-  static bool IsTopmost(const CMfcAppBar& bar) {
+  static bool IsTopmost(const CBarWindow& bar) {
     return (::GetWindowLongPtrA(bar.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   }
 
@@ -101,22 +101,22 @@ class MfcAppBarTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(MfcAppBarTest, RefusedRegistrationFailsTheCreation) {
+TEST_F(BarWindowTest, RefusedRegistrationFailsTheCreation) {
   shell.refuseNew = true;
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   EXPECT_FALSE(Create(bar));
   EXPECT_EQ(bar.m_hWnd, nullptr);
   EXPECT_EQ(shell.RegisteredCount(), 0u);
 }
 
-TEST_F(MfcAppBarTest, DocksAtEveryEdgeWithAndWithoutTabs) {
+TEST_F(BarWindowTest, DocksAtEveryEdgeWithAndWithoutTabs) {
   const int sx = ::GetSystemMetrics(SM_CXSCREEN);
   const int sy = ::GetSystemMetrics(SM_CYSCREEN);
   for (UINT edge : {ABE_LEFT, ABE_TOP, ABE_RIGHT, ABE_BOTTOM}) {
     for (bool tabs : {true, false}) {
       registry.SetDword("Alignment", edge);
       registry.SetDword("Show Tabs", tabs ? 1 : 0);
-      CMfcAppBar bar(shell);
+      CBarWindow bar(shell);
       ASSERT_TRUE(Create(bar));
       const int t = Thickness(bar, edge, tabs);
       RECT expected = edge == ABE_LEFT    ? RECT{0, 0, t, sy}
@@ -131,18 +131,18 @@ TEST_F(MfcAppBarTest, DocksAtEveryEdgeWithAndWithoutTabs) {
       EXPECT_TRUE(::EqualRect(&window, &expected))
           << "edge " << edge << " tabs " << tabs << ": window " << window.left
           << "," << window.top << "," << window.right << "," << window.bottom;
-      EXPECT_EQ(::IsWindowVisible(bar.m_tabber.m_hWnd) != 0, tabs);
+      EXPECT_EQ(::IsWindowVisible(bar.m_tabStrip.m_hWnd) != 0, tabs);
     }
   }
 }
 
-TEST_F(MfcAppBarTest, BandMovedByAnotherBarKeepsItsThickness) {
+TEST_F(BarWindowTest, BandMovedByAnotherBarKeepsItsThickness) {
   HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr,
                                  nullptr, nullptr, nullptr);
   shell.AddForeignBar(other, ABE_LEFT,
                       RECT{0, 0, 50, ::GetSystemMetrics(SM_CYSCREEN)});
   registry.SetDword("Alignment", ABE_LEFT);
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   RECT band = shell.BandOf(bar.m_hWnd);
   EXPECT_EQ(band.left, 50);
@@ -151,8 +151,8 @@ TEST_F(MfcAppBarTest, BandMovedByAnotherBarKeepsItsThickness) {
   ::DestroyWindow(other);
 }
 
-TEST_F(MfcAppBarTest, PositionChangeLaysOutOnlyWhenTheBarMoved) {
-  CMfcAppBar bar(shell);
+TEST_F(BarWindowTest, PositionChangeLaysOutOnlyWhenTheBarMoved) {
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   auto panePos = [&] {
     RECT rc = bar.m_pane.GetWindowRect();
@@ -173,8 +173,8 @@ TEST_F(MfcAppBarTest, PositionChangeLaysOutOnlyWhenTheBarMoved) {
   EXPECT_EQ(panePos().left, 2);
 }
 
-TEST_F(MfcAppBarTest, FullScreenProgramDropsTheBarFromTheTopmostBand) {
-  CMfcAppBar bar(shell);
+TEST_F(BarWindowTest, FullScreenProgramDropsTheBarFromTheTopmostBand) {
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   EXPECT_TRUE(IsTopmost(bar));
   ZOrderRequests zorder(bar.m_hWnd);
@@ -191,8 +191,8 @@ TEST_F(MfcAppBarTest, FullScreenProgramDropsTheBarFromTheTopmostBand) {
   EXPECT_EQ(zorder.Last(), HWND_NOTOPMOST);
 }
 
-TEST_F(MfcAppBarTest, ClosingGivesTheBandBack) {
-  CMfcAppBar bar(shell);
+TEST_F(BarWindowTest, ClosingGivesTheBandBack) {
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   HWND wnd = bar.m_hWnd;
   ASSERT_TRUE(shell.IsRegistered(wnd));
@@ -200,8 +200,8 @@ TEST_F(MfcAppBarTest, ClosingGivesTheBandBack) {
   EXPECT_FALSE(shell.IsRegistered(wnd));
 }
 
-TEST_F(MfcAppBarTest, RestartedShellGetsTheBarRegisteredAgain) {
-  CMfcAppBar bar(shell);
+TEST_F(BarWindowTest, RestartedShellGetsTheBarRegisteredAgain) {
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   APPBARDATA abd{};
   abd.cbSize = sizeof abd;
@@ -214,21 +214,21 @@ TEST_F(MfcAppBarTest, RestartedShellGetsTheBarRegisteredAgain) {
   EXPECT_EQ(band.bottom - band.top, Thickness(bar, ABE_TOP, true));
 }
 
-TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
+TEST_F(BarWindowTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
   TempFolder kept("kept"), gone("gone");
   StoreToolbar(kept.path(), qv::kKindNormal);
   StoreToolbar(gone.path(), qv::kKindNormal);
   ASSERT_TRUE(::RemoveDirectoryA(gone.path().c_str()));
 
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   // The rebuild that stopped at the gone folder still answers tab clicks.
   registry.SetDword("Current Tab", 7);
-  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
-  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
   CBarSettings stored;
   stored.Load();
-  EXPECT_EQ(stored.m_nCurrentTab, bar.m_tabber.m_nCurSel);
+  EXPECT_EQ(stored.m_nCurrentTab, bar.m_tabStrip.m_nCurSel);
 
   Pump();  // the rebuild that the dropped toolbar posted
   stored.Load();
@@ -240,7 +240,7 @@ TEST_F(MfcAppBarTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
   EXPECT_FALSE(bar.Buttons(1));
 }
 
-TEST_F(MfcAppBarTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
+TEST_F(BarWindowTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
   const char letter = MissingDriveLetter();
   ASSERT_NE(letter, 0);
   TempFolder kept("kept");
@@ -254,12 +254,12 @@ TEST_F(MfcAppBarTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
   StoreToolbar(kept.path(), qv::kKindNormal);
   registry.SetDword("Current Tab", 0);
 
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   Pump();
   // Only the reachable toolbar has a tab, and it is shown.
-  ASSERT_EQ(bar.m_tabber.GetTabCount(), 1);
-  EXPECT_EQ(std::string(bar.m_tabber.GetTab(0)->m_strText),
+  ASSERT_EQ(bar.m_tabStrip.GetTabCount(), 1);
+  EXPECT_EQ(std::string(bar.m_tabStrip.GetTab(0)->m_strText),
             LastName(kept.path()));
   EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
   CBarSettings after;
@@ -276,42 +276,42 @@ TEST_F(MfcAppBarTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
   EXPECT_TRUE(bar.PendingRebuild());
 }
 
-TEST_F(MfcAppBarTest, RebuildWithoutTheDesktopFolderStillAnswersTabClicks) {
+TEST_F(BarWindowTest, RebuildWithoutTheDesktopFolderStillAnswersTabClicks) {
   TempFolder first("first"), second("second");
   StoreToolbar(first.path(), qv::kKindNormal);
   StoreToolbar(second.path(), qv::kKindNormal);
   NoDesktopShell noDesktop;
-  CMfcAppBar bar(shell, nullptr, noDesktop);
+  CBarWindow bar(shell, nullptr, noDesktop);
   ASSERT_TRUE(Create(bar));
-  bar.m_tabber.m_nCurSel = 1;
-  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
-  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  bar.m_tabStrip.m_nCurSel = 1;
+  NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
   CBarSettings stored;
   stored.Load();
   EXPECT_EQ(stored.m_nCurrentTab, 1);
 }
 
-TEST_F(MfcAppBarTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {
+TEST_F(BarWindowTest, RecentFolderIsLabelledDocumentsAndBrowseIsMarked) {
   char recent[MAX_PATH] = {};
   ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, recent, CSIDL_RECENT, TRUE));
   TempFolder browsed("browsed");
   StoreToolbar(recent, qv::kKindNormal);
   StoreToolbar(browsed.path(), qv::kKindBrowse);
 
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
-  ASSERT_NE(bar.m_tabber.GetTab(1), nullptr);
-  EXPECT_EQ(std::string(bar.m_tabber.GetTab(0)->m_strText), "Documents");
-  EXPECT_EQ(std::string(bar.m_tabber.GetTab(1)->m_strText),
+  ASSERT_NE(bar.m_tabStrip.GetTab(1), nullptr);
+  EXPECT_EQ(std::string(bar.m_tabStrip.GetTab(0)->m_strText), "Documents");
+  EXPECT_EQ(std::string(bar.m_tabStrip.GetTab(1)->m_strText),
             "Browse " + LastName(browsed.path()));
 }
 
-TEST_F(MfcAppBarTest, BrowsingUsesOneBrowseToolbarAndGoingUpLandsThere) {
+TEST_F(BarWindowTest, BrowsingUsesOneBrowseToolbarAndGoingUpLandsThere) {
   TempFolder top("top");
   ASSERT_TRUE(::CreateDirectoryA((top / "first").c_str(), nullptr));
   ASSERT_TRUE(::CreateDirectoryA((top / "second").c_str(), nullptr));
   StoreToolbar(top.path(), qv::kKindNormal);
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
 
   bar.m_pane.BrowseInBar(0, ButtonNamed(bar, 0, "first"));
@@ -319,28 +319,28 @@ TEST_F(MfcAppBarTest, BrowsingUsesOneBrowseToolbarAndGoingUpLandsThere) {
   ASSERT_EQ(bar.m_settings.ToolbarCount(), 2);
   EXPECT_EQ(bar.m_settings.FindBrowseToolbar(), 1);
   EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
-  EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText, "Browse first");
+  EXPECT_EQ(bar.m_tabStrip.GetTab(1)->m_strText, "Browse first");
   EXPECT_TRUE(bar.Buttons(1));
 
   // The second folder reuses the browse toolbar.
   bar.m_pane.BrowseInBar(0, ButtonNamed(bar, 0, "second"));
   Pump();
   ASSERT_EQ(bar.m_settings.ToolbarCount(), 2);
-  EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText, "Browse second");
+  EXPECT_EQ(bar.m_tabStrip.GetTab(1)->m_strText, "Browse second");
 
   // Up from the browse toolbar (the current one) shows the top folder there.
   bar.m_pane.SendMessage(WM_COMMAND, ID_UP_ONE_LEVEL);
   Pump();
   ASSERT_EQ(bar.m_settings.ToolbarCount(), 2);
-  EXPECT_EQ(bar.m_tabber.GetTab(1)->m_strText,
+  EXPECT_EQ(bar.m_tabStrip.GetTab(1)->m_strText,
             "Browse " + LastName(top.path()));
 }
 
-TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
+TEST_F(BarWindowTest, SortCommandsSaveTheCurrentToolbarsOrder) {
   TempFolder top("sorted");
   StoreToolbar(top.path(), qv::kKindNormal);
   StoreToolbar(top.path(), qv::kKindBrowse);
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
 
   bar.m_pane.SendMessage(WM_COMMAND, ID_SORT_BY_DATE);
@@ -362,12 +362,12 @@ TEST_F(MfcAppBarTest, SortCommandsSaveTheCurrentToolbarsOrder) {
   EXPECT_EQ(stored.m_toolbars[1].sortOrder, 4u);
 }
 
-TEST_F(MfcAppBarTest, ResizingToTheSameSizeKeepsTheRowsAndColumns) {
+TEST_F(BarWindowTest, ResizingToTheSameSizeKeepsTheRowsAndColumns) {
   for (UINT edge : {ABE_TOP, ABE_LEFT}) {
     registry.SetDword("Alignment", edge);
     for (DWORD cells = 1; cells <= 5; ++cells) {
       registry.SetDword(edge == ABE_TOP ? "Rows" : "Columns", cells);
-      CMfcAppBar bar(shell);
+      CBarWindow bar(shell);
       ASSERT_TRUE(Create(bar));
       // What the resize drag hands over when released where it started.
       const RECT client = bar.GetClientRect();
@@ -384,13 +384,13 @@ TEST_F(MfcAppBarTest, ResizingToTheSameSizeKeepsTheRowsAndColumns) {
   }
 }
 
-TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
+TEST_F(BarWindowTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
   const int sx = ::GetSystemMetrics(SM_CXSCREEN);
   const int sy = ::GetSystemMetrics(SM_CYSCREEN);
   registry.SetDword("Rows", 100000);
   registry.SetDword("Max. No. of Chars", 100000);
   {
-    CMfcAppBar bar(shell);
+    CBarWindow bar(shell);
     ASSERT_TRUE(Create(bar));
     const RECT rc = bar.GetWindowRect();
     EXPECT_LE(rc.bottom - rc.top, sy / 2);
@@ -405,7 +405,7 @@ TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
   registry.SetDword("Alignment", ABE_LEFT);
   registry.SetDword("Columns", 100000);
   {
-    CMfcAppBar bar(shell);
+    CBarWindow bar(shell);
     ASSERT_TRUE(Create(bar));
     const RECT rc = bar.GetWindowRect();
     EXPECT_LE(rc.right - rc.left, sx / 2);
@@ -414,7 +414,7 @@ TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
   // screen too (the settings fuzz target found it as wide as the screen).
   registry.SetDword("Max. No. of Chars", 100000);
   {
-    CMfcAppBar bar(shell);
+    CBarWindow bar(shell);
     ASSERT_TRUE(Create(bar));
     const RECT rc = bar.GetWindowRect();
     EXPECT_LE(rc.right - rc.left, sx / 2);
@@ -422,14 +422,14 @@ TEST_F(MfcAppBarTest, StoredSizesBeyondTheScreenAreShownClampedAndKept) {
   }
   registry.SetDword("Max. No. of Chars", 0);
   registry.SetDword("Columns", static_cast<DWORD>(-5));
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   const RECT rc = bar.GetWindowRect();
   EXPECT_EQ(rc.right - rc.left, Thickness(bar, ABE_LEFT, true));
 }
 
-TEST_F(MfcAppBarTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
-  CMfcAppBar bar(shell);
+TEST_F(BarWindowTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
+  CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
   // Behind the bar's back the stored edge changes and the bar is moved.
   registry.SetDword("Alignment", ABE_BOTTOM);

@@ -1,4 +1,4 @@
-// tests/unit/ViewFileTypesTest.cpp: the Add File Type dialog, and the View
+// tests/unit/HiddenTypesPageTest.cpp: the Add File Type dialog, and the View
 // page editing a working copy of the settings inside a sheet.
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "customize/AddFileTypeDlg.h"
-#include "customize/ViewFileTypes.h"
+#include "customize/HiddenTypesPage.h"
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
@@ -72,7 +72,7 @@ class ViewSheet : public qv::CPropertySheet {
     page.SetSettings(&settings);
     AddPage(page);
   }
-  CViewFileTypes page;
+  CHiddenTypesPage page;
 };
 
 HWND Page(const char* sheetCaption = kViewSheet) {
@@ -128,7 +128,7 @@ std::vector<Step> Join(std::vector<std::vector<Step>> parts) {
   return steps;
 }
 
-TEST(ViewFileTypesTest, AddedTypesAreStoredSortedAndHideTheirFiles) {
+TEST(HiddenTypesPageTest, AddedTypesAreStoredSortedAndHideTheirFiles) {
   CBarSettings settings;
   settings.m_bShowAllFiles = 0;
   ViewSheet sheet(settings);
@@ -155,7 +155,7 @@ TEST(ViewFileTypesTest, AddedTypesAreStoredSortedAndHideTheirFiles) {
   EXPECT_EQ(1, IsHiddenFileType("OLD.BAK", settings));
 }
 
-TEST(ViewFileTypesTest, RemoveNeedsASelectionAndShowAllFilesKeepsTheList) {
+TEST(HiddenTypesPageTest, RemoveNeedsASelectionAndShowAllFilesKeepsTheList) {
   CBarSettings settings;
   settings.m_bShowAllFiles = 0;
   settings.m_hiddenTypes = {"tmp\tTemporary files", "bak\tBackups"};
@@ -189,7 +189,7 @@ TEST(ViewFileTypesTest, RemoveNeedsASelectionAndShowAllFilesKeepsTheList) {
 
 // Through the bar's Customize command: the type added on the View tab is
 // stored and its files leave the bar.
-TEST(ViewFileTypesTest, AnAddedTypeLeavesTheBarAfterOk) {
+TEST(HiddenTypesPageTest, AnAddedTypeLeavesTheBarAfterOk) {
   ScratchCurrentUser registry;
   registry.WriteBaseline();
   TempFolder folder("view");
@@ -203,7 +203,7 @@ TEST(ViewFileTypesTest, AnAddedTypeLeavesTheBarAfterOk) {
     stored.Save();
   }
   FakeAppBarService shell;
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(bar.CreateBar());
   ModalDriver driver(Script(Join({
       {[] {

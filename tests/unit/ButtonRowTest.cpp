@@ -1,4 +1,4 @@
-// tests/unit/AppbarCtrlTest.cpp: the button row driven with real messages:
+// tests/unit/ButtonRowTest.cpp: the button row driven with real messages:
 // its item records, layout and hit testing, the press-and-release click, the
 // right click, tooltips, what it paints, and a toolbar's buttons as cells.
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/WinApp.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ constexpr UINT kIcon = TCIF_IMAGE;
 constexpr UINT kIconText = TCIF_IMAGE | TCIF_TEXT;
 constexpr UINT kRowId = 4;
 
-class AppbarCtrlTest : public ::testing::Test {
+class ButtonRowTest : public ::testing::Test {
  protected:
   void SetUp() override { Create(0); }
   void Create(DWORD visible) {
@@ -100,11 +100,11 @@ class AppbarCtrlTest : public ::testing::Test {
   }
 
   RecordingParent parent;
-  CAppbarCtrl row;
+  CButtonRow row;
   qv::CWnd tooltip;  // shared with the row, as the bar's is
 };
 
-TEST_F(AppbarCtrlTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
+TEST_F(ButtonRowTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
   EXPECT_EQ(0, Insert(0, kIcon));
   EXPECT_EQ(1, Insert(1, kIcon));
   EXPECT_EQ(-1, Insert(3, kIcon));
@@ -121,7 +121,7 @@ TEST_F(AppbarCtrlTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
   EXPECT_EQ(0, row.SendMessage(TCM_GETITEMCOUNT));
 }
 
-TEST_F(AppbarCtrlTest, ItemsKeepACopyOfTheirNameCutToItsCapacity) {
+TEST_F(ButtonRowTest, ItemsKeepACopyOfTheirNameCutToItsCapacity) {
   char name[] = "Notepad";
   ASSERT_EQ(0, Insert(0, kIconText | TCIF_PARAM, name, 77, 5));
   name[0] = 'X';  // the caller's buffer is not kept
@@ -169,7 +169,7 @@ TEST_F(AppbarCtrlTest, ItemsKeepACopyOfTheirNameCutToItsCapacity) {
   EXPECT_EQ(3, Insert(3, kIconText, "abc", 0, -4));
 }
 
-TEST_F(AppbarCtrlTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
+TEST_F(ButtonRowTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
   // On a 200-pixel row: button, gap, button, break, break, button.
   for (UINT mask :
        {kIcon, ITEM_SPACE, kIcon, ITEM_NEWLINE, ITEM_NEWLINE, kIcon})
@@ -211,7 +211,7 @@ TEST_F(AppbarCtrlTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
   EXPECT_EQ(41, ItemRect(1).top);
 }
 
-TEST_F(AppbarCtrlTest, ResizingTheRowWrapsItsButtonsAgain) {
+TEST_F(ButtonRowTest, ResizingTheRowWrapsItsButtonsAgain) {
   for (int i = 0; i < 4; ++i) ASSERT_GE(Insert(i, kIcon), 0);
   EXPECT_EQ(1, row.CountLines());
   ::SetWindowPos(row, nullptr, 0, 0, 90, 200, SWP_NOMOVE | SWP_NOZORDER);
@@ -220,7 +220,7 @@ TEST_F(AppbarCtrlTest, ResizingTheRowWrapsItsButtonsAgain) {
   EXPECT_EQ(79, row.GetExtent(90, 0).cy);
 }
 
-TEST_F(AppbarCtrlTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
+TEST_F(ButtonRowTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
   for (int i = 0; i < 3; ++i) ASSERT_GE(Insert(i, kIcon), 0);
 
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 10));
@@ -244,7 +244,7 @@ TEST_F(AppbarCtrlTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
   EXPECT_EQ(1, parent.clicks(NM_CLICK));
 }
 
-TEST_F(AppbarCtrlTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
+TEST_F(ButtonRowTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
   ASSERT_GE(Insert(0, kIcon), 0);
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
   ASSERT_EQ(0, row.GetPressed());
@@ -255,7 +255,7 @@ TEST_F(AppbarCtrlTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
   EXPECT_EQ(0, parent.clicks(NM_CLICK));
 }
 
-TEST_F(AppbarCtrlTest, RightClickOnAButtonNotifiesTheParent) {
+TEST_F(ButtonRowTest, RightClickOnAButtonNotifiesTheParent) {
   ASSERT_GE(Insert(0, kIcon), 0);
   row.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
   row.SendMessage(WM_RBUTTONUP, 0, At(5, 5));
@@ -264,7 +264,7 @@ TEST_F(AppbarCtrlTest, RightClickOnAButtonNotifiesTheParent) {
   EXPECT_EQ(0, row.SendMessage(WM_GETDLGCODE));
 }
 
-TEST_F(AppbarCtrlTest, AddButtonsAppendsItemsGapsAndLineBreaksAsCells) {
+TEST_F(ButtonRowTest, AddButtonsAppendsItemsGapsAndLineBreaksAsCells) {
   ASSERT_EQ(0, Insert(0, kIcon));
   ToolbarButtons buttons(4);
   buttons[0].name = "Alpha";
@@ -312,7 +312,7 @@ std::vector<TTTOOLINFOA> Tools(HWND tip) {
   return tools;
 }
 
-TEST_F(AppbarCtrlTest, TheRowsOneToolFollowsTheButtonUnderTheMouse) {
+TEST_F(ButtonRowTest, TheRowsOneToolFollowsTheButtonUnderTheMouse) {
   HWND tip = MakeTooltip();
   ASSERT_NE(nullptr, tip);
   for (UINT mask : {kIcon, ITEM_SPACE, kIcon})
@@ -358,7 +358,7 @@ TEST_F(AppbarCtrlTest, TheRowsOneToolFollowsTheButtonUnderTheMouse) {
 }
 
 // Painting, read back from the screen.
-class AppbarCtrlPaintTest : public AppbarCtrlTest {
+class ButtonRowPaintTest : public ButtonRowTest {
  protected:
   void SetUp() override { Create(WS_VISIBLE); }
   COLORREF Pixel(int x, int y) {
@@ -369,7 +369,7 @@ class AppbarCtrlPaintTest : public AppbarCtrlTest {
   }
 };
 
-TEST_F(AppbarCtrlPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
+TEST_F(ButtonRowPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
   ASSERT_GE(Insert(0, kIcon), 0);
   EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), Pixel(0, 0));
   EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), Pixel(39, 37));
@@ -383,7 +383,7 @@ TEST_F(AppbarCtrlPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
   EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), Pixel(0, 0));
 }
 
-TEST_F(AppbarCtrlPaintTest, ALongNameIsClippedAtItsTextRectangle) {
+TEST_F(ButtonRowPaintTest, ALongNameIsClippedAtItsTextRectangle) {
   // A 60 x 22 cell with a 16-pixel icon place and a name far too long.
   row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(60, 22));
   ASSERT_GE(

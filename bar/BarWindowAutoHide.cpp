@@ -1,7 +1,7 @@
-// bar/MfcAppBarAutoHide.cpp: the bar as its edge's auto-hide bar: a 2-pixel
+// bar/BarWindowAutoHide.cpp: the bar as its edge's auto-hide bar: a 2-pixel
 // strip that slides out when the mouse touches it and back when it leaves.
 #include "bar/BarRects.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "bar/portable/DragZones.h"
 
 namespace {
@@ -25,7 +25,7 @@ bool KeepsCursor(qv::Edge edge, UINT hit) {
 
 }  // namespace
 
-int CMfcAppBar::UpdateAutoHide() {
+int CBarWindow::UpdateAutoHide() {
   // Give up every edge first, then ask for the current one.
   APPBARDATA abd = m_abd;
   abd.lParam = 0;
@@ -41,7 +41,7 @@ int CMfcAppBar::UpdateAutoHide() {
   return m_appBarService.Send(ABM_SETAUTOHIDEBAR, &m_abd) ? 1 : 0;
 }
 
-int CMfcAppBar::ShowHiddenBar() {
+int CBarWindow::ShowHiddenBar() {
   if (m_bHiddenMode != 1) return 0;
   if (m_bShown == 0) {
     if (!::SetTimer(m_hWnd, AUTOHIDE_TIMER, kWatchMilliseconds, nullptr))
@@ -55,14 +55,14 @@ int CMfcAppBar::ShowHiddenBar() {
   return 1;
 }
 
-BOOL CMfcAppBar::OnSetCursor(HWND, UINT hitTest, UINT) {
+BOOL CBarWindow::OnSetCursor(HWND, UINT hitTest, UINT) {
   const qv::Edge edge = m_settings.m_nAlignment;
   if (RevealsBar(edge, hitTest)) ShowHiddenBar();
   if (KeepsCursor(edge, hitTest)) return FALSE;
   return static_cast<BOOL>(Default());
 }
 
-void CMfcAppBar::OnTimer(UINT_PTR id) {
+void CBarWindow::OnTimer(UINT_PTR id) {
   if (id == FOLDER_TIMER) {
     OnFolderTimer();
     return;
@@ -81,7 +81,7 @@ void CMfcAppBar::OnTimer(UINT_PTR id) {
   ApplyZOrder();
 }
 
-void CMfcAppBar::SlideTo(const RECT* target) {
+void CBarWindow::SlideTo(const RECT* target) {
   RECT current = GetWindowRect();
   while (SlideStep(target, &current)) {
     ::MoveWindow(m_hWnd, current.left, current.top,
@@ -92,7 +92,7 @@ void CMfcAppBar::SlideTo(const RECT* target) {
                target->bottom - target->top, TRUE);
 }
 
-int CMfcAppBar::SlideStep(const RECT* target, RECT* current) const {
+int CBarWindow::SlideStep(const RECT* target, RECT* current) const {
   qv::Rect moving = ToRect(*current);
   const bool more =
       qv::SlideStep(m_settings.m_nAlignment, m_nSlide, ToRect(*target), moving);

@@ -1,4 +1,4 @@
-// tests/unit/MfcAppBarDragTest.cpp: the bar's hit test, dragging it to
+// tests/unit/BarWindowDragTest.cpp: the bar's hit test, dragging it to
 // another edge and resizing it by its inner edge. The drag loop takes this
 // window's mouse messages from the queue, so a test posts the moves and the
 // release first and then presses.
@@ -6,7 +6,7 @@
 
 #include <iterator>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "bar/portable/BarGeometry.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-class MfcAppBarDragTest : public testing::Test {
+class BarWindowDragTest : public testing::Test {
  protected:
   void SetUp() override {
     registry.WriteBaseline();
@@ -58,16 +58,16 @@ class MfcAppBarDragTest : public testing::Test {
   const int sy = ::GetSystemMetrics(SM_CYSCREEN);
   ScratchCurrentUser registry;
   FakeAppBarService shell;
-  CMfcAppBar bar{shell};
+  CBarWindow bar{shell};
 };
 
-LRESULT HitAt(const CMfcAppBar& bar, int x, int y) {
+LRESULT HitAt(const CBarWindow& bar, int x, int y) {
   return bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y));
 }
 
 }  // namespace
 
-TEST_F(MfcAppBarDragTest, AreaIsACaptionAndCornersSizeOnlyAcrossTheBar) {
+TEST_F(BarWindowDragTest, AreaIsACaptionAndCornersSizeOnlyAcrossTheBar) {
   RECT rc = Window();  // docked at the top
   EXPECT_EQ(HitAt(bar, sx / 2, (rc.top + rc.bottom) / 2), HTCAPTION);
   EXPECT_EQ(HitAt(bar, sx / 2, rc.bottom - 1), HTBOTTOM);
@@ -82,7 +82,7 @@ TEST_F(MfcAppBarDragTest, AreaIsACaptionAndCornersSizeOnlyAcrossTheBar) {
   EXPECT_EQ(HitAt(bar, rc.left, rc.bottom - 1), HTLEFT);
 }
 
-TEST_F(MfcAppBarDragTest, PressOnAnOuterBorderOrACornerStartsNothing) {
+TEST_F(BarWindowDragTest, PressOnAnOuterBorderOrACornerStartsNothing) {
   const RECT before = Window();
   PostMouse(WM_MOUSEMOVE, 10, sy / 2);
   PostMouse(WM_LBUTTONUP, 10, sy / 2);
@@ -96,7 +96,7 @@ TEST_F(MfcAppBarDragTest, PressOnAnOuterBorderOrACornerStartsNothing) {
   EXPECT_EQ(bar.m_settings.m_nAlignment, qv::Edge::Top);
 }
 
-TEST_F(MfcAppBarDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
+TEST_F(BarWindowDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
   // Over the right side first, then released over the left one.
   PostMouse(WM_MOUSEMOVE, sx - 10, sy / 2);
   PostMouse(WM_MOUSEMOVE, 10, sy / 2);
@@ -112,10 +112,10 @@ TEST_F(MfcAppBarDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
   EXPECT_EQ(rc.bottom, sy);
   EXPECT_LT(rc.right, sx / 2);
   EXPECT_EQ(shell.BandOf(bar.m_hWnd).right, rc.right);
-  EXPECT_EQ(bar.m_tabber.m_nOrientation, 3);
+  EXPECT_EQ(bar.m_tabStrip.m_nOrientation, 3);
 }
 
-TEST_F(MfcAppBarDragTest, ReleaseWithoutMovingSavesTheEdgeAgain) {
+TEST_F(BarWindowDragTest, ReleaseWithoutMovingSavesTheEdgeAgain) {
   registry.SetDword("Alignment", ABE_BOTTOM);  // behind the bar's back
   const RECT before = Window();
   PostMouse(WM_LBUTTONUP, sx / 2, 5);
@@ -144,7 +144,7 @@ class CaptureThief {
   HHOOK m_hook;
 };
 
-TEST_F(MfcAppBarDragTest, LosingTheMouseEndsTheDragWithoutMovingTheBar) {
+TEST_F(BarWindowDragTest, LosingTheMouseEndsTheDragWithoutMovingTheBar) {
   const RECT before = Window();
   PostMouse(WM_MOUSEMOVE, 10, sy / 2);
   PostMouse(WM_LBUTTONUP, 10, sy / 2);
@@ -158,7 +158,7 @@ TEST_F(MfcAppBarDragTest, LosingTheMouseEndsTheDragWithoutMovingTheBar) {
   EXPECT_TRUE(::EqualRect(&before, &after));
 }
 
-TEST_F(MfcAppBarDragTest, InnerEdgeResizesByOneCellPerMoveUpToTheCursor) {
+TEST_F(BarWindowDragTest, InnerEdgeResizesByOneCellPerMoveUpToTheCursor) {
   ASSERT_EQ(Stored().m_nRows, 1);
   const int cy = bar.ButtonSize().cy;
   ASSERT_GT(cy, 0);
@@ -191,7 +191,7 @@ TEST_F(MfcAppBarDragTest, InnerEdgeResizesByOneCellPerMoveUpToTheCursor) {
 
 TEST(DragFrame, InvertsACheckerboardAndASecondDrawingRestoresTheScreen) {
   FakeAppBarService shell;
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   const RECT frame{100, 100, 300, 200};
   const POINT probes[] = {{100, 100}, {101, 100}, {100, 101},
                           {299, 150}, {298, 150}, {200, 150}};

@@ -1,6 +1,6 @@
-// customize/LinkFoldersPage.cpp: the Toolbars tab: adding folders as
+// customize/ToolbarsPage.cpp: the Toolbars tab: adding folders as
 // toolbars, removing and reordering toolbars in the working copy at once.
-#include "customize/LinkFoldersPage.h"
+#include "customize/ToolbarsPage.h"
 
 #include <iterator>
 #include <utility>
@@ -18,7 +18,7 @@ constexpr int kButtonIds[] = {IDC_ADD, IDC_REMOVE, IDC_UP, IDC_DOWN};
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CLinkFoldersPage, Base)
+BEGIN_MESSAGE_MAP(CToolbarsPage, Base)
 ON_NOTIFY(TVN_ITEMEXPANDINGA, IDC_FOLDER_TREE, OnItemExpanding)
 ON_NOTIFY(TVN_ITEMEXPANDINGW, IDC_FOLDER_TREE, OnItemExpanding)
 ON_NOTIFY(TVN_DELETEITEMA, IDC_FOLDER_TREE, OnDeleteItem)
@@ -33,17 +33,17 @@ ON_COMMAND(IDC_UP, OnMoveUp)
 ON_COMMAND(IDC_DOWN, OnMoveDown)
 END_MESSAGE_MAP()
 
-CLinkFoldersPage::CLinkFoldersPage()
+CToolbarsPage::CToolbarsPage()
     : Base(IDD_TOOLBARS, kToolbarsTopic, kToolbarsHelpIds) {}
 
-BOOL CLinkFoldersPage::OnInitDialog() {
+BOOL CToolbarsPage::OnInitDialog() {
   const BOOL focus = Base::OnInitDialog();
   for (size_t i = 0; i < std::size(m_buttons); ++i)
     m_buttons[i].AutoLoad(m_hWnd, kButtonIds[i]);
   return focus;
 }
 
-BOOL CLinkFoldersPage::OnSetActive() {
+BOOL CToolbarsPage::OnSetActive() {
   if (!Base::OnSetActive()) return FALSE;
   if (!m_bFirstActivation || !m_pSettings) return TRUE;
   SHFILEINFOA info{};
@@ -64,44 +64,44 @@ BOOL CLinkFoldersPage::OnSetActive() {
   return TRUE;
 }
 
-void CLinkFoldersPage::OnDestroy() {
+void CToolbarsPage::OnDestroy() {
   m_tree.Detach();
   m_list = nullptr;
   Default();
 }
 
-LRESULT CLinkFoldersPage::OnItemExpanding(NMHDR* hdr) {
+LRESULT CToolbarsPage::OnItemExpanding(NMHDR* hdr) {
   m_tree.OnItemExpanding(*reinterpret_cast<NMTREEVIEWA*>(hdr));
   return 0;
 }
 
-LRESULT CLinkFoldersPage::OnDeleteItem(NMHDR* hdr) {
+LRESULT CToolbarsPage::OnDeleteItem(NMHDR* hdr) {
   CFolderTree::OnDeleteItem(*reinterpret_cast<NMTREEVIEWA*>(hdr));
   return 0;
 }
 
-LRESULT CLinkFoldersPage::OnTreeDblClk(NMHDR*) {
+LRESULT CToolbarsPage::OnTreeDblClk(NMHDR*) {
   OnAdd();
   return 0;  // the tree still expands or collapses the item
 }
 
-LRESULT CLinkFoldersPage::OnListItemChanged(NMHDR*) {
+LRESULT CToolbarsPage::OnListItemChanged(NMHDR*) {
   UpdateMoveButtons();
   return 0;
 }
 
-LRESULT CLinkFoldersPage::OnDrawItem(WPARAM, LPARAM lParam) {
+LRESULT CToolbarsPage::OnDrawItem(WPARAM, LPARAM lParam) {
   const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   for (const qv::CBitmapButton& button : m_buttons)
     if (button.DrawItem(item)) return TRUE;
   return Default();
 }
 
-std::string CLinkFoldersPage::ToolbarName(int index) const {
+std::string CToolbarsPage::ToolbarName(int index) const {
   return SheetToolbarName(m_pSettings->m_toolbars[index], m_recentName);
 }
 
-void CLinkFoldersPage::FillToolbarList() {
+void CToolbarsPage::FillToolbarList() {
   // Every toolbar gets its line, readable or not, so that a line's index is
   // always its toolbar's.
   for (int i = 0; i < m_pSettings->ToolbarCount(); ++i)
@@ -109,8 +109,8 @@ void CLinkFoldersPage::FillToolbarList() {
   UpdateMoveButtons();
 }
 
-void CLinkFoldersPage::AppendListItem(const std::string& name,
-                                      LPCITEMIDLIST folder) {
+void CToolbarsPage::AppendListItem(const std::string& name,
+                                   LPCITEMIDLIST folder) {
   LVITEMA item{};
   item.mask = LVIF_TEXT | LVIF_IMAGE;
   item.iItem = ListView_GetItemCount(m_list);
@@ -119,7 +119,7 @@ void CLinkFoldersPage::AppendListItem(const std::string& name,
   ::SendMessageA(m_list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void CLinkFoldersPage::OnAdd() {
+void CToolbarsPage::OnAdd() {
   const FolderItemData* data = m_tree.Selection();
   // Without memory for the copy nothing is added.
   if (data && m_pSettings && m_list &&
@@ -133,7 +133,7 @@ void CLinkFoldersPage::OnAdd() {
   UpdateMoveButtons();
 }
 
-void CLinkFoldersPage::OnRemove() {
+void CToolbarsPage::OnRemove() {
   if (!m_pSettings || !m_list) return;
   const std::vector<int> selected = SelectedToolbars();
   for (auto it = selected.rbegin(); it != selected.rend(); ++it)
@@ -142,7 +142,7 @@ void CLinkFoldersPage::OnRemove() {
   UpdateMoveButtons();
 }
 
-void CLinkFoldersPage::Move(int step) {
+void CToolbarsPage::Move(int step) {
   if (!m_pSettings || !m_list) return;
   const std::vector<int> selected = SelectedToolbars();
   if (selected.size() != 1) return;
@@ -174,7 +174,7 @@ void CLinkFoldersPage::Move(int step) {
   UpdateMoveButtons();
 }
 
-std::vector<int> CLinkFoldersPage::SelectedToolbars() const {
+std::vector<int> CToolbarsPage::SelectedToolbars() const {
   std::vector<int> selected;
   for (int i = ListView_GetNextItem(m_list, -1, LVNI_SELECTED); i >= 0;
        i = ListView_GetNextItem(m_list, i, LVNI_SELECTED))
@@ -182,7 +182,7 @@ std::vector<int> CLinkFoldersPage::SelectedToolbars() const {
   return selected;
 }
 
-void CLinkFoldersPage::UpdateMoveButtons() {
+void CToolbarsPage::UpdateMoveButtons() {
   if (!m_list) return;
   const qv::ListButtons buttons = qv::ButtonsForSelection(
       ListView_GetItemCount(m_list), SelectedToolbars());

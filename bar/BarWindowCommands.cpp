@@ -1,10 +1,10 @@
-// bar/MfcAppBarCommands.cpp: the bar's context menu and its commands.
-#include "bar/MfcAppBar.h"
+// bar/BarWindowCommands.cpp: the bar's context menu and its commands.
+#include "bar/BarWindow.h"
 #include "framework/Help.h"
 #include "framework/Menu.h"
 #include "res/resource.h"
 
-void CMfcAppBar::ShowContextMenu(int x, int y) {
+void CBarWindow::ShowContextMenu(int x, int y) {
   const qv::PopupMenu menu = m_barMenu.FirstPopup();
   if (!menu) return;
   const MenuUpScope menuUp(*this);
@@ -20,43 +20,43 @@ void CMfcAppBar::ShowContextMenu(int x, int y) {
   menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, POINT{x, y}, m_hWnd);
 }
 
-void CMfcAppBar::OnNcRButtonDown(UINT, POINT point) {
+void CBarWindow::OnNcRButtonDown(UINT, POINT point) {
   ShowContextMenu(point.x, point.y);
 }
 
-void CMfcAppBar::OnRButtonDown(UINT, POINT point) {
+void CBarWindow::OnRButtonDown(UINT, POINT point) {
   ::ClientToScreen(m_hWnd, &point);
   ShowContextMenu(point.x, point.y);
 }
 
-void CMfcAppBar::SetEdge(qv::Edge edge) {
+void CBarWindow::SetEdge(qv::Edge edge) {
   m_settings.m_nAlignment = edge;
   m_settings.Save();
   Rebuild(RebuildRequest::Layout());
 }
 
-void CMfcAppBar::OnLeftAlign() { SetEdge(qv::Edge::Left); }
-void CMfcAppBar::OnRightAlign() { SetEdge(qv::Edge::Right); }
-void CMfcAppBar::OnTopAlign() { SetEdge(qv::Edge::Top); }
-void CMfcAppBar::OnBottomAlign() { SetEdge(qv::Edge::Bottom); }
+void CBarWindow::OnLeftAlign() { SetEdge(qv::Edge::Left); }
+void CBarWindow::OnRightAlign() { SetEdge(qv::Edge::Right); }
+void CBarWindow::OnTopAlign() { SetEdge(qv::Edge::Top); }
+void CBarWindow::OnBottomAlign() { SetEdge(qv::Edge::Bottom); }
 
-void CMfcAppBar::OnRefreshIcons() { Rebuild(RebuildRequest::All(true)); }
+void CBarWindow::OnRefreshIcons() { Rebuild(RebuildRequest::All(true)); }
 
-void CMfcAppBar::OnLargeIcons() {
+void CBarWindow::OnLargeIcons() {
   if (m_settings.m_bSmallIcons != 1) return;
   m_settings.m_bSmallIcons = 0;
   m_settings.Save();
   Rebuild(RebuildRequest::All(true));
 }
 
-void CMfcAppBar::OnSmallIcons() {
+void CBarWindow::OnSmallIcons() {
   if (m_settings.m_bSmallIcons != 0) return;
   m_settings.m_bSmallIcons = 1;
   m_settings.Save();
   Rebuild(RebuildRequest::Layout(true));
 }
 
-void CMfcAppBar::OnAutoHide() {
+void CBarWindow::OnAutoHide() {
   if (m_settings.m_bAutoHide == 1) {
     m_settings.m_bAutoHide = 0;
     ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
@@ -68,9 +68,9 @@ void CMfcAppBar::OnAutoHide() {
   Rebuild(RebuildRequest::Layout());
 }
 
-void CMfcAppBar::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }
+void CBarWindow::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }
 
-void CMfcAppBar::OnExit() {
+void CBarWindow::OnExit() {
   m_toolbars.Clear();
   DestroyWindow();
 }

@@ -1,7 +1,7 @@
-// bar/MfcAppBarDrop.cpp: items dragged onto the bar. Folders dragged with the
+// bar/BarWindowDrop.cpp: items dragged onto the bar. Folders dragged with the
 // left button become toolbars; items dragged with the right button onto a
 // row of buttons get shortcuts in that row's folder.
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
@@ -13,7 +13,7 @@
 #include "shell/Shortcut.h"
 #include "bar/portable/DropRules.h"
 #include "shell/portable/ShortcutName.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 #include "shell/ShellHelpers.h"
 
 namespace {
@@ -44,7 +44,7 @@ bool DroppedPaths(IDataObject* data, std::vector<std::string>& paths) {
 
 }  // namespace
 
-DWORD CMfcAppBar::OnDragEnter(IDataObject* data, DWORD keyState, POINT point) {
+DWORD CBarWindow::OnDragEnter(IDataObject* data, DWORD keyState, POINT point) {
   const qv::DragAnswer answer = qv::AnswerDrag(
       keyState, m_nDropEffect,
       [&] { return AllDroppedAreFolders(data, nullptr) == 1; },
@@ -56,13 +56,13 @@ DWORD CMfcAppBar::OnDragEnter(IDataObject* data, DWORD keyState, POINT point) {
   return answer.effect;
 }
 
-DWORD CMfcAppBar::OnDragOver(IDataObject* data, DWORD keyState, POINT point) {
+DWORD CBarWindow::OnDragOver(IDataObject* data, DWORD keyState, POINT point) {
   return OnDragEnter(data, keyState, point);
 }
 
-void CMfcAppBar::OnDragLeave() { m_nDropEffect = qv::kDropModeFolders; }
+void CBarWindow::OnDragLeave() { m_nDropEffect = qv::kDropModeFolders; }
 
-BOOL CMfcAppBar::OnDrop(IDataObject* data, DWORD dropEffect, POINT point) {
+BOOL CBarWindow::OnDrop(IDataObject* data, DWORD dropEffect, POINT point) {
   switch (qv::ChooseDropAction(dropEffect, m_nDropEffect)) {
     case qv::DropAction::kFolders:
       return DropFolders(data);
@@ -74,7 +74,7 @@ BOOL CMfcAppBar::OnDrop(IDataObject* data, DWORD dropEffect, POINT point) {
   return FALSE;
 }
 
-int CMfcAppBar::AllDroppedAreFolders(IDataObject* data,
+int CBarWindow::AllDroppedAreFolders(IDataObject* data,
                                      std::vector<std::string>* list) {
   std::vector<std::string> paths;
   if (!DroppedPaths(data, paths) || paths.empty()) return 0;
@@ -85,7 +85,7 @@ int CMfcAppBar::AllDroppedAreFolders(IDataObject* data,
   return 1;
 }
 
-int CMfcAppBar::DroppedOnRow(IDataObject* data, POINT point,
+int CBarWindow::DroppedOnRow(IDataObject* data, POINT point,
                              std::vector<std::string>* list, int* rowIndex) {
   if (rowIndex) *rowIndex = -1;
   if (!m_pane.m_hWnd) return 0;
@@ -95,7 +95,7 @@ int CMfcAppBar::DroppedOnRow(IDataObject* data, POINT point,
   if (!child || child == m_pane.m_hWnd) return 0;
   int row = -1;
   for (int i = 0; i < m_pane.GetRowCount(); ++i) {
-    CAppbarCtrl* candidate = m_pane.GetRow(i);
+    CButtonRow* candidate = m_pane.GetRow(i);
     if (candidate && candidate->m_hWnd == child) {
       row = candidate->GetDlgCtrlID();
       break;
@@ -112,7 +112,7 @@ int CMfcAppBar::DroppedOnRow(IDataObject* data, POINT point,
   return 1;
 }
 
-BOOL CMfcAppBar::DropFolders(IDataObject* data) {
+BOOL CBarWindow::DropFolders(IDataObject* data) {
   std::vector<std::string> folders;
   if (!AllDroppedAreFolders(data, &folders)) return FALSE;
 
@@ -136,7 +136,7 @@ BOOL CMfcAppBar::DropFolders(IDataObject* data) {
   return TRUE;
 }
 
-BOOL CMfcAppBar::DropOnRow(IDataObject* data, POINT point) {
+BOOL CBarWindow::DropOnRow(IDataObject* data, POINT point) {
   std::vector<std::string> paths;
   int row = -1;
   if (!DroppedOnRow(data, point, &paths, &row)) return FALSE;

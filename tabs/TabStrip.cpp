@@ -1,6 +1,6 @@
-// tabs/Tabber.cpp: the tab strip's window: fonts, size, painting and the
+// tabs/TabStrip.cpp: the tab strip's window: fonts, size, painting and the
 // mouse.
-#include "tabs/Tabber.h"
+#include "tabs/TabStrip.h"
 
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
@@ -13,7 +13,7 @@ RECT ToRect(const qv::TabRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CTabber, qv::CWnd)
+BEGIN_MESSAGE_MAP(CTabStrip, qv::CWnd)
 ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
@@ -28,12 +28,12 @@ ON_WM_DESTROY()
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
-CTabber::CTabber() {
+CTabStrip::CTabStrip() {
   // The arrow bitmaps are shared by every strip for the life of the process.
   TabArrowBitmap(qv::kTabsHorizontal);
 }
 
-BOOL CTabber::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+BOOL CTabStrip::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   const char* cls = qv::RegisterWindowClass(
       CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW),
       reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)),
@@ -48,13 +48,13 @@ BOOL CTabber::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   return CWnd::Create(args);
 }
 
-int CTabber::OnCreate(CREATESTRUCT*) {
+int CTabStrip::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   CreateFonts();
   return 0;
 }
 
-void CTabber::CreateFonts() {
+void CTabStrip::CreateFonts() {
   // Double-byte systems keep the DC's own font, which can show their text.
   if (m_hFontHorz || qv::IsDoubleByteSystem()) return;
   // At 96 DPI, as the rest of the strip's layout: painting scales it all.
@@ -70,7 +70,7 @@ void CTabber::CreateFonts() {
   m_hFontDown = make("Arial", 8, 2700);
 }
 
-HFONT CTabber::DrawingFont() const {
+HFONT CTabStrip::DrawingFont() const {
   switch (m_nOrientation) {
     case qv::kTabsRightEdge:
       return m_hFontDown.get();
@@ -81,28 +81,28 @@ HFONT CTabber::DrawingFont() const {
   }
 }
 
-void CTabber::SetDpi(int dpi) {
+void CTabStrip::SetDpi(int dpi) {
   if (dpi == m_nDpi) return;
   m_nDpi = dpi;
   Invalidate(nullptr, true);
 }
 
-int CTabber::Thickness() const {
+int CTabStrip::Thickness() const {
   return qv::ScaleForDpi(qv::kStripThickness, m_nDpi);
 }
 
-int CTabber::HitTest(POINT pt) const {
+int CTabStrip::HitTest(POINT pt) const {
   return HitTest(qv::TabPoint{qv::ScaleBetween(pt.x, m_nDpi, qv::kBaseDpi),
                               qv::ScaleBetween(pt.y, m_nDpi, qv::kBaseDpi)});
 }
 
-qv::TabSize CTabber::ClientSize() const {
+qv::TabSize CTabStrip::ClientSize() const {
   const RECT rc = GetClientRect();
   return {qv::ScaleBetween(rc.right - rc.left, m_nDpi, qv::kBaseDpi),
           qv::ScaleBetween(rc.bottom - rc.top, m_nDpi, qv::kBaseDpi)};
 }
 
-int CTabber::MeasureText(const std::string& text) {
+int CTabStrip::MeasureText(const std::string& text) {
   // The two Arial fonts measure alike; each orientation uses its own.
   HFONT font = m_nOrientation == qv::kTabsHorizontal  ? m_hFontHorz.get()
                : m_nOrientation == qv::kTabsRightEdge ? m_hFontUp.get()
@@ -116,7 +116,7 @@ int CTabber::MeasureText(const std::string& text) {
   return extent.cx;
 }
 
-void CTabber::Invalidate(const qv::TabRect* rect, bool erase) {
+void CTabStrip::Invalidate(const qv::TabRect* rect, bool erase) {
   if (!m_hWnd) return;
   if (!rect) {
     ::InvalidateRect(m_hWnd, nullptr, erase);
@@ -131,7 +131,7 @@ void CTabber::Invalidate(const qv::TabRect* rect, bool erase) {
   ::InvalidateRect(m_hWnd, &rc, erase);
 }
 
-std::intptr_t CTabber::Notify(int code) {
+std::intptr_t CTabStrip::Notify(int code) {
   NMHDR hdr{};
   hdr.hwndFrom = m_hWnd;
   hdr.idFrom = static_cast<UINT>(GetDlgCtrlID()) & 0xFFFF;
@@ -144,7 +144,7 @@ std::intptr_t CTabber::Notify(int code) {
                         reinterpret_cast<LPARAM>(&hdr));
 }
 
-void CTabber::OnSize(UINT, int cx, int cy) {
+void CTabStrip::OnSize(UINT, int cx, int cy) {
   Default();
   const qv::TabSize size = ClientSize();
   m_rectArrows = qv::ArrowsRect(m_nOrientation, size.cx, size.cy);
@@ -160,7 +160,7 @@ void CTabber::OnSize(UINT, int cx, int cy) {
   m_bInSize = 0;
 }
 
-BOOL CTabber::OnEraseBkgnd(HDC dc) {
+BOOL CTabStrip::OnEraseBkgnd(HDC dc) {
   // The parent's dialog background, so the strip blends into the bar.
   HWND parent = ::GetParent(m_hWnd);
   auto brush = reinterpret_cast<HBRUSH>(
@@ -172,7 +172,7 @@ BOOL CTabber::OnEraseBkgnd(HDC dc) {
   return TRUE;
 }
 
-void CTabber::OnPaint() {
+void CTabStrip::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(m_hWnd, &ps);
   if (!dc) return;
@@ -207,7 +207,7 @@ void CTabber::OnPaint() {
   ::EndPaint(m_hWnd, &ps);
 }
 
-void CTabber::DrawArrows(HDC dc) {
+void CTabStrip::DrawArrows(HDC dc) {
   const int last = GetTabCount() - 1;
   const int frame =
       qv::ArrowFrame(m_nOrientation, IsTabVisible(0, TRUE) != 0,
@@ -231,7 +231,7 @@ void CTabber::DrawArrows(HDC dc) {
   }
 }
 
-void CTabber::SetPressed(int code) {
+void CTabStrip::SetPressed(int code) {
   if (code == qv::kNoArrowHeld) {
     ::ReleaseCapture();
     StopRepeat();
@@ -246,14 +246,14 @@ void CTabber::SetPressed(int code) {
   m_bPressedOff = 0;
 }
 
-void CTabber::StopRepeat() {
+void CTabStrip::StopRepeat() {
   ::KillTimer(m_hWnd, kRepeatTimer);
   InvalidateTab(m_nPressed);
   m_nPressed = qv::kNoArrowHeld;
   m_bPressedOff = 0;
 }
 
-void CTabber::OnLButtonDown(UINT, POINT pt) {
+void CTabStrip::OnLButtonDown(UINT, POINT pt) {
   const int code = HitTest(pt);
   if (code == qv::kHitNothing) return;
   if (code < 0) {
@@ -269,9 +269,9 @@ void CTabber::OnLButtonDown(UINT, POINT pt) {
   }
 }
 
-void CTabber::OnLButtonUp(UINT, POINT) { SetPressed(qv::kNoArrowHeld); }
+void CTabStrip::OnLButtonUp(UINT, POINT) { SetPressed(qv::kNoArrowHeld); }
 
-void CTabber::OnMouseMove(UINT, POINT pt) {
+void CTabStrip::OnMouseMove(UINT, POINT pt) {
   if (::GetCapture() != m_hWnd || m_nPressed == qv::kNoArrowHeld) {
     Default();
     return;
@@ -289,16 +289,16 @@ void CTabber::OnMouseMove(UINT, POINT pt) {
   Default();
 }
 
-void CTabber::OnTimer(UINT_PTR id) {
+void CTabStrip::OnTimer(UINT_PTR id) {
   if (id == kRepeatTimer) Scroll(m_nPressed);
 }
 
-void CTabber::OnRButtonUp(UINT, POINT pt) {
+void CTabStrip::OnRButtonUp(UINT, POINT pt) {
   if (HitTest(pt) == qv::kHitNothing) Notify(qv::kTabRightClick);
   Default();
 }
 
-void CTabber::OnCaptureChanged(HWND newCapture) {
+void CTabStrip::OnCaptureChanged(HWND newCapture) {
   // Another window took the mouse: the button-up will not come here, so the
   // hold ends now instead of repeating for ever.
   if (newCapture != m_hWnd && m_nPressed != qv::kNoArrowHeld) StopRepeat();

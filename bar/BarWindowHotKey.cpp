@@ -1,10 +1,10 @@
-// bar/MfcAppBarHotKey.cpp: the keyboard's way into the bar: the stored hot
+// bar/BarWindowHotKey.cpp: the keyboard's way into the bar: the stored hot
 // key brings it forward with the focus on its first button, Ctrl+Tab steps
 // through the tabs and Esc gives the keyboard back.
 #include <windows.h>
 #include <commctrl.h>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ UINT Modifiers(UINT hotKeyFlags) {
 
 }  // namespace
 
-void CMfcAppBar::UpdateHotKey(UINT wanted) {
+void CBarWindow::UpdateHotKey(UINT wanted) {
   if (wanted == m_nHeldHotKey) return;
   if (m_nHeldHotKey) ::UnregisterHotKey(m_hWnd, BAR_HOTKEY);
   // A key taken by another program is not asked for again at each rebuild:
@@ -27,7 +27,7 @@ void CMfcAppBar::UpdateHotKey(UINT wanted) {
   if (vk) ::RegisterHotKey(m_hWnd, BAR_HOTKEY, Modifiers(HIBYTE(wanted)), vk);
 }
 
-LRESULT CMfcAppBar::OnHotKey(WPARAM id, LPARAM) {
+LRESULT CBarWindow::OnHotKey(WPARAM id, LPARAM) {
   if (id != BAR_HOTKEY) return 0;
   HWND before = ::GetForegroundWindow();
   if (before && before != m_hWnd && !::IsChild(m_hWnd, before))
@@ -39,7 +39,7 @@ LRESULT CMfcAppBar::OnHotKey(WPARAM id, LPARAM) {
   return 0;
 }
 
-bool CMfcAppBar::KeyboardHoldsBar() {
+bool CBarWindow::KeyboardHoldsBar() {
   HWND focus = ::GetFocus();
   m_bKeyboardIn = m_bKeyboardIn && focus &&
                   (focus == m_hWnd || ::IsChild(m_hWnd, focus)) &&
@@ -47,14 +47,14 @@ bool CMfcAppBar::KeyboardHoldsBar() {
   return m_bKeyboardIn;
 }
 
-void CMfcAppBar::StepTab(int step) {
-  const int count = m_tabber.GetTabCount();
+void CBarWindow::StepTab(int step) {
+  const int count = m_tabStrip.GetTabCount();
   if (m_settings.m_bShowTabs != 1 || count < 2) return;
   // Round the strip, as Ctrl+Tab goes round the pages of a sheet.
-  m_tabber.SelectTab((m_tabber.m_nCurSel + step % count + count) % count);
+  m_tabStrip.SelectTab((m_tabStrip.m_nCurSel + step % count + count) % count);
 }
 
-void CMfcAppBar::LeaveKeyboard() {
+void CBarWindow::LeaveKeyboard() {
   HWND before = m_hwndBeforeKeys;
   m_hwndBeforeKeys = nullptr;
   m_bKeyboardIn = false;

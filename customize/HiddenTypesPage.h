@@ -1,5 +1,5 @@
-// customize/ViewFileTypes.h: CViewFileTypes, the "View" tab: show all files,
-// or leave out the files of the hidden types listed here.
+// customize/HiddenTypesPage.h: CHiddenTypesPage, the "View" tab: show all
+// files, or leave out the files of the hidden types listed here.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +7,11 @@
 #include "customize/CustomizePage.h"
 #include "customize/portable/HiddenTypeList.h"
 
-class CViewFileTypes : public CCustomizePage {
+class CHiddenTypesPage : public CCustomizePage {
   using Base = CCustomizePage;
 
  public:
-  CViewFileTypes();
+  CHiddenTypesPage();
 
  protected:
   BOOL OnSetActive() override;
@@ -29,5 +29,5 @@ class CViewFileTypes : public CCustomizePage {
   // Once set, every deactivation rewrites the working copy's list.
   int m_bChanged = 0;
 
-  DECLARE_MESSAGE_MAP(CViewFileTypes)
+  DECLARE_MESSAGE_MAP(CHiddenTypesPage)
 };

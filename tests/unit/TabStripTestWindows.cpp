@@ -1,6 +1,6 @@
-// tests/unit/TabberTestWindows.cpp: the recording parent and the strip
+// tests/unit/TabStripTestWindows.cpp: the recording parent and the strip
 // fixture.
-#include "tests/unit/TabberTestWindows.h"
+#include "tests/unit/TabStripTestWindows.h"
 
 #include "tabs/TabPainter.h"
 
@@ -20,9 +20,9 @@ LRESULT NotifyParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return code == qv::kTabSelChanging ? changingReply : 0;
 }
 
-std::unique_ptr<NotifyParent> TabberTest::s_parent;
+std::unique_ptr<NotifyParent> TabStripTest::s_parent;
 
-void TabberTest::SetUpTestSuite() {
+void TabStripTest::SetUpTestSuite() {
   const char* cls = qv::RegisterWindowClass(
       0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
   s_parent = std::make_unique<NotifyParent>();
@@ -34,7 +34,7 @@ void TabberTest::SetUpTestSuite() {
   s_parent->Create(args);
 }
 
-void TabberTest::TearDownTestSuite() { s_parent.reset(); }
+void TabStripTest::TearDownTestSuite() { s_parent.reset(); }
 
 namespace {
 
@@ -64,8 +64,8 @@ std::vector<COLORREF> Grab(HDC dc, int x, int y, int cx, int cy) {
 
 }  // namespace
 
-void TabberTest::Build(int orientation, int length,
-                       std::initializer_list<int> lengths) {
+void TabStripTest::Build(int orientation, int length,
+                         std::initializer_list<int> lengths) {
   ASSERT_TRUE(parent.m_hWnd);
   parent.received.clear();
   parent.changingReply = 0;
@@ -90,14 +90,14 @@ void TabberTest::Build(int orientation, int length,
   ASSERT_EQ(height, rc.bottom);
 }
 
-std::vector<COLORREF> TabberTest::Capture() {
+std::vector<COLORREF> TabStripTest::Capture() {
   ::RedrawWindow(strip.m_hWnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   qv::WindowDC dc(strip.m_hWnd);
   return Grab(dc.get(), 0, 0, width, height);
 }
 
-std::vector<COLORREF> TabberTest::ArrowFrame(int frame) {
+std::vector<COLORREF> TabStripTest::ArrowFrame(int frame) {
   const bool horizontal = strip.m_nOrientation == qv::kTabsHorizontal;
   const int cx = horizontal ? qv::kArrowLength : qv::kStripThickness;
   const int cy = horizontal ? qv::kStripThickness : qv::kArrowLength;
@@ -108,7 +108,7 @@ std::vector<COLORREF> TabberTest::ArrowFrame(int frame) {
               horizontal ? 0 : cy * frame, cx, cy);
 }
 
-std::vector<COLORREF> TabberTest::ArrowArea() {
+std::vector<COLORREF> TabStripTest::ArrowArea() {
   const std::vector<COLORREF> all = Capture();
   const qv::TabRect& a = strip.m_rectArrows;
   std::vector<COLORREF> area;

@@ -1,5 +1,5 @@
-// customize/Properties.h: CProperties, the "Customize" sheet: five pages
-// over a private working copy of the settings, which reaches the bar only
+// customize/CustomizeSheet.h: CCustomizeSheet, the "Customize" sheet: five
+// pages over a private working copy of the settings, which reaches the bar only
 // when the caller copies it back after OK.
 #pragma once
 
@@ -8,15 +8,15 @@
 #include "customize/AboutPage.h"
 #include "customize/ButtonsPage.h"
 #include "customize/CustomizePage.h"
-#include "customize/LinkFoldersPage.h"
+#include "customize/ToolbarsPage.h"
 #include "customize/OptionsPage.h"
-#include "customize/ViewFileTypes.h"
+#include "customize/HiddenTypesPage.h"
 #include "framework/PropertySheet.h"
 #include "settings/BarSettings.h"
 
-class CProperties : public qv::CPropertySheet {
+class CCustomizeSheet : public qv::CPropertySheet {
  public:
-  CProperties(const char* caption, HWND parent, UINT startPage);
+  CCustomizeSheet(const char* caption, HWND parent, UINT startPage);
 
   // Makes the working copy an independent copy of `settings` and gives it to
   // the pages; 0 when the copy could not be made whole.
@@ -34,8 +34,8 @@ class CProperties : public qv::CPropertySheet {
 
   CAboutPage m_aboutPage;
   COptionsPage m_optionsPage;
-  CLinkFoldersPage m_toolbarsPage;
-  CViewFileTypes m_viewPage;
+  CToolbarsPage m_toolbarsPage;
+  CHiddenTypesPage m_viewPage;
   CButtonsPage m_buttonsPage;
   CBarSettings m_settings;
   CCustomizePage* m_tabs[kPageCount];

@@ -1,4 +1,4 @@
-// tests/unit/MfcAppBarAutoHideTest.cpp: an auto-hide bar at the top edge
+// tests/unit/BarWindowAutoHideTest.cpp: an auto-hide bar at the top edge
 // slid out by the cursor touching its strip, by the hot key or by another
 // start of the program, and in again by its timer, across rebuilds, menus,
 // the shell's position changes and its refusal, with and without animation.
@@ -8,14 +8,14 @@
 #include <utility>
 
 #include "bar/BringForward.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ std::string StaticText(HWND box) {
   return text;
 }
 
-class MfcAppBarAutoHideTest : public testing::Test {
+class BarWindowAutoHideTest : public testing::Test {
  protected:
   void SetUp() override {
     registry.WriteBaseline();
@@ -124,12 +124,12 @@ class MfcAppBarAutoHideTest : public testing::Test {
 
   ScratchCurrentUser registry;
   FakeAppBarService shell;
-  CMfcAppBar bar{shell};
+  CBarWindow bar{shell};
 };
 
 }  // namespace
 
-TEST_F(MfcAppBarAutoHideTest, RebuildKeepsTheBarInOrOutAsItWas) {
+TEST_F(BarWindowAutoHideTest, RebuildKeepsTheBarInOrOutAsItWas) {
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
   EXPECT_TRUE(SlidIn());
   bar.PostRebuild(RebuildRequest::All(true));  // as a drop does
@@ -146,7 +146,7 @@ TEST_F(MfcAppBarAutoHideTest, RebuildKeepsTheBarInOrOutAsItWas) {
   EXPECT_TRUE(SlidIn());
 }
 
-TEST_F(MfcAppBarAutoHideTest,
+TEST_F(BarWindowAutoHideTest,
        HotKeyShowsTheBarWithTheKeyboardOnItsFirstButton) {
   // The default key is the bar's: no one else gets it.
   EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_HOME));
@@ -177,7 +177,7 @@ TEST_F(MfcAppBarAutoHideTest,
   keys[VK_CONTROL] = 0;
   ::SetKeyboardState(keys);
   EXPECT_EQ(1, bar.m_settings.m_nCurrentTab);
-  EXPECT_EQ(1, bar.m_tabber.m_nCurSel);
+  EXPECT_EQ(1, bar.m_tabStrip.m_nCurSel);
   EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
   ASSERT_EQ(1, bar.m_pane.GetRowCount());
   EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
@@ -188,7 +188,7 @@ TEST_F(MfcAppBarAutoHideTest,
   EXPECT_TRUE(SlidIn());
 }
 
-TEST_F(MfcAppBarAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
+TEST_F(BarWindowAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
   Touch();
   ASSERT_TRUE(SlidOut());
   shell.Notify(ABN_POSCHANGED, 0);
@@ -197,11 +197,11 @@ TEST_F(MfcAppBarAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
   EXPECT_TRUE(SlidOut());
 }
 
-TEST_F(MfcAppBarAutoHideTest, AnotherStartOfTheProgramSlidesTheBarOut) {
+TEST_F(BarWindowAutoHideTest, AnotherStartOfTheProgramSlidesTheBarOut) {
   bar.SendMessage(BringForwardMessage());
   EXPECT_TRUE(SlidOut());
 }
-TEST_F(MfcAppBarAutoHideTest, MenuUpKeepsTheBarOutWhateverTheCursorDoes) {
+TEST_F(BarWindowAutoHideTest, MenuUpKeepsTheBarOutWhateverTheCursorDoes) {
   Touch();
   ASSERT_TRUE(SlidOut());
   bool menuSeen = false;
@@ -219,7 +219,7 @@ TEST_F(MfcAppBarAutoHideTest, MenuUpKeepsTheBarOutWhateverTheCursorDoes) {
   EXPECT_TRUE(SlidIn());
 }
 
-TEST_F(MfcAppBarAutoHideTest, WithoutAnimateTheBarJumpsInOneMove) {
+TEST_F(BarWindowAutoHideTest, WithoutAnimateTheBarJumpsInOneMove) {
   registry.SetDword("Animate", 0);
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);  // reads the settings again
   WindowMoves moves(bar.m_hWnd);
@@ -238,7 +238,7 @@ TEST_F(MfcAppBarAutoHideTest, WithoutAnimateTheBarJumpsInOneMove) {
   EXPECT_GT(moves.Take(), 1);
 }
 
-TEST_F(MfcAppBarAutoHideTest, TabAndIconSizeChangesKeepAShownBarOut) {
+TEST_F(BarWindowAutoHideTest, TabAndIconSizeChangesKeepAShownBarOut) {
   TempFolder folder("autohide");
   CBarSettings settings;
   settings.Load();
@@ -248,13 +248,13 @@ TEST_F(MfcAppBarAutoHideTest, TabAndIconSizeChangesKeepAShownBarOut) {
         qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}}));
   settings.Save();
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
-  ASSERT_EQ(bar.m_tabber.GetTabCount(), 2);
+  ASSERT_EQ(bar.m_tabStrip.GetTabCount(), 2);
 
   Touch();
   ASSERT_TRUE(SlidOut());
-  bar.m_tabber.m_nCurSel = 1;
-  NMHDR hdr = {bar.m_tabber.m_hWnd, kTabberId, TABN_SELCHANGED};
-  bar.SendMessage(WM_NOTIFY, kTabberId, reinterpret_cast<LPARAM>(&hdr));
+  bar.m_tabStrip.m_nCurSel = 1;
+  NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+  bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
   EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
   EXPECT_TRUE(SlidOut());
   bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
@@ -263,7 +263,7 @@ TEST_F(MfcAppBarAutoHideTest, TabAndIconSizeChangesKeepAShownBarOut) {
   EXPECT_TRUE(SlidOut());
 }
 
-TEST_F(MfcAppBarAutoHideTest, TurningAutoHideOffStopsTheWatchAndDocksTheBar) {
+TEST_F(BarWindowAutoHideTest, TurningAutoHideOffStopsTheWatchAndDocksTheBar) {
   Touch();
   ASSERT_TRUE(SlidOut());
   bar.SendMessage(WM_COMMAND, ID_AUTO_HIDE);
@@ -276,7 +276,7 @@ TEST_F(MfcAppBarAutoHideTest, TurningAutoHideOffStopsTheWatchAndDocksTheBar) {
   EXPECT_EQ(window.top, 0);
 }
 
-TEST_F(MfcAppBarAutoHideTest,
+TEST_F(BarWindowAutoHideTest,
        SecondAutoHideBarOnTheEdgeIsToldAndDocksNormally) {
   std::string told;
   int boxes = 0;
@@ -288,7 +288,7 @@ TEST_F(MfcAppBarAutoHideTest,
     }
     return false;
   });
-  CMfcAppBar second(shell);
+  CBarWindow second(shell);
   ASSERT_TRUE(second.CreateBar());
   // Once, not again at each rebuild while the other bar keeps the edge.
   second.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);

@@ -1,4 +1,4 @@
-// tests/unit/MfcAppBarMonitorTest.cpp: the bar on many monitors and at
+// tests/unit/BarWindowMonitorTest.cpp: the bar on many monitors and at
 // another DPI. The virtual display has one monitor at 96 DPI, so the
 // monitors here are fakes: a second one to the right of the primary, which
 // a test takes away and brings back.
@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 #include "bar/portable/BarGeometry.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/FakeMonitors.h"
@@ -17,7 +17,7 @@ namespace {
 constexpr char kPrimary[] = "\\\\.\\DISPLAY1";
 constexpr char kSecond[] = "\\\\.\\DISPLAY2";
 
-class MfcAppBarMonitorTest : public testing::Test {
+class BarWindowMonitorTest : public testing::Test {
  protected:
   void SetUp() override {
     registry.WriteBaseline();
@@ -61,12 +61,12 @@ class MfcAppBarMonitorTest : public testing::Test {
   ScratchCurrentUser registry;
   FakeAppBarService shell;
   FakeMonitors monitors;
-  CMfcAppBar bar{shell, nullptr, ShellToolbarShell(), nullptr, monitors};
+  CBarWindow bar{shell, nullptr, ShellToolbarShell(), nullptr, monitors};
 };
 
 }  // namespace
 
-TEST_F(MfcAppBarMonitorTest, StoredMonitorGoneDocksOnThePrimaryUntilItIsBack) {
+TEST_F(BarWindowMonitorTest, StoredMonitorGoneDocksOnThePrimaryUntilItIsBack) {
   StoreMonitor(kSecond);
   ASSERT_TRUE(bar.CreateBar());
   EXPECT_EQ(bar.Monitor().device, kSecond);
@@ -88,7 +88,7 @@ TEST_F(MfcAppBarMonitorTest, StoredMonitorGoneDocksOnThePrimaryUntilItIsBack) {
   EXPECT_TRUE(DockedIn(TopBand(second)));
 }
 
-TEST_F(MfcAppBarMonitorTest, DraggingOntoAnotherMonitorDocksAtItsEdge) {
+TEST_F(BarWindowMonitorTest, DraggingOntoAnotherMonitorDocksAtItsEdge) {
   ASSERT_TRUE(bar.CreateBar());
   EXPECT_EQ(bar.Monitor().device, kPrimary);
   // Released near the right side of the second monitor.
@@ -107,7 +107,7 @@ TEST_F(MfcAppBarMonitorTest, DraggingOntoAnotherMonitorDocksAtItsEdge) {
   EXPECT_GT(band.left, second.left);
 }
 
-TEST_F(MfcAppBarMonitorTest, DpiChangeSizesCellsAsTheLayoutDoesAndDocksAgain) {
+TEST_F(BarWindowMonitorTest, DpiChangeSizesCellsAsTheLayoutDoesAndDocksAgain) {
   ASSERT_TRUE(bar.CreateBar());
   RECT suggested = bar.GetWindowRect();
   bar.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144),
@@ -119,6 +119,6 @@ TEST_F(MfcAppBarMonitorTest, DpiChangeSizesCellsAsTheLayoutDoesAndDocksAgain) {
   EXPECT_EQ(bar.ButtonSize().cy, cell.cy);
   EXPECT_TRUE(DockedIn(TopBand(screen)));
   // The tab strip is drawn half as large again.
-  const RECT strip = bar.m_tabber.GetWindowRect();
+  const RECT strip = bar.m_tabStrip.GetWindowRect();
   EXPECT_EQ(strip.bottom - strip.top, 24);
 }

@@ -1,8 +1,8 @@
-// tests/unit/TabberPaintTest.cpp: the strip as it appears on screen in its
+// tests/unit/TabStripPaintTest.cpp: the strip as it appears on screen in its
 // three orientations, checked at the pixels that the shapes fix.
 #include <algorithm>
 
-#include "tests/unit/TabberTestWindows.h"
+#include "tests/unit/TabStripTestWindows.h"
 
 namespace tabtest {
 namespace {
@@ -11,7 +11,7 @@ const COLORREF kShadow = ::GetSysColor(COLOR_BTNSHADOW);
 
 // The bounding box of the dark pixels inside `r` shrunk by `margin`: the
 // tab's text, away from its edges.
-RECT InkBox(const TabberTest& t, const std::vector<COLORREF>& shot,
+RECT InkBox(const TabStripTest& t, const std::vector<COLORREF>& shot,
             const qv::TabRect& r, int mx, int my) {
   RECT box{r.right, r.bottom, r.left, r.top};
   for (int y = r.top + my; y < r.bottom - my; ++y)
@@ -26,7 +26,7 @@ RECT InkBox(const TabberTest& t, const std::vector<COLORREF>& shot,
   return box;
 }
 
-TEST_F(TabberTest, HorizontalSelectedTabIsWhiteOverBothOverlaps) {
+TEST_F(TabStripTest, HorizontalSelectedTabIsWhiteOverBothOverlaps) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80, 90, 100});
   strip.SetCurSel(1);
   const auto shot = Capture();
@@ -49,7 +49,7 @@ TEST_F(TabberTest, HorizontalSelectedTabIsWhiteOverBothOverlaps) {
   EXPECT_GT(ink.right - ink.left, ink.bottom - ink.top);
 }
 
-TEST_F(TabberTest, RightEdgeSelectedTabIsWhiteOverBothOverlaps) {
+TEST_F(TabStripTest, RightEdgeSelectedTabIsWhiteOverBothOverlaps) {
   Build(qv::kTabsRightEdge, 300, {60, 70, 80, 90, 100});
   strip.SetCurSel(1);
   const auto shot = Capture();
@@ -68,7 +68,7 @@ TEST_F(TabberTest, RightEdgeSelectedTabIsWhiteOverBothOverlaps) {
   EXPECT_GT(ink.bottom - ink.top, ink.right - ink.left);
 }
 
-TEST_F(TabberTest, LeftEdgeRunStartsAboveTheArrowsWithTheSelectedTabOnTop) {
+TEST_F(TabStripTest, LeftEdgeRunStartsAboveTheArrowsWithTheSelectedTabOnTop) {
   Build(qv::kTabsLeftEdge, 300, {60, 70, 80, 90, 100});
   strip.SetCurSel(1);
   const auto shot = Capture();
@@ -86,7 +86,7 @@ TEST_F(TabberTest, LeftEdgeRunStartsAboveTheArrowsWithTheSelectedTabOnTop) {
   EXPECT_GT(ink.bottom - ink.top, ink.right - ink.left);
 }
 
-TEST_F(TabberTest, FittingTabsDrawNoArrowsAndTheBaseLineEndsAtTheLastTab) {
+TEST_F(TabStripTest, FittingTabsDrawNoArrowsAndTheBaseLineEndsAtTheLastTab) {
   Build(qv::kTabsHorizontal, 300, {60, 70});
   const auto shot = Capture();
   EXPECT_EQ(kShadow, At(shot, 121, 0));
@@ -94,12 +94,12 @@ TEST_F(TabberTest, FittingTabsDrawNoArrowsAndTheBaseLineEndsAtTheLastTab) {
   EXPECT_EQ(kBackground, At(shot, 290, 8));
 }
 
-TEST_F(TabberTest, NoTabsDrawOnlyTheParentsBackground) {
+TEST_F(TabStripTest, NoTabsDrawOnlyTheParentsBackground) {
   Build(qv::kTabsHorizontal, 300, {});
   for (COLORREF c : Capture()) ASSERT_EQ(kBackground, c);
 }
 
-TEST_F(TabberTest, NewTabsAreMeasuredOnceInTheirOrientationsFont) {
+TEST_F(TabStripTest, NewTabsAreMeasuredOnceInTheirOrientationsFont) {
   Build(qv::kTabsLeftEdge, 300, {});
   ASSERT_TRUE(strip.m_hFontUp && strip.m_hFontDown && strip.m_hFontHorz);
   strip.AddTab("Documents");
@@ -108,7 +108,7 @@ TEST_F(TabberTest, NewTabsAreMeasuredOnceInTheirOrientationsFont) {
   EXPECT_EQ(-1, tab.m_nWidth);  // only the vertical length is needed
 }
 
-TEST_F(TabberTest, HeldArrowShowsPressedOnlyWhileThePointerIsOnIt) {
+TEST_F(TabStripTest, HeldArrowShowsPressedOnlyWhileThePointerIsOnIt) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80, 90, 100, 110});
   Send(WM_LBUTTONDOWN, 290, 8, MK_LBUTTON);
   EXPECT_EQ(ArrowFrame(3), ArrowArea());

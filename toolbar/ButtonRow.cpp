@@ -1,8 +1,8 @@
-// toolbar/AppbarCtrl.cpp: the button row. The underlying tab control holds
+// toolbar/ButtonRow.cpp: the button row. The underlying tab control holds
 // no items: a tab control lays all its items out again on every insertion,
 // which made filling a long row quadratic, so the records here are the only
 // list and the row answers for it.
-#include "toolbar/AppbarCtrl.h"
+#include "toolbar/ButtonRow.h"
 
 #include <algorithm>
 #include <cstring>
@@ -61,7 +61,7 @@ qv::CellKind RowItem::Kind() const {
   return qv::CellKind::kButton;
 }
 
-BEGIN_MESSAGE_MAP(CAppbarCtrl, qv::CWnd)
+BEGIN_MESSAGE_MAP(CButtonRow, qv::CWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
@@ -86,12 +86,12 @@ ON_MESSAGE(TCM_SETITEMSIZE, OnSetItemSize)
 ON_MESSAGE(TCM_SETPADDING, OnSetPadding)
 END_MESSAGE_MAP()
 
-CAppbarCtrl::CAppbarCtrl() = default;
+CButtonRow::CButtonRow() = default;
 
 // Destroyed here, while the whole object still handles its WM_DESTROY.
-CAppbarCtrl::~CAppbarCtrl() { DestroyWindow(); }
+CButtonRow::~CButtonRow() { DestroyWindow(); }
 
-BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
+BOOL CButtonRow::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&icc);
   qv::CreateArgs args;
@@ -104,19 +104,19 @@ BOOL CAppbarCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {
   return CWnd::Create(args);
 }
 
-int CAppbarCtrl::OnCreate(CREATESTRUCT*) {
+int CButtonRow::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   m_hFont = CreateButtonFont(m_nDpi);
   return 0;
 }
 
-void CAppbarCtrl::SetDpi(int dpi) {
+void CButtonRow::SetDpi(int dpi) {
   if (dpi == m_nDpi) return;
   m_nDpi = dpi;
   if (m_hWnd) m_hFont = CreateButtonFont(dpi);
 }
 
-void CAppbarCtrl::OnDestroy() {
+void CButtonRow::OnDestroy() {
   m_hFont.reset();
   // The tab control frees its placeholders as it goes; deleting them first
   // would lay the rest out again after each one.
@@ -127,12 +127,12 @@ void CAppbarCtrl::OnDestroy() {
   Default();
 }
 
-void CAppbarCtrl::SetOrientation(int orientation) {
+void CButtonRow::SetOrientation(int orientation) {
   m_nOrientation = orientation;
   Layout();
 }
 
-qv::RowGeometry CAppbarCtrl::Geometry() const {
+qv::RowGeometry CButtonRow::Geometry() const {
   qv::RowGeometry g;
   g.orientation = m_nOrientation;
   g.cxItem = m_cxItem;
@@ -142,44 +142,44 @@ qv::RowGeometry CAppbarCtrl::Geometry() const {
   return g;
 }
 
-int CAppbarCtrl::Available() const {
+int CButtonRow::Available() const {
   const RECT rc = GetClientRect();
   return m_nOrientation == qv::kColumnsDown ? rc.bottom - rc.top
                                             : rc.right - rc.left;
 }
 
-std::vector<qv::CellKind> CAppbarCtrl::Kinds() const {
+std::vector<qv::CellKind> CButtonRow::Kinds() const {
   std::vector<qv::CellKind> kinds;
   kinds.reserve(m_items.size());
   for (const auto& item : m_items) kinds.push_back(item->Kind());
   return kinds;
 }
 
-SIZE CAppbarCtrl::GetExtent(int width, int height) const {
+SIZE CButtonRow::GetExtent(int width, int height) const {
   const auto kinds = Kinds();
   const qv::RowSize size =
       qv::NeededRowSize(Geometry(), width, height, kinds.data(), kinds.size());
   return {size.cx, size.cy};
 }
 
-int CAppbarCtrl::CountLines() const {
+int CButtonRow::CountLines() const {
   const auto kinds = Kinds();
   return qv::CountCellLines(Geometry(), Available(), kinds.data(),
                             kinds.size());
 }
 
-qv::Tooltip CAppbarCtrl::Tooltip() const {
+qv::Tooltip CButtonRow::Tooltip() const {
   return qv::Tooltip(reinterpret_cast<HWND>(SendMessage(TCM_GETTOOLTIPS)));
 }
 
-void CAppbarCtrl::RemoveTool() {
+void CButtonRow::RemoveTool() {
   const qv::Tooltip tooltip = Tooltip();
   // A tooltip already destroyed took its tools with it.
   if (!tooltip || !::IsWindow(tooltip.get())) return;
   tooltip.DelTool(ToolInfo(m_hWnd, kRowToolId));
 }
 
-void CAppbarCtrl::PointToolAt(int index) {
+void CButtonRow::PointToolAt(int index) {
   const qv::Tooltip tooltip = Tooltip();
   if (!tooltip || !::IsWindow(tooltip.get())) return;
   TTTOOLINFOA info = ToolInfo(m_hWnd, kRowToolId);
@@ -200,7 +200,7 @@ void CAppbarCtrl::PointToolAt(int index) {
   ::SendMessageA(tooltip.get(), TTM_POP, 0, 0);
 }
 
-void CAppbarCtrl::Layout(size_t first, bool appended) {
+void CButtonRow::Layout(size_t first, bool appended) {
   if (!m_hWnd) return;
   const size_t count = m_items.size();
   if (first < count) {
@@ -224,7 +224,7 @@ void CAppbarCtrl::Layout(size_t first, bool appended) {
   ::UpdateWindow(m_hWnd);
 }
 
-void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
+void CButtonRow::AddButtons(const ToolbarButtons& buttons, bool withNames) {
   const size_t first = m_items.size();
   m_bAdding = true;
   for (const ToolbarButton& button : buttons) {
@@ -251,7 +251,7 @@ void CAppbarCtrl::AddButtons(const ToolbarButtons& buttons, bool withNames) {
   Layout(first, true);
 }
 
-LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
+LRESULT CButtonRow::OnInsertItem(WPARAM index, LPARAM lParam) {
   const auto* given = reinterpret_cast<const TCITEMA*>(lParam);
   if (!given || index > m_items.size()) return -1;
 
@@ -285,7 +285,7 @@ LRESULT CAppbarCtrl::OnInsertItem(WPARAM index, LPARAM lParam) {
   return at;
 }
 
-LRESULT CAppbarCtrl::OnGetItem(WPARAM index, LPARAM lParam) {
+LRESULT CButtonRow::OnGetItem(WPARAM index, LPARAM lParam) {
   auto* out = reinterpret_cast<TCITEMA*>(lParam);
   if (!out || !IsIndex(index)) return 0;
   const RowItem& item = *m_items[index];
@@ -303,11 +303,11 @@ LRESULT CAppbarCtrl::OnGetItem(WPARAM index, LPARAM lParam) {
   return 1;
 }
 
-LRESULT CAppbarCtrl::OnGetItemCount(WPARAM, LPARAM) {
+LRESULT CButtonRow::OnGetItemCount(WPARAM, LPARAM) {
   return static_cast<LRESULT>(m_items.size());
 }
 
-LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
+LRESULT CButtonRow::OnDeleteItem(WPARAM index, LPARAM) {
   if (!IsIndex(index)) return 0;
   m_items.erase(m_items.begin() + index);
   const int removed = static_cast<int>(index);
@@ -325,34 +325,34 @@ LRESULT CAppbarCtrl::OnDeleteItem(WPARAM index, LPARAM) {
   return 1;
 }
 
-LRESULT CAppbarCtrl::OnDeleteAllItems(WPARAM, LPARAM) {
+LRESULT CButtonRow::OnDeleteAllItems(WPARAM, LPARAM) {
   DeleteAllRecords();
   Layout();
   return 1;
 }
 
-void CAppbarCtrl::DeleteAllRecords() {
+void CButtonRow::DeleteAllRecords() {
   RemoveTool();
   while (!m_items.empty()) m_items.pop_back();
   m_nPressed = -1;
   m_nFocusMark = -1;
 }
 
-LRESULT CAppbarCtrl::OnGetItemRect(WPARAM index, LPARAM lParam) {
+LRESULT CButtonRow::OnGetItemRect(WPARAM index, LPARAM lParam) {
   auto* out = reinterpret_cast<RECT*>(lParam);
   if (!out || !IsIndex(index)) return 0;
   *out = m_items[index]->rect;
   return 1;
 }
 
-int CAppbarCtrl::HitRecord(POINT pt) const {
+int CButtonRow::HitRecord(POINT pt) const {
   std::vector<qv::CellBox> boxes;
   boxes.reserve(m_items.size());
   for (const auto& item : m_items) boxes.push_back(ToBox(item->rect));
   return qv::HitTestCells(boxes.data(), boxes.size(), pt.x, pt.y);
 }
 
-LRESULT CAppbarCtrl::OnHitTest(WPARAM, LPARAM lParam) {
+LRESULT CButtonRow::OnHitTest(WPARAM, LPARAM lParam) {
   auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
   if (!info) return -1;
   const int hit = HitRecord(info->pt);
@@ -364,7 +364,7 @@ LRESULT CAppbarCtrl::OnHitTest(WPARAM, LPARAM lParam) {
   return hit;
 }
 
-LRESULT CAppbarCtrl::OnSetItemSize(WPARAM, LPARAM size) {
+LRESULT CButtonRow::OnSetItemSize(WPARAM, LPARAM size) {
   const LRESULT previous = MAKELONG(m_cxItem, m_cyItem);
   m_cxItem = LOWORD(size);
   m_cyItem = HIWORD(size);
@@ -372,15 +372,15 @@ LRESULT CAppbarCtrl::OnSetItemSize(WPARAM, LPARAM size) {
   return previous;
 }
 
-LRESULT CAppbarCtrl::OnSetPadding(WPARAM, LPARAM padding) {
+LRESULT CButtonRow::OnSetPadding(WPARAM, LPARAM padding) {
   m_cxPad = LOWORD(padding);
   m_cyPad = HIWORD(padding);
   return 0;
 }
 
-void CAppbarCtrl::OnSize(UINT, int, int) { Layout(); }
+void CButtonRow::OnSize(UINT, int, int) { Layout(); }
 
-LRESULT CAppbarCtrl::OnNcHitTest(POINT screenPt) {
+LRESULT CButtonRow::OnNcHitTest(POINT screenPt) {
   POINT pt = screenPt;
   ::ScreenToClient(m_hWnd, &pt);
   const int hit = HitRecord(pt);
@@ -388,17 +388,17 @@ LRESULT CAppbarCtrl::OnNcHitTest(POINT screenPt) {
   return hit >= 0 && m_items[hit]->IsButton() ? HTCLIENT : HTTRANSPARENT;
 }
 
-LRESULT CAppbarCtrl::OnGetDlgCode(WPARAM, LPARAM) { return 0; }
+LRESULT CButtonRow::OnGetDlgCode(WPARAM, LPARAM) { return 0; }
 
-void CAppbarCtrl::OnKeyDown(UINT, UINT, UINT) {}
+void CButtonRow::OnKeyDown(UINT, UINT, UINT) {}
 
-void CAppbarCtrl::RepaintCell(int index) {
+void CButtonRow::RepaintCell(int index) {
   if (index < 0 || !IsIndex(index)) return;
   ::InvalidateRect(m_hWnd, &m_items[index]->rect, TRUE);
   ::UpdateWindow(m_hWnd);
 }
 
-void CAppbarCtrl::SetFocusMark(int index) {
+void CButtonRow::SetFocusMark(int index) {
   const int shown = IsButtonAt(index) ? index : -1;
   if (shown == m_nFocusMark) return;
   const int former = m_nFocusMark;
@@ -407,7 +407,7 @@ void CAppbarCtrl::SetFocusMark(int index) {
   RepaintCell(shown);
 }
 
-void CAppbarCtrl::OnLButtonDown(UINT, POINT pt) {
+void CButtonRow::OnLButtonDown(UINT, POINT pt) {
   const int hit = HitRecord(pt);
   if (hit < 0 || !m_items[hit]->IsButton()) return;
   m_nPressed = hit;
@@ -415,7 +415,7 @@ void CAppbarCtrl::OnLButtonDown(UINT, POINT pt) {
   RepaintCell(hit);
 }
 
-void CAppbarCtrl::OnLButtonUp(UINT, POINT) {
+void CButtonRow::OnLButtonUp(UINT, POINT) {
   const int pressed = m_nPressed;
   m_nPressed = -1;
   RepaintCell(pressed);
@@ -434,9 +434,9 @@ void CAppbarCtrl::OnLButtonUp(UINT, POINT) {
 
 // The first click of a double click has opened the item already; the second
 // press opens nothing more.
-void CAppbarCtrl::OnLButtonDblClk(UINT, POINT) {}
+void CButtonRow::OnLButtonDblClk(UINT, POINT) {}
 
-void CAppbarCtrl::OnRButtonUp(UINT, POINT) {
+void CButtonRow::OnRButtonUp(UINT, POINT) {
   // The parent may run a nested loop (a shell menu): nothing of this object
   // is used after.
   NMHDR hdr{m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()),
@@ -445,7 +445,7 @@ void CAppbarCtrl::OnRButtonUp(UINT, POINT) {
                  reinterpret_cast<LPARAM>(&hdr));
 }
 
-void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
+void CButtonRow::OnCaptureChanged(HWND newCapture) {
   if (newCapture == m_hWnd || m_nPressed < 0) return;
   // The press was cancelled (a menu or another window took the mouse): the
   // next release here must not click.
@@ -454,7 +454,7 @@ void CAppbarCtrl::OnCaptureChanged(HWND newCapture) {
   RepaintCell(pressed);
 }
 
-void CAppbarCtrl::OnMouseMove(UINT flags, POINT pt) {
+void CButtonRow::OnMouseMove(UINT flags, POINT pt) {
   const qv::Tooltip tooltip = Tooltip();
   if (!tooltip) return;
   // One tool per row, over the button under the mouse: registering a tool
@@ -475,7 +475,7 @@ void CAppbarCtrl::OnMouseMove(UINT flags, POINT pt) {
   tooltip.RelayEvent(msg);
 }
 
-void CAppbarCtrl::OnPaint() {
+void CButtonRow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(m_hWnd, &ps);
   if (dc) {
@@ -492,8 +492,8 @@ void CAppbarCtrl::OnPaint() {
   ::EndPaint(m_hWnd, &ps);
 }
 
-void CAppbarCtrl::PaintButton(HDC dc, const RowItem& item, bool pressed,
-                              bool focused, const qv::ImageList& images) {
+void CButtonRow::PaintButton(HDC dc, const RowItem& item, bool pressed,
+                             bool focused, const qv::ImageList& images) {
   const RECT& r = item.rect;
   int x = r.left + qv::ScaleForDpi(kIconLeft, m_nDpi);
   int y = r.top + qv::ScaleForDpi(kIconTop, m_nDpi);

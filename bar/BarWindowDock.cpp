@@ -1,7 +1,7 @@
-// bar/MfcAppBarDock.cpp: the band the bar reserves at its screen edge,
+// bar/BarWindowDock.cpp: the band the bar reserves at its screen edge,
 // negotiated with the shell's appbar service, and the shell's notifications.
 #include "bar/BarRects.h"
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ APPBARDATA FreshRecord(HWND wnd) {
 
 }  // namespace
 
-int CMfcAppBar::RegisterAppBar(int bRegister) {
+int CBarWindow::RegisterAppBar(int bRegister) {
   m_abd.cbSize = sizeof m_abd;
   m_abd.hWnd = m_hWnd;
   if (bRegister) {
@@ -31,7 +31,7 @@ int CMfcAppBar::RegisterAppBar(int bRegister) {
   return 1;
 }
 
-void CMfcAppBar::DockToEdge(qv::Edge edge) {
+void CBarWindow::DockToEdge(qv::Edge edge) {
   qv::BarShape shape;
   shape.paneExists = m_pane.m_hWnd != nullptr;
   shape.hiddenMode = m_bHiddenMode == 1;
@@ -47,7 +47,7 @@ void CMfcAppBar::DockToEdge(qv::Edge edge) {
   SetAppBarPos(edge, &rc);
 }
 
-void CMfcAppBar::SetAppBarPos(qv::Edge edge, RECT* rc) {
+void CBarWindow::SetAppBarPos(qv::Edge edge, RECT* rc) {
   m_bMoved = 0;
   m_abd.rc = *rc;
   m_abd.uEdge = qv::EdgeNumber(edge);
@@ -66,13 +66,13 @@ void CMfcAppBar::SetAppBarPos(qv::Edge edge, RECT* rc) {
   if (ToRect(GetWindowRect()) != ToRect(before)) m_bMoved = 1;
 }
 
-void CMfcAppBar::ApplyZOrder() {
+void CBarWindow::ApplyZOrder() {
   ::SetWindowPos(m_hWnd,
                  m_settings.m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
                  0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-LRESULT CMfcAppBar::OnAppBarCallback(WPARAM code, LPARAM param) {
+LRESULT CBarWindow::OnAppBarCallback(WPARAM code, LPARAM param) {
   switch (code) {
     case ABN_STATECHANGE: {
       APPBARDATA abd = FreshRecord(m_hWnd);
@@ -102,7 +102,7 @@ LRESULT CMfcAppBar::OnAppBarCallback(WPARAM code, LPARAM param) {
   }
 }
 
-bool CMfcAppBar::FollowMonitor() {
+bool CBarWindow::FollowMonitor() {
   const MonitorInfo chosen = ChooseMonitor(m_monitors, m_settings.m_strMonitor);
   // On the same monitor the window's DPI stays what WM_DPICHANGED last
   // said; another monitor brings its own.
@@ -113,15 +113,15 @@ bool CMfcAppBar::FollowMonitor() {
   return true;
 }
 
-void CMfcAppBar::ApplyDpi(int dpi) {
+void CBarWindow::ApplyDpi(int dpi) {
   // The icons are chosen again at their new size by UpdateButtonSize, and
   // the rebuild that follows remakes the rows and tabs in the new fonts.
   m_nDpi = dpi;
   m_pane.SetDpi(dpi);
-  m_tabber.SetDpi(dpi);
+  m_tabStrip.SetDpi(dpi);
 }
 
-LRESULT CMfcAppBar::OnDisplayChange(WPARAM, LPARAM) {
+LRESULT CBarWindow::OnDisplayChange(WPARAM, LPARAM) {
   // The monitors changed: the bar's own may be gone (the bar goes to the
   // primary), back again, or of another size. The band must span the new
   // side and the bar be laid out on it, shown or hidden as it was; at
@@ -136,7 +136,7 @@ LRESULT CMfcAppBar::OnDisplayChange(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CMfcAppBar::OnDpiChanged(WPARAM dpi, LPARAM) {
+LRESULT CBarWindow::OnDpiChanged(WPARAM dpi, LPARAM) {
   // The suggested rectangle keeps a window's place at the new scale; a
   // docked bar's place is its band, negotiated again at the new thickness.
   const int next = HIWORD(dpi);
@@ -150,7 +150,7 @@ LRESULT CMfcAppBar::OnDpiChanged(WPARAM dpi, LPARAM) {
   return 0;
 }
 
-void CMfcAppBar::ShellRestarted() {
+void CBarWindow::ShellRestarted() {
   // A restarted shell has forgotten every appbar: register again and
   // reserve the edge anew, or maximised windows would cover the bar.
   if (!m_bRegistered) return;
@@ -159,12 +159,12 @@ void CMfcAppBar::ShellRestarted() {
   Rebuild(RebuildRequest::Layout());
 }
 
-void CMfcAppBar::OnWindowPosChanged(WINDOWPOS*) {
+void CBarWindow::OnWindowPosChanged(WINDOWPOS*) {
   APPBARDATA abd = FreshRecord(m_hWnd);
   m_appBarService.Send(ABM_WINDOWPOSCHANGED, &abd);
 }
 
-void CMfcAppBar::OnActivate(UINT, HWND, BOOL) {
+void CBarWindow::OnActivate(UINT, HWND, BOOL) {
   APPBARDATA abd = FreshRecord(m_hWnd);
   m_appBarService.Send(ABM_ACTIVATE, &abd);
 }

@@ -1,4 +1,4 @@
-// tests/unit/LinkFoldersPageTest.cpp: the Toolbars page over a working copy:
+// tests/unit/ToolbarsPageTest.cpp: the Toolbars page over a working copy:
 // the folder tree's root, adding, removing and moving toolbars, and a moved
 // toolbar reaching the bar's tabs and the registry after OK.
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "bar/MfcAppBar.h"
-#include "customize/LinkFoldersPage.h"
+#include "bar/BarWindow.h"
+#include "customize/ToolbarsPage.h"
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -34,7 +34,7 @@ class ToolbarsSheet : public qv::CPropertySheet {
     page.SetSettings(&settings);
     AddPage(page);
   }
-  CLinkFoldersPage page;
+  CToolbarsPage page;
 };
 
 // Runs the sheet with `drive` acting on its page once it is up, then OK.
@@ -97,7 +97,7 @@ void AppendFolder(CBarSettings& settings, const std::string& path,
                          qv::kSortByName, std::move(info));
 }
 
-TEST(LinkFoldersPageTest, RootHasSpecialFoldersAndDocumentsAddsAsDocuments) {
+TEST(ToolbarsPageTest, RootHasSpecialFoldersAndDocumentsAddsAsDocuments) {
   CBarSettings settings;
   {
     ToolbarsSheet sheet(settings);
@@ -143,7 +143,7 @@ TEST(LinkFoldersPageTest, RootHasSpecialFoldersAndDocumentsAddsAsDocuments) {
   });
 }
 
-TEST(LinkFoldersPageTest, MovesOneRemovesSeveralAndKeepsAnUnreadableToolbar) {
+TEST(ToolbarsPageTest, MovesOneRemovesSeveralAndKeepsAnUnreadableToolbar) {
   TempFolder a("a"), b("b"), c("c");
   CBarSettings settings;
   AppendFolder(settings, a.path());
@@ -202,9 +202,9 @@ TEST_F(LinkFoldersBarTest, MovingDownAndOkReordersTabsAndStoredToolbars) {
     AppendFolder(settings, b.path());
     settings.Save();
   }
-  CMfcAppBar bar(shell);
+  CBarWindow bar(shell);
   ASSERT_TRUE(bar.CreateBar());
-  ASSERT_EQ(2, bar.m_tabber.GetTabCount());
+  ASSERT_EQ(2, bar.m_tabStrip.GetTabCount());
 
   ModalDriver driver([&] {
     HWND sheet = ::FindWindowA(nullptr, "Customize Quorvane");
@@ -220,9 +220,9 @@ TEST_F(LinkFoldersBarTest, MovingDownAndOkReordersTabsAndStoredToolbars) {
   ASSERT_TRUE(driver.Done());
 
   const std::string first = LastName(a.path()), second = LastName(b.path());
-  ASSERT_EQ(2, bar.m_tabber.GetTabCount());
-  EXPECT_EQ(second, bar.m_tabber.GetTab(0)->m_strText);
-  EXPECT_EQ(first, bar.m_tabber.GetTab(1)->m_strText);
+  ASSERT_EQ(2, bar.m_tabStrip.GetTabCount());
+  EXPECT_EQ(second, bar.m_tabStrip.GetTab(0)->m_strText);
+  EXPECT_EQ(first, bar.m_tabStrip.GetTab(1)->m_strText);
   // Each tab shows its own folder's buttons after the cache's reload.
   ASSERT_TRUE(bar.Buttons(0) && bar.Buttons(1));
   EXPECT_EQ("two.txt", bar.Buttons(0)->at(0).name);

@@ -1,4 +1,4 @@
-// bar/MfcAppBar.h: CMfcAppBar, the bar's one top-level window. It registers
+// bar/BarWindow.h: CBarWindow, the bar's one top-level window. It registers
 // with the shell as an appbar, docks to its edge, owns the toolbar pane, the
 // tab strip and every toolbar's items, and rebuilds all of it after each
 // change of the settings.
@@ -27,7 +27,7 @@
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "settings/BarSettings.h"
-#include "tabs/Tabber.h"
+#include "tabs/TabStrip.h"
 #include "toolbar/PaneHost.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/ToolbarCache.h"
@@ -53,23 +53,23 @@ constexpr int BAR_HOTKEY = 1;
 
 // The children's control ids differ, so a notification names its sender.
 constexpr UINT kPaneId = 1000;
-constexpr UINT kTabberId = 1001;
+constexpr UINT kTabStripId = 1001;
 constexpr UINT kTooltipId = 99999;
 
 // Builds the default toolbars into the settings at the first start; 0 when
 // that fails and the bar cannot start.
 using FirstRunBuilder = std::function<int(HWND owner, CBarSettings& settings)>;
 
-class CMfcAppBar : public qv::CWnd, public IPaneHost {
+class CBarWindow : public qv::CWnd, public IPaneHost {
  public:
   // `shell` answers the toolbars' reads; `watcher` (a directory watcher
   // when null) follows their folders; `monitors` are the ones to dock on.
-  explicit CMfcAppBar(IAppBarService& appBarService = ShellAppBarService(),
+  explicit CBarWindow(IAppBarService& appBarService = ShellAppBarService(),
                       FirstRunBuilder firstRun = nullptr,
                       IToolbarShell& shell = ShellToolbarShell(),
                       std::unique_ptr<IFolderWatcher> watcher = nullptr,
                       IMonitorService& monitors = SystemMonitors());
-  ~CMfcAppBar() override;
+  ~CBarWindow() override;
 
   // Creates the bar's top-level window, which docks itself; FALSE when it
   // cannot be made.
@@ -162,7 +162,7 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   // The working settings, saved before every rebuild.
   CBarSettings m_settings;
   CToolbarPane m_pane;
-  CTabber m_tabber;
+  CTabStrip m_tabStrip;
   CBarDropTarget m_dropTarget;
 
  protected:
@@ -279,5 +279,5 @@ class CMfcAppBar : public qv::CWnd, public IPaneHost {
   HWND m_hwndBeforeKeys = nullptr;
   bool m_bKeyboardIn = false;  // since the hot key, until the focus leaves
 
-  DECLARE_MESSAGE_MAP(CMfcAppBar)
+  DECLARE_MESSAGE_MAP(CBarWindow)
 };

@@ -1,4 +1,4 @@
-// tabs/Tabber.h: CTabber, the strip of slanted tabs (one per toolbar) along
+// tabs/TabStrip.h: CTabStrip, the strip of slanted tabs (one per toolbar) along
 // one side of the bar, with a pair of scroll arrows when the tabs do not fit.
 //
 // The owner creates it once (Create), sets m_nOrientation, adds one tab per
@@ -17,13 +17,13 @@
 constexpr UINT TABN_SELCHANGING = qv::kTabSelChanging;
 constexpr UINT TABN_SELCHANGED = qv::kTabSelChanged;
 
-class CTabber : public qv::CWnd,
-                public qv::TabStripModel,
-                private qv::IAccessibleItems {
+class CTabStrip : public qv::CWnd,
+                  public qv::TabStripModel,
+                  private qv::IAccessibleItems {
  public:
-  CTabber();
+  CTabStrip();
   // Destroys the window while the whole object still handles its messages.
-  ~CTabber() override { DestroyWindow(); }
+  ~CTabStrip() override { DestroyWindow(); }
 
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 
@@ -88,5 +88,5 @@ class CTabber : public qv::CWnd,
   qv::AccessibleAnchor m_accessible{
       *this, {ROLE_SYSTEM_PAGETABLIST, ROLE_SYSTEM_PAGETAB, true}};
 
-  DECLARE_MESSAGE_MAP(CTabber)
+  DECLARE_MESSAGE_MAP(CTabStrip)
 };

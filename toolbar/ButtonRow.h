@@ -1,4 +1,4 @@
-// toolbar/AppbarCtrl.h: CAppbarCtrl, one toolbar's row of buttons. It is a
+// toolbar/ButtonRow.h: CButtonRow, one toolbar's row of buttons. It is a
 // subclassed common-controls tab control, so the tab-control messages
 // (TCM_INSERTITEMA, TCM_HITTEST, TCM_SETIMAGELIST, TCM_SETITEMSIZE,
 // TCM_SETTOOLTIPS, ...) are its interface, but it keeps its own copy of every
@@ -48,10 +48,10 @@ namespace qv {
 class ImageList;
 }
 
-class CAppbarCtrl : public qv::CWnd {
+class CButtonRow : public qv::CWnd {
  public:
-  CAppbarCtrl();
-  ~CAppbarCtrl() override;
+  CButtonRow();
+  ~CButtonRow() override;
 
   // Creates the row as a child window of `parent` with control id `id`.
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
@@ -146,5 +146,5 @@ class CAppbarCtrl : public qv::CWnd {
   int m_nFocusMark = -1;   // the button showing the keyboard focus, or -1
   bool m_bAdding = false;  // AddButtons is inserting
 
-  DECLARE_MESSAGE_MAP(CAppbarCtrl)
+  DECLARE_MESSAGE_MAP(CButtonRow)
 };

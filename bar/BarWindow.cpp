@@ -1,6 +1,6 @@
-// bar/MfcAppBar.cpp: creation and destruction of the bar window, the rebuild
+// bar/BarWindow.cpp: creation and destruction of the bar window, the rebuild
 // cycle, and the layout of the pane and the tab strip inside the bar.
-#include "bar/MfcAppBar.h"
+#include "bar/BarWindow.h"
 
 #include <dbt.h>
 #include <shlobj.h>
@@ -23,7 +23,7 @@
 #include "title/TitleWnd.h"
 #include "shell/portable/NoCase.h"
 
-BEGIN_MESSAGE_MAP(CMfcAppBar, qv::CWnd)
+BEGIN_MESSAGE_MAP(CBarWindow, qv::CWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
@@ -37,8 +37,8 @@ ON_MESSAGE(UWM_RELOAD_CURRENT, OnReloadCurrent)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
 ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
-ON_NOTIFY(TABN_SELCHANGED, kTabberId, OnTabSelChanged)
-ON_NOTIFY(NM_RCLICK, kTabberId, OnTabRClick)
+ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
+ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
 ON_WM_SETCURSOR()
 ON_WM_TIMER()
 ON_WM_NCRBUTTONDOWN()
@@ -60,7 +60,7 @@ ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
 ON_COMMAND(ID_EXIT, OnExit)
 END_MESSAGE_MAP()
 
-CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun,
+CBarWindow::CBarWindow(IAppBarService& appBarService, FirstRunBuilder firstRun,
                        IToolbarShell& shell,
                        std::unique_ptr<IFolderWatcher> watcher,
                        IMonitorService& monitors)
@@ -71,7 +71,7 @@ CMfcAppBar::CMfcAppBar(IAppBarService& appBarService, FirstRunBuilder firstRun,
       m_shell(shell),
       m_watcher(watcher ? std::move(watcher) : MakeDirectoryWatcher()) {}
 
-CMfcAppBar::~CMfcAppBar() {
+CBarWindow::~CBarWindow() {
   // Destroyed here, while the window's handlers still exist, so that the
   // band is given back to the shell.
   if (m_hWnd) DestroyWindow();
@@ -92,7 +92,7 @@ const char* BarWindowClass() {
 
 }  // namespace
 
-BOOL CMfcAppBar::CreateBar() {
+BOOL CBarWindow::CreateBar() {
   const char* windowClass = BarWindowClass();
   if (!windowClass) return FALSE;
   qv::CreateArgs args;
@@ -105,7 +105,7 @@ BOOL CMfcAppBar::CreateBar() {
   return Create(args);
 }
 
-LRESULT CMfcAppBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CBarWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // The shell's restart message has a number known only at run time.
   if (m_uTaskbarCreated && message == m_uTaskbarCreated) {
     ShellRestarted();
@@ -119,7 +119,7 @@ LRESULT CMfcAppBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-LRESULT CMfcAppBar::OnRebuildBar(WPARAM, LPARAM) {
+LRESULT CBarWindow::OnRebuildBar(WPARAM, LPARAM) {
   const RebuildRequest request =
       m_pendingRebuild.value_or(RebuildRequest::All(true));
   m_pendingRebuild.reset();
@@ -127,12 +127,12 @@ LRESULT CMfcAppBar::OnRebuildBar(WPARAM, LPARAM) {
   return 0;
 }
 
-LRESULT CMfcAppBar::OnReloadCurrent(WPARAM, LPARAM) {
-  Rebuild(RebuildRequest::One(TabToolbar(m_tabber.m_nCurSel), true));
+LRESULT CBarWindow::OnReloadCurrent(WPARAM, LPARAM) {
+  Rebuild(RebuildRequest::One(TabToolbar(m_tabStrip.m_nCurSel), true));
   return 0;
 }
 
-void CMfcAppBar::PostRebuild(const RebuildRequest& request) {
+void CBarWindow::PostRebuild(const RebuildRequest& request) {
   if (m_pendingRebuild) {
     m_pendingRebuild = m_pendingRebuild->MergedWith(request);
     return;
@@ -143,23 +143,23 @@ void CMfcAppBar::PostRebuild(const RebuildRequest& request) {
 
 // The tab strip's own notifications while a rebuild remakes its tabs are not
 // the user's.
-LRESULT CMfcAppBar::OnTabSelChanged(NMHDR* hdr) {
-  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return 0;
-  m_settings.m_nCurrentTab = TabToolbar(m_tabber.m_nCurSel);
+LRESULT CBarWindow::OnTabSelChanged(NMHDR* hdr) {
+  if (hdr->hwndFrom != m_tabStrip.m_hWnd || m_bBusy) return 0;
+  m_settings.m_nCurrentTab = TabToolbar(m_tabStrip.m_nCurSel);
   m_settings.Save();
   Rebuild(RebuildRequest::Layout(true));
   return 0;
 }
 
-LRESULT CMfcAppBar::OnTabRClick(NMHDR* hdr) {
-  if (hdr->hwndFrom != m_tabber.m_hWnd || m_bBusy) return 0;
+LRESULT CBarWindow::OnTabRClick(NMHDR* hdr) {
+  if (hdr->hwndFrom != m_tabStrip.m_hWnd || m_bBusy) return 0;
   POINT pt;
   ::GetCursorPos(&pt);
   ShowContextMenu(pt.x, pt.y);
   return 0;
 }
 
-int CMfcAppBar::OnCreate(CREATESTRUCT*) {
+int CBarWindow::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   ShowTitle(this);
   m_bRegistered = 0;
@@ -177,7 +177,7 @@ int CMfcAppBar::OnCreate(CREATESTRUCT*) {
   return 0;
 }
 
-void CMfcAppBar::OnDestroy() {
+void CBarWindow::OnDestroy() {
   Default();
   m_watcher->Watch(nullptr, 0, {});
   ::KillTimer(m_hWnd, FOLDER_TIMER);
@@ -187,10 +187,10 @@ void CMfcAppBar::OnDestroy() {
   UpdateHotKey(0);
   m_tooltip.DestroyWindow();
   m_pane.DestroyWindow();
-  m_tabber.DestroyWindow();
+  m_tabStrip.DestroyWindow();
 }
 
-void CMfcAppBar::Rebuild(const RebuildRequest& request) {
+void CBarWindow::Rebuild(const RebuildRequest& request) {
   const BusyScope busy(m_bBusy);
   m_settings.Load();
   // Rows are made for the current tab's toolbar, which must exist.
@@ -233,13 +233,13 @@ void CMfcAppBar::Rebuild(const RebuildRequest& request) {
   if (!(m_bHiddenMode == 1 && keepShown)) DockToEdge(m_settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !keepShown ? 1 : 0);
   if (m_settings.m_bShowTabs == 1)
-    m_tabber.SetCurSel(ToolbarTab(m_settings.m_nCurrentTab));
+    m_tabStrip.SetCurSel(ToolbarTab(m_settings.m_nCurrentTab));
   ApplyZOrder();
   WatchFolders();
   UpdateHotKey(m_settings.m_nHotKey);
 }
 
-void CMfcAppBar::DropToolbar(int index) {
+void CBarWindow::DropToolbar(int index) {
   // The toolbar's folder is gone: forget it and rebuild without it. The
   // others keep their buttons; an auto-hide bar stays out or in as it is.
   m_settings.RemoveToolbar(index);
@@ -247,7 +247,7 @@ void CMfcAppBar::DropToolbar(int index) {
   PostRebuild(RebuildRequest::Layout(m_bShown != 0));
 }
 
-int CMfcAppBar::ReloadToolbars(const RebuildRequest& request) {
+int CBarWindow::ReloadToolbars(const RebuildRequest& request) {
   // Kept toolbars whose folder and settings did not change are not read.
   const int failed = m_toolbars.Update(
       m_settings, m_shell, m_hWnd,
@@ -260,11 +260,11 @@ int CMfcAppBar::ReloadToolbars(const RebuildRequest& request) {
   return 0;
 }
 
-const ToolbarButtons* CMfcAppBar::Buttons(int toolbar) const {
+const ToolbarButtons* CBarWindow::Buttons(int toolbar) const {
   return m_toolbars.Buttons(toolbar);
 }
 
-void CMfcAppBar::WatchFolders() {
+void CBarWindow::WatchFolders() {
   m_watchedPaths.clear();
   std::vector<std::string> paths;
   for (const ToolbarRecord& toolbar : m_settings.m_toolbars) {
@@ -279,7 +279,7 @@ void CMfcAppBar::WatchFolders() {
   m_watcher->Watch(m_hWnd, UWM_FOLDER_CHANGED, paths);
 }
 
-LRESULT CMfcAppBar::OnFolderChanged(WPARAM, LPARAM) {
+LRESULT CBarWindow::OnFolderChanged(WPARAM, LPARAM) {
   const uint64_t now = ::GetTickCount64();
   uint32_t wait = 0;
   for (const std::string& path : m_watcher->TakeChanged())
@@ -289,7 +289,7 @@ LRESULT CMfcAppBar::OnFolderChanged(WPARAM, LPARAM) {
   return 0;
 }
 
-void CMfcAppBar::OnFolderTimer() {
+void CBarWindow::OnFolderTimer() {
   uint32_t wait = 0;
   // A rebuild running a nested loop finishes first.
   const std::vector<std::string> due =
@@ -304,7 +304,7 @@ void CMfcAppBar::OnFolderTimer() {
   if (!due.empty()) RefreshFolders(due);
 }
 
-void CMfcAppBar::RefreshFolders(const std::vector<std::string>& paths) {
+void CBarWindow::RefreshFolders(const std::vector<std::string>& paths) {
   const std::set<std::string> changed(paths.begin(), paths.end());
   bool refilled = false;
   for (size_t i = 0; i < m_watchedPaths.size(); ++i) {
@@ -322,7 +322,7 @@ void CMfcAppBar::RefreshFolders(const std::vector<std::string>& paths) {
   if (refilled) m_pane.RelayoutRows();
 }
 
-int CMfcAppBar::BuildChildren() {
+int CBarWindow::BuildChildren() {
   // 1. The pane: created once, its rows and the tooltip remade each time.
   if (m_pane.m_hWnd) {
     // The tooltip goes first: its tools go with it at once, instead of one
@@ -350,14 +350,15 @@ int CMfcAppBar::BuildChildren() {
   }
 
   // 2. The tab strip: created once, emptied each time.
-  if (m_tabber.m_hWnd) {
-    for (int i = m_tabber.GetTabCount() - 1; i >= 0; --i) m_tabber.RemoveTab(i);
+  if (m_tabStrip.m_hWnd) {
+    for (int i = m_tabStrip.GetTabCount() - 1; i >= 0; --i)
+      m_tabStrip.RemoveTab(i);
   } else {
     RECT rc{0, 0, 50, 50};
-    m_tabber.Create(WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, rc, m_hWnd,
-                    kTabberId);
+    m_tabStrip.Create(WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP, rc, m_hWnd,
+                      kTabStripId);
   }
-  m_tabber.m_nOrientation = qv::StripOrientation(m_settings.m_nAlignment);
+  m_tabStrip.m_nOrientation = qv::StripOrientation(m_settings.m_nAlignment);
 
   // 3. The rows.
   if (!m_pane.CreateRows())
@@ -386,7 +387,7 @@ int CMfcAppBar::BuildChildren() {
   return 1;
 }
 
-void CMfcAppBar::AddTabs(IShellFolder* desktop) {
+void CBarWindow::AddTabs(IShellFolder* desktop) {
   // The Recent folder's name, to label its toolbar "Documents". When it
   // cannot be read the toolbars simply keep their folder names.
   if (!m_recentName) m_recentName = qv::RecentFolderName(desktop, m_hWnd);
@@ -398,20 +399,20 @@ void CMfcAppBar::AddTabs(IShellFolder* desktop) {
         m_toolbars.FolderName(i, m_settings, m_shell);
     if (!name) return;  // this toolbar and the ones after it get no tab
 
-    m_tabber.AddTab(
+    m_tabStrip.AddTab(
         qv::ToolbarLabel(*name, *m_recentName, m_settings.m_toolbars[i].info)
             .c_str());
     m_tabToolbars.push_back(i);
   }
 }
 
-int CMfcAppBar::TabToolbar(int tab) const {
+int CBarWindow::TabToolbar(int tab) const {
   return tab >= 0 && static_cast<size_t>(tab) < m_tabToolbars.size()
              ? m_tabToolbars[tab]
              : tab;
 }
 
-int CMfcAppBar::ToolbarTab(int toolbar) const {
+int CBarWindow::ToolbarTab(int toolbar) const {
   const auto found =
       std::find(m_tabToolbars.begin(), m_tabToolbars.end(), toolbar);
   return found != m_tabToolbars.end()
@@ -419,14 +420,14 @@ int CMfcAppBar::ToolbarTab(int toolbar) const {
              : toolbar;
 }
 
-LRESULT CMfcAppBar::OnDeviceChange(WPARAM event, LPARAM) {
+LRESULT CBarWindow::OnDeviceChange(WPARAM event, LPARAM) {
   // A drive came back: the rebuild reads the toolbars that wait for one.
   if (event == DBT_DEVICEARRIVAL && m_toolbars.AnyUnreachable())
     PostRebuild(RebuildRequest::Layout(m_bShown != 0));
   return TRUE;
 }
 
-HIMAGELIST CMfcAppBar::UpdateButtonSize() {
+HIMAGELIST CBarWindow::UpdateButtonSize() {
   const bool small = m_settings.m_bSmallIcons != 0;
   const int shown = qv::IconSizeForDpi(small, m_nDpi);
   if (!m_images || m_nImagesFor != shown) {
@@ -463,23 +464,23 @@ HIMAGELIST CMfcAppBar::UpdateButtonSize() {
   return m_images;
 }
 
-qv::BarMetrics CMfcAppBar::Metrics() const {
+qv::BarMetrics CBarWindow::Metrics() const {
   return MonitorMetrics(m_monitor.rect, m_nDpi);
 }
 
-int CMfcAppBar::ShownCells(bool vertical) const {
+int CBarWindow::ShownCells(bool vertical) const {
   return qv::ShownCells(vertical ? qv::Edge::Left : qv::Edge::Top,
                         vertical ? m_cxButton : m_cyButton,
                         vertical ? m_settings.m_nColumns : m_settings.m_nRows,
                         m_settings.m_bShowTabs == 1, Metrics());
 }
 
-int CMfcAppBar::BarLength(int vertical) const {
+int CBarWindow::BarLength(int vertical) const {
   RECT rc = GetWindowRect();
   return vertical ? rc.bottom - rc.top : rc.right - rc.left;
 }
 
-void CMfcAppBar::LayoutBar(int hidden) {
+void CBarWindow::LayoutBar(int hidden) {
   UpdateButtonSize();
   const qv::Edge edge = m_settings.m_nAlignment;
   const bool vertical = qv::IsVertical(edge);
@@ -504,18 +505,18 @@ void CMfcAppBar::LayoutBar(int hidden) {
 
   // The tab strip chooses its own thickness; it gets a position and a length.
   if (tabs) {
-    ::ShowWindow(m_tabber.m_hWnd, SW_SHOW);
-    const int thickness = m_tabber.Thickness();
+    ::ShowWindow(m_tabStrip.m_hWnd, SW_SHOW);
+    const int thickness = m_tabStrip.Thickness();
     if (edge == qv::Edge::Left)
-      ::MoveWindow(m_tabber.m_hWnd, client.right + 6, 4, thickness,
+      ::MoveWindow(m_tabStrip.m_hWnd, client.right + 6, 4, thickness,
                    client.bottom, TRUE);
     else if (edge == qv::Edge::Right)
-      ::MoveWindow(m_tabber.m_hWnd, 2, 4, thickness, client.bottom, TRUE);
+      ::MoveWindow(m_tabStrip.m_hWnd, 2, 4, thickness, client.bottom, TRUE);
     else
-      ::MoveWindow(m_tabber.m_hWnd, 4, client.bottom + 6, client.right + 2,
+      ::MoveWindow(m_tabStrip.m_hWnd, 4, client.bottom + 6, client.right + 2,
                    thickness, TRUE);
   } else {
-    ::ShowWindow(m_tabber.m_hWnd, SW_HIDE);
+    ::ShowWindow(m_tabStrip.m_hWnd, SW_HIDE);
   }
 
   // The bar's thickness, as its band was reserved. A shown bar lies against
@@ -542,7 +543,7 @@ void CMfcAppBar::LayoutBar(int hidden) {
   m_nSlide = 0;
 }
 
-void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
+void CBarWindow::OnSize(UINT type, int cx, int cy) {
   // Type 10 comes from the resize drag: the new size sets rows or columns.
   if (type == 10) {
     // The resize drag gives the new client size, less the tab strip. The
@@ -571,7 +572,7 @@ void CMfcAppBar::OnSize(UINT type, int cx, int cy) {
   Rebuild(RebuildRequest::Layout());
 }
 
-void CMfcAppBar::BrowseTo(qv::UniqueIdList folder) {
+void CBarWindow::BrowseTo(qv::UniqueIdList folder) {
   int b = m_settings.FindBrowseToolbar();
   if (b == -1) {
     b = m_settings.ToolbarCount();
@@ -586,7 +587,7 @@ void CMfcAppBar::BrowseTo(qv::UniqueIdList folder) {
   PostRebuild(RebuildRequest::One(b, true));
 }
 
-void CMfcAppBar::SetSortOrder(int toolbar, UINT order) {
+void CBarWindow::SetSortOrder(int toolbar, UINT order) {
   ToolbarRecord* record = m_settings.Toolbar(toolbar);
   if (!record) return;
   record->sortOrder = order;
@@ -594,13 +595,13 @@ void CMfcAppBar::SetSortOrder(int toolbar, UINT order) {
   PostRebuild(RebuildRequest::One(toolbar, true));
 }
 
-void CMfcAppBar::SetScrollPosition(bool vertical, int position) {
+void CBarWindow::SetScrollPosition(bool vertical, int position) {
   (vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos) =
       position;
   m_settings.SaveScrollPosition();
 }
 
-void CMfcAppBar::FolderUnavailable(int toolbar) {
+void CBarWindow::FolderUnavailable(int toolbar) {
   qv::AppMessageBox("Could not access folder. Aborting ...",
                     MB_ICONINFORMATION);
   // Reading the toolbar again skips or drops it.

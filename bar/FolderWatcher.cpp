@@ -1,4 +1,4 @@
-// bar/DirectoryWatcher.cpp: the folder watcher over directory change
+// bar/FolderWatcher.cpp: the folder watcher over directory change
 // notifications: one thread waits on every watched folder's notification and
 // a stop event, and posts to the bar when one fires.
 #include <mutex>

@@ -1,4 +1,4 @@
-// customize/LinkFoldersPage.h: CLinkFoldersPage, the "Toolbars" tab: a tree
+// customize/ToolbarsPage.h: CToolbarsPage, the "Toolbars" tab: a tree
 // of the shell's folders to make toolbars from, and the toolbars in their
 // order, edited in the sheet's working copy.
 #pragma once
@@ -12,11 +12,11 @@
 #include "customize/FolderTree.h"
 #include "framework/BitmapButton.h"
 
-class CLinkFoldersPage : public CCustomizePage {
+class CToolbarsPage : public CCustomizePage {
   using Base = CCustomizePage;
 
  public:
-  CLinkFoldersPage();
+  CToolbarsPage();
 
  protected:
   BOOL OnInitDialog() override;
@@ -50,5 +50,5 @@ class CLinkFoldersPage : public CCustomizePage {
   std::string m_recentName;
   int m_bFirstActivation = 1;
 
-  DECLARE_MESSAGE_MAP(CLinkFoldersPage)
+  DECLARE_MESSAGE_MAP(CToolbarsPage)
 };

@@ -1,6 +1,6 @@
-// customize/ViewFileTypes.cpp: the View tab's choice and its list of hidden
+// customize/HiddenTypesPage.cpp: the View tab's choice and its list of hidden
 // types, filled once and written back to the working copy on deactivation.
-#include "customize/ViewFileTypes.h"
+#include "customize/HiddenTypesPage.h"
 
 #include <iterator>
 #include <string>
@@ -9,15 +9,16 @@
 #include "customize/PageHelpTables.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CViewFileTypes, Base)
+BEGIN_MESSAGE_MAP(CHiddenTypesPage, Base)
 ON_COMMAND(IDC_ADD_TYPE, OnAddType)
 ON_COMMAND(IDC_REMOVE_TYPE, OnRemoveType)
 ON_CONTROL(LBN_SELCHANGE, IDC_HIDDEN_TYPES, OnSelChange)
 END_MESSAGE_MAP()
 
-CViewFileTypes::CViewFileTypes() : Base(IDD_VIEW, kViewTopic, kViewHelpIds) {}
+CHiddenTypesPage::CHiddenTypesPage()
+    : Base(IDD_VIEW, kViewTopic, kViewHelpIds) {}
 
-BOOL CViewFileTypes::OnSetActive() {
+BOOL CHiddenTypesPage::OnSetActive() {
   if (!Base::OnSetActive()) return FALSE;
   if (m_bFirstActivation && m_pSettings) {
     m_bFirstActivation = 0;
@@ -34,7 +35,7 @@ BOOL CViewFileTypes::OnSetActive() {
   return TRUE;
 }
 
-BOOL CViewFileTypes::OnKillActive() {
+BOOL CHiddenTypesPage::OnKillActive() {
   if (!m_pSettings || m_bFirstActivation) return TRUE;
   m_pSettings->m_bShowAllFiles =
       IsDlgButtonChecked(IDC_SHOW_ALL_FILES) == BST_CHECKED ? 1 : 0;
@@ -42,27 +43,27 @@ BOOL CViewFileTypes::OnKillActive() {
   return Base::OnKillActive();
 }
 
-void CViewFileTypes::OnAddType() {
+void CHiddenTypesPage::OnAddType() {
   CAddFileTypeDlg dialog;
   if (dialog.DoModal() == IDOK) ShowTypes(m_types.Add(dialog.Result()));
   m_bChanged = 1;
 }
 
-void CViewFileTypes::OnRemoveType() {
+void CHiddenTypesPage::OnRemoveType() {
   const LRESULT selected = SendDlgItemMessage(IDC_HIDDEN_TYPES, LB_GETCURSEL);
   if (!m_types.Remove(static_cast<int>(selected))) return;
   ShowTypes(-1);
   m_bChanged = 1;
 }
 
-void CViewFileTypes::OnSelChange() {
+void CHiddenTypesPage::OnSelChange() {
   EnableDlgItem(IDC_REMOVE_TYPE,
                 SendDlgItemMessage(IDC_HIDDEN_TYPES, LB_GETCURSEL) != LB_ERR);
 }
 
 // The list shows the entries in the list object's order (inserted by index,
 // which a sorted list box does not re-sort), so a line's index is its entry's.
-void CViewFileTypes::ShowTypes(int selected) {
+void CHiddenTypesPage::ShowTypes(int selected) {
   SendDlgItemMessage(IDC_HIDDEN_TYPES, LB_RESETCONTENT);
   for (const std::string& entry : m_types.Entries())
     SendDlgItemMessage(IDC_HIDDEN_TYPES, LB_INSERTSTRING, -1,
