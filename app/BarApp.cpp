@@ -5,7 +5,7 @@
 #include "bar/BarWindow.h"
 #include "framework/Help.h"
 #include "res/resource.h"
-#include "title/TitleWnd.h"
+#include "settings/BarSettings.h"
 
 CBarApp::CBarApp() = default;
 CBarApp::~CBarApp() = default;
@@ -22,8 +22,6 @@ BOOL CBarApp::InitInstance() {
   // Without an installer the key may not exist yet: creating it with
   // "First Time" set gives a fresh account the default toolbars.
   CBarSettings::CreateKeyIfMissing();
-  m_settings.Load();
-  if (m_settings.m_bShowTitle == 1) g_bShowTitle = 1;
 
   m_pAppBar = std::make_unique<CBarWindow>(
       ShellAppBarService(), [](HWND owner, CBarSettings& settings) {
@@ -38,7 +36,7 @@ BOOL CBarApp::InitInstance() {
 }
 
 BOOL CBarApp::PreTranslateMessage(MSG* msg) {
-  if (m_settings.m_bShowTitle == 1) FilterTitleMessage(msg);
+  if (m_pAppBar) m_pAppBar->FilterTitleMessage(*msg);
   return CWinApp::PreTranslateMessage(msg);
 }
 

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "settings/BarSettings.h"
 #include "framework/WinApp.h"
 
 class CBarWindow;
@@ -20,6 +19,4 @@ class CBarApp : public qv::CWinApp {
   BOOL OnCommand(UINT id) override;
 
   std::unique_ptr<CBarWindow> m_pAppBar;
-  // The application's own copy, read once to decide on the title screen.
-  CBarSettings m_settings;
 };

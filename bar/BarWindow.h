@@ -1,7 +1,8 @@
 // bar/BarWindow.h: CBarWindow, the bar's one top-level window. It registers
-// with the shell as an appbar, docks to its edge, owns the toolbar pane, the
-// tab strip and every toolbar's items, and rebuilds all of it after each
-// change of the settings.
+// with the shell as an appbar, docks to its edge, auto-hides, is dragged and
+// sized, and holds the toolbar pane and the tab strip. What it shows is the
+// model's (bar/BarModel.h): every change goes through one of the model's
+// typed operations, and the window redoes what that operation answers.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,7 @@
 
 #include "bar/AppBarService.h"
 #include "bar/BarDropTarget.h"
+#include "bar/BarModel.h"
 #include "bar/FolderWatcher.h"
 #include "bar/MonitorService.h"
 #include "bar/RebuildRequest.h"
@@ -27,10 +29,12 @@
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "settings/BarSettings.h"
+#include "settings/SettingsKeyWatcher.h"
+#include "settings/SettingsStore.h"
 #include "tabs/TabStrip.h"
 #include "toolbar/PaneHost.h"
+#include "title/TitleWnd.h"
 #include "toolbar/ToolbarButton.h"
-#include "toolbar/ToolbarCache.h"
 #include "toolbar/ToolbarPane.h"
 #include "toolbar/ToolbarShell.h"
 
@@ -39,8 +43,8 @@ constexpr UINT UWM_APPBAR_CALLBACK = WM_USER + 100;
 // Carry out the rebuild that was asked for with PostRebuild (with none
 // pending: re-read all and rebuild, keeping an auto-hide bar shown).
 constexpr UINT UWM_REBUILD_BAR = 2024;
-// Re-read the current tab's toolbar and rebuild.
-constexpr UINT UWM_RELOAD_CURRENT = 2025;
+// Another program changed the settings key (posted by its watcher).
+constexpr UINT UWM_SETTINGS_CHANGED = 2025;
 // A watched toolbar folder changed (posted by the folder watcher).
 constexpr UINT UWM_FOLDER_CHANGED = 2026;
 
@@ -48,6 +52,8 @@ constexpr UINT UWM_FOLDER_CHANGED = 2026;
 constexpr UINT_PTR AUTOHIDE_TIMER = 1;
 // Fires when a burst of folder changes has settled.
 constexpr UINT_PTR FOLDER_TIMER = 2;
+// Fires when a burst of changes to the settings key has settled.
+constexpr UINT_PTR SETTINGS_TIMER = 3;
 // The id of the bar's hot key (WM_HOTKEY's wParam).
 constexpr int BAR_HOTKEY = 1;
 
@@ -63,27 +69,37 @@ using FirstRunBuilder = std::function<int(HWND owner, CBarSettings& settings)>;
 class CBarWindow : public qv::CWnd, public IPaneHost {
  public:
   // `shell` answers the toolbars' reads; `watcher` (a directory watcher
-  // when null) follows their folders; `monitors` are the ones to dock on.
+  // when null) follows their folders; `monitors` are the ones to dock on;
+  // `store` keeps the settings.
   explicit CBarWindow(IAppBarService& appBarService = ShellAppBarService(),
                       FirstRunBuilder firstRun = nullptr,
                       IToolbarShell& shell = ShellToolbarShell(),
                       std::unique_ptr<IFolderWatcher> watcher = nullptr,
-                      IMonitorService& monitors = SystemMonitors());
+                      IMonitorService& monitors = SystemMonitors(),
+                      ISettingsStore& store = RegistrySettings());
   ~CBarWindow() override;
 
   // Creates the bar's top-level window, which docks itself; FALSE when it
   // cannot be made.
   BOOL CreateBar();
 
-  // The rebuild every change ends in: re-reads the settings (and the
-  // toolbars the request names), rebuilds rows and tabs, docks, lays out.
+  // The bar's state. Its operations change it; Redo (or PostRedo) then
+  // shows what they answered.
+  CBarModel& Model() { return m_model; }
+  const CBarModel& Model() const { return m_model; }
+  void Redo(const CBarModel::Change& change);
+  void PostRedo(const CBarModel::Change& change);
+  // The rebuild a change ends in: reads the toolbars the request names,
+  // rebuilds rows and tabs, docks, lays out. The settings are the model's.
   void Rebuild(const RebuildRequest& request);
   // The same, later: posted requests are merged into one rebuild.
   void PostRebuild(const RebuildRequest& request);
   const std::optional<RebuildRequest>& PendingRebuild() const {
     return m_pendingRebuild;
   }
-  void LayoutBar(int hidden);
+  // How LayoutBar moves the bar: at once, or sliding out or in.
+  enum class Slide { kNone, kOut, kIn };
+  void LayoutBar(bool hidden, Slide slide = Slide::kNone);
   // The system image list for the icon size, setting the button cell size.
   HIMAGELIST UpdateButtonSize();
   SIZE ButtonSize() const { return {m_cxButton, m_cyButton}; }
@@ -94,10 +110,21 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // That monitor's sides and the system's sizes at that DPI.
   qv::BarMetrics Metrics() const;
 
+  // The children, for what tests and the drop target ask of them.
+  CToolbarPane& Pane() { return m_pane; }
+  const CToolbarPane& Pane() const { return m_pane; }
+  CTabStrip& TabStrip() { return m_tabStrip; }
+  const CTabStrip& TabStrip() const { return m_tabStrip; }
+  CBarDropTarget& DropTarget() { return m_dropTarget; }
+  // Removes the title picture at a key or click anywhere in the program.
+  void FilterTitleMessage(const MSG& msg) { m_title.Filter(msg); }
+
   // IPaneHost: the pane's view of the bar.
-  const CBarSettings& Settings() const override { return m_settings; }
-  const ToolbarButtons* Buttons(int toolbar) const override;
-  qv::Edge Edge() const override { return m_settings.m_nAlignment; }
+  const CBarSettings& Settings() const override { return m_model.Settings(); }
+  const ToolbarButtons* Buttons(int toolbar) const override {
+    return m_model.Buttons(toolbar);
+  }
+  qv::Edge Edge() const override { return Settings().m_nAlignment; }
   void SetMenuUp(bool up) override { m_bMenuUp = up ? 1 : 0; }
   void BrowseTo(qv::UniqueIdList folder) override;
   void SetSortOrder(int toolbar, UINT order) override;
@@ -115,12 +142,12 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Auto-hide
   int UpdateAutoHide();
   int ShowHiddenBar();
-  void SlideTo(const RECT* target);
+  void SlideTo(const RECT* target, Slide slide);
   // The hot key brought the keyboard in and it is still in the bar: a
   // slid-out auto-hide bar stays out. Once it has left, the bar slides in
   // by the mouse alone again.
   bool KeyboardHoldsBar();
-  int SlideStep(const RECT* target, RECT* current) const;
+  int SlideStep(const RECT* target, RECT* current, Slide slide) const;
 
   // Another start of the program asked for the bar (BringForward.h).
   void BringForward();
@@ -159,17 +186,14 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   BOOL DropFolders(IDataObject* data);
   BOOL DropOnRow(IDataObject* data, POINT point);
 
-  // The working settings, saved before every rebuild.
-  CBarSettings m_settings;
-  CToolbarPane m_pane;
-  CTabStrip m_tabStrip;
-  CBarDropTarget m_dropTarget;
-
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   int OnCreate(CREATESTRUCT* cs);
   void OnDestroy();
   void OnSize(UINT type, int cx, int cy);
+  // A resize drag left a client area of `cx` by `cy` for the pane: the
+  // rows (or columns) that fit it are stored.
+  void ResizeTo(int cx, int cy);
   void OnWindowPosChanged(WINDOWPOS* pos);
   void OnActivate(UINT state, HWND other, BOOL minimized);
   LRESULT OnAppBarCallback(WPARAM code, LPARAM param);
@@ -185,6 +209,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void OnLButtonUp(UINT flags, POINT point);
 
  private:
+  // The class of the bar and its pane.
+  static const char* WindowClass();
   void SetEdge(qv::Edge edge);
   // Docks on the stored monitor, or the primary while it is away; true when
   // that took the bar to a monitor of another DPI.
@@ -197,8 +223,10 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   LRESULT OnTabSelChanged(NMHDR* hdr);
   LRESULT OnTabRClick(NMHDR* hdr);
   LRESULT OnRebuildBar(WPARAM, LPARAM);
-  LRESULT OnReloadCurrent(WPARAM, LPARAM);
   LRESULT OnFolderChanged(WPARAM, LPARAM);
+  LRESULT OnSettingsChanged(WPARAM, LPARAM);
+  // The settings key's changes have settled: the model takes them in.
+  void OnSettingsTimer();
   // The folder changes have settled: re-read what changed.
   void OnFolderTimer();
   // Re-reads the toolbars on the folders `paths` and refills their rows in
@@ -206,12 +234,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void RefreshFolders(const std::vector<std::string>& paths);
   // Watches the folders of the toolbars as they are now.
   void WatchFolders();
-  // Re-reads the toolbars the request names; 0 when a toolbar's folder was
-  // gone, which has then been dropped and a rebuild posted.
-  int ReloadToolbars(const RebuildRequest& request);
   // Remakes the pane's rows, the tooltip and the tabs.
   int BuildChildren();
-  void DropToolbar(int index);
   // One tab per toolbar but those waiting for their drive or share,
   // labelled with its folder's name.
   void AddTabs(IShellFolder* desktop);
@@ -239,9 +263,12 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Broadcast when the shell (re)starts: the bar registers and docks again.
   UINT m_uTaskbarCreated = 0;
 
-  IToolbarShell& m_shell;
-  // Every toolbar's buttons, one entry per toolbar of m_settings.
-  ToolbarCache m_toolbars;
+  CBarModel m_model;
+  CToolbarPane m_pane;
+  CTabStrip m_tabStrip;
+  CBarDropTarget m_dropTarget;
+  CTitleScreen m_title;
+  CSettingsKeyWatcher m_settingsWatcher;
   // The system image list the icons are drawn from, read once per icon size
   // shown, and that size.
   HIMAGELIST m_images = nullptr;
@@ -273,7 +300,7 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int m_bShown = 0;
   int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bMoved = 0;
-  int m_nSlide = 0;
+  qv::Edge m_dragEdge = qv::Edge::Top;  // the edge a move drag is over
   UINT m_nHeldHotKey = 0;  // the hot key asked for, in the stored form
   // The window the keyboard came from at the hot key: Esc gives it back.
   HWND m_hwndBeforeKeys = nullptr;

@@ -36,8 +36,8 @@ int CBarWindow::UpdateAutoHide() {
       m_appBarService.Send(ABM_SETAUTOHIDEBAR, &abd);
   }
   m_abd.hWnd = m_hWnd;
-  m_abd.uEdge = qv::EdgeNumber(m_settings.m_nAlignment);
-  m_abd.lParam = m_settings.m_bAutoHide;
+  m_abd.uEdge = qv::EdgeNumber(Settings().m_nAlignment);
+  m_abd.lParam = Settings().m_bAutoHide;
   return m_appBarService.Send(ABM_SETAUTOHIDEBAR, &m_abd) ? 1 : 0;
 }
 
@@ -46,8 +46,7 @@ int CBarWindow::ShowHiddenBar() {
   if (m_bShown == 0) {
     if (!::SetTimer(m_hWnd, AUTOHIDE_TIMER, kWatchMilliseconds, nullptr))
       return 0;
-    m_nSlide = m_settings.m_bAnimate == 1 ? 1 : 0;
-    LayoutBar(0);
+    LayoutBar(false, Settings().m_bAnimate == 1 ? Slide::kOut : Slide::kNone);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_bShown = 1;
@@ -56,7 +55,7 @@ int CBarWindow::ShowHiddenBar() {
 }
 
 BOOL CBarWindow::OnSetCursor(HWND, UINT hitTest, UINT) {
-  const qv::Edge edge = m_settings.m_nAlignment;
+  const qv::Edge edge = Settings().m_nAlignment;
   if (RevealsBar(edge, hitTest)) ShowHiddenBar();
   if (KeepsCursor(edge, hitTest)) return FALSE;
   return static_cast<BOOL>(Default());
@@ -65,6 +64,10 @@ BOOL CBarWindow::OnSetCursor(HWND, UINT hitTest, UINT) {
 void CBarWindow::OnTimer(UINT_PTR id) {
   if (id == FOLDER_TIMER) {
     OnFolderTimer();
+    return;
+  }
+  if (id == SETTINGS_TIMER) {
+    OnSettingsTimer();
     return;
   }
   if (id != AUTOHIDE_TIMER) return;
@@ -76,14 +79,13 @@ void CBarWindow::OnTimer(UINT_PTR id) {
   ::GetCursorPos(&cursor);
   if (::PtInRect(&slack, cursor) || m_bMenuUp == 1 || KeyboardHoldsBar())
     return;
-  m_nSlide = m_settings.m_bAnimate == 1 ? 2 : 0;
-  LayoutBar(1);
+  LayoutBar(true, Settings().m_bAnimate == 1 ? Slide::kIn : Slide::kNone);
   ApplyZOrder();
 }
 
-void CBarWindow::SlideTo(const RECT* target) {
+void CBarWindow::SlideTo(const RECT* target, Slide slide) {
   RECT current = GetWindowRect();
-  while (SlideStep(target, &current)) {
+  while (SlideStep(target, &current, slide)) {
     ::MoveWindow(m_hWnd, current.left, current.top,
                  current.right - current.left, current.bottom - current.top,
                  TRUE);
@@ -92,10 +94,13 @@ void CBarWindow::SlideTo(const RECT* target) {
                target->bottom - target->top, TRUE);
 }
 
-int CBarWindow::SlideStep(const RECT* target, RECT* current) const {
+int CBarWindow::SlideStep(const RECT* target, RECT* current,
+                          Slide slide) const {
   qv::Rect moving = ToRect(*current);
+  // The step arithmetic numbers the directions: 1 out, 2 in.
   const bool more =
-      qv::SlideStep(m_settings.m_nAlignment, m_nSlide, ToRect(*target), moving);
+      qv::SlideStep(Settings().m_nAlignment, slide == Slide::kOut ? 1 : 2,
+                    ToRect(*target), moving);
   *current = ToRECT(moving);
   return more ? 1 : 0;
 }

@@ -13,9 +13,9 @@ void CBarWindow::ShowContextMenu(int x, int y) {
     menu.Check(id, false);
   static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN, ID_RIGHT_ALIGN,
                                     ID_BOTTOM_ALIGN};
-  menu.Check(kEdgeItems[qv::EdgeNumber(m_settings.m_nAlignment)], true);
-  menu.Check(ID_AUTO_HIDE, m_settings.m_bAutoHide != 0);
-  menu.Check(m_settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
+  menu.Check(kEdgeItems[qv::EdgeNumber(Settings().m_nAlignment)], true);
+  menu.Check(ID_AUTO_HIDE, Settings().m_bAutoHide != 0);
+  menu.Check(Settings().m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
              true);
   menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, POINT{x, y}, m_hWnd);
 }
@@ -29,48 +29,26 @@ void CBarWindow::OnRButtonDown(UINT, POINT point) {
   ShowContextMenu(point.x, point.y);
 }
 
-void CBarWindow::SetEdge(qv::Edge edge) {
-  m_settings.m_nAlignment = edge;
-  m_settings.Save();
-  Rebuild(RebuildRequest::Layout());
-}
+void CBarWindow::SetEdge(qv::Edge edge) { Redo(m_model.SetEdge(edge)); }
 
 void CBarWindow::OnLeftAlign() { SetEdge(qv::Edge::Left); }
 void CBarWindow::OnRightAlign() { SetEdge(qv::Edge::Right); }
 void CBarWindow::OnTopAlign() { SetEdge(qv::Edge::Top); }
 void CBarWindow::OnBottomAlign() { SetEdge(qv::Edge::Bottom); }
 
-void CBarWindow::OnRefreshIcons() { Rebuild(RebuildRequest::All(true)); }
+void CBarWindow::OnRefreshIcons() { Rebuild(m_model.Refresh()); }
 
-void CBarWindow::OnLargeIcons() {
-  if (m_settings.m_bSmallIcons != 1) return;
-  m_settings.m_bSmallIcons = 0;
-  m_settings.Save();
-  Rebuild(RebuildRequest::All(true));
-}
+void CBarWindow::OnLargeIcons() { Redo(m_model.SetSmallIcons(false)); }
 
-void CBarWindow::OnSmallIcons() {
-  if (m_settings.m_bSmallIcons != 0) return;
-  m_settings.m_bSmallIcons = 1;
-  m_settings.Save();
-  Rebuild(RebuildRequest::Layout(true));
-}
+void CBarWindow::OnSmallIcons() { Redo(m_model.SetSmallIcons(true)); }
 
 void CBarWindow::OnAutoHide() {
-  if (m_settings.m_bAutoHide == 1) {
-    m_settings.m_bAutoHide = 0;
-    ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
-    m_bShown = 0;
-  } else {
-    m_settings.m_bAutoHide = 1;
-  }
-  m_settings.Save();
-  Rebuild(RebuildRequest::Layout());
+  Redo(m_model.SetAutoHide(Settings().m_bAutoHide != 1));
 }
 
 void CBarWindow::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }
 
 void CBarWindow::OnExit() {
-  m_toolbars.Clear();
+  m_model.ForgetButtons();
   DestroyWindow();
 }

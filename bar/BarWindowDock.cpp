@@ -19,7 +19,7 @@ int CBarWindow::RegisterAppBar(int bRegister) {
   m_abd.hWnd = m_hWnd;
   if (bRegister) {
     m_abd.rc = RECT{0, 0, 0, 0};
-    m_abd.uEdge = qv::EdgeNumber(m_settings.m_nAlignment);
+    m_abd.uEdge = qv::EdgeNumber(Settings().m_nAlignment);
     m_abd.uCallbackMessage = UWM_APPBAR_CALLBACK;
     if (!m_appBarService.Send(ABM_NEW, &m_abd)) return 0;
     m_bRegistered = 1;
@@ -35,7 +35,7 @@ void CBarWindow::DockToEdge(qv::Edge edge) {
   qv::BarShape shape;
   shape.paneExists = m_pane.m_hWnd != nullptr;
   shape.hiddenMode = m_bHiddenMode == 1;
-  shape.showTabs = m_settings.m_bShowTabs == 1;
+  shape.showTabs = Settings().m_bShowTabs == 1;
   if (shape.paneExists || !shape.hiddenMode) UpdateButtonSize();
   shape.rows = ShownCells(false);
   shape.columns = ShownCells(true);
@@ -43,7 +43,6 @@ void CBarWindow::DockToEdge(qv::Edge edge) {
   shape.cyButton = m_cyButton;
 
   RECT rc = ToRECT(qv::WantedDockRect(edge, shape, Metrics()));
-  m_settings.m_nAlignment = edge;
   SetAppBarPos(edge, &rc);
 }
 
@@ -68,7 +67,7 @@ void CBarWindow::SetAppBarPos(qv::Edge edge, RECT* rc) {
 
 void CBarWindow::ApplyZOrder() {
   ::SetWindowPos(m_hWnd,
-                 m_settings.m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
+                 Settings().m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
                  0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
@@ -93,7 +92,7 @@ LRESULT CBarWindow::OnAppBarCallback(WPARAM code, LPARAM param) {
     case ABN_POSCHANGED:
       DockToEdge(qv::EdgeFromNumber(m_abd.uEdge));
       if (m_bMoved == 1) {
-        LayoutBar(m_bHiddenMode);
+        LayoutBar(m_bHiddenMode == 1);
         m_bMoved = 0;
       }
       return 0;
@@ -103,7 +102,7 @@ LRESULT CBarWindow::OnAppBarCallback(WPARAM code, LPARAM param) {
 }
 
 bool CBarWindow::FollowMonitor() {
-  const MonitorInfo chosen = ChooseMonitor(m_monitors, m_settings.m_strMonitor);
+  const MonitorInfo chosen = ChooseMonitor(m_monitors, Settings().m_strMonitor);
   // On the same monitor the window's DPI stays what WM_DPICHANGED last
   // said; another monitor brings its own.
   const bool moved = m_nDpi == 0 || chosen.device != m_monitor.device;
@@ -131,8 +130,8 @@ LRESULT CBarWindow::OnDisplayChange(WPARAM, LPARAM) {
     Rebuild(RebuildRequest::Layout());
     return 0;
   }
-  DockToEdge(m_settings.m_nAlignment);
-  LayoutBar(m_bHiddenMode == 1 && m_bShown == 0 ? 1 : 0);
+  DockToEdge(Settings().m_nAlignment);
+  LayoutBar(m_bHiddenMode == 1 && m_bShown == 0);
   return 0;
 }
 
@@ -144,9 +143,9 @@ LRESULT CBarWindow::OnDpiChanged(WPARAM dpi, LPARAM) {
   ApplyDpi(next);
   // Inside a rebuild (docking moved the bar) the next one finishes this.
   if (m_bBusy)
-    PostRebuild(RebuildRequest::Layout(m_bShown != 0));
+    PostRebuild(RebuildRequest::Layout(true));
   else
-    Rebuild(RebuildRequest::Layout(m_bShown != 0));
+    Rebuild(RebuildRequest::Layout(true));
   return 0;
 }
 

@@ -21,12 +21,12 @@ bool SizesHorizontally(int hit) { return hit == HTLEFT || hit == HTRIGHT; }
 }  // namespace
 
 LRESULT CBarWindow::OnNcHitTest(POINT) {
-  return qv::BarHitTest(m_settings.m_nAlignment, static_cast<int>(Default()));
+  return qv::BarHitTest(Settings().m_nAlignment, static_cast<int>(Default()));
 }
 
 void CBarWindow::OnNcLButtonDown(UINT hitTest, POINT) {
   const int hit = static_cast<int>(hitTest);
-  if (qv::IsOuterBorderHit(m_settings.m_nAlignment, hit)) return;
+  if (qv::IsOuterBorderHit(Settings().m_nAlignment, hit)) return;
   const RECT window = GetWindowRect();
   switch (hit) {
     case HTCAPTION:
@@ -47,15 +47,14 @@ void CBarWindow::OnNcLButtonDown(UINT hitTest, POINT) {
   m_rcDrag = window;
   // Released where it is, the bar keeps its stored monitor.
   m_dragMonitor = MonitorInfo{};
-  m_dragMonitor.device = m_settings.m_strMonitor;
-  const qv::Edge edgeBefore = m_settings.m_nAlignment;
+  m_dragMonitor.device = Settings().m_strMonitor;
+  m_dragEdge = Settings().m_nAlignment;
   DrawDragFrame(&m_rcDrag);
   ::SetCapture(m_hWnd);
   if (!RunDragLoop()) {
     // Another window took the mouse (the user switched programs): no release
     // may ever come, so the drag ends as if it had never started.
     DrawDragFrame(&m_rcDrag);
-    m_settings.m_nAlignment = edgeBefore;
   }
   if (::GetCapture() == m_hWnd) ::ReleaseCapture();
   m_nDragHit = 0;
@@ -117,10 +116,8 @@ void CBarWindow::OnLButtonUp(UINT, POINT) {
   // not feed this drag any more.
   ::ReleaseCapture();
   if (m_nDragHit == HTCAPTION) {
-    // "Alignment" and the monitor were chosen while tracking.
-    m_settings.m_strMonitor = m_dragMonitor.device;
-    m_settings.Save();
-    Rebuild(RebuildRequest::Layout());
+    // The edge and the monitor were chosen while tracking.
+    Redo(m_model.MoveTo(m_dragEdge, m_dragMonitor.device));
     return;
   }
 
@@ -135,12 +132,12 @@ void CBarWindow::OnLButtonUp(UINT, POINT) {
   const RECT client = GetClientRect();
   int width = client.right - client.left;
   int height = client.bottom - client.top;
-  if (m_settings.m_bShowTabs == 1) {
+  if (Settings().m_bShowTabs == 1) {
     const qv::BarMetrics metrics = Metrics();
     width -= metrics.vScrollWidth;
     height -= metrics.hScrollHeight;
   }
-  OnSize(10, width, height);
+  ResizeTo(width, height);
 }
 
 void CBarWindow::TrackEdge(int x, int y) {
@@ -149,7 +146,7 @@ void CBarWindow::TrackEdge(int x, int y) {
   // the cursor, its cells scaled for that monitor's DPI.
   const MonitorInfo monitor = m_monitors.MonitorAt(POINT{x, y});
   const qv::BarMetrics metrics = MonitorMetrics(monitor.rect, monitor.dpi);
-  const bool tabs = m_settings.m_bShowTabs == 1;
+  const bool tabs = Settings().m_bShowTabs == 1;
   const auto thickness = [&](qv::Edge edge, int cell, int stored) {
     cell = qv::ScaleBetween(cell, m_nDpi, monitor.dpi);
     return qv::BarThickness(edge, cell,
@@ -162,13 +159,13 @@ void CBarWindow::TrackEdge(int x, int y) {
   screen.screenWidth = metrics.screenWidth;
   screen.screenHeight = metrics.screenHeight;
   screen.barWidth =
-      thickness(qv::Edge::Left, m_cxButton, m_settings.m_nColumns);
-  screen.barHeight = thickness(qv::Edge::Top, m_cyButton, m_settings.m_nRows);
+      thickness(qv::Edge::Left, m_cxButton, Settings().m_nColumns);
+  screen.barHeight = thickness(qv::Edge::Top, m_cyButton, Settings().m_nRows);
   const qv::Edge edge = qv::EdgeUnderPoint(x, y, screen);
   const RECT frame = ToRECT(qv::EdgeFrame(edge, screen));
   DrawDragFrame(&m_rcDrag);
   DrawDragFrame(&frame);
-  m_settings.m_nAlignment = edge;
+  m_dragEdge = edge;
   m_dragMonitor = monitor;
   m_rcDrag = frame;
 }

@@ -116,31 +116,19 @@ BOOL CBarWindow::DropFolders(IDataObject* data) {
   std::vector<std::string> folders;
   if (!AllDroppedAreFolders(data, &folders)) return FALSE;
 
-  // All or nothing: a half-appended drop must not linger in the working
-  // settings, where the next save of any option would store it.
-  const int before = m_settings.ToolbarCount();
-  for (const std::string& folder : folders) {
-    qv::UniqueIdList list(qv::PathToIdList(folder, m_hWnd));
-    if (!m_settings.AppendToolbar(std::move(list), qv::kSortByName,
-                                  ToolbarInfo{qv::kKindNormal, {}})) {
-      while (m_settings.ToolbarCount() > before)
-        m_settings.RemoveToolbar(m_settings.ToolbarCount() - 1);
-      return FALSE;
-    }
-  }
-  m_settings.Save();
-
-  // One new toolbar is read alone.
-  PostRebuild(folders.size() == 1 ? RebuildRequest::One(before, true)
-                                  : RebuildRequest::All(true));
-  return TRUE;
+  std::vector<qv::UniqueIdList> lists;
+  for (const std::string& folder : folders)
+    lists.emplace_back(qv::PathToIdList(folder, m_hWnd));
+  const CBarModel::Change change = m_model.AddToolbars(std::move(lists));
+  PostRedo(change);
+  return change ? TRUE : FALSE;
 }
 
 BOOL CBarWindow::DropOnRow(IDataObject* data, POINT point) {
   std::vector<std::string> paths;
   int row = -1;
   if (!DroppedOnRow(data, point, &paths, &row)) return FALSE;
-  const ToolbarRecord* toolbar = m_settings.Toolbar(row);
+  const ToolbarRecord* toolbar = Settings().Toolbar(row);
   char folder[MAX_PATH] = {};
   if (!toolbar || !toolbar->folder ||
       !::SHGetPathFromIDListA(toolbar->folder.get(), folder))

@@ -148,8 +148,8 @@ void TimeTabSwitches(const std::string& big, const std::string& small,
   std::printf("  difference / bare (target <= 0.50):    %8.2f\n",
               (created - empty) / bare);
   auto switchTo = [&bar](int tab) {
-    bar.m_tabStrip.SetCurSel(tab);
-    NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+    bar.TabStrip().SetCurSel(tab);
+    NMHDR hdr = {bar.TabStrip().m_hWnd, kTabStripId, TABN_SELCHANGED};
     return Time([&] {
       bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
     });

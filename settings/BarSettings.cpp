@@ -21,7 +21,7 @@ static_assert(sizeof(int) == 4 && sizeof(UINT) == 4 && sizeof(qv::Edge) == 4,
 
 namespace {
 
-constexpr char kKeyPath[] = "Software\\Veltmark\\Quorvane 1.5";
+constexpr const char* kKeyPath = CBarSettings::kKeyPath;
 constexpr const char* kFirstTime = qv::kOptionNames[qv::kOptFirstTime];
 constexpr const char* kFolderCount = qv::kFolderCountName;
 constexpr const char* kHiddenTypeCount = qv::kHiddenTypeCountName;
@@ -111,27 +111,53 @@ void RemoveIndexedValues(CValueStore& values, std::uint32_t from,
   }
 }
 
-// Toolbar `index`'s three values.
-bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar) {
+constexpr std::uint32_t kAllToolbarValues = qv::SettingsWrite::kFolder |
+                                            qv::SettingsWrite::kInfo |
+                                            qv::SettingsWrite::kOrder;
+
+// Toolbar `index`'s values named by `values` (qv::SettingsWrite bits).
+bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar,
+                  std::uint32_t values) {
   char name[qv::kValueNameSize];
   qv::FolderValueName(name, index);
-  if (!WriteValue(key, name, REG_BINARY, toolbar.folder.get(),
+  if ((values & qv::SettingsWrite::kFolder) &&
+      !WriteValue(key, name, REG_BINARY, toolbar.folder.get(),
                   toolbar.FolderSize()))
     return false;
 
-  std::string info;
-  try {
-    info = qv::FormatToolbarInfo(toolbar.info);
-  } catch (const std::bad_alloc&) {
-    return false;
+  if (values & qv::SettingsWrite::kInfo) {
+    std::string info;
+    try {
+      info = qv::FormatToolbarInfo(toolbar.info);
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+    qv::ToolbarInfoValueName(name, index);
+    if (!WriteValue(key, name, REG_BINARY, info.data(),
+                    static_cast<DWORD>(info.size())))
+      return false;
   }
-  qv::ToolbarInfoValueName(name, index);
-  if (!WriteValue(key, name, REG_BINARY, info.data(),
-                  static_cast<DWORD>(info.size())))
-    return false;
 
   qv::FolderOrderValueName(name, index);
-  return WriteDword(key, name, toolbar.sortOrder);
+  return !(values & qv::SettingsWrite::kOrder) ||
+         WriteDword(key, name, toolbar.sortOrder);
+}
+
+std::string FolderBytes(const ToolbarRecord& toolbar) {
+  const char* bytes = reinterpret_cast<const char*>(toolbar.folder.get());
+  return bytes ? std::string(bytes, toolbar.FolderSize()) : std::string();
+}
+
+// The values of toolbar records `a` and `b` that would be stored
+// differently, as qv::SettingsWrite bits.
+std::uint32_t ChangedToolbarValues(const ToolbarRecord& a,
+                                   const ToolbarRecord& b) {
+  std::uint32_t changed = 0;
+  if (FolderBytes(a) != FolderBytes(b)) changed |= qv::SettingsWrite::kFolder;
+  if (qv::FormatToolbarInfo(a.info) != qv::FormatToolbarInfo(b.info))
+    changed |= qv::SettingsWrite::kInfo;
+  if (a.sortOrder != b.sortOrder) changed |= qv::SettingsWrite::kOrder;
+  return changed;
 }
 
 // Each option's field, by qv::StoredOption (the values "First Time" to
@@ -190,6 +216,10 @@ int CBarSettings::Load() {
   SettingsKey key;
   if (!key.Open()) return 0;
   RegistryValues values(key.get());
+  return Load(values);
+}
+
+int CBarSettings::Load(qv::StoredValues& values) {
   qv::StoredSettings stored = qv::ReadStoredSettings(values);
 
   const auto fields = OptionFields(*this);
@@ -223,67 +253,87 @@ int CBarSettings::Load() {
   return stored.complete ? 1 : 0;
 }
 
-int CBarSettings::Save() const {
+int CBarSettings::Save(const qv::SettingsWrite& what) const {
+  if (what.Empty()) return 1;
   SettingsKey key;
   if (!key.Open()) return 0;
   CRegistryValueStore values(key.get());
-  const int saved = Save(values);
+  const int saved = Save(values, what);
   key.Flush();
   return saved;
 }
 
-int CBarSettings::Save(CValueStore& k) const {
+int CBarSettings::Save(CValueStore& k, const qv::SettingsWrite& what) const {
   // The counts stored now: the values past the new ones go once all is
   // written.
   std::uint32_t storedCount = 0, storedTypeCount = 0;
-  k.ReadDword(kFolderCount, &storedCount);
-  k.ReadDword(kHiddenTypeCount, &storedTypeCount);
+  if (what.toolbarsFrom >= 0) k.ReadDword(kFolderCount, &storedCount);
+  if (what.hiddenTypes) k.ReadDword(kHiddenTypeCount, &storedTypeCount);
 
   const auto fields = OptionFields(*this);
   for (int i = 0; i < qv::kOptionCount; ++i) {
+    if (!what.HasOption(static_cast<qv::StoredOption>(i))) continue;
     std::uint32_t value;
     std::memcpy(&value, fields[i], sizeof value);
     if (!WriteDword(k, qv::kOptionNames[i], value)) return 0;
   }
-  if (!WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
-                  static_cast<DWORD>(m_strMonitor.size() + 1)))
+  if (what.monitor && !WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
+                                  static_cast<DWORD>(m_strMonitor.size() + 1)))
     return 0;
-  if (!WriteDword(k, kHotKey, m_nHotKey)) return 0;
+  if (what.hotKey && !WriteDword(k, kHotKey, m_nHotKey)) return 0;
 
   const int count = ToolbarCount();
-  for (int i = 0; i < count; ++i)
-    if (!WriteToolbar(k, i, m_toolbars[i])) return 0;
-
-  if (!WriteDword(k, kFolderCount, count)) return 0;
-
-  const int typeCount = static_cast<int>(m_hiddenTypes.size());
-  for (int j = 0; j < typeCount; ++j) {
-    char name[qv::kValueNameSize];
-    qv::FileTypeValueName(name, j);
-    const std::string& text = m_hiddenTypes[j];
-    if (!WriteValue(k, name, REG_SZ, text.c_str(),
-                    static_cast<DWORD>(text.size() + 1)))
-      return 0;
+  if (const ToolbarRecord* one = Toolbar(what.toolbar))
+    if (!WriteToolbar(k, what.toolbar, *one, what.toolbarValues)) return 0;
+  if (what.toolbarsFrom >= 0) {
+    for (int i = what.toolbarsFrom; i < count; ++i)
+      if (!WriteToolbar(k, i, m_toolbars[i], kAllToolbarValues)) return 0;
+    if (!WriteDword(k, kFolderCount, count)) return 0;
   }
 
-  if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
+  const int typeCount = static_cast<int>(m_hiddenTypes.size());
+  if (what.hiddenTypes) {
+    for (int j = 0; j < typeCount; ++j) {
+      char name[qv::kValueNameSize];
+      qv::FileTypeValueName(name, j);
+      const std::string& text = m_hiddenTypes[j];
+      if (!WriteValue(k, name, REG_SZ, text.c_str(),
+                      static_cast<DWORD>(text.size() + 1)))
+        return 0;
+    }
+    if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
+  }
 
-  RemoveIndexedValues(k, count, storedCount,
-                      {qv::FolderValueName, qv::ToolbarInfoValueName,
-                       qv::FolderOrderValueName});
-  RemoveIndexedValues(k, typeCount, storedTypeCount, {qv::FileTypeValueName});
+  if (what.toolbarsFrom >= 0)
+    RemoveIndexedValues(k, count, storedCount,
+                        {qv::FolderValueName, qv::ToolbarInfoValueName,
+                         qv::FolderOrderValueName});
+  if (what.hiddenTypes)
+    RemoveIndexedValues(k, typeCount, storedTypeCount, {qv::FileTypeValueName});
   return 1;
 }
 
-int CBarSettings::SaveScrollPosition() const {
-  SettingsKey key;
-  if (!key.Open()) return 0;
-  CRegistryValueStore values(key.get());
-  if (!WriteDword(values, kHorzScrollPos, m_nHorzScrollPos) ||
-      !WriteDword(values, kVertScrollPos, m_nVertScrollPos))
-    return 0;
-  key.Flush();
-  return 1;
+qv::SettingsWrite CBarSettings::DifferenceTo(const CBarSettings& other) const {
+  qv::SettingsWrite diff;
+  const auto mine = OptionFields(*this);
+  const auto theirs = OptionFields(other);
+  for (int i = 0; i < qv::kOptionCount; ++i)
+    if (std::memcmp(mine[i], theirs[i], sizeof(std::uint32_t)) != 0)
+      diff.options |= 1u << i;
+  diff.monitor = m_strMonitor != other.m_strMonitor;
+  diff.hotKey = m_nHotKey != other.m_nHotKey;
+  diff.hiddenTypes = m_hiddenTypes != other.m_hiddenTypes;
+
+  const size_t common = std::min(m_toolbars.size(), other.m_toolbars.size());
+  for (size_t i = 0; i < common; ++i) {
+    const std::uint32_t values =
+        ChangedToolbarValues(m_toolbars[i], other.m_toolbars[i]);
+    if (values)
+      diff |= qv::SettingsWrite::OneToolbar(static_cast<int>(i), values);
+  }
+  if (m_toolbars.size() != other.m_toolbars.size())
+    diff |= qv::SettingsWrite::Toolbars(static_cast<int>(common));
+  return diff;
 }
 
 int CBarSettings::CopyTo(CBarSettings& target) const {

@@ -11,6 +11,8 @@
 #include "settings/ToolbarRecord.h"
 #include "settings/ValueStore.h"
 #include "settings/portable/Edge.h"
+#include "settings/portable/SettingsWrite.h"
+#include "settings/portable/StoredSettings.h"
 
 class CBarSettings {
  public:
@@ -19,6 +21,9 @@ class CBarSettings {
   CBarSettings(const CBarSettings&) = delete;
   CBarSettings& operator=(const CBarSettings&) = delete;
   ~CBarSettings();
+
+  // Below HKEY_CURRENT_USER.
+  static constexpr char kKeyPath[] = "Software\\Veltmark\\Quorvane 1.5";
 
   // Without an installer nothing creates the key: when any level of it is
   // missing it is made with "First Time" = 1 (so the first start builds the
@@ -29,15 +34,20 @@ class CBarSettings {
   // Replaces the contents with the registry's. 0 when the key is missing or
   // a value is missing or malformed; what was read before that stays.
   int Load();
-  // Writes everything; 0 when the key is missing or a write fails. The new
-  // values go first, each count after the values it counts, and the values
-  // past the new counts are removed last: a save that fails halfway leaves
-  // every stored toolbar and hidden type readable.
-  int Save() const;
+  // The same from `values`.
+  int Load(qv::StoredValues& values);
+  // Writes the values `what` names (everything by default); 0 when the key
+  // is missing or a write fails. The new values go first, each count after
+  // the values it counts, and the values past the new counts are removed
+  // last: a save that fails halfway leaves every stored toolbar and hidden
+  // type readable.
+  int Save(const qv::SettingsWrite& what = qv::SettingsWrite::All()) const;
   // The same through `values` (the registry key's, in Save above).
-  int Save(CValueStore& values) const;
-  // Writes only "Horz Scroll Pos" and "Vert Scroll Pos", for a scroll step.
-  int SaveScrollPosition() const;
+  int Save(CValueStore& values,
+           const qv::SettingsWrite& what = qv::SettingsWrite::All()) const;
+  // The stored values in which `other` differs from this object: what a
+  // save must write to store `other` over it.
+  qv::SettingsWrite DifferenceTo(const CBarSettings& other) const;
   // Makes `target` an independent deep copy of this object.
   int CopyTo(CBarSettings& target) const;
 

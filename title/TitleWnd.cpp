@@ -9,27 +9,27 @@
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
-int g_bShowTitle = 0;
-CTitleWnd* g_pTitleWnd = nullptr;
-
 namespace {
 constexpr UINT_PTR kCloseTimer = 1;
 constexpr UINT kShowMilliseconds = 3000;
 }  // namespace
 
-void ShowTitle(qv::CWnd* pOwner) {
-  if (g_bShowTitle != 1 || g_pTitleWnd) return;
-  auto title = std::make_unique<CTitleWnd>();
-  if (!title->Create(pOwner)) return;  // the object goes, clearing the global
-  ::UpdateWindow(title->m_hWnd);
-  // From here the window owns its object: it deletes itself after its last
-  // message.
-  title.release()->m_bDeleteWithWindow = true;
+CTitleScreen::CTitleScreen() = default;
+CTitleScreen::~CTitleScreen() = default;
+
+void CTitleScreen::Show(qv::CWnd* owner) {
+  if (m_window) return;
+  m_window = std::make_unique<CTitleWnd>();
+  if (m_window->Create(owner)) ::UpdateWindow(m_window->m_hWnd);
 }
 
-void FilterTitleMessage(const MSG* pMsg) {
-  if (!g_pTitleWnd) return;
-  switch (pMsg->message) {
+HWND CTitleScreen::Window() const {
+  return m_window ? m_window->m_hWnd : nullptr;
+}
+
+void CTitleScreen::Filter(const MSG& msg) {
+  if (!Window()) return;
+  switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_LBUTTONDOWN:
@@ -38,7 +38,7 @@ void FilterTitleMessage(const MSG* pMsg) {
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
-      g_pTitleWnd->DestroyWindow();
+      m_window->DestroyWindow();
       break;
     default:
       break;
@@ -51,11 +51,10 @@ ON_WM_PAINT()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CTitleWnd::CTitleWnd() { g_pTitleWnd = this; }
+CTitleWnd::CTitleWnd() = default;
 
-CTitleWnd::~CTitleWnd() {
-  if (g_pTitleWnd == this) g_pTitleWnd = nullptr;
-}
+// Destroyed here, while the whole object still handles its messages.
+CTitleWnd::~CTitleWnd() { DestroyWindow(); }
 
 BOOL CTitleWnd::Create(qv::CWnd* pOwner) {
   HPALETTE palette = nullptr;
@@ -178,7 +177,3 @@ void CTitleWnd::OnPaint() {
 }
 
 void CTitleWnd::OnTimer(UINT_PTR) { DestroyWindow(); }
-
-void CTitleWnd::PostNcDestroy() {
-  if (m_bDeleteWithWindow) delete this;
-}

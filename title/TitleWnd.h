@@ -5,22 +5,29 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <memory>
 
 #include "framework/Handles.h"
 #include "framework/Wnd.h"
 
-// Set by the application when "Show Title" is 1; never reset.
-extern int g_bShowTitle;
-
 class CTitleWnd;
-// The one title window, or null.
-extern CTitleWnd* g_pTitleWnd;
 
-// Shows the title owned by pOwner when it is switched on and not yet shown.
-void ShowTitle(qv::CWnd* pOwner);
-// Removes the title on a key press or mouse click anywhere in the program;
-// never consumes the message.
-void FilterTitleMessage(const MSG* pMsg);
+// The title as the bar shows it: once, at its start.
+class CTitleScreen {
+ public:
+  CTitleScreen();
+  ~CTitleScreen();
+  // Shows the title owned by `owner`, unless it has been shown already.
+  void Show(qv::CWnd* owner);
+  // Removes the title on a key press or mouse click anywhere in the
+  // program; never consumes the message.
+  void Filter(const MSG& msg);
+  // The title's window while it is up, or null.
+  HWND Window() const;
+
+ private:
+  std::unique_ptr<CTitleWnd> m_window;
+};
 
 class CTitleWnd : public qv::CWnd {
  public:
@@ -37,14 +44,10 @@ class CTitleWnd : public qv::CWnd {
                                 HPALETTE* pPalette);
   static HPALETTE MakePalette(const RGBQUAD* table, int colors);
 
-  // Set once the window is up: from then on it deletes its own object.
-  bool m_bDeleteWithWindow = false;
-
  protected:
   int OnCreate(CREATESTRUCT* cs);
   void OnPaint();
   void OnTimer(UINT_PTR id);
-  void PostNcDestroy() override;
 
  private:
   qv::UniqueHBitmap m_bitmap;

@@ -15,16 +15,17 @@ qv::FillKey KeyOf(const ToolbarRecord& toolbar, const CBarSettings& settings) {
 
 }  // namespace
 
-int ToolbarCache::Read(ToolbarRecord& toolbar, CBarSettings& settings,
-                       IToolbarShell& shell, HWND owner, Entry* entry) {
+int ToolbarCache::Read(ToolbarRecord& toolbar, const CBarSettings& settings,
+                       IToolbarShell& shell, HWND owner, Entry* entry,
+                       bool* synced) {
+  *synced = toolbar.HasCustomOrder() && shell.SyncEntries(toolbar, settings);
   entry->key = KeyOf(toolbar, settings);
-  if (!shell.Fill(toolbar, settings, owner, &entry->buttons)) return 0;
-  entry->keyAfter = KeyOf(toolbar, settings);
-  return 1;
+  return shell.Fill(toolbar, settings, owner, &entry->buttons);
 }
 
 int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
-                         HWND owner, Reread reread, int force) {
+                         HWND owner, Reread reread, int force,
+                         std::vector<int>* synced) {
   std::vector<Entry> kept = std::move(m_entries);
   for (Entry& spare : m_spare) kept.push_back(std::move(spare));
   m_spare.clear();
@@ -38,7 +39,7 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
     auto match = kept.end();
     if (i != force) {
       for (auto it = kept.begin(); it != kept.end(); ++it) {
-        if (!it->unreachable && (it->key == key || it->keyAfter == key)) {
+        if (!it->unreachable && it->key == key) {
           match = it;
           break;
         }
@@ -50,7 +51,10 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
       continue;
     }
     Entry entry;
-    if (!Read(toolbar, settings, shell, owner, &entry)) {
+    bool changed = false;
+    const int read = Read(toolbar, settings, shell, owner, &entry, &changed);
+    if (changed) synced->push_back(i);
+    if (!read) {
       if (!shell.IsUnreachable(toolbar.folder.get())) {
         m_spare = std::move(kept);
         return i;
@@ -64,11 +68,12 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
 }
 
 int ToolbarCache::Refresh(int index, CBarSettings& settings,
-                          IToolbarShell& shell, HWND owner) {
+                          IToolbarShell& shell, HWND owner, bool* synced) {
+  *synced = false;
   ToolbarRecord* toolbar = settings.Toolbar(index);
   if (!toolbar || index >= static_cast<int>(m_entries.size())) return 0;
   Entry entry;
-  if (!Read(*toolbar, settings, shell, owner, &entry)) return 0;
+  if (!Read(*toolbar, settings, shell, owner, &entry, synced)) return 0;
   entry.folderName = std::move(m_entries[index].folderName);
   m_entries[index] = std::move(entry);
   return 1;

@@ -22,16 +22,19 @@ class ToolbarCache {
   // Brings the kept toolbars in step with `settings`' toolbars, one for one:
   // each takes the kept buttons of a toolbar with the same key, or is read
   // through `shell` (always for `force`, and for all with Reread::kAll).
-  // A toolbar whose folder's drive or share is missing is kept without
-  // buttons and read again at every update. -1, or the index of the first
-  // toolbar whose folder is gone; the toolbars after it are not in step
-  // until the next update.
+  // Before a custom list is read it is brought in step with its folder;
+  // the toolbars whose list that changed are added to `synced`, for the
+  // caller to store. A toolbar whose folder's drive or share is missing is
+  // kept without buttons and read again at every update. -1, or the index
+  // of the first toolbar whose folder is gone; the toolbars after it are
+  // not in step until the next update.
   int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
-             Reread reread, int force = -1);
-  // Reads toolbar `index` again; 0 when it could not be read (it then keeps
-  // its old buttons).
+             Reread reread, int force, std::vector<int>* synced);
+  // Reads toolbar `index` again, its custom list brought in step first
+  // (`*synced` tells whether that changed it); 0 when it could not be read
+  // (it then keeps its old buttons).
   int Refresh(int index, CBarSettings& settings, IToolbarShell& shell,
-              HWND owner);
+              HWND owner, bool* synced);
   // True when toolbar `index` waits for its folder's drive or share.
   bool Unreachable(int index) const;
   bool AnyUnreachable() const;
@@ -44,17 +47,15 @@ class ToolbarCache {
 
  private:
   struct Entry {
-    // The key as the toolbar was read, and as the read left it (a custom
-    // list takes in the folder's new files): either matches.
-    qv::FillKey key;
-    qv::FillKey keyAfter;
+    qv::FillKey key;  // the toolbar's, as it was read
     ToolbarButtons buttons;
     std::optional<std::string> folderName;
     bool unreachable = false;
   };
-  // Fills `entry` for `toolbar`; 0 when the folder cannot be read.
-  static int Read(ToolbarRecord& toolbar, CBarSettings& settings,
-                  IToolbarShell& shell, HWND owner, Entry* entry);
+  // Fills `entry` for `toolbar`, its custom list brought in step first
+  // (`*synced` true when that changed it); 0 when the folder cannot be read.
+  static int Read(ToolbarRecord& toolbar, const CBarSettings& settings,
+                  IToolbarShell& shell, HWND owner, Entry* entry, bool* synced);
 
   std::vector<Entry> m_entries;  // one per toolbar, in the settings' order
   std::vector<Entry> m_spare;    // left over from an update that stopped

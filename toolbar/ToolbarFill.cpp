@@ -133,12 +133,14 @@ int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
   return 1;
 }
 
-void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings) {
+bool SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings) {
   char path[MAX_PATH];
-  if (!toolbar.folder || !FolderPath(toolbar.folder.get(), path)) return;
+  if (!toolbar.folder || !FolderPath(toolbar.folder.get(), path)) return false;
   std::vector<std::string> names;
-  if (!ListFolderFiles(path, settings, &names)) return;
+  if (!ListFolderFiles(path, settings, &names)) return false;
+  const std::string before = qv::FormatToolbarInfo(toolbar.info);
   qv::SyncEntries(toolbar.info.entries, names);
+  return qv::FormatToolbarInfo(toolbar.info) != before;
 }
 
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
@@ -181,8 +183,9 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
   return 1;
 }
 
-int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
-                       HWND owner, ToolbarButtons* out) {
+int FillItemsFromOrder(const ToolbarRecord& toolbar,
+                       const CBarSettings& settings, HWND owner,
+                       ToolbarButtons* out) {
   LPCITEMIDLIST folder = toolbar.folder.get();
   qv::ComPtr<IShellFolder> shellFolder;
   if (!out || !BoundFolder(folder, &shellFolder)) return 0;
@@ -190,7 +193,6 @@ int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
   const bool hasPath = FolderPath(folder, folderPath);
   // A folder that is gone fails before its list is touched.
   if (IsMissingDirectory(folder)) return 0;
-  SyncToolbarEntries(toolbar, settings);
   auto items = ItemsByName(shellFolder.Get(), owner);
 
   ToolbarButtons filled;
@@ -240,7 +242,7 @@ bool IsFolderUnreachable(LPCITEMIDLIST folder) {
          ::GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
-int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,
+int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,
                 HWND owner, ToolbarButtons* out) {
   if (toolbar.HasCustomOrder())
     return FillItemsFromOrder(toolbar, settings, owner, out);

@@ -26,9 +26,9 @@ int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
 // Brings the toolbar's custom button list in step with its folder: files
 // that are gone leave it and new ones join at the end, shown. Nothing happens
 // for a folder without a file-system path or one that cannot be read, so an
-// unreachable folder never empties the list. Only the record changes; the
-// next save stores it.
-void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings);
+// unreachable folder never empties the list. Only the record changes; true
+// when it did, and the caller stores it.
+bool SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings);
 
 // The shell's items of `folder` (an absolute list), in enumeration order, at
 // most kMaxToolbarButtons, leaving out hidden file types unless "Show All
@@ -38,13 +38,15 @@ void SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings);
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
                         HWND owner, ToolbarButtons* out);
 
-// The toolbar's custom button list (synchronised first with
-// SyncToolbarEntries) as buttons: gaps, line breaks and the shown files, at
-// most kMaxToolbarButtons. A file that cannot be found is left out (its entry
-// stays until the next synchronisation drops it). 0, with nothing made, for
-// a folder that cannot be bound or a folder directory that no longer exists.
-int FillItemsFromOrder(ToolbarRecord& toolbar, const CBarSettings& settings,
-                       HWND owner, ToolbarButtons* out);
+// The toolbar's custom button list as it stands (SyncToolbarEntries brings it
+// in step with the folder beforehand) as buttons: gaps, line breaks and the
+// shown files, at most kMaxToolbarButtons. A file that cannot be found is left
+// out (its entry stays until the next synchronisation drops it). 0, with
+// nothing made, for a folder that cannot be bound or a folder directory that no
+// longer exists.
+int FillItemsFromOrder(const ToolbarRecord& toolbar,
+                       const CBarSettings& settings, HWND owner,
+                       ToolbarButtons* out);
 
 // True for a file-system folder whose directory is not there now (deleted,
 // or on a missing drive). The shell still binds its stored list and may
@@ -58,5 +60,5 @@ bool IsFolderUnreachable(LPCITEMIDLIST folder);
 
 // The toolbar's buttons as the bar shows them: its custom list when it keeps
 // one, otherwise its folder's items sorted by its sort order. 0 as the fills.
-int FillToolbar(ToolbarRecord& toolbar, const CBarSettings& settings,
+int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,
                 HWND owner, ToolbarButtons* out);

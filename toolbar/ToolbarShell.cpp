@@ -10,9 +10,14 @@ namespace {
 
 class RealToolbarShell : public IToolbarShell {
  public:
-  int Fill(ToolbarRecord& toolbar, const CBarSettings& settings, HWND owner,
-           ToolbarButtons* out) override {
+  int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
+           HWND owner, ToolbarButtons* out) override {
     return FillToolbar(toolbar, settings, owner, out);
+  }
+
+  bool SyncEntries(ToolbarRecord& toolbar,
+                   const CBarSettings& settings) override {
+    return SyncToolbarEntries(toolbar, settings);
   }
 
   bool IsUnreachable(LPCITEMIDLIST folder) override {

@@ -16,8 +16,12 @@
 class IToolbarShell {
  public:
   // As FillToolbar: the toolbar's buttons, 0 when its folder cannot be read.
-  virtual int Fill(ToolbarRecord& toolbar, const CBarSettings& settings,
+  virtual int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
                    HWND owner, ToolbarButtons* out) = 0;
+  // As SyncToolbarEntries: brings a custom list in step with the folder;
+  // true when the list changed.
+  virtual bool SyncEntries(ToolbarRecord& toolbar,
+                           const CBarSettings& settings) = 0;
   // As IsFolderUnreachable: the folder's drive or share is missing.
   virtual bool IsUnreachable(LPCITEMIDLIST folder) = 0;
   // The desktop folder, or null when the shell cannot give it.

@@ -57,15 +57,15 @@ class RebuildLeakTest : public testing::Test {
     }
     settings.Save();
     ASSERT_TRUE(bar.CreateBar());
-    ASSERT_EQ(bar.m_tabStrip.GetTabCount(), 2);
+    ASSERT_EQ(bar.TabStrip().GetTabCount(), 2);
   }
 
   // Four rebuilds: a tab switch, a refresh, large and small icons; on every
   // tenth round the sheet too, through every page, closed by OK (a rebuild
   // from its copy of the settings) or by Cancel.
   void Round(int round) {
-    bar.m_tabStrip.m_nCurSel = round % 2;
-    NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+    bar.TabStrip().m_nCurSel = round % 2;
+    NMHDR hdr = {bar.TabStrip().m_hWnd, kTabStripId, TABN_SELCHANGED};
     bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
     bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
     bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);

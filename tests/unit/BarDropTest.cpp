@@ -46,7 +46,7 @@ class BarDropTest : public ::testing::Test {
                      qv::kSortByName, ToolbarInfo{}));
     ASSERT_EQ(1, settings.Save());
     ASSERT_TRUE(m_bar.CreateBar());
-    ASSERT_EQ(1, m_bar.m_pane.GetRowCount());
+    ASSERT_EQ(1, m_bar.Pane().GetRowCount());
     ASSERT_TRUE(m_bar.Buttons(0));
   }
 
@@ -54,20 +54,20 @@ class BarDropTest : public ::testing::Test {
 
   POINTL OnRow() const {
     RECT row{};
-    ::GetWindowRect(*m_bar.m_pane.GetRow(0), &row);
+    ::GetWindowRect(*m_bar.Pane().GetRow(0), &row);
     return {row.left + 4, row.top + 4};
   }
 
   POINTL OnEmptyPane() const {
     RECT row{}, pane{};
-    ::GetWindowRect(*m_bar.m_pane.GetRow(0), &row);
-    ::GetWindowRect(m_bar.m_pane, &pane);
+    ::GetWindowRect(*m_bar.Pane().GetRow(0), &row);
+    ::GetWindowRect(m_bar.Pane(), &pane);
     POINT point{row.left + 4, row.bottom + 4};
     EXPECT_LT(point.y, pane.bottom - 4) << "no empty pane below the row";
     POINT inPane = point;
-    ::ScreenToClient(m_bar.m_pane, &inPane);
-    EXPECT_EQ(m_bar.m_pane.m_hWnd,
-              ::ChildWindowFromPointEx(m_bar.m_pane, inPane, CWP_ALL));
+    ::ScreenToClient(m_bar.Pane(), &inPane);
+    EXPECT_EQ(m_bar.Pane().m_hWnd,
+              ::ChildWindowFromPointEx(m_bar.Pane(), inPane, CWP_ALL));
     return {point.x, point.y};
   }
 
@@ -76,7 +76,7 @@ class BarDropTest : public ::testing::Test {
   // `feedback` receives what the drag showed.
   DWORD DragAndDrop(HdropData& data, DWORD keys, POINTL point,
                     DWORD* feedback = nullptr, DWORD allowed = kAnyEffect) {
-    IDropTarget* target = &m_bar.m_dropTarget;
+    IDropTarget* target = &m_bar.DropTarget();
     DWORD entered = allowed, over = allowed, dropped = allowed;
     EXPECT_EQ(S_OK, target->DragEnter(&data, keys, point, &entered));
     EXPECT_EQ(S_OK, target->DragOver(keys, point, &over));
@@ -93,7 +93,7 @@ class BarDropTest : public ::testing::Test {
 
   DWORD Feedback(HdropData& data, DWORD keys, POINTL point,
                  DWORD allowed = kAnyEffect) {
-    IDropTarget* target = &m_bar.m_dropTarget;
+    IDropTarget* target = &m_bar.DropTarget();
     DWORD effect = allowed;
     target->DragEnter(&data, keys, point, &effect);
     target->DragLeave();
@@ -163,13 +163,13 @@ TEST_F(BarDropTest, LeftButtonTakesOnlyPlainFolders) {
     ::SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
   EXPECT_GE(kept, 1);
-  EXPECT_EQ(1, m_bar.m_settings.ToolbarCount());
+  EXPECT_EQ(1, m_bar.Settings().ToolbarCount());
 }
 
 TEST_F(BarDropTest, OneFolderIsReadAloneTwoFoldersReloadAll) {
   HdropData one({m_items / "Sub"});
   EXPECT_EQ(kLink, DragAndDrop(one, MK_LBUTTON, OnRow()));
-  ASSERT_EQ(2, m_bar.m_settings.ToolbarCount());
+  ASSERT_EQ(2, m_bar.Settings().ToolbarCount());
   ASSERT_TRUE(m_bar.PendingRebuild());
   EXPECT_EQ(RebuildRequest::Reload::kOne, m_bar.PendingRebuild()->reload);
   EXPECT_EQ(1, m_bar.PendingRebuild()->toolbar);
@@ -182,7 +182,7 @@ TEST_F(BarDropTest, OneFolderIsReadAloneTwoFoldersReloadAll) {
 
   HdropData two({m_items / "Sub", m_items / "Other"});
   EXPECT_EQ(kLink, DragAndDrop(two, MK_LBUTTON, OnEmptyPane()));
-  EXPECT_EQ(4, m_bar.m_settings.ToolbarCount());
+  EXPECT_EQ(4, m_bar.Settings().ToolbarCount());
   // Merged with the first drop's request, which is still pending.
   EXPECT_EQ(RebuildRequest::Reload::kAll, m_bar.PendingRebuild()->reload);
   ASSERT_EQ(1, saved.Load());

@@ -257,7 +257,7 @@ TEST_F(BarSettingsTest, MissingKeyLevelChangesNothing) {
     EXPECT_EQ(0, filled.Load());
     EXPECT_EQ(Snapshot(reference), Snapshot(filled));
     EXPECT_EQ(0, filled.Save());
-    EXPECT_EQ(0, filled.SaveScrollPosition());
+    EXPECT_EQ(0, filled.Save(qv::SettingsWrite::Options({qv::kOptRows})));
     EXPECT_EQ(before, Contents(""));
     EXPECT_EQ(beforeDeepest, Contents(present));
   }
@@ -385,7 +385,7 @@ TEST_F(BarSettingsTest, SaveFailingHalfwayLeavesTheStoredToolbarsReadable) {
   EXPECT_EQ(before.m_hiddenTypes, after.m_hiddenTypes);
 }
 
-TEST_F(BarSettingsTest, ScrollPositionSaveWritesOnlyThePositions) {
+TEST_F(BarSettingsTest, PartialSaveWritesOnlyTheNamedValues) {
   SaveFilled();
   CBarSettings s;
   ASSERT_EQ(1, s.Load());
@@ -393,7 +393,8 @@ TEST_F(BarSettingsTest, ScrollPositionSaveWritesOnlyThePositions) {
   s.m_nVertScrollPos = 9;
   s.m_nRows = 5;
   s.RemoveToolbar(0);
-  ASSERT_EQ(1, s.SaveScrollPosition());
+  ASSERT_EQ(1, s.Save(qv::SettingsWrite::Options(
+                   {qv::kOptHorzScrollPos, qv::kOptVertScrollPos})));
   EXPECT_EQ(7u, GetDword("Horz Scroll Pos"));
   EXPECT_EQ(9u, GetDword("Vert Scroll Pos"));
   EXPECT_EQ(3u, GetDword("Rows"));

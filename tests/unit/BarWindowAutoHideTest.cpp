@@ -163,9 +163,9 @@ TEST_F(BarWindowAutoHideTest,
   bar.SendMessage(WM_HOTKEY, BAR_HOTKEY,
                   MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_HOME));
   EXPECT_TRUE(SlidOut());
-  EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
-  ASSERT_EQ(1, bar.m_pane.GetRowCount());
-  EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
+  EXPECT_EQ(bar.Pane().m_hWnd, ::GetFocus());
+  ASSERT_EQ(1, bar.Pane().GetRowCount());
+  EXPECT_EQ(0, bar.Pane().GetRow(0)->GetFocusMark());
   CursorGone();
   EXPECT_TRUE(SlidOut());  // the keyboard keeps it out
 
@@ -173,17 +173,17 @@ TEST_F(BarWindowAutoHideTest,
   BYTE keys[256] = {};
   keys[VK_CONTROL] = 0x80;
   ::SetKeyboardState(keys);
-  bar.m_pane.SendMessage(WM_KEYDOWN, VK_TAB);
+  bar.Pane().SendMessage(WM_KEYDOWN, VK_TAB);
   keys[VK_CONTROL] = 0;
   ::SetKeyboardState(keys);
-  EXPECT_EQ(1, bar.m_settings.m_nCurrentTab);
-  EXPECT_EQ(1, bar.m_tabStrip.m_nCurSel);
-  EXPECT_EQ(bar.m_pane.m_hWnd, ::GetFocus());
-  ASSERT_EQ(1, bar.m_pane.GetRowCount());
-  EXPECT_EQ(0, bar.m_pane.GetRow(0)->GetFocusMark());
+  EXPECT_EQ(1, bar.Settings().m_nCurrentTab);
+  EXPECT_EQ(1, bar.TabStrip().m_nCurSel);
+  EXPECT_EQ(bar.Pane().m_hWnd, ::GetFocus());
+  ASSERT_EQ(1, bar.Pane().GetRowCount());
+  EXPECT_EQ(0, bar.Pane().GetRow(0)->GetFocusMark());
   EXPECT_TRUE(SlidOut());
 
-  bar.m_pane.SendMessage(WM_KEYDOWN, VK_ESCAPE);
+  bar.Pane().SendMessage(WM_KEYDOWN, VK_ESCAPE);
   CursorGone();
   EXPECT_TRUE(SlidIn());
 }
@@ -248,14 +248,14 @@ TEST_F(BarWindowAutoHideTest, TabAndIconSizeChangesKeepAShownBarOut) {
         qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}}));
   settings.Save();
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
-  ASSERT_EQ(bar.m_tabStrip.GetTabCount(), 2);
+  ASSERT_EQ(bar.TabStrip().GetTabCount(), 2);
 
   Touch();
   ASSERT_TRUE(SlidOut());
-  bar.m_tabStrip.m_nCurSel = 1;
-  NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+  bar.TabStrip().m_nCurSel = 1;
+  NMHDR hdr = {bar.TabStrip().m_hWnd, kTabStripId, TABN_SELCHANGED};
   bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
-  EXPECT_EQ(bar.m_settings.m_nCurrentTab, 1);
+  EXPECT_EQ(bar.Settings().m_nCurrentTab, 1);
   EXPECT_TRUE(SlidOut());
   bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
   EXPECT_TRUE(SlidOut());
@@ -302,5 +302,5 @@ TEST_F(BarWindowAutoHideTest,
   const RECT band = shell.BandOf(second.m_hWnd);
   EXPECT_TRUE(::EqualRect(&window, &band));
   EXPECT_GT(window.bottom, 2 + 2);
-  EXPECT_EQ(second.m_settings.m_bAutoHide, 1u);
+  EXPECT_EQ(second.Settings().m_bAutoHide, 1u);
 }

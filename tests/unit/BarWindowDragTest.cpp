@@ -93,7 +93,7 @@ TEST_F(BarWindowDragTest, PressOnAnOuterBorderOrACornerStartsNothing) {
   }
   const RECT after = Window();
   EXPECT_TRUE(::EqualRect(&before, &after));
-  EXPECT_EQ(bar.m_settings.m_nAlignment, qv::Edge::Top);
+  EXPECT_EQ(bar.Settings().m_nAlignment, qv::Edge::Top);
 }
 
 TEST_F(BarWindowDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
@@ -101,7 +101,7 @@ TEST_F(BarWindowDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
   PostMouse(WM_MOUSEMOVE, sx - 10, sy / 2);
   PostMouse(WM_MOUSEMOVE, 10, sy / 2);
   PostMouse(WM_LBUTTONUP, 10, sy / 2);
-  bar.m_pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  bar.Pane().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
 
   EXPECT_FALSE(ReleaseStillQueued());
   EXPECT_EQ(::GetCapture(), nullptr);
@@ -112,7 +112,7 @@ TEST_F(BarWindowDragTest, PressOnThePaneDragsTheBarToTheEdgeWhereItIsReleased) {
   EXPECT_EQ(rc.bottom, sy);
   EXPECT_LT(rc.right, sx / 2);
   EXPECT_EQ(shell.BandOf(bar.m_hWnd).right, rc.right);
-  EXPECT_EQ(bar.m_tabStrip.m_nOrientation, 3);
+  EXPECT_EQ(bar.TabStrip().m_nOrientation, 3);
 }
 
 TEST_F(BarWindowDragTest, ReleaseWithoutMovingSavesTheEdgeAgain) {
@@ -152,7 +152,7 @@ TEST_F(BarWindowDragTest, LosingTheMouseEndsTheDragWithoutMovingTheBar) {
     CaptureThief thief;
     Press(HTCAPTION, sx / 2, 5);
   }
-  EXPECT_EQ(bar.m_settings.m_nAlignment, qv::Edge::Top);
+  EXPECT_EQ(bar.Settings().m_nAlignment, qv::Edge::Top);
   EXPECT_EQ(Stored().m_nAlignment, qv::Edge::Top);
   const RECT after = Window();
   EXPECT_TRUE(::EqualRect(&before, &after));

@@ -119,6 +119,6 @@ TEST_F(BarWindowMonitorTest, DpiChangeSizesCellsAsTheLayoutDoesAndDocksAgain) {
   EXPECT_EQ(bar.ButtonSize().cy, cell.cy);
   EXPECT_TRUE(DockedIn(TopBand(screen)));
   // The tab strip is drawn half as large again.
-  const RECT strip = bar.m_tabStrip.GetWindowRect();
+  const RECT strip = bar.TabStrip().GetWindowRect();
   EXPECT_EQ(strip.bottom - strip.top, 24);
 }

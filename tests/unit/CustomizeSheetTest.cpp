@@ -153,7 +153,7 @@ TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
   });
   EXPECT_EQ(before, StoredValues());
   EXPECT_EQ(HWND_TOPMOST, zorder.Last());
-  EXPECT_EQ(qv::Edge::Top, bar.m_settings.m_nAlignment);
+  EXPECT_EQ(qv::Edge::Top, bar.Settings().m_nAlignment);
 }
 
 TEST_F(CustomizeSheetTest, OkWithoutEditsKeepsEveryStoredValue) {
@@ -173,7 +173,7 @@ TEST_F(CustomizeSheetTest, OkWithoutEditsKeepsEveryStoredValue) {
   const Values before = StoredValues();
   Customize(bar, [](HWND sheet) { PropSheet_PressButton(sheet, PSBTN_OK); });
   EXPECT_EQ(before, StoredValues());
-  EXPECT_EQ(1, bar.m_settings.ToolbarCount());
+  EXPECT_EQ(1, bar.Settings().ToolbarCount());
 }
 
 TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {

@@ -7,15 +7,13 @@
 
 #include "title/TitleWnd.h"
 
-TEST(TitleWnd, ShownOnlyWhenSwitchedOnAndGoneAtTheFirstKey) {
-  g_bShowTitle = 0;
-  ShowTitle(nullptr);
-  EXPECT_EQ(g_pTitleWnd, nullptr);
-
-  g_bShowTitle = 1;
-  ShowTitle(nullptr);
-  ASSERT_NE(g_pTitleWnd, nullptr);
-  HWND wnd = g_pTitleWnd->m_hWnd;
+TEST(TitleWnd, ShownOnceAndGoneAtTheFirstKey) {
+  CTitleScreen title;
+  title.Show(nullptr);
+  HWND wnd = title.Window();
+  ASSERT_NE(wnd, nullptr);
+  title.Show(nullptr);
+  EXPECT_EQ(wnd, title.Window());
   RECT rc;
   ::GetWindowRect(wnd, &rc);
   EXPECT_EQ(rc.right - rc.left, 600);
@@ -27,13 +25,12 @@ TEST(TitleWnd, ShownOnlyWhenSwitchedOnAndGoneAtTheFirstKey) {
   // Other messages leave it; a key press anywhere removes it.
   MSG msg{};
   msg.message = WM_MOUSEMOVE;
-  FilterTitleMessage(&msg);
+  title.Filter(msg);
   EXPECT_TRUE(::IsWindow(wnd));
   msg.message = WM_KEYDOWN;
-  FilterTitleMessage(&msg);
+  title.Filter(msg);
   EXPECT_FALSE(::IsWindow(wnd));
-  EXPECT_EQ(g_pTitleWnd, nullptr);
-  g_bShowTitle = 0;
+  EXPECT_EQ(title.Window(), nullptr);
 }
 
 TEST(TitleWnd, PictureWhoseTableOrRowsPassTheResourcesEndIsNotShown) {

@@ -130,6 +130,8 @@ TEST_F(ToolbarFillTest, CustomListDropsGoneAndHiddenFilesAndAppendsNewOnes) {
   m_settings.m_hiddenTypes = {"tmp\tTemporary files", "lnk\tShortcuts"};
 
   ToolbarButtons filled;
+  EXPECT_TRUE(SyncToolbarEntries(Record(), m_settings));
+  EXPECT_FALSE(SyncToolbarEntries(Record(), m_settings));
   ASSERT_EQ(1, FillItemsFromOrder(Record(), m_settings, nullptr, &filled));
   // The list tests file names, so here the shortcut's type does hide it; a
   // name reaching out of the folder is no file of it.
@@ -230,6 +232,7 @@ TEST_F(ToolbarFillTest, FillToolbarShowsTheCustomListOrTheSortedFolder) {
   EXPECT_EQ((Names{"Alpha", "beta", "gamma"}), Texts(filled));
 
   Record().sortOrder = qv::kSortCustom;
+  SyncToolbarEntries(Record(), m_settings);
   ASSERT_EQ(1, FillToolbar(Record(), m_settings, nullptr, &filled));
   const Names custom = Texts(filled);
   ASSERT_EQ(4u, custom.size());  // the list, then the files new to it

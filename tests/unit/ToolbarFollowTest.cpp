@@ -14,6 +14,7 @@
 #include "shell/ShellHelpers.h"
 #include "toolbar/ButtonRow.h"
 #include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/PumpUntil.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 
@@ -22,11 +23,15 @@ namespace {
 // The real shell, with every request counted.
 class CountingShell : public IToolbarShell {
  public:
-  int Fill(ToolbarRecord& toolbar, const CBarSettings& settings, HWND owner,
-           ToolbarButtons* out) override {
+  int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
+           HWND owner, ToolbarButtons* out) override {
     ++requests;
     ++fills;
     return ShellToolbarShell().Fill(toolbar, settings, owner, out);
+  }
+  bool SyncEntries(ToolbarRecord& toolbar,
+                   const CBarSettings& settings) override {
+    return ShellToolbarShell().SyncEntries(toolbar, settings);
   }
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return ShellToolbarShell().IsUnreachable(folder);
@@ -75,21 +80,6 @@ class ManualWatcher : public IFolderWatcher {
   std::set<std::string> m_changed;
 };
 
-// Runs the message loop until `done` or five seconds have passed.
-template <typename Done>
-bool PumpUntil(Done done) {
-  const DWORD start = ::GetTickCount();
-  while (!done() && ::GetTickCount() - start < 5000) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-  }
-  return done();
-}
-
 std::vector<std::string> Names(const CBarWindow& bar, int k) {
   std::vector<std::string> names;
   if (const ToolbarButtons* buttons = bar.Buttons(k))
@@ -116,8 +106,8 @@ class ToolbarFollowTest : public testing::Test {
   }
 
   static void SwitchTo(CBarWindow& bar, int tab) {
-    bar.m_tabStrip.SetCurSel(tab);
-    NMHDR hdr = {bar.m_tabStrip.m_hWnd, kTabStripId, TABN_SELCHANGED};
+    bar.TabStrip().SetCurSel(tab);
+    NMHDR hdr = {bar.TabStrip().m_hWnd, kTabStripId, TABN_SELCHANGED};
     bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
   }
 
@@ -150,9 +140,11 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
             Names(bar, 0));
 
   // A changed sort order or hidden type shows at the next switch.
-  bar.m_settings.m_toolbars[1].sortOrder = qv::kSortBySize;
-  bar.m_settings.m_hiddenTypes = {"bmp\tBitmaps"};
-  bar.m_settings.Save();
+  CBarSettings edited;
+  ASSERT_TRUE(bar.Settings().CopyTo(edited));
+  edited.m_toolbars[1].sortOrder = qv::kSortBySize;
+  edited.m_hiddenTypes = {"bmp\tBitmaps"};
+  bar.Model().ApplyCustomize(edited);
   SwitchTo(bar, 1);
   EXPECT_EQ(4, shell.fills);
   EXPECT_EQ((std::vector<std::string>{"b.txt", "c.txt"}), Names(bar, 0));
@@ -189,7 +181,7 @@ TEST_F(ToolbarFollowTest, ABurstOfChangesIsOneReadKeepingTheCustomOrder) {
   ASSERT_EQ(503u, names.size());
   EXPECT_EQ((std::vector<std::string>{"c.txt", "<space>", "a.txt"}),
             std::vector<std::string>(names.begin(), names.begin() + 3));
-  EXPECT_EQ(503, bar.m_pane.GetRow(0)->GetItemCount());
+  EXPECT_EQ(503, bar.Pane().GetRow(0)->GetItemCount());
 }
 
 TEST_F(ToolbarFollowTest, AFileAddedToAShownFolderAppearsWithoutRefresh) {
@@ -200,5 +192,5 @@ TEST_F(ToolbarFollowTest, AFileAddedToAShownFolderAppearsWithoutRefresh) {
   ASSERT_TRUE(Create(bar));
   ASSERT_TRUE(folder.AddFile("second.txt"));
   EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
-  EXPECT_EQ(2, bar.m_pane.GetRow(0)->GetItemCount());
+  EXPECT_EQ(2, bar.Pane().GetRow(0)->GetItemCount());
 }

@@ -204,7 +204,7 @@ TEST_F(LinkFoldersBarTest, MovingDownAndOkReordersTabsAndStoredToolbars) {
   }
   CBarWindow bar(shell);
   ASSERT_TRUE(bar.CreateBar());
-  ASSERT_EQ(2, bar.m_tabStrip.GetTabCount());
+  ASSERT_EQ(2, bar.TabStrip().GetTabCount());
 
   ModalDriver driver([&] {
     HWND sheet = ::FindWindowA(nullptr, "Customize Quorvane");
@@ -220,9 +220,9 @@ TEST_F(LinkFoldersBarTest, MovingDownAndOkReordersTabsAndStoredToolbars) {
   ASSERT_TRUE(driver.Done());
 
   const std::string first = LastName(a.path()), second = LastName(b.path());
-  ASSERT_EQ(2, bar.m_tabStrip.GetTabCount());
-  EXPECT_EQ(second, bar.m_tabStrip.GetTab(0)->m_strText);
-  EXPECT_EQ(first, bar.m_tabStrip.GetTab(1)->m_strText);
+  ASSERT_EQ(2, bar.TabStrip().GetTabCount());
+  EXPECT_EQ(second, bar.TabStrip().GetTab(0)->m_strText);
+  EXPECT_EQ(first, bar.TabStrip().GetTab(1)->m_strText);
   // Each tab shows its own folder's buttons after the cache's reload.
   ASSERT_TRUE(bar.Buttons(0) && bar.Buttons(1));
   EXPECT_EQ("two.txt", bar.Buttons(0)->at(0).name);

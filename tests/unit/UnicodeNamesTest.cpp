@@ -30,6 +30,7 @@ class UnicodeNamesTest : public ::testing::Test {
   // What the bar shows for toolbar 0 of `settings`, gaps included.
   static Names Shown(CBarSettings& settings) {
     ToolbarButtons buttons;
+    SyncToolbarEntries(*settings.Toolbar(0), settings);
     EXPECT_EQ(1,
               FillToolbar(*settings.Toolbar(0), settings, nullptr, &buttons));
     Names names;

@@ -1,0 +1,222 @@
+// bar/BarModel.cpp: the bar's typed operations, each storing what it changed.
+#include "bar/BarModel.h"
+
+#include <utility>
+
+#include "settings/portable/SortOrder.h"
+#include "settings/portable/StoredSettings.h"
+
+using qv::SettingsWrite;
+
+CBarModel::CBarModel(ISettingsStore& store, IToolbarShell& shell)
+    : m_store(store), m_shell(shell) {}
+
+int CBarModel::Load() {
+  m_storedCurrentTab.reset();
+  return m_store.Load(m_settings);
+}
+
+int CBarModel::BuildDefaults(const std::function<int(CBarSettings&)>& build) {
+  return build(m_settings);
+}
+
+CBarModel::Change CBarModel::TakeStoredValues() {
+  CBarSettings stored;
+  // A key caught halfway through another program's save is taken at its
+  // next change.
+  if (!m_store.Load(stored)) return std::nullopt;
+  SettingsWrite differs = m_settings.DifferenceTo(stored);
+  if (m_storedCurrentTab && stored.m_nCurrentTab == *m_storedCurrentTab)
+    differs.options &= ~(1u << qv::kOptCurrentTab);
+  if (differs.Empty()) return std::nullopt;
+  m_storedCurrentTab.reset();
+  if (!stored.CopyTo(m_settings)) Load();
+  return RebuildRequest::Layout(true);
+}
+
+CBarModel::Change CBarModel::Stored(const SettingsWrite& what,
+                                    const RebuildRequest& redo) {
+  m_store.Save(m_settings, what);
+  return redo;
+}
+
+CBarModel::Change CBarModel::SelectToolbar(int toolbar) {
+  if (!m_settings.Toolbar(toolbar)) return std::nullopt;
+  m_settings.m_nCurrentTab = toolbar;
+  m_storedCurrentTab.reset();
+  return Stored(SettingsWrite::Options({qv::kOptCurrentTab}),
+                RebuildRequest::Layout(true));
+}
+
+CBarModel::Change CBarModel::SetEdge(qv::Edge edge) {
+  // The edge it has already docks the bar again, as the user may expect
+  // after moving other bars about.
+  m_settings.m_nAlignment = edge;
+  return Stored(SettingsWrite::Options({qv::kOptAlignment}),
+                RebuildRequest::Layout());
+}
+
+CBarModel::Change CBarModel::MoveTo(qv::Edge edge, const std::string& monitor) {
+  m_settings.m_nAlignment = edge;
+  m_settings.m_strMonitor = monitor;
+  SettingsWrite what = SettingsWrite::Options({qv::kOptAlignment});
+  what.monitor = true;
+  return Stored(what, RebuildRequest::Layout());
+}
+
+CBarModel::Change CBarModel::SetSmallIcons(bool small) {
+  const UINT wanted = small ? 1 : 0;
+  if ((m_settings.m_bSmallIcons == 1) == small) return std::nullopt;
+  m_settings.m_bSmallIcons = wanted;
+  // Large icons are read anew: the small ones' indexes came from the small
+  // image list.
+  return Stored(
+      SettingsWrite::Options({qv::kOptSmallIcons}),
+      small ? RebuildRequest::Layout(true) : RebuildRequest::All(true));
+}
+
+CBarModel::Change CBarModel::SetAutoHide(bool autoHide) {
+  m_settings.m_bAutoHide = autoHide ? 1 : 0;
+  return Stored(SettingsWrite::Options({qv::kOptAutoHide}),
+                RebuildRequest::Layout());
+}
+
+CBarModel::Change CBarModel::SetCells(bool vertical, int cells) {
+  (vertical ? m_settings.m_nColumns : m_settings.m_nRows) = cells;
+  return Stored(
+      SettingsWrite::Options({vertical ? qv::kOptColumns : qv::kOptRows}),
+      RebuildRequest::Layout());
+}
+
+CBarModel::Change CBarModel::AddToolbars(
+    std::vector<qv::UniqueIdList> folders) {
+  if (folders.empty()) return std::nullopt;
+  // All or nothing: a half-appended drop must not linger in the settings,
+  // where the next save of the list would store it.
+  const int before = m_settings.ToolbarCount();
+  for (qv::UniqueIdList& folder : folders) {
+    if (!m_settings.AppendToolbar(std::move(folder), qv::kSortByName,
+                                  ToolbarInfo{qv::kKindNormal, {}})) {
+      while (m_settings.ToolbarCount() > before)
+        m_settings.RemoveToolbar(m_settings.ToolbarCount() - 1);
+      return std::nullopt;
+    }
+  }
+  // One new toolbar is read alone.
+  return Stored(SettingsWrite::Toolbars(before),
+                folders.size() == 1 ? RebuildRequest::One(before, true)
+                                    : RebuildRequest::All(true));
+}
+
+CBarModel::Change CBarModel::BrowseTo(qv::UniqueIdList folder) {
+  if (!folder) return std::nullopt;
+  SettingsWrite what = SettingsWrite::Options({qv::kOptCurrentTab});
+  int b = m_settings.FindBrowseToolbar();
+  if (b == -1) {
+    b = m_settings.ToolbarCount();
+    if (!m_settings.AppendToolbar(std::move(folder), qv::kSortByName,
+                                  ToolbarInfo{qv::kKindBrowse, {}}))
+      return std::nullopt;
+    what |= SettingsWrite::Toolbars(b);
+  } else {
+    m_settings.m_toolbars[b].folder = std::move(folder);
+    what |= SettingsWrite::OneToolbar(b, SettingsWrite::kFolder);
+  }
+  m_settings.m_nCurrentTab = b;
+  m_storedCurrentTab.reset();
+  return Stored(what, RebuildRequest::One(b, true));
+}
+
+CBarModel::Change CBarModel::SetSortOrder(int toolbar, UINT order) {
+  ToolbarRecord* record = m_settings.Toolbar(toolbar);
+  if (!record) return std::nullopt;
+  record->sortOrder = order;
+  return Stored(SettingsWrite::OneToolbar(toolbar, SettingsWrite::kOrder),
+                RebuildRequest::One(toolbar, true));
+}
+
+CBarModel::Change CBarModel::ApplyCustomize(const CBarSettings& edited) {
+  const SettingsWrite changed = m_settings.DifferenceTo(edited);
+  m_storedCurrentTab.reset();
+  if (!edited.CopyTo(m_settings)) {
+    // Nothing half-copied is stored: the bar goes back to what is.
+    Load();
+    return RebuildRequest::All();
+  }
+  return Stored(changed, RebuildRequest::All());
+}
+
+CBarModel::Change CBarModel::RemoveToolbar(int toolbar) {
+  if (!m_settings.Toolbar(toolbar)) return std::nullopt;
+  m_settings.RemoveToolbar(toolbar);
+  // The others keep their buttons; an auto-hide bar stays out or in.
+  return Stored(SettingsWrite::Toolbars(toolbar), RebuildRequest::Layout(true));
+}
+
+RebuildRequest CBarModel::Refresh() {
+  Load();
+  return RebuildRequest::All(true);
+}
+
+void CBarModel::SetScrollPosition(bool vertical, int position) {
+  (vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos) =
+      position;
+  m_store.Save(m_settings,
+               SettingsWrite::Options(
+                   {vertical ? qv::kOptVertScrollPos : qv::kOptHorzScrollPos}));
+}
+
+int CBarModel::ReadToolbars(const RebuildRequest& request, HWND owner) {
+  // A stand-in for a toolbar waiting for its drive is chosen again: the
+  // drive may be back.
+  if (m_storedCurrentTab) m_settings.m_nCurrentTab = *m_storedCurrentTab;
+  m_storedCurrentTab.reset();
+  // Rows are made for the current toolbar, which must exist.
+  const int current = m_settings.m_nCurrentTab;
+  const int clamped = qv::ShownCurrentTab(current, m_settings.ToolbarCount());
+  if (clamped != current) {
+    m_settings.m_nCurrentTab = clamped;
+    m_store.Save(m_settings, SettingsWrite::Options({qv::kOptCurrentTab}));
+  }
+
+  std::vector<int> synced;
+  // Kept toolbars whose folder and settings did not change are not read.
+  const int failed = m_toolbars.Update(
+      m_settings, m_shell, owner,
+      request.reload == RebuildRequest::Reload::kAll
+          ? ToolbarCache::Reread::kAll
+          : ToolbarCache::Reread::kStale,
+      request.reload == RebuildRequest::Reload::kOne ? request.toolbar : -1,
+      &synced);
+  SettingsWrite lists;
+  for (int k : synced)
+    lists |= SettingsWrite::OneToolbar(k, SettingsWrite::kInfo);
+  m_store.Save(m_settings, lists);
+  if (failed >= 0) {
+    RemoveToolbar(failed);
+    return failed;
+  }
+  ShowReachableToolbar();
+  return -1;
+}
+
+bool CBarModel::RereadToolbar(int toolbar, HWND owner) {
+  bool synced = false;
+  const bool read =
+      m_toolbars.Refresh(toolbar, m_settings, m_shell, owner, &synced) != 0;
+  if (synced)
+    m_store.Save(m_settings,
+                 SettingsWrite::OneToolbar(toolbar, SettingsWrite::kInfo));
+  return read;
+}
+
+void CBarModel::ShowReachableToolbar() {
+  const int current = m_settings.m_nCurrentTab;
+  if (!m_toolbars.Unreachable(current)) return;
+  for (int i = 0; i < m_settings.ToolbarCount(); ++i) {
+    if (m_toolbars.Unreachable(i)) continue;
+    m_storedCurrentTab = current;
+    m_settings.m_nCurrentTab = i;
+    return;
+  }
+}

@@ -1,0 +1,104 @@
+// bar/BarModel.h: CBarModel, one bar's state apart from its window: its
+// settings, every toolbar's buttons and the toolbar it shows. Each change is
+// a typed operation that stores only the values it changed and answers what
+// the window must redo; the window never edits the settings itself.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bar/RebuildRequest.h"
+#include "framework/Handles.h"
+#include "settings/BarSettings.h"
+#include "settings/SettingsStore.h"
+#include "settings/portable/Edge.h"
+#include "settings/portable/SettingsWrite.h"
+#include "toolbar/ToolbarButton.h"
+#include "toolbar/ToolbarCache.h"
+#include "toolbar/ToolbarShell.h"
+
+class CBarModel {
+ public:
+  // What the window must redo after a change; nothing when it changed
+  // nothing.
+  using Change = std::optional<RebuildRequest>;
+
+  CBarModel(ISettingsStore& store, IToolbarShell& shell);
+  CBarModel(const CBarModel&) = delete;
+  CBarModel& operator=(const CBarModel&) = delete;
+
+  const CBarSettings& Settings() const { return m_settings; }
+  IToolbarShell& Shell() const { return m_shell; }
+
+  // Replaces the settings with the store's (at start and on Refresh); 0 as
+  // CBarSettings::Load.
+  int Load();
+  // Lets `build` make the first start's toolbars (it stores them itself).
+  int BuildDefaults(const std::function<int(CBarSettings&)>& build);
+  // The store was changed by another program: takes its values in. Nothing
+  // when they are what the bar holds (its own writes come back this way).
+  Change TakeStoredValues();
+
+  // The typed operations.
+  Change SelectToolbar(int toolbar);
+  Change SetEdge(qv::Edge edge);
+  // A move drag ended on `edge` of monitor `monitor` (its device name).
+  Change MoveTo(qv::Edge edge, const std::string& monitor);
+  Change SetSmallIcons(bool small);
+  Change SetAutoHide(bool autoHide);
+  // Rows (a top or bottom bar) or columns (vertical: a left or right one).
+  Change SetCells(bool vertical, int cells);
+  // Folders dropped on the bar become toolbars, all or none.
+  Change AddToolbars(std::vector<qv::UniqueIdList> folders);
+  // Shows `folder` (absolute) in the browse toolbar, made on first use:
+  // browsing into a sub-folder and up one level alike.
+  Change BrowseTo(qv::UniqueIdList folder);
+  Change SetSortOrder(int toolbar, UINT order);
+  // The Customize sheet's copy, after OK.
+  Change ApplyCustomize(const CBarSettings& edited);
+  // Toolbar `toolbar`'s folder is gone.
+  Change RemoveToolbar(int toolbar);
+  // Reads the store and every toolbar again.
+  RebuildRequest Refresh();
+  // The rows were scrolled: stored, nothing to redo.
+  void SetScrollPosition(bool vertical, int position);
+
+  // Brings every toolbar's buttons in step for `request`, "Current Tab" on
+  // a toolbar first. -1, or the index of a toolbar whose folder was gone and
+  // which has been removed: the caller rebuilds again without it.
+  int ReadToolbars(const RebuildRequest& request, HWND owner);
+  // Reads toolbar `toolbar` again for a change in its folder; false when it
+  // could not be read (it keeps its buttons).
+  bool RereadToolbar(int toolbar, HWND owner);
+  void ForgetButtons() { m_toolbars.Clear(); }
+
+  const ToolbarButtons* Buttons(int toolbar) const {
+    return m_toolbars.Buttons(toolbar);
+  }
+  // True while toolbar `toolbar` waits for its folder's drive or share.
+  bool Unreachable(int toolbar) const {
+    return m_toolbars.Unreachable(toolbar);
+  }
+  bool AnyUnreachable() const { return m_toolbars.AnyUnreachable(); }
+  std::optional<std::string> FolderName(int toolbar) {
+    return m_toolbars.FolderName(toolbar, m_settings, m_shell);
+  }
+
+ private:
+  // Stores `what` and answers `redo`.
+  Change Stored(const qv::SettingsWrite& what, const RebuildRequest& redo);
+  // A toolbar waiting for its drive has no tab: the first that has one is
+  // shown instead, and the stored choice stays.
+  void ShowReachableToolbar();
+
+  ISettingsStore& m_store;
+  IToolbarShell& m_shell;
+  CBarSettings m_settings;
+  ToolbarCache m_toolbars;
+  // "Current Tab" as stored while another toolbar stands in for it.
+  std::optional<int> m_storedCurrentTab;
+};

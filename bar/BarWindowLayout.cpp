@@ -1,0 +1,146 @@
+// bar/BarWindowLayout.cpp: the bar's cell size, the layout of the pane and
+// the tab strip inside it, and its place at the edge.
+#include "bar/BarRects.h"
+#include "bar/BarWindow.h"
+#include "framework/ScrollBar.h"
+#include "toolbar/portable/RowLayout.h"
+
+HIMAGELIST CBarWindow::UpdateButtonSize() {
+  const bool small = Settings().m_bSmallIcons != 0;
+  const int shown = qv::IconSizeForDpi(small, m_nDpi);
+  if (!m_images || m_nImagesFor != shown) {
+    // Small icons that would have to grow to this size come from the large
+    // list instead: shrinking an icon loses less than growing one.
+    SIZE size{};
+    m_images = m_model.Shell().SystemImages(small, &size);
+    if (small && (!m_images || size.cy < shown)) {
+      SIZE largeSize{};
+      if (HIMAGELIST large = m_model.Shell().SystemImages(false, &largeSize);
+          large && largeSize.cy > 0) {
+        m_images = large;
+        size = largeSize;
+      }
+    }
+    m_nImagesFor = shown;
+    m_nIconSize = m_images && size.cx > 0 ? shown : 0;
+  }
+  qv::CellSize cell =
+      qv::ButtonCell(qv::IconSizeForDpi(true, m_nDpi), 0, m_nDpi);
+  if (m_nIconSize > 0) {
+    const int charWidth = m_pane.GetAverageCharWidth();
+    const int fixed = qv::ButtonCell(m_nIconSize, 0, m_nDpi).cx;
+    const int names =
+        qv::ShownMaxChars(
+            Settings().m_nMaxChars, fixed, charWidth,
+            qv::ButtonRoom(Settings().m_nAlignment, Settings().m_bShowTabs == 1,
+                           Metrics())) *
+        charWidth;
+    cell = qv::ButtonCell(m_nIconSize, names, m_nDpi);
+  }
+  m_cxButton = cell.cx;
+  m_cyButton = cell.cy;
+  return m_images;
+}
+
+qv::BarMetrics CBarWindow::Metrics() const {
+  return MonitorMetrics(m_monitor.rect, m_nDpi);
+}
+
+int CBarWindow::ShownCells(bool vertical) const {
+  return qv::ShownCells(vertical ? qv::Edge::Left : qv::Edge::Top,
+                        vertical ? m_cxButton : m_cyButton,
+                        vertical ? Settings().m_nColumns : Settings().m_nRows,
+                        Settings().m_bShowTabs == 1, Metrics());
+}
+
+int CBarWindow::BarLength(int vertical) const {
+  RECT rc = GetWindowRect();
+  return vertical ? rc.bottom - rc.top : rc.right - rc.left;
+}
+
+void CBarWindow::LayoutBar(bool hidden, Slide slide) {
+  UpdateButtonSize();
+  const qv::Edge edge = Settings().m_nAlignment;
+  const bool vertical = qv::IsVertical(edge);
+  const bool tabs = Settings().m_bShowTabs == 1;
+  const qv::BarMetrics metrics = Metrics();
+  const int cellSize = vertical ? m_cxButton : m_cyButton;
+  const int cells = ShownCells(vertical);
+  const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
+
+  // The pane, with its scroll ranges cleared before it is measured again.
+  qv::ScrollBar(m_pane.m_hWnd, SB_HORZ).SetRange(0, 0, false);
+  qv::ScrollBar(m_pane.m_hWnd, SB_VERT).SetRange(0, 0, false);
+  if (vertical) {
+    const int x =
+        edge == qv::Edge::Right && tabs ? metrics.vScrollWidth + 1 : 2;
+    ::MoveWindow(m_pane.m_hWnd, x, 2, paneThickness, BarLength(1) - 7, TRUE);
+  } else {
+    ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7, paneThickness, TRUE);
+  }
+  m_pane.RelayoutRows();
+  RECT client = m_pane.GetClientRect();
+
+  // The tab strip chooses its own thickness; it gets a position and a length.
+  if (tabs) {
+    ::ShowWindow(m_tabStrip.m_hWnd, SW_SHOW);
+    const int thickness = m_tabStrip.Thickness();
+    if (edge == qv::Edge::Left)
+      ::MoveWindow(m_tabStrip.m_hWnd, client.right + 6, 4, thickness,
+                   client.bottom, TRUE);
+    else if (edge == qv::Edge::Right)
+      ::MoveWindow(m_tabStrip.m_hWnd, 2, 4, thickness, client.bottom, TRUE);
+    else
+      ::MoveWindow(m_tabStrip.m_hWnd, 4, client.bottom + 6, client.right + 2,
+                   thickness, TRUE);
+  } else {
+    ::ShowWindow(m_tabStrip.m_hWnd, SW_HIDE);
+  }
+
+  // The bar's thickness, as its band was reserved. A shown bar lies against
+  // the band the shell granted; an auto-hide bar against the screen edge,
+  // where its 2 pixels stay.
+  const int thickness = qv::BarThickness(edge, cellSize, cells, tabs, metrics);
+  const bool docked =
+      m_bRegistered && !m_bHiddenMode && !::IsRectEmpty(&m_abd.rc);
+  const qv::Rect band = docked ? ToRect(m_abd.rc) : metrics.Screen();
+  const qv::Rect target = qv::LaidOutRect(edge, ToRect(GetWindowRect()),
+                                          thickness, hidden, band, metrics);
+  RECT rc = ToRECT(target);
+  if (hidden) {
+    // However it got here, a hidden bar is no longer watched as shown, so
+    // that the strip reveals it again.
+    ::KillTimer(m_hWnd, AUTOHIDE_TIMER);
+    m_bShown = 0;
+  }
+  if (slide != Slide::kNone)
+    SlideTo(&rc, slide);
+  else
+    ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left,
+                 rc.bottom - rc.top, TRUE);
+}
+
+void CBarWindow::OnSize(UINT, int, int) {
+  // The kept toolbars fit any size: nothing is read again.
+  Rebuild(RebuildRequest::Layout());
+}
+
+void CBarWindow::ResizeTo(int cx, int cy) {
+  // The rows (or columns) are those whose bar is nearest the new client
+  // size with the strip's room and the window's sizing frame put back.
+  UpdateButtonSize();
+  const RECT window = GetWindowRect();
+  const RECT client = GetClientRect();
+  const qv::Edge edge = Settings().m_nAlignment;
+  const bool tabs = Settings().m_bShowTabs == 1;
+  const qv::BarMetrics metrics = Metrics();
+  const bool vertical = qv::IsVertical(edge);
+  const int thickness =
+      vertical ? cx + (window.right - window.left) - client.right +
+                     (tabs ? metrics.vScrollWidth : 0)
+               : cy + (window.bottom - window.top) - client.bottom +
+                     (tabs ? metrics.hScrollHeight : 0);
+  Redo(m_model.SetCells(
+      vertical, qv::CellsForThickness(edge, vertical ? m_cxButton : m_cyButton,
+                                      thickness, tabs, metrics)));
+}
