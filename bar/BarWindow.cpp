@@ -248,6 +248,8 @@ void CBarWindow::DropToolbar(int index) {
 }
 
 int CBarWindow::ReloadToolbars(const RebuildRequest& request) {
+  // The rows show the kept buttons, which the update may move or free.
+  m_pane.DestroyRows();
   // Kept toolbars whose folder and settings did not change are not read.
   const int failed = m_toolbars.Update(
       m_settings, m_shell, m_hWnd,
