@@ -180,6 +180,8 @@ void CBarWindow::OnDestroy() {
 void CBarWindow::Rebuild(const RebuildRequest& request) {
   const BusyScope busy(m_bBusy);
   FollowMonitor();
+  // The rows show the kept buttons, which the read may move or free.
+  m_pane.DestroyRows();
   // A toolbar whose folder was gone has been removed: the rebuild without
   // it finishes this one.
   if (m_model.ReadToolbars(request, m_hWnd) >= 0) {

@@ -132,6 +132,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void FolderUnavailable(int toolbar) override;
   void StepTab(int step) override;
   void LeaveKeyboard() override;
+  void RunBarCommand(UINT id) override;
+  void BeginMove(POINT screen) override;
 
   // Docking
   int RegisterAppBar(int bRegister);

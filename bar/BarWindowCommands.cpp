@@ -48,7 +48,15 @@ void CBarWindow::OnAutoHide() {
 
 void CBarWindow::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }
 
+// The folder menu's share of the bar's commands: run as the bar's own menu
+// runs them.
+void CBarWindow::RunBarCommand(UINT id) {
+  SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
 void CBarWindow::OnExit() {
+  // The rows show the kept buttons themselves.
+  m_pane.DestroyRows();
   m_model.ForgetButtons();
   DestroyWindow();
 }

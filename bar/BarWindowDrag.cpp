@@ -24,6 +24,8 @@ LRESULT CBarWindow::OnNcHitTest(POINT) {
   return qv::BarHitTest(Settings().m_nAlignment, static_cast<int>(Default()));
 }
 
+void CBarWindow::BeginMove(POINT screen) { OnNcLButtonDown(HTCAPTION, screen); }
+
 void CBarWindow::OnNcLButtonDown(UINT hitTest, POINT) {
   const int hit = static_cast<int>(hitTest);
   if (qv::IsOuterBorderHit(Settings().m_nAlignment, hit)) return;

@@ -1,12 +1,9 @@
 // toolbar/ButtonRow.cpp: the button row. The underlying tab control holds
-// no items: a tab control lays all its items out again on every insertion,
-// which made filling a long row quadratic, so the records here are the only
-// list and the row answers for it.
+// no items (it would lay them all out again on every insertion); the row
+// reads its toolbar's buttons and keeps only their cells.
 #include "toolbar/ButtonRow.h"
 
 #include <algorithm>
-#include <cstring>
-#include <new>
 
 #include "framework/ImageList.h"
 #include "framework/portable/DpiScale.h"
@@ -21,7 +18,18 @@ constexpr int kTextGap = 2;
 constexpr int kTextMargin = 4;
 
 RECT ToRect(const qv::CellBox& b) { return {b.left, b.top, b.right, b.bottom}; }
-qv::CellBox ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+qv::CellKind KindOf(const ToolbarButton& button) {
+  switch (button.kind) {
+    case ToolbarButton::Kind::kSpace:
+      return qv::CellKind::kSpace;
+    case ToolbarButton::Kind::kNewLine:
+      return qv::CellKind::kLineBreak;
+    case ToolbarButton::Kind::kItem:
+      break;
+  }
+  return qv::CellKind::kButton;
+}
 
 void FillSolid(HDC dc, int x, int y, int cx, int cy, COLORREF color) {
   ::SetBkColor(dc, color);
@@ -55,12 +63,6 @@ TTTOOLINFOA ToolInfo(HWND row, UINT_PTR id) {
 
 }  // namespace
 
-qv::CellKind RowItem::Kind() const {
-  if (mask & ITEM_NEWLINE) return qv::CellKind::kLineBreak;
-  if (mask & ITEM_SPACE) return qv::CellKind::kSpace;
-  return qv::CellKind::kButton;
-}
-
 BEGIN_MESSAGE_MAP(CButtonRow, qv::CWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
@@ -75,15 +77,8 @@ ON_WM_MOUSEMOVE()
 ON_WM_CAPTURECHANGED()
 ON_WM_KEYDOWN()
 ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
-ON_MESSAGE(TCM_INSERTITEMA, OnInsertItem)
-ON_MESSAGE(TCM_GETITEMA, OnGetItem)
 ON_MESSAGE(TCM_GETITEMCOUNT, OnGetItemCount)
-ON_MESSAGE(TCM_DELETEITEM, OnDeleteItem)
-ON_MESSAGE(TCM_DELETEALLITEMS, OnDeleteAllItems)
-ON_MESSAGE(TCM_GETITEMRECT, OnGetItemRect)
-ON_MESSAGE(TCM_HITTEST, OnHitTest)
-ON_MESSAGE(TCM_SETITEMSIZE, OnSetItemSize)
-ON_MESSAGE(TCM_SETPADDING, OnSetPadding)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CButtonRow::CButtonRow() = default;
@@ -117,14 +112,40 @@ void CButtonRow::SetDpi(int dpi) {
 }
 
 void CButtonRow::OnDestroy() {
+  // A screen reader still holding the row's object must not reach it.
+  m_accessible.Disconnect();
+  RemoveTool();
   m_hFont.reset();
-  // The tab control frees its placeholders as it goes; deleting them first
-  // would lay the rest out again after each one.
-  DeleteAllRecords();
-  // The tooltip control is the bar's, shared by every row: the tab control
-  // must not take it down with itself.
-  SendMessage(TCM_SETTOOLTIPS);
+  m_buttons = nullptr;
+  m_cells.clear();
   Default();
+}
+
+void CButtonRow::Show(const ToolbarButtons* buttons, bool withNames) {
+  m_buttons = buttons;
+  m_bNames = withNames;
+  m_nPressed = -1;
+  m_nFocusMark = -1;
+  Layout();
+}
+
+void CButtonRow::SetTooltip(HWND tooltip) {
+  if (tooltip == m_hTooltip) return;
+  RemoveTool();
+  m_hTooltip = tooltip;
+  m_nHovered = -1;
+  PointToolAt(-1);
+}
+
+void CButtonRow::SetImages(HIMAGELIST images) {
+  m_hImages = images;
+  if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CButtonRow::SetCellSize(int cx, int cy) {
+  m_cxItem = cx;
+  m_cyItem = cy;
+  Layout();
 }
 
 void CButtonRow::SetOrientation(int orientation) {
@@ -132,13 +153,35 @@ void CButtonRow::SetOrientation(int orientation) {
   Layout();
 }
 
+size_t CButtonRow::Count() const {
+  return m_buttons ? std::min(m_buttons->size(), m_cells.size()) : 0;
+}
+
+int CButtonRow::GetItemCount() const { return static_cast<int>(Count()); }
+
+bool CButtonRow::IsButtonAt(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < Count() &&
+         Entry(index).kind == ToolbarButton::Kind::kItem;
+}
+
+RECT CButtonRow::GetCellRect(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < Count()
+             ? ToRect(m_cells[index])
+             : RECT{};
+}
+
+int CButtonRow::HitTest(POINT pt) const {
+  const int hit = qv::HitTestCells(m_cells.data(), Count(), pt.x, pt.y);
+  return IsButtonAt(hit) ? hit : -1;
+}
+
 qv::RowGeometry CButtonRow::Geometry() const {
   qv::RowGeometry g;
   g.orientation = m_nOrientation;
   g.cxItem = m_cxItem;
   g.cyItem = m_cyItem;
-  g.cxPad = m_cxPad;
-  g.cyPad = m_cyPad;
+  g.cxPad = kCellPad;
+  g.cyPad = kCellPad;
   return g;
 }
 
@@ -150,8 +193,10 @@ int CButtonRow::Available() const {
 
 std::vector<qv::CellKind> CButtonRow::Kinds() const {
   std::vector<qv::CellKind> kinds;
-  kinds.reserve(m_items.size());
-  for (const auto& item : m_items) kinds.push_back(item->Kind());
+  if (!m_buttons) return kinds;
+  kinds.reserve(m_buttons->size());
+  for (const ToolbarButton& button : *m_buttons)
+    kinds.push_back(KindOf(button));
   return kinds;
 }
 
@@ -168,9 +213,7 @@ int CButtonRow::CountLines() const {
                             kinds.size());
 }
 
-qv::Tooltip CButtonRow::Tooltip() const {
-  return qv::Tooltip(reinterpret_cast<HWND>(SendMessage(TCM_GETTOOLTIPS)));
-}
+qv::Tooltip CButtonRow::Tooltip() const { return qv::Tooltip(m_hTooltip); }
 
 void CButtonRow::RemoveTool() {
   const qv::Tooltip tooltip = Tooltip();
@@ -181,10 +224,9 @@ void CButtonRow::RemoveTool() {
 
 void CButtonRow::PointToolAt(int index) {
   const qv::Tooltip tooltip = Tooltip();
-  if (!tooltip || !::IsWindow(tooltip.get())) return;
+  if (!m_hWnd || !tooltip || !::IsWindow(tooltip.get())) return;
   TTTOOLINFOA info = ToolInfo(m_hWnd, kRowToolId);
-  if (IsIndex(static_cast<size_t>(index)) && m_items[index]->IsButton())
-    info.rect = m_items[index]->rect;
+  if (IsButtonAt(index)) info.rect = ToRect(m_cells[index]);
   info.lpszText = LPSTR_TEXTCALLBACKA;
   // Adding again replaces nothing: the tool is made once and moved after.
   TTTOOLINFOA existing = ToolInfo(m_hWnd, kRowToolId);
@@ -200,182 +242,21 @@ void CButtonRow::PointToolAt(int index) {
   ::SendMessageA(tooltip.get(), TTM_POP, 0, 0);
 }
 
-void CButtonRow::Layout(size_t first, bool appended) {
+void CButtonRow::Layout() {
   if (!m_hWnd) return;
-  const size_t count = m_items.size();
-  if (first < count) {
-    const auto kinds = Kinds();
-    std::vector<qv::CellBox> boxes(count);
-    if (first > 0) boxes[first - 1] = ToBox(m_items[first - 1]->rect);
-    qv::LayOutCells(Geometry(), Available(), kinds.data(), boxes.data(), first,
-                    count);
-
-    for (size_t i = first; i < count; ++i) m_items[i]->rect = ToRect(boxes[i]);
-  }
+  const auto kinds = Kinds();
+  m_cells.assign(kinds.size(), qv::CellBox{});
+  qv::LayOutCells(Geometry(), Available(), kinds.data(), m_cells.data(), 0,
+                  kinds.size());
   // The cells moved: the tool follows the mouse again from its next move.
   m_nHovered = -1;
   PointToolAt(-1);
-  // One appended record repaints just its cell, so that appending one at a
-  // time does not repaint every earlier button each time.
-  if (appended && first + 1 == count)
-    ::InvalidateRect(m_hWnd, &m_items[count - 1]->rect, TRUE);
-  else
-    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+  ::InvalidateRect(m_hWnd, nullptr, TRUE);
   ::UpdateWindow(m_hWnd);
 }
 
-void CButtonRow::AddButtons(const ToolbarButtons& buttons, bool withNames) {
-  const size_t first = m_items.size();
-  m_bAdding = true;
-  for (const ToolbarButton& button : buttons) {
-    TCITEMA item{};
-    switch (button.kind) {
-      case ToolbarButton::Kind::kSpace:
-        item.mask = ITEM_SPACE;
-        break;
-      case ToolbarButton::Kind::kNewLine:
-        item.mask = ITEM_NEWLINE;
-        break;
-      case ToolbarButton::Kind::kItem:
-        item.mask = withNames ? TCIF_IMAGE | TCIF_TEXT : TCIF_IMAGE;
-        item.pszText = const_cast<char*>(button.name.c_str());
-        item.cchTextMax = kItemTextMax;
-        item.iImage = button.image;
-        break;
-    }
-    SendMessage(TCM_INSERTITEMA, GetItemCount(),
-                reinterpret_cast<LPARAM>(&item));
-  }
-  m_bAdding = false;
-  // One layout for all of them: each lays out in an O(n) pass.
-  Layout(first, true);
-}
-
-LRESULT CButtonRow::OnInsertItem(WPARAM index, LPARAM lParam) {
-  const auto* given = reinterpret_cast<const TCITEMA*>(lParam);
-  if (!given || index > m_items.size()) return -1;
-
-  // The record is complete before the tab control inserts its placeholder,
-  // so a failure on either side leaves both lists as they were.
-  auto record = std::make_unique<RowItem>();
-  record->mask = given->mask;
-  if (record->IsButton()) {
-    if (given->mask & TCIF_TEXT) {
-      const int max = std::max(given->cchTextMax, 0);
-      record->text.reset(new (std::nothrow) char[max + 1]);
-      if (!record->text) return -1;
-      size_t length = 0;
-      if (given->pszText)
-        while (length < static_cast<size_t>(max) && given->pszText[length])
-          ++length;
-      if (length) std::memcpy(record->text.get(), given->pszText, length);
-      record->text[length] = '\0';
-      record->textMax = given->cchTextMax;
-    }
-    if (given->mask & TCIF_IMAGE) record->image = given->iImage;
-    if (given->mask & TCIF_PARAM) record->param = given->lParam;
-  }
-
-  const auto at = static_cast<LRESULT>(index);
-  const bool appending = index == m_items.size();
-  m_items.insert(m_items.begin() + at, std::move(record));
-  if (m_nPressed >= at) ++m_nPressed;
-  if (m_nFocusMark >= at) ++m_nFocusMark;
-  if (!m_bAdding) Layout(at, appending);
-  return at;
-}
-
-LRESULT CButtonRow::OnGetItem(WPARAM index, LPARAM lParam) {
-  auto* out = reinterpret_cast<TCITEMA*>(lParam);
-  if (!out || !IsIndex(index)) return 0;
-  const RowItem& item = *m_items[index];
-  const UINT asked = out->mask;
-  out->mask = item.mask;
-  out->iImage = -1;
-  out->lParam = 0;
-  if (!item.IsButton()) return 1;
-  // cchTextMax is the caller's buffer size, terminator included.
-  if ((asked & item.mask & TCIF_TEXT) && item.text && out->pszText &&
-      out->cchTextMax > 0)
-    ::lstrcpynA(out->pszText, item.text.get(), out->cchTextMax);
-  if (asked & item.mask & TCIF_IMAGE) out->iImage = item.image;
-  if (asked & item.mask & TCIF_PARAM) out->lParam = item.param;
-  return 1;
-}
-
 LRESULT CButtonRow::OnGetItemCount(WPARAM, LPARAM) {
-  return static_cast<LRESULT>(m_items.size());
-}
-
-LRESULT CButtonRow::OnDeleteItem(WPARAM index, LPARAM) {
-  if (!IsIndex(index)) return 0;
-  m_items.erase(m_items.begin() + index);
-  const int removed = static_cast<int>(index);
-  if (m_nPressed == removed) {
-    m_nPressed = -1;
-  } else if (m_nPressed > removed) {
-    --m_nPressed;
-  }
-  if (m_nFocusMark == removed) {
-    m_nFocusMark = -1;
-  } else if (m_nFocusMark > removed) {
-    --m_nFocusMark;
-  }
-  Layout(index);
-  return 1;
-}
-
-LRESULT CButtonRow::OnDeleteAllItems(WPARAM, LPARAM) {
-  DeleteAllRecords();
-  Layout();
-  return 1;
-}
-
-void CButtonRow::DeleteAllRecords() {
-  RemoveTool();
-  while (!m_items.empty()) m_items.pop_back();
-  m_nPressed = -1;
-  m_nFocusMark = -1;
-}
-
-LRESULT CButtonRow::OnGetItemRect(WPARAM index, LPARAM lParam) {
-  auto* out = reinterpret_cast<RECT*>(lParam);
-  if (!out || !IsIndex(index)) return 0;
-  *out = m_items[index]->rect;
-  return 1;
-}
-
-int CButtonRow::HitRecord(POINT pt) const {
-  std::vector<qv::CellBox> boxes;
-  boxes.reserve(m_items.size());
-  for (const auto& item : m_items) boxes.push_back(ToBox(item->rect));
-  return qv::HitTestCells(boxes.data(), boxes.size(), pt.x, pt.y);
-}
-
-LRESULT CButtonRow::OnHitTest(WPARAM, LPARAM lParam) {
-  auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
-  if (!info) return -1;
-  const int hit = HitRecord(info->pt);
-  if (hit < 0 || !m_items[hit]->IsButton()) {
-    info->flags = TCHT_NOWHERE;
-    return -1;
-  }
-  info->flags = TCHT_ONITEM;
-  return hit;
-}
-
-LRESULT CButtonRow::OnSetItemSize(WPARAM, LPARAM size) {
-  const LRESULT previous = MAKELONG(m_cxItem, m_cyItem);
-  m_cxItem = LOWORD(size);
-  m_cyItem = HIWORD(size);
-  Layout();
-  return previous;
-}
-
-LRESULT CButtonRow::OnSetPadding(WPARAM, LPARAM padding) {
-  m_cxPad = LOWORD(padding);
-  m_cyPad = HIWORD(padding);
-  return 0;
+  return static_cast<LRESULT>(Count());
 }
 
 void CButtonRow::OnSize(UINT, int, int) { Layout(); }
@@ -383,9 +264,8 @@ void CButtonRow::OnSize(UINT, int, int) { Layout(); }
 LRESULT CButtonRow::OnNcHitTest(POINT screenPt) {
   POINT pt = screenPt;
   ::ScreenToClient(m_hWnd, &pt);
-  const int hit = HitRecord(pt);
   // Empty space, gaps and line breaks belong to the pane behind the row.
-  return hit >= 0 && m_items[hit]->IsButton() ? HTCLIENT : HTTRANSPARENT;
+  return HitTest(pt) >= 0 ? HTCLIENT : HTTRANSPARENT;
 }
 
 LRESULT CButtonRow::OnGetDlgCode(WPARAM, LPARAM) { return 0; }
@@ -393,8 +273,9 @@ LRESULT CButtonRow::OnGetDlgCode(WPARAM, LPARAM) { return 0; }
 void CButtonRow::OnKeyDown(UINT, UINT, UINT) {}
 
 void CButtonRow::RepaintCell(int index) {
-  if (index < 0 || !IsIndex(index)) return;
-  ::InvalidateRect(m_hWnd, &m_items[index]->rect, TRUE);
+  if (index < 0 || static_cast<size_t>(index) >= Count()) return;
+  const RECT cell = ToRect(m_cells[index]);
+  ::InvalidateRect(m_hWnd, &cell, TRUE);
   ::UpdateWindow(m_hWnd);
 }
 
@@ -408,8 +289,8 @@ void CButtonRow::SetFocusMark(int index) {
 }
 
 void CButtonRow::OnLButtonDown(UINT, POINT pt) {
-  const int hit = HitRecord(pt);
-  if (hit < 0 || !m_items[hit]->IsButton()) return;
+  const int hit = HitTest(pt);
+  if (hit < 0) return;
   m_nPressed = hit;
   ::SetCapture(m_hWnd);
   RepaintCell(hit);
@@ -422,7 +303,7 @@ void CButtonRow::OnLButtonUp(UINT, POINT) {
   if (::GetCapture() == m_hWnd) ::ReleaseCapture();
   // A release without a press of ours (the press was on another window, or
   // the capture was taken away meanwhile) clicks nothing.
-  if (pressed < 0 || !IsIndex(pressed)) return;
+  if (pressed < 0 || static_cast<size_t>(pressed) >= Count()) return;
   m_nClicked = pressed;
   // Wherever the button is released, the pressed button is clicked. The
   // parent may run a nested loop: nothing of this object is used after.
@@ -459,8 +340,7 @@ void CButtonRow::OnMouseMove(UINT flags, POINT pt) {
   if (!tooltip) return;
   // One tool per row, over the button under the mouse: registering a tool
   // per button made filling a long row slow.
-  const int hit = HitRecord(pt);
-  const int hovered = hit >= 0 && m_items[hit]->IsButton() ? hit : -1;
+  const int hovered = HitTest(pt);
   if (hovered != m_nHovered) {
     m_nHovered = hovered;
     PointToolAt(hovered);
@@ -479,22 +359,23 @@ void CButtonRow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(m_hWnd, &ps);
   if (dc) {
-    const qv::ImageList images(
-        reinterpret_cast<HIMAGELIST>(SendMessage(TCM_GETIMAGELIST)));
+    const qv::ImageList images(m_hImages);
     const bool captured = ::GetCapture() == m_hWnd;
-    for (size_t i = 0; i < m_items.size(); ++i) {
-      const RowItem& item = *m_items[i];
-      if (!item.IsButton() || !::RectVisible(dc, &item.rect)) continue;
-      PaintButton(dc, item, captured && static_cast<int>(i) == m_nPressed,
+    for (size_t i = 0; i < Count(); ++i) {
+      const RECT cell = ToRect(m_cells[i]);
+      if (!IsButtonAt(static_cast<int>(i)) || !::RectVisible(dc, &cell))
+        continue;
+      PaintButton(dc, Entry(i), cell,
+                  captured && static_cast<int>(i) == m_nPressed,
                   static_cast<int>(i) == m_nFocusMark, images);
     }
   }
   ::EndPaint(m_hWnd, &ps);
 }
 
-void CButtonRow::PaintButton(HDC dc, const RowItem& item, bool pressed,
-                             bool focused, const qv::ImageList& images) {
-  const RECT& r = item.rect;
+void CButtonRow::PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
+                             bool pressed, bool focused,
+                             const qv::ImageList& images) {
   int x = r.left + qv::ScaleForDpi(kIconLeft, m_nDpi);
   int y = r.top + qv::ScaleForDpi(kIconTop, m_nDpi);
   const COLORREF oldBk = ::GetBkColor(dc);
@@ -518,28 +399,28 @@ void CButtonRow::PaintButton(HDC dc, const RowItem& item, bool pressed,
 
   int imageWidth = 0;
   IMAGEINFO info{};
-  if (images.GetImageInfo(item.image, &info))
+  if (images.GetImageInfo(button.image, &info))
     imageWidth = info.rcImage.right - info.rcImage.left;
-  if (images && item.image >= 0) {
+  if (images && button.image >= 0) {
     if (m_nIconSize > 0 && m_nIconSize != imageWidth) {
       // The list's icons are of another size than the DPI calls for.
       const qv::UniqueHIcon icon(
-          ::ImageList_GetIcon(images.get(), item.image, ILD_TRANSPARENT));
+          ::ImageList_GetIcon(images.get(), button.image, ILD_TRANSPARENT));
       if (icon)
         ::DrawIconEx(dc, x, y, icon.get(), m_nIconSize, m_nIconSize, 0, nullptr,
                      DI_NORMAL);
     } else {
-      images.Draw(item.image, dc, x, y, ILD_TRANSPARENT);
+      images.Draw(button.image, dc, x, y, ILD_TRANSPARENT);
     }
   }
   if (m_nIconSize > 0 && imageWidth > 0) imageWidth = m_nIconSize;
 
-  if (!(item.mask & TCIF_TEXT) || !item.text) return;
+  if (!m_bNames || button.name.empty()) return;
   const int margin = qv::ScaleForDpi(kTextMargin, m_nDpi);
   RECT textRect{x + imageWidth + qv::ScaleForDpi(kTextGap, m_nDpi), y,
                 r.right - margin, r.bottom - margin};
-  const char* text = item.text.get();
-  const int length = static_cast<int>(std::strlen(text));
+  const char* text = button.name.c_str();
+  const int length = static_cast<int>(button.name.size());
 
   qv::SelectScope font(dc, m_hFont.get());
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);

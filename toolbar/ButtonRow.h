@@ -1,54 +1,32 @@
-// toolbar/ButtonRow.h: CButtonRow, one toolbar's row of buttons. It is a
-// subclassed common-controls tab control, so the tab-control messages
-// (TCM_INSERTITEMA, TCM_HITTEST, TCM_SETIMAGELIST, TCM_SETITEMSIZE,
-// TCM_SETTOOLTIPS, ...) are its interface, but it keeps its own copy of every
-// item, lays the items out in lines of equal cells with gaps and line breaks,
-// and paints them as flat push buttons. A released press on a button sends
-// NM_CLICK to the parent, a right click NM_RCLICK. Empty space lets the mouse
-// through to the parent.
+// toolbar/ButtonRow.h: CButtonRow, one toolbar's row of buttons. It shows the
+// toolbar's own button list (the host's, not a copy), lays the buttons out in
+// lines of equal cells with gaps and line breaks, and paints them as flat
+// push buttons. A released press on a button sends NM_CLICK to the parent, a
+// right click NM_RCLICK. Empty space lets the mouse through to the parent.
+//
+// The window is a common-controls tab control underneath, so that tools
+// outside the program still find rows by that class and count their buttons
+// with TCM_GETITEMCOUNT; it answers that message and WM_GETOBJECT itself.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/Handles.h"
+#include "framework/ListAccessible.h"
 #include "framework/Tooltip.h"
 #include "framework/Wnd.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/portable/RowLayout.h"
 
-// Mask bits of an inserted item that the row gives a meaning of its own.
-constexpr UINT ITEM_NEWLINE = 0x4000;  // a line break: the next cell wraps
-constexpr UINT ITEM_SPACE = 0x8000;    // a gap 8 pixels across
-
-// Characters of a button's name the row keeps.
-constexpr int kItemTextMax = 260;
-
-// The row's record of one item.
-struct RowItem {
-  // As inserted: TCIF_TEXT, TCIF_IMAGE, TCIF_PARAM, or ITEM_NEWLINE or
-  // ITEM_SPACE.
-  UINT mask = 0;
-  DWORD dwReserved1 = 0;
-  DWORD dwReserved2 = 0;
-  std::unique_ptr<char[]> text;  // textMax + 1 bytes, or null
-  int textMax = 0;
-  int image = -1;
-  LPARAM param = 0;
-  RECT rect{};  // the cell in row coordinates, set by the layout
-
-  qv::CellKind Kind() const;
-  bool IsButton() const { return Kind() == qv::CellKind::kButton; }
-};
-
 namespace qv {
 class ImageList;
 }
 
-class CButtonRow : public qv::CWnd {
+class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
  public:
   CButtonRow();
   ~CButtonRow() override;
@@ -56,8 +34,16 @@ class CButtonRow : public qv::CWnd {
   // Creates the row as a child window of `parent` with control id `id`.
   BOOL Create(DWORD style, const RECT& rect, HWND parent, UINT id);
 
-  // Appends a toolbar's buttons, with their names when `withNames`.
-  void AddButtons(const ToolbarButtons& buttons, bool withNames);
+  // Shows `buttons` (null: none), with their names when `withNames`. The row
+  // reads the list itself from then on: its owner shows the row another list
+  // (or none) before this one is replaced or freed.
+  void Show(const ToolbarButtons* buttons, bool withNames);
+  // The tooltip shared by the rows, owned by the bar; null for none.
+  void SetTooltip(HWND tooltip);
+  // The icons, from the system image list.
+  void SetImages(HIMAGELIST images);
+  // Every cell is `cx` by `cy` pixels; lays the row out again.
+  void SetCellSize(int cx, int cy);
   // Draws the names in the button font at `dpi`.
   void SetDpi(int dpi);
   // Draws the icons `size` pixels square, scaling those of another size.
@@ -65,24 +51,28 @@ class CButtonRow : public qv::CWnd {
   // qv::kLinesAcross (a top or bottom bar) or qv::kColumnsDown (a left or
   // right bar); lays the row out again.
   void SetOrientation(int orientation);
-  SIZE GetPadding() const { return {m_cxPad, m_cyPad}; }
+  SIZE GetPadding() const { return {kCellPad, kCellPad}; }
   SIZE GetItemSize() const { return {m_cxItem, m_cyItem}; }
   // The size the row needs to show all its buttons at this width (lines
   // across) or height (columns down).
   SIZE GetExtent(int width, int height) const;
   // The lines (or columns) the buttons take in the current client area.
   int CountLines() const;
-  int GetItemCount() const { return static_cast<int>(m_items.size()); }
+  bool ShowsNames() const { return m_bNames; }
+  // The entries shown: buttons, gaps and line breaks.
+  int GetItemCount() const;
+  // Whether entry `index` is a button (not a gap, a line break or past the
+  // end).
+  bool IsButtonAt(int index) const;
+  // Entry `index`'s cell in client coordinates; empty past the end.
+  RECT GetCellRect(int index) const;
+  // The button under a client point, or -1 (a gap, padding, empty space).
+  int HitTest(POINT pt) const;
   // The button held down with the mouse, or -1.
   int GetPressed() const { return m_nPressed; }
   // The button whose press the last NM_CLICK ended, wherever the mouse was
   // released.
   int GetClickedButton() const { return m_nClicked; }
-  // Whether record `index` is a button (not a gap, a line break or past the
-  // end).
-  bool IsButtonAt(int index) const {
-    return index >= 0 && IsIndex(index) && m_items[index]->IsButton();
-  }
   // Draws the keyboard's focus mark on button `index`, or on none for -1.
   void SetFocusMark(int index);
   int GetFocusMark() const { return m_nFocusMark; }
@@ -102,49 +92,57 @@ class CButtonRow : public qv::CWnd {
   void OnCaptureChanged(HWND newCapture);
   void OnKeyDown(UINT vk, UINT repeat, UINT flags);
   LRESULT OnGetDlgCode(WPARAM, LPARAM);
-  LRESULT OnInsertItem(WPARAM index, LPARAM item);
-  LRESULT OnGetItem(WPARAM index, LPARAM item);
   LRESULT OnGetItemCount(WPARAM, LPARAM);
-  LRESULT OnDeleteItem(WPARAM index, LPARAM);
-  LRESULT OnDeleteAllItems(WPARAM, LPARAM);
-  LRESULT OnGetItemRect(WPARAM index, LPARAM rect);
-  LRESULT OnHitTest(WPARAM, LPARAM info);
-  LRESULT OnSetItemSize(WPARAM, LPARAM size);
-  LRESULT OnSetPadding(WPARAM, LPARAM padding);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM objectId);
 
  private:
-  bool IsIndex(WPARAM index) const { return index < m_items.size(); }
+  // The space between cells, either way.
+  static constexpr int kCellPad = 3;
+
+  // The entries with a cell: the list and the cells may differ in length
+  // only until the next layout.
+  size_t Count() const;
+  const ToolbarButton& Entry(size_t index) const { return (*m_buttons)[index]; }
   qv::RowGeometry Geometry() const;
   int Available() const;
   std::vector<qv::CellKind> Kinds() const;
-  // Index of the record under a client point, or -1.
-  int HitRecord(POINT pt) const;
-  // Lays out records first … count-1 again; repaints only the new last cell
-  // after an append, else everything.
-  void Layout(size_t first = 0, bool appended = false);
+  void Layout();
+  qv::Tooltip Tooltip() const;
   void RemoveTool();
   // Puts the row's tool over button `index` (none for -1), making it first.
   void PointToolAt(int index);
   void RepaintCell(int index);
-  void DeleteAllRecords();
-  void PaintButton(HDC dc, const RowItem& item, bool pressed, bool focused,
-                   const qv::ImageList& images);
-  qv::Tooltip Tooltip() const;
+  void PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
+                   bool pressed, bool focused, const qv::ImageList& images);
+  // The entry of the `ordinal`th button (gaps and line breaks not counted),
+  // or -1.
+  int EntryOfButton(int ordinal) const;
 
+  // What a screen reader is told: the row's buttons by their whole names.
+  int ItemCount() const override;
+  std::string ItemName(int index) const override;
+  RECT ItemScreenRect(int index) const override;
+  // The pane holds the keyboard focus, never the row.
+  int FocusedItem() const override { return -1; }
+  int SelectedItem() const override { return -1; }
+
+  const ToolbarButtons* m_buttons = nullptr;
+  bool m_bNames = false;
+  std::vector<qv::CellBox> m_cells;  // each entry's cell, by the layout
+  HWND m_hTooltip = nullptr;
+  HIMAGELIST m_hImages = nullptr;
   int m_nPressed = -1;
   qv::UniqueHFont m_hFont;
   int m_nDpi = 96;
   int m_nIconSize = 0;  // 0: as the image list has them
   int m_nOrientation = qv::kLinesAcross;
-  std::vector<std::unique_ptr<RowItem>> m_items;
   int m_cxItem = 60;
   int m_cyItem = 20;
-  int m_cxPad = 3;
-  int m_cyPad = 3;
   int m_nClicked = -1;
-  int m_nHovered = -1;     // the button the tool is over, or -1
-  int m_nFocusMark = -1;   // the button showing the keyboard focus, or -1
-  bool m_bAdding = false;  // AddButtons is inserting
+  int m_nHovered = -1;    // the button the tool is over, or -1
+  int m_nFocusMark = -1;  // the button showing the keyboard focus, or -1
+  qv::AccessibleAnchor m_accessible{
+      *this, {ROLE_SYSTEM_TOOLBAR, ROLE_SYSTEM_PUSHBUTTON, false}};
 
   DECLARE_MESSAGE_MAP(CButtonRow)
 };

@@ -16,8 +16,8 @@ int CToolbarPane::ItemCount() const {
 std::string CToolbarPane::ItemName(int index) const {
   const std::vector<ShownButton> buttons = ShownButtons();
   if (index < 0 || static_cast<size_t>(index) >= buttons.size()) return {};
-  // The host's name is whole: the row may keep none (icons only), and its
-  // cell shows only as much as fits.
+  // The host's name is whole; the cell shows only as much as fits, or none
+  // (icons only).
   const ShownButton& b = buttons[index];
   const ToolbarButton* button =
       ButtonAt(m_rows[b.row]->GetDlgCtrlID(), b.record);

@@ -14,7 +14,9 @@ class IPaneHost {
  public:
   // The working settings: the options and the toolbars, in tab order.
   virtual const CBarSettings& Settings() const = 0;
-  // Toolbar `toolbar`'s buttons, or null while it has none read.
+  // Toolbar `toolbar`'s buttons, or null while it has none read. The pane's
+  // rows show this very list: the host refills the row (RefillRow) once it
+  // replaced it, and destroys the rows before it frees or moves the lists.
   virtual const ToolbarButtons* Buttons(int toolbar) const = 0;
   // The edge the bar is docked to.
   virtual qv::Edge Edge() const = 0;
@@ -36,6 +38,12 @@ class IPaneHost {
   virtual void StepTab(int step) = 0;
   // Esc: the keyboard goes back to the window that had it before the bar.
   virtual void LeaveKeyboard() = 0;
+  // One of the bar's own commands (ID_LEFT_ALIGN, ID_EXIT, ...), chosen on
+  // the folder menu.
+  virtual void RunBarCommand(UINT id) = 0;
+  // A press on the pane's empty space at `screen`: the bar follows the
+  // mouse to another edge until the button is released.
+  virtual void BeginMove(POINT screen) = 0;
 
  protected:
   ~IPaneHost() = default;

@@ -16,8 +16,7 @@ std::vector<CToolbarPane::ShownButton> CToolbarPane::ShownButtons() const {
     const CButtonRow& row = *m_rows[r];
     for (int j = 0; j < row.GetItemCount(); ++j) {
       if (!row.IsButtonAt(j)) continue;
-      RECT cell{};
-      row.SendMessage(TCM_GETITEMRECT, j, reinterpret_cast<LPARAM>(&cell));
+      RECT cell = row.GetCellRect(j);
       ::MapWindowPoints(row, m_hWnd, reinterpret_cast<POINT*>(&cell), 2);
       buttons.push_back({static_cast<int>(r), j, cell});
     }
@@ -100,9 +99,7 @@ void CToolbarPane::ScrollIntoView(int row, int record) {
   // Each step moves one line; a button taller than the view stops the
   // steps once its leading edge is in view.
   for (int steps = TotalLines(); steps > 0; --steps) {
-    RECT cell{};
-    m_rows[row]->SendMessage(TCM_GETITEMRECT, record,
-                             reinterpret_cast<LPARAM>(&cell));
+    RECT cell = m_rows[row]->GetCellRect(record);
     ::MapWindowPoints(*m_rows[row], m_hWnd, reinterpret_cast<POINT*>(&cell), 2);
     const int lead = vertical ? cell.top : cell.left;
     const int trail = vertical ? cell.bottom : cell.right;

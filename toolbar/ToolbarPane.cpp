@@ -34,16 +34,29 @@ constexpr RECT kPlaceholderRect = {0, 0, 50, 50};
 // across the bar.
 constexpr int kRowInset = 18;
 constexpr int kRowGap = 3;
-// Width of a pane whose rows all fit, beyond the rows.
+// Length of a pane whose rows all fit, beyond the rows.
 constexpr int kFitSlack = 12;
-// Height of a left or right pane beyond its rows.
-constexpr int kColumnSlack = 15;
 // Used when the pane cannot measure its font.
 constexpr int kDefaultCharWidth = 5;
 constexpr int kFatalExitCode = -3;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
+
+// Sizes along the bar (the rows' length) and across it (their stacking).
+struct PaneAxes {
+  bool columns;  // a left or right bar: the rows are columns down it
+  int Along(const RECT& r) const { return columns ? Height(r) : Width(r); }
+  int Across(const RECT& r) const { return columns ? Width(r) : Height(r); }
+  int Across(SIZE s) const { return columns ? s.cx : s.cy; }
+  // Where a rectangle starts along the bar, and across it.
+  int Start(const RECT& r) const { return columns ? r.top : r.left; }
+  int Lead(const RECT& r) const { return columns ? r.left : r.top; }
+  // x and y of a place or size given along and across the bar.
+  SIZE ToXY(int along, int across) const {
+    return columns ? SIZE{across, along} : SIZE{along, across};
+  }
+};
 
 // A row's rectangle in the pane's client coordinates.
 RECT RowRect(HWND pane, const CButtonRow& row) {
@@ -152,9 +165,8 @@ int CToolbarPane::CreateRows() {
 void CToolbarPane::FillRows(HWND tooltip) {
   const bool withNames = m_host.Settings().m_nMaxChars > 0;
   for (auto& row : m_rows) {
-    row->SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
-    if (const ToolbarButtons* buttons = m_host.Buttons(row->GetDlgCtrlID()))
-      row->AddButtons(*buttons, withNames);
+    row->SetTooltip(tooltip);
+    row->Show(m_host.Buttons(row->GetDlgCtrlID()), withNames);
   }
   ShowFocusMark();
 }
@@ -164,9 +176,8 @@ bool CToolbarPane::RefillRow(int toolbar, HWND tooltip) {
   const ToolbarButtons* buttons = m_host.Buttons(toolbar);
   if (index < 0 || !buttons) return false;
   CButtonRow& row = *m_rows[index];
-  row.SendMessage(TCM_DELETEALLITEMS);
-  row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip), 0);
-  row.AddButtons(*buttons, m_host.Settings().m_nMaxChars > 0);
+  row.SetTooltip(tooltip);
+  row.Show(buttons, m_host.Settings().m_nMaxChars > 0);
   ShowFocusMark();
   return true;
 }
@@ -188,8 +199,8 @@ int CToolbarPane::SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
                                int orientation, int iconSize) {
   for (auto& row : m_rows) {
     row->SetIconSize(iconSize);
-    row->SendMessage(TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    row->SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(cxButton, cyButton));
+    row->SetImages(images);
+    row->SetCellSize(cxButton, cyButton);
     row->SetOrientation(orientation);
   }
   return 1;
@@ -203,68 +214,43 @@ int CToolbarPane::TotalLines() const {
 
 int CToolbarPane::RelayoutRows() {
   if (!m_hWnd) return 0;
-  const CBarSettings& settings = m_host.Settings();
+  // Lines across a top or bottom bar run along x and stack down y, scrolled
+  // vertically; columns down a left or right bar the other way round.
+  const PaneAxes axes{ColumnsDown()};
+  const bool vertical = !axes.columns;
   const RECT client = GetClientRect();
-  const bool columns = ColumnsDown();
+  const int scrollBar =
+      qv::MetricForDpi(vertical ? SM_CXVSCROLL : SM_CYHSCROLL, m_nDpi);
+  const int length = axes.Along(client) - scrollBar - kRowInset;
+  int lead = kRowGap;
   SIZE cell{0, 0};
-  SIZE pad{kRowGap, kRowGap};
-
-  if (!columns) {
-    const int width =
-        Width(client) - qv::MetricForDpi(SM_CXVSCROLL, m_nDpi) - kRowInset;
-    int y = kRowGap;
-    for (auto& row : m_rows) {
-      const int height = row->GetExtent(width, 0).cy;
-      ::MoveWindow(*row, kRowInset, y, width, height, TRUE);
-      y += height + kRowGap;
-      cell = row->GetItemSize();
-      pad = row->GetPadding();
-    }
-    qv::ScrollBar(m_hWnd, SB_HORZ).SetRange(0, 0);
-    const qv::PaneScrollPlan plan =
-        qv::PlanPaneScroll(Height(client), cell.cy, pad.cy, TotalLines(),
-                           settings.m_nVertScrollPos);
-    const int paneWidth =
-        plan.overflow
-            ? width + qv::MetricForDpi(SM_CXVSCROLL, m_nDpi) + kRowInset
-            : width + kFitSlack;
-    // The pane keeps its own thickness across the bar (its border
-    // included): sized to its client height it would shrink by the border
-    // at every layout, and the bar with it, away from the band it reserves.
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneWidth, Height(GetWindowRect()),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    qv::ScrollBar(m_hWnd, SB_VERT).SetRange(0, plan.rangeMax);
-    if (plan.overflow) {
-      m_host.SetScrollPosition(true, plan.position);
-      ScrollRows(true, SB_THUMBPOSITION, plan.position);
-    }
-    return 1;
-  }
-
-  const int height =
-      Height(client) - qv::MetricForDpi(SM_CYHSCROLL, m_nDpi) - kRowInset;
-  int x = kRowGap;
   for (auto& row : m_rows) {
-    const int width = row->GetExtent(0, height).cx;
-    ::MoveWindow(*row, x, kRowInset, width, height, TRUE);
-    pad = row->GetPadding();
+    const SIZE bounds = axes.ToXY(length, 0);
+    const int thickness = axes.Across(row->GetExtent(bounds.cx, bounds.cy));
+    const SIZE place = axes.ToXY(kRowInset, lead);
+    const SIZE size = axes.ToXY(length, thickness);
+    ::MoveWindow(*row, place.cx, place.cy, size.cx, size.cy, TRUE);
+    lead += thickness + kRowGap;
     cell = row->GetItemSize();
-    x += width + pad.cx;
   }
-  qv::ScrollBar(m_hWnd, SB_VERT).SetRange(0, 0);
+  const CBarSettings& settings = m_host.Settings();
+  qv::ScrollBar(m_hWnd, vertical ? SB_HORZ : SB_VERT).SetRange(0, 0);
   const qv::PaneScrollPlan plan = qv::PlanPaneScroll(
-      Width(client), cell.cx, pad.cx, TotalLines(), settings.m_nHorzScrollPos);
-  const int paneHeight = plan.overflow
-                             ? height + qv::MetricForDpi(SM_CYHSCROLL, m_nDpi) +
-                                   kColumnSlack + pad.cx
-                             : height + kColumnSlack - pad.cx;
-  // As for rows: the pane keeps its own thickness, border included.
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, Width(GetWindowRect()), paneHeight,
+      axes.Across(client), axes.Across(cell), kRowGap, TotalLines(),
+      vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos);
+  // The pane keeps its own thickness across the bar (its border included):
+  // sized to its client area it would shrink by the border at every layout,
+  // and the bar with it, away from the band it reserves.
+  const int paneLength =
+      plan.overflow ? length + scrollBar + kRowInset : length + kFitSlack;
+  const SIZE paneSize = axes.ToXY(paneLength, axes.Across(GetWindowRect()));
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneSize.cx, paneSize.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  qv::ScrollBar(m_hWnd, SB_HORZ).SetRange(0, plan.rangeMax);
+  qv::ScrollBar(m_hWnd, vertical ? SB_VERT : SB_HORZ)
+      .SetRange(0, plan.rangeMax);
   if (plan.overflow) {
-    m_host.SetScrollPosition(false, plan.position);
-    ScrollRows(false, SB_THUMBPOSITION, plan.position);
+    m_host.SetScrollPosition(vertical, plan.position);
+    ScrollRows(vertical, SB_THUMBPOSITION, plan.position);
   }
   return 1;
 }
@@ -279,37 +265,28 @@ void CToolbarPane::OnHScroll(UINT code, UINT pos, HWND) {
 
 void CToolbarPane::ScrollRows(bool vertical, UINT code, int thumb) {
   if (m_rows.empty()) return;
+  const PaneAxes axes{!vertical};
   const CBarSettings& settings = m_host.Settings();
   const int position =
       vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos;
-  const RECT client = GetClientRect();
   const CButtonRow& first = *m_rows.front();
   const RECT firstRect = RowRect(m_hWnd, first);
-  const SIZE pad = first.GetPadding();
-  const SIZE cell = first.GetItemSize();
+  const int pad = axes.Across(first.GetPadding());
   int rowsLen = 0;
-  for (const auto& row : m_rows) {
-    const RECT rc = row->GetClientRect();
-    rowsLen += vertical ? Height(rc) : Width(rc);
-  }
+  for (const auto& row : m_rows) rowsLen += axes.Across(row->GetClientRect());
 
-  const qv::PaneScrollStep step = qv::StepPaneScroll(
-      static_cast<int>(code), thumb, position, TotalLines(),
-      vertical ? firstRect.top : firstRect.left, vertical ? cell.cy : cell.cx,
-      vertical ? pad.cy : pad.cx, vertical ? Height(client) : Width(client),
-      rowsLen);
+  const qv::PaneScrollStep step =
+      qv::StepPaneScroll(static_cast<int>(code), thumb, position, TotalLines(),
+                         axes.Lead(firstRect), axes.Across(first.GetItemSize()),
+                         pad, axes.Across(GetClientRect()), rowsLen);
   if (!step.moved) return;
 
   int lead = step.firstTop;
   for (auto& row : m_rows) {
     const RECT rc = RowRect(m_hWnd, *row);
-    if (vertical) {
-      ::MoveWindow(*row, firstRect.left, lead, Width(rc), Height(rc), TRUE);
-      lead += pad.cy + Height(rc);
-    } else {
-      ::MoveWindow(*row, lead, firstRect.top, Width(rc), Height(rc), TRUE);
-      lead += pad.cx + Width(rc);
-    }
+    const SIZE place = axes.ToXY(axes.Start(firstRect), lead);
+    ::MoveWindow(*row, place.cx, place.cy, Width(rc), Height(rc), TRUE);
+    lead += pad + axes.Across(rc);
   }
   qv::ScrollBar(m_hWnd, vertical ? SB_VERT : SB_HORZ).SetPos(step.position);
   ::UpdateWindow(m_hWnd);
@@ -346,12 +323,10 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   const int rowIndex = FindRowById(static_cast<int>(hdr->idFrom));
   if (rowIndex < 0) return;
   CButtonRow& row = *m_rows[rowIndex];
-  TCHITTESTINFO hit{screen, 0};
-  ::ScreenToClient(row, &hit.pt);
-  const int button =
-      qv::ClickedButton(static_cast<int>(row.SendMessage(
-                            TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))),
-                        row.GetClickedButton(), rightClick != 0);
+  POINT pt = screen;
+  ::ScreenToClient(row, &pt);
+  const int button = qv::ClickedButton(row.HitTest(pt), row.GetClickedButton(),
+                                       rightClick != 0);
   if (button < 0) return;
   OpenButton(static_cast<int>(hdr->idFrom), button, screen, rightClick);
 }
@@ -411,10 +386,8 @@ LRESULT CToolbarPane::OnNeedText(NMHDR* hdr) {
   if (!row) return 0;
 
   ::MapWindowPoints(m_hWnd, *row, &pt, 1);
-  TCHITTESTINFO hit{pt, 0};
-  const int button = static_cast<int>(
-      row->SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  const ToolbarButton* pointed = ButtonAt(row->GetDlgCtrlID(), button);
+  const ToolbarButton* pointed =
+      ButtonAt(row->GetDlgCtrlID(), row->HitTest(pt));
   info->lpszText = pointed && pointed->item
                        ? const_cast<char*>(pointed->name.c_str())
                        : nullptr;
@@ -433,10 +406,7 @@ void CToolbarPane::OnLButtonDown(UINT, POINT pt) {
   // Empty space of the pane is a handle for moving the bar.
   POINT screen = pt;
   ::ClientToScreen(m_hWnd, &screen);
-  ::SendMessageA(::GetParent(m_hWnd), WM_NCLBUTTONDOWN, HTCAPTION,
-                 MAKELPARAM(screen.x, screen.y));
+  m_host.BeginMove(screen);
 }
 
-void CToolbarPane::OnBarCommand(UINT id) {
-  ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
+void CToolbarPane::OnBarCommand(UINT id) { m_host.RunBarCommand(id); }

@@ -40,9 +40,9 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   int CreateRows();
   // Gives every row the shared tooltip and its toolbar's buttons.
   void FillRows(HWND tooltip);
-  // Gives toolbar `toolbar`'s row, when it is shown, the host's buttons of
-  // that toolbar in place of its own; false when no row shows it. The rows
-  // are laid out again with RelayoutRows.
+  // Shows the host's new list of toolbar `toolbar`'s buttons in its row,
+  // when one shows it; false when none does. The rows are laid out again
+  // with RelayoutRows.
   bool RefillRow(int toolbar, HWND tooltip);
   // Destroys every row; 1.
   int DestroyRows();

@@ -1,19 +1,20 @@
-// tests/unit/ButtonRowTest.cpp: the button row driven with real messages:
-// its item records, layout and hit testing, the press-and-release click, the
-// right click, tooltips, what it paints, and a toolbar's buttons as cells.
+// tests/unit/ButtonRowTest.cpp: the button row driven with real messages over
+// a toolbar's button list: layout and hit testing, the press-and-release
+// click, the right click, tooltips, what outside tools and screen readers
+// read, and what it paints.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "framework/WinApp.h"
+#include "tests/unit/support/Accessible.h"
+#include "tests/unit/support/StandInWindow.h"
 #include "toolbar/ButtonRow.h"
 
 namespace {
 
-// A top-level window standing in for the pane: it records what the row
-// tells it.
+// The stand-in for the pane: it records what the row tells it.
 class RecordingParent : public qv::CWnd {
  public:
   struct Notice {
@@ -39,141 +40,56 @@ class RecordingParent : public qv::CWnd {
 };
 
 constexpr DWORD kRowStyle = 0x50011720;
-// Masks of buttons: icon only, or icon and name.
-constexpr UINT kIcon = TCIF_IMAGE;
-constexpr UINT kIconText = TCIF_IMAGE | TCIF_TEXT;
 constexpr UINT kRowId = 4;
+using Kind = ToolbarButton::Kind;
+constexpr Kind kItem = Kind::kItem;
+constexpr Kind kSpace = Kind::kSpace;
+constexpr Kind kBreak = Kind::kNewLine;
 
 class ButtonRowTest : public ::testing::Test {
  protected:
-  void SetUp() override { Create(0); }
-  void Create(DWORD visible) {
-    const char* cls = qv::RegisterWindowClass(
-        0, ::LoadCursor(nullptr, IDC_ARROW),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    qv::CreateArgs args;
-    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    args.className = cls;
-    args.windowName = "";
-    args.style = WS_POPUP | visible;
-    args.SetRect({0, 0, 320, 240});
-    ASSERT_TRUE(parent.Create(args));
+  explicit ButtonRowTest(DWORD visible = 0) : m_visible(visible) {}
+  static void SetUpTestSuite() { ::CoInitialize(nullptr); }
+  static void TearDownTestSuite() { ::CoUninitialize(); }
+  void SetUp() override {
+    ASSERT_TRUE(
+        testsupport::CreateStandIn(parent, {0, 0, 320, 240}, m_visible));
     ASSERT_TRUE(row.Create(kRowStyle, RECT{10, 10, 210, 210}, parent, kRowId));
     // 32-pixel icons without names.
-    row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(40, 38));
+    row.SetCellSize(40, 38);
   }
 
-  // Inserts a button (with a name when given) or a gap or line break.
-  LRESULT Insert(int index, UINT mask, const char* name = nullptr,
-                 LPARAM param = 0, int textMax = kItemTextMax) {
-    TCITEMA item{};
-    item.mask = mask;
-    item.pszText = const_cast<char*>(name);
-    item.cchTextMax = name ? textMax : 0;
-    item.lParam = param;
-    return row.SendMessage(TCM_INSERTITEMA, index,
-                           reinterpret_cast<LPARAM>(&item));
+  // Shows buttons, gaps and line breaks; button i is named "Button i".
+  void Show(std::initializer_list<Kind> kinds, bool withNames = false) {
+    buttons.clear();
+    for (Kind kind : kinds) {
+      ToolbarButton button;
+      button.kind = kind;
+      if (kind == kItem)
+        button.name = "Button " + std::to_string(buttons.size());
+      buttons.push_back(std::move(button));
+    }
+    row.Show(&buttons, withNames);
   }
-  RECT ItemRect(int index) {
-    RECT rc{-1, -1, -1, -1};
-    EXPECT_TRUE(
-        row.SendMessage(TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)));
-    return rc;
-  }
-  int HitTest(int x, int y, UINT* flags = nullptr) {
-    TCHITTESTINFO info{{x, y}, 0};
-    const int hit = static_cast<int>(
-        row.SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
-    if (flags) *flags = info.flags;
-    return hit;
-  }
+  RECT ItemRect(int index) { return row.GetCellRect(index); }
+  int HitTest(int x, int y) { return row.HitTest(POINT{x, y}); }
   LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
   LRESULT NcHitTest(int x, int y) {
     POINT pt{x, y};
     ::ClientToScreen(row, &pt);
     return row.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
   }
-  HWND MakeTooltip() {
-    if (!qv::Tooltip::CreatePopup(tooltip, parent)) return nullptr;
-    row.SendMessage(TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip.m_hWnd));
-    return tooltip.m_hWnd;
-  }
 
+  const DWORD m_visible;
   RecordingParent parent;
+  ToolbarButtons buttons;  // the host's list, which the row shows
   CButtonRow row;
   qv::CWnd tooltip;  // shared with the row, as the bar's is
 };
 
-TEST_F(ButtonRowTest, InsertionAppendsAtTheCountAndRefusesPastIt) {
-  EXPECT_EQ(0, Insert(0, kIcon));
-  EXPECT_EQ(1, Insert(1, kIcon));
-  EXPECT_EQ(-1, Insert(3, kIcon));
-  EXPECT_EQ(-1, row.SendMessage(TCM_INSERTITEMA, 0, 0));
-  EXPECT_EQ(0, Insert(0, ITEM_SPACE));  // in front
-  EXPECT_EQ(3, row.GetItemCount());
-  // The tab control's own list keeps the same length.
-  EXPECT_EQ(3, row.SendMessage(TCM_GETITEMCOUNT));
-  EXPECT_EQ(0, row.SendMessage(TCM_DELETEITEM, 3));
-  EXPECT_EQ(1, row.SendMessage(TCM_DELETEITEM, 0));
-  EXPECT_EQ(2, row.SendMessage(TCM_GETITEMCOUNT));
-  EXPECT_EQ(1, row.SendMessage(TCM_DELETEALLITEMS));
-  EXPECT_EQ(0, row.GetItemCount());
-  EXPECT_EQ(0, row.SendMessage(TCM_GETITEMCOUNT));
-}
-
-TEST_F(ButtonRowTest, ItemsKeepACopyOfTheirNameCutToItsCapacity) {
-  char name[] = "Notepad";
-  ASSERT_EQ(0, Insert(0, kIconText | TCIF_PARAM, name, 77, 5));
-  name[0] = 'X';  // the caller's buffer is not kept
-  ASSERT_EQ(1, Insert(1, ITEM_NEWLINE, "ignored", 5));
-
-  char buffer[16];
-  std::fill(std::begin(buffer), std::end(buffer), '#');
-  TCITEMA out{};
-  out.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
-  out.pszText = buffer;
-  out.cchTextMax = sizeof buffer;
-  ASSERT_EQ(1,
-            row.SendMessage(TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&out)));
-  EXPECT_STREQ("Notep", buffer);
-  EXPECT_EQ(77, out.lParam);
-  EXPECT_EQ(0, out.iImage);
-
-  // A small buffer gets what fits with its terminator, and nothing beyond.
-  std::fill(std::begin(buffer), std::end(buffer), '#');
-  out.mask = TCIF_TEXT;
-  out.cchTextMax = 3;
-  ASSERT_EQ(1,
-            row.SendMessage(TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&out)));
-  EXPECT_STREQ("No", buffer);
-  EXPECT_EQ('#', buffer[3]);
-
-  // A line break carries no name, image or param.
-  out.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
-  out.cchTextMax = sizeof buffer;
-  buffer[0] = '\0';
-  ASSERT_EQ(1,
-            row.SendMessage(TCM_GETITEMA, 1, reinterpret_cast<LPARAM>(&out)));
-  EXPECT_EQ(ITEM_NEWLINE, out.mask);
-  EXPECT_EQ(-1, out.iImage);
-  EXPECT_EQ(0, out.lParam);
-  EXPECT_STREQ("", buffer);
-
-  EXPECT_EQ(0,
-            row.SendMessage(TCM_GETITEMA, 2, reinterpret_cast<LPARAM>(&out)));
-  EXPECT_EQ(0, row.SendMessage(TCM_GETITEMA, 0, 0));
-  EXPECT_EQ(0, row.SendMessage(TCM_GETITEMRECT, 0, 0));
-
-  // A name without a buffer, or a negative capacity, is taken as empty.
-  EXPECT_EQ(2, Insert(2, kIconText, nullptr));
-  EXPECT_EQ(3, Insert(3, kIconText, "abc", 0, -4));
-}
-
 TEST_F(ButtonRowTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
   // On a 200-pixel row: button, gap, button, break, break, button.
-  for (UINT mask :
-       {kIcon, ITEM_SPACE, kIcon, ITEM_NEWLINE, ITEM_NEWLINE, kIcon})
-    ASSERT_GE(Insert(row.GetItemCount(), mask), 0);
+  Show({kItem, kSpace, kItem, kBreak, kBreak, kItem});
   EXPECT_EQ(43, ItemRect(1).left);
   EXPECT_EQ(51, ItemRect(1).right);
   EXPECT_EQ(54, ItemRect(2).left);
@@ -183,15 +99,11 @@ TEST_F(ButtonRowTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
   SIZE need = row.GetExtent(200, 0);
   EXPECT_EQ(120, need.cy);
 
-  UINT flags = 0;
-  EXPECT_EQ(2, HitTest(60, 10, &flags));
-  EXPECT_EQ(static_cast<UINT>(TCHT_ONITEM), flags);
-  EXPECT_EQ(-1, HitTest(45, 10, &flags));  // the gap
-  EXPECT_EQ(static_cast<UINT>(TCHT_NOWHERE), flags);
+  EXPECT_EQ(2, HitTest(60, 10));
+  EXPECT_EQ(-1, HitTest(45, 10));   // the gap
   EXPECT_EQ(-1, HitTest(41, 10));   // padding
   EXPECT_EQ(-1, HitTest(10, 50));   // the empty line
   EXPECT_EQ(-1, HitTest(150, 10));  // past the last button
-  EXPECT_EQ(-1, row.SendMessage(TCM_HITTEST, 0, 0));
 
   // Only buttons stop the mouse; elsewhere the pane behind gets it.
   EXPECT_EQ(HTCLIENT, NcHitTest(5, 5));
@@ -206,13 +118,14 @@ TEST_F(ButtonRowTest, GapsAndLineBreaksShapeTheLinesAndAreNeverHit) {
   EXPECT_EQ(86, ItemRect(5).left);  // the column at 43 stays empty
   EXPECT_EQ(86 + 40, row.GetExtent(0, 200).cx);
 
-  // Deleting the gap moves the next button up to it.
-  ASSERT_EQ(1, row.SendMessage(TCM_DELETEITEM, 1));
+  // Shown again without the gap, the next button moves up to it.
+  buttons.erase(buttons.begin() + 1);
+  row.Show(&buttons, false);
   EXPECT_EQ(41, ItemRect(1).top);
 }
 
 TEST_F(ButtonRowTest, ResizingTheRowWrapsItsButtonsAgain) {
-  for (int i = 0; i < 4; ++i) ASSERT_GE(Insert(i, kIcon), 0);
+  Show({kItem, kItem, kItem, kItem});
   EXPECT_EQ(1, row.CountLines());
   ::SetWindowPos(row, nullptr, 0, 0, 90, 200, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(2, row.CountLines());
@@ -221,7 +134,7 @@ TEST_F(ButtonRowTest, ResizingTheRowWrapsItsButtonsAgain) {
 }
 
 TEST_F(ButtonRowTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
-  for (int i = 0; i < 3; ++i) ASSERT_GE(Insert(i, kIcon), 0);
+  Show({kItem, kItem, kItem});
 
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 10));
   EXPECT_EQ(1, row.GetPressed());
@@ -241,11 +154,17 @@ TEST_F(ButtonRowTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(150, 10));
   EXPECT_EQ(-1, row.GetPressed());
   row.SendMessage(WM_LBUTTONUP, 0, At(150, 10));
+  // Nor does a press whose button went from the list before the release.
+  row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(90, 10));
+  ASSERT_EQ(2, row.GetPressed());
+  buttons.pop_back();
+  row.Show(&buttons, false);
+  row.SendMessage(WM_LBUTTONUP, 0, At(90, 10));
   EXPECT_EQ(1, parent.clicks(NM_CLICK));
 }
 
 TEST_F(ButtonRowTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
-  ASSERT_GE(Insert(0, kIcon), 0);
+  Show({kItem});
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
   ASSERT_EQ(0, row.GetPressed());
   ::SetCapture(parent);  // say, a menu takes the mouse
@@ -256,7 +175,7 @@ TEST_F(ButtonRowTest, APressWhoseCaptureIsTakenAwayIsCancelled) {
 }
 
 TEST_F(ButtonRowTest, RightClickOnAButtonNotifiesTheParent) {
-  ASSERT_GE(Insert(0, kIcon), 0);
+  Show({kItem});
   row.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
   row.SendMessage(WM_RBUTTONUP, 0, At(5, 5));
   EXPECT_EQ(1, parent.clicks(NM_RCLICK));
@@ -264,39 +183,29 @@ TEST_F(ButtonRowTest, RightClickOnAButtonNotifiesTheParent) {
   EXPECT_EQ(0, row.SendMessage(WM_GETDLGCODE));
 }
 
-TEST_F(ButtonRowTest, AddButtonsAppendsItemsGapsAndLineBreaksAsCells) {
-  ASSERT_EQ(0, Insert(0, kIcon));
-  ToolbarButtons buttons(4);
-  buttons[0].name = "Alpha";
-  buttons[0].image = 7;
-  buttons[1].kind = ToolbarButton::Kind::kSpace;
-  buttons[2].kind = ToolbarButton::Kind::kNewLine;
-  buttons[3].name = std::string(kItemTextMax + 40, 'b');
-  buttons[3].image = 3;
-  row.AddButtons(buttons, true);
-  row.AddButtons(buttons, false);
-  ASSERT_EQ(9, row.GetItemCount());
+// Tools outside the program count a row's entries as a tab control's items;
+// a screen reader asking the row itself reads its buttons by whole names.
+TEST_F(ButtonRowTest, OutsideToolsCountEntriesAndScreenReadersReadNames) {
+  Show({kItem, kSpace, kItem});
+  buttons[2].name = std::string(300, 'n');  // far more than a cell shows
+  EXPECT_EQ(3, row.SendMessage(TCM_GETITEMCOUNT));
 
-  using Cell = std::tuple<UINT, int, std::string>;
-  auto cell = [&](int index) {
-    char buffer[kItemTextMax + 64] = {};
-    TCITEMA out{};
-    out.mask = TCIF_TEXT | TCIF_IMAGE;
-    out.pszText = buffer;
-    out.cchTextMax = sizeof buffer;
-    EXPECT_EQ(1, row.SendMessage(TCM_GETITEMA, index,
-                                 reinterpret_cast<LPARAM>(&out)));
-    return Cell{out.mask, out.iImage, buffer};
-  };
-  const std::string cut(kItemTextMax, 'b');
-  EXPECT_EQ((Cell{kIconText, 7, "Alpha"}), cell(1));
-  EXPECT_EQ((Cell{ITEM_SPACE, -1, ""}), cell(2));
-  EXPECT_EQ((Cell{ITEM_NEWLINE, -1, ""}), cell(3));
-  EXPECT_EQ((Cell{kIconText, 3, cut}), cell(4));
-  // Without names: icons only.
-  EXPECT_EQ((Cell{kIcon, 7, ""}), cell(5));
-  EXPECT_EQ((Cell{kIcon, 3, ""}), cell(8));
-  EXPECT_EQ(41, ItemRect(4).top);  // after the line break
+  qv::ComPtr<IAccessible> object = testsupport::AccessibleOf(row);
+  ASSERT_TRUE(object);
+  long count = 0;
+  EXPECT_EQ(S_OK, object->get_accChildCount(&count));
+  EXPECT_EQ(2, count);  // the gap is no button
+  EXPECT_EQ(buttons[2].name, testsupport::NameOf(object.Get(), 2));
+  EXPECT_EQ(ROLE_SYSTEM_PUSHBUTTON,
+            testsupport::Property(object.Get(), 2, false));
+
+  row.Show(nullptr, false);
+  EXPECT_EQ(0, row.SendMessage(TCM_GETITEMCOUNT));
+  EXPECT_EQ(S_OK, object->get_accChildCount(&count));
+  EXPECT_EQ(0, count);
+  // Held past the window's end, the object answers without its data.
+  row.DestroyWindow();
+  EXPECT_EQ(RPC_E_DISCONNECTED, object->get_accChildCount(&count));
 }
 
 std::vector<TTTOOLINFOA> Tools(HWND tip) {
@@ -313,10 +222,10 @@ std::vector<TTTOOLINFOA> Tools(HWND tip) {
 }
 
 TEST_F(ButtonRowTest, TheRowsOneToolFollowsTheButtonUnderTheMouse) {
-  HWND tip = MakeTooltip();
-  ASSERT_NE(nullptr, tip);
-  for (UINT mask : {kIcon, ITEM_SPACE, kIcon})
-    ASSERT_GE(Insert(row.GetItemCount(), mask), 0);
+  ASSERT_TRUE(qv::Tooltip::CreatePopup(tooltip, parent));
+  HWND tip = tooltip.m_hWnd;
+  row.SetTooltip(tip);
+  Show({kItem, kSpace, kItem});
   auto toolRect = [&] {
     auto tools = Tools(tip);
     EXPECT_EQ(1u, tools.size());
@@ -354,23 +263,21 @@ TEST_F(ButtonRowTest, TheRowsOneToolFollowsTheButtonUnderTheMouse) {
   row.DestroyWindow();
   EXPECT_TRUE(::IsWindow(tip));
   EXPECT_EQ(0, ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
-  ::DestroyWindow(tip);
 }
 
 // Painting, read back from the screen.
 class ButtonRowPaintTest : public ButtonRowTest {
  protected:
-  void SetUp() override { Create(WS_VISIBLE); }
+  ButtonRowPaintTest() : ButtonRowTest(WS_VISIBLE) {}
   COLORREF Pixel(int x, int y) {
     ::UpdateWindow(row);
     qv::WindowDC dc(row);
-    const COLORREF c = ::GetPixel(dc.get(), x, y);
-    return c;
+    return ::GetPixel(dc.get(), x, y);
   }
 };
 
 TEST_F(ButtonRowPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
-  ASSERT_GE(Insert(0, kIcon), 0);
+  Show({kItem});
   EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), Pixel(0, 0));
   EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), Pixel(39, 37));
   EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), Pixel(38, 36));
@@ -383,21 +290,28 @@ TEST_F(ButtonRowPaintTest, NormalAndPressedFramesAreLitFromOppositeSides) {
   EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), Pixel(0, 0));
 }
 
-TEST_F(ButtonRowPaintTest, ALongNameIsClippedAtItsTextRectangle) {
+TEST_F(ButtonRowPaintTest, ANameIsDrawnOnlyWithNamesAndClippedToItsCell) {
   // A 60 x 22 cell with a 16-pixel icon place and a name far too long.
-  row.SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(60, 22));
-  ASSERT_GE(
-      Insert(0, kIconText, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), 0);
+  row.SetCellSize(60, 22);
+  Show({kItem}, true);
+  buttons[0].name = std::string(45, 'W');
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-  int inked = 0;
-  for (int x = 6; x < 56; ++x)
-    for (int y = 2; y < 18; ++y) inked += Pixel(x, y) != face;
-  EXPECT_GT(inked, 0);  // the name is drawn
+  auto inked = [&] {
+    ::InvalidateRect(row, nullptr, TRUE);
+    int n = 0;
+    for (int x = 6; x < 56; ++x)
+      for (int y = 2; y < 18; ++y) n += Pixel(x, y) != face;
+    return n;
+  };
+  EXPECT_GT(inked(), 0);  // the name is drawn
   for (int x = 56; x < 58; ++x)
     for (int y = 2; y < 20; ++y)
       EXPECT_EQ(face, Pixel(x, y)) << x << "," << y;  // and cut at 56
   // Next to the cell the row shows only its background.
   EXPECT_EQ(face, Pixel(61, 10));
+
+  row.Show(&buttons, false);
+  EXPECT_EQ(0, inked());
 }
 
 }  // namespace

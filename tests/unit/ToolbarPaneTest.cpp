@@ -1,7 +1,7 @@
-// tests/unit/ToolbarPaneTest.cpp: the toolbar pane against a fake host and a
+// tests/unit/ToolbarPaneTest.cpp: the toolbar pane against a fake host in a
 // plain parent window: which rows it makes and fills, how it stacks and
 // scrolls them, what clicks, keys, commands, menus and the tooltip ask of
-// the host, what it passes on to its parent, and what a screen reader reads.
+// the host, and what a screen reader reads.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,64 +11,19 @@
 #include <utility>
 #include <vector>
 
-#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/Accessible.h"
+#include "tests/unit/support/FakePaneHost.h"
 #include "tests/unit/support/MissingDrive.h"
+#include "tests/unit/support/StandInWindow.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/ButtonRow.h"
-#include "toolbar/PaneHost.h"
 #include "toolbar/ToolbarPane.h"
 
 namespace {
 
-// The file-system path of an absolute list; "" when it has none.
-std::string PathOf(LPCITEMIDLIST list) {
-  char path[MAX_PATH] = {};
-  return list && ::SHGetPathFromIDListA(list, path) ? path : "";
-}
-
-// Keeps what the bar keeps for the pane and records what the pane asks.
-class FakePaneHost final : public IPaneHost {
- public:
-  const CBarSettings& Settings() const override { return settings; }
-  const ToolbarButtons* Buttons(int toolbar) const override {
-    return toolbar >= 0 && static_cast<size_t>(toolbar) < buttons.size()
-               ? &buttons[toolbar]
-               : nullptr;
-  }
-  qv::Edge Edge() const override { return edge; }
-  void SetMenuUp(bool up) override { menuUp.push_back(up); }
-  void BrowseTo(qv::UniqueIdList folder) override {
-    browsed.push_back(PathOf(folder.get()));
-  }
-  void SetSortOrder(int toolbar, UINT order) override {
-    sorted.emplace_back(toolbar, order);
-  }
-  // Stored as the bar stores it: the pane scrolls on from the settings.
-  void SetScrollPosition(bool vertical, int position) override {
-    (vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos) =
-        position;
-    scrolled.emplace_back(vertical, position);
-  }
-  void FolderUnavailable(int toolbar) override {
-    unavailable.push_back(toolbar);
-  }
-  void StepTab(int step) override { steppedTabs.push_back(step); }
-  void LeaveKeyboard() override { ++leftKeyboard; }
-
-  CBarSettings settings;
-  std::vector<ToolbarButtons> buttons;  // by toolbar; past the end: none read
-  qv::Edge edge = qv::Edge::Top;
-  std::vector<bool> menuUp;
-  std::vector<std::string> browsed;
-  std::vector<std::pair<int, UINT>> sorted;
-  std::vector<std::pair<bool, int>> scrolled;
-  std::vector<int> unavailable;
-  std::vector<int> steppedTabs;
-  int leftKeyboard = 0;
-};
+using testsupport::FakePaneHost;
 
 // What the pane asked the opener for: a left (0) or right (1) click, and
 // where.
@@ -84,59 +39,31 @@ int RecordOpen(HWND, LPCITEMIDLIST, LPCITEMIDLIST, POINT screen,
   return 1;
 }
 
-// The pane's parent: records the commands and presses passed on to it.
-class ParentRecorder : public qv::CWnd {
- public:
-  std::vector<MSG> received;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_COMMAND || message == WM_NCLBUTTONDOWN) {
-      MSG msg{};
-      msg.message = message;
-      msg.wParam = wParam;
-      msg.lParam = lParam;
-      received.push_back(msg);
-      return 0;
-    }
-    return qv::CWnd::WindowProc(message, wParam, lParam);
-  }
-};
-
 constexpr int kCell = 38;  // 32-pixel icons without names: 40 x 38 cells
 constexpr int kLine = kCell + 3;
 
 class ToolbarPaneTest : public ::testing::Test {
  protected:
+  explicit ToolbarPaneTest(DWORD visible = 0) : m_visible(visible) {}
   static void SetUpTestSuite() { ::OleInitialize(nullptr); }
   static void TearDownTestSuite() { ::OleUninitialize(); }
   void SetUp() override {
     g_opened.clear();
-    Create(0);
-  }
-  void TearDown() override {
-    pane.DestroyWindow();
-    parent.DestroyWindow();
-  }
-
-  void Create(DWORD visible) {
-    const char* cls = qv::RegisterWindowClass(
-        0, ::LoadCursor(nullptr, IDC_ARROW),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    qv::CreateArgs parentArgs;
-    parentArgs.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    parentArgs.className = cls;
-    parentArgs.windowName = "";
-    parentArgs.style = WS_POPUP | visible;
-    parentArgs.SetRect({0, 0, 600, 500});
-    ASSERT_TRUE(parent.Create(parentArgs));
+    ASSERT_TRUE(
+        testsupport::CreateStandIn(parent, {0, 0, 600, 500}, m_visible));
     qv::CreateArgs paneArgs;
     paneArgs.exStyle = WS_EX_CLIENTEDGE;
-    paneArgs.className = cls;
+    paneArgs.className = testsupport::PlainWindowClass();
     paneArgs.windowName = "";
     paneArgs.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
     paneArgs.SetRect({2, 2, 402, 92});
     paneArgs.parent = parent;
     paneArgs.id = 1000;
     ASSERT_TRUE(pane.Create(paneArgs));
+  }
+  void TearDown() override {
+    pane.DestroyWindow();
+    parent.DestroyWindow();
   }
 
   // A toolbar on `folder` whose buttons are its items `names` ("" a gap).
@@ -183,6 +110,14 @@ class ToolbarPaneTest : public ::testing::Test {
     ::MoveWindow(pane, 2, 2, width, height, TRUE);
     ASSERT_EQ(1, pane.RelayoutRows());
   }
+  // Two rows, one per toolbar: 10 buttons (two lines of a 400-pixel top
+  // pane) and 3.
+  void BuildTwoRows(int width, int height, qv::Edge edge = qv::Edge::Top) {
+    host.settings.m_bShowTabs = 0;
+    AddToolbar(10);
+    AddToolbar(3);
+    Build(width, height, edge);
+  }
 
   RECT RowRect(int index) {
     RECT rc = pane.GetRow(index)->GetWindowRect();
@@ -194,13 +129,14 @@ class ToolbarPaneTest : public ::testing::Test {
     ::GetScrollRange(pane, which, &low, &high);
     return high;
   }
-  // A left click on cell `cell` of row `rowIndex`, the cursor on it.
-  void Click(int rowIndex, int cell) {
+  // A point inside cell `cell` of row `rowIndex`.
+  POINT InCell(int rowIndex, int cell) {
+    const RECT rc = pane.GetRow(rowIndex)->GetCellRect(cell);
+    return POINT{rc.left + 5, rc.top + 5};
+  }
+  // A left click at `pt` in row `rowIndex`, the cursor on it.
+  void Click(int rowIndex, POINT pt) {
     CButtonRow& row = *pane.GetRow(rowIndex);
-    RECT rc{};
-    ASSERT_TRUE(
-        row.SendMessage(TCM_GETITEMRECT, cell, reinterpret_cast<LPARAM>(&rc)));
-    POINT pt{rc.left + 5, rc.top + 5};
     POINT screen = pt;
     ::ClientToScreen(row, &screen);
     ::SetCursorPos(screen.x, screen.y);
@@ -208,8 +144,9 @@ class ToolbarPaneTest : public ::testing::Test {
     row.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
   }
 
+  const DWORD m_visible;
   FakePaneHost host;
-  ParentRecorder parent;
+  qv::CWnd parent;
   CToolbarPane pane{host, RecordOpen};
 };
 
@@ -243,20 +180,10 @@ TEST_F(ToolbarPaneTest, RowsAreTheCurrentToolbarsWithTabsElseOnePerToolbar) {
   EXPECT_EQ(0, pane.GetRow(2)->GetItemCount());
 
   // Names go on the buttons only while "Max Chars" allows some.
-  auto text = [&] {
-    char buffer[64] = {};
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    pane.GetRow(1)->SendMessage(TCM_GETITEMA, 1,
-                                reinterpret_cast<LPARAM>(&item));
-    return std::string(buffer);
-  };
-  EXPECT_EQ("", text());
+  EXPECT_FALSE(pane.GetRow(1)->ShowsNames());
   host.settings.m_nMaxChars = 10;
   Build(400, 90);
-  EXPECT_EQ("Button 1 of 1", text());
+  EXPECT_TRUE(pane.GetRow(1)->ShowsNames());
 }
 
 // A pane 400 x 90 (396 x 86 inside its edge) at the top: rows 361 wide hold
@@ -277,11 +204,8 @@ TEST_F(ToolbarPaneTest, RowsThatFitAreStackedWithoutAScrollBar) {
 }
 
 TEST_F(ToolbarPaneTest, SavedPositionPastTheEndIsPulledBackAndApplied) {
-  host.settings.m_bShowTabs = 0;
   host.settings.m_nVertScrollPos = 99;
-  AddToolbar(10);  // two lines
-  AddToolbar(3);   // one line
-  Build(400, 90);
+  BuildTwoRows(400, 90);
   EXPECT_EQ(1, ScrollMax(SB_VERT));  // 3 lines, 2 in view
   ASSERT_FALSE(host.scrolled.empty());
   EXPECT_EQ(std::make_pair(true, 1), host.scrolled.back());
@@ -291,10 +215,7 @@ TEST_F(ToolbarPaneTest, SavedPositionPastTheEndIsPulledBackAndApplied) {
 }
 
 TEST_F(ToolbarPaneTest, ScrollingMovesOneLineAndStopsAtTheLastLine) {
-  host.settings.m_bShowTabs = 0;
-  AddToolbar(10);
-  AddToolbar(3);
-  Build(400, 90);
+  BuildTwoRows(400, 90);
   ASSERT_EQ(3, RowRect(0).top);
   host.scrolled.clear();
 
@@ -322,10 +243,7 @@ TEST_F(ToolbarPaneTest, ScrollingMovesOneLineAndStopsAtTheLastLine) {
 // A pane 100 x 400 at the left: columns 361 high hold 8 cells, and 2
 // columns are in view.
 TEST_F(ToolbarPaneTest, LeftBarStacksColumnsAndScrollsSideways) {
-  host.settings.m_bShowTabs = 0;
-  AddToolbar(10);
-  AddToolbar(3);
-  Build(100, 400, qv::Edge::Left);
+  BuildTwoRows(100, 400, qv::Edge::Left);
   const RECT first = RowRect(0);
   EXPECT_EQ(3, first.left);
   EXPECT_EQ(18, first.top);
@@ -378,16 +296,17 @@ TEST_F(ToolbarPaneTest, ClickOnAFolderBrowsesIntoItUnlessTheRowIsStale) {
   AddToolbar(folder.path(), {"Sub", "", "Other"});
   Build(400, 90);
 
-  Click(0, 2);
+  const POINT other = InCell(0, 2);
+  Click(0, other);
   ASSERT_EQ(1u, host.browsed.size());
   EXPECT_STRCASEEQ((folder / "Other").c_str(), host.browsed[0].c_str());
 
   // The toolbar lost buttons since the row was filled: the cell has none.
   host.buttons[0].resize(2);
-  Click(0, 2);
+  Click(0, other);
   // The toolbar itself is gone.
   host.settings.RemoveToolbar(0);
-  Click(0, 0);
+  Click(0, InCell(0, 0));
   // A notice from a row the pane does not have.
   NMHDR hdr{nullptr, 42, static_cast<UINT>(NM_CLICK)};
   pane.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&hdr));
@@ -403,7 +322,7 @@ TEST_F(ToolbarPaneTest, ClickOnAnUnpluggedDrivesButtonAsksTheHostToReread) {
   host.settings.m_toolbars[0].folder = DriveRootIdList(letter);
   Build(400, 90);
 
-  Click(0, 0);  // the process lives on
+  Click(0, InCell(0, 0));  // the process lives on
   EXPECT_EQ(std::vector<int>{0}, host.unavailable);
   EXPECT_TRUE(host.menuUp.empty());
 }
@@ -427,7 +346,7 @@ TEST_F(ToolbarPaneTest, SortCommandsAskForTheCurrentToolbarsNewOrder) {
       {0, qv::kSortByName}, {0, qv::kSortByDate}, {0, qv::kSortByType},
       {0, qv::kSortBySize}, {0, qv::kSortCustom}, {1, qv::kSortBySize}};
   EXPECT_EQ(expected, host.sorted);
-  EXPECT_TRUE(parent.received.empty());
+  EXPECT_TRUE(host.barCommands.empty());
 }
 
 TEST_F(ToolbarPaneTest, UpOneLevelBrowsesToTheParentOfTheCurrentToolbar) {
@@ -478,10 +397,7 @@ void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 // With the pane shown, so that its menu can come up.
 class ToolbarPaneShownTest : public ToolbarPaneTest {
  protected:
-  void SetUp() override {
-    g_opened.clear();
-    Create(WS_VISIBLE);
-  }
+  ToolbarPaneShownTest() : ToolbarPaneTest(WS_VISIBLE) {}
 
   // The focus mark's button in row `rowIndex` after key `vk`.
   int Key(UINT vk, int rowIndex = 0) {
@@ -490,9 +406,7 @@ class ToolbarPaneShownTest : public ToolbarPaneTest {
   }
   // A point of cell `cell` of row `rowIndex` on screen.
   POINT CellPoint(int rowIndex, int cell, bool middle) {
-    RECT rc{};
-    pane.GetRow(rowIndex)->SendMessage(TCM_GETITEMRECT, cell,
-                                       reinterpret_cast<LPARAM>(&rc));
+    const RECT rc = pane.GetRow(rowIndex)->GetCellRect(cell);
     POINT pt = middle
                    ? POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}
                    : POINT{rc.left, rc.bottom};
@@ -503,10 +417,7 @@ class ToolbarPaneShownTest : public ToolbarPaneTest {
 
 // Two rows: 10 buttons in two lines, 3 in one; 2 lines in view.
 TEST_F(ToolbarPaneShownTest, ArrowsMoveTheFocusMarkAndEnterOpensItsButton) {
-  host.settings.m_bShowTabs = 0;
-  AddToolbar(10);
-  AddToolbar(3);
-  Build(400, 90);
+  BuildTwoRows(400, 90);
   host.scrolled.clear();
   pane.FocusFirstButton();
   EXPECT_EQ(pane.m_hWnd, ::GetFocus());
@@ -624,24 +535,20 @@ TEST_F(ToolbarPaneShownTest, FolderMenuShowsTheCurrentToolbarWithMenuUp) {
   EXPECT_EQ((std::vector<bool>{true, false, true, false}), host.menuUp);
 }
 
-TEST_F(ToolbarPaneTest, BarCommandsAndPressesOnEmptySpaceGoToTheParent) {
+TEST_F(ToolbarPaneTest, BarCommandsAndPressesOnEmptySpaceGoToTheHost) {
   pane.SendMessage(WM_COMMAND, ID_LEFT_ALIGN);
   pane.SendMessage(WM_COMMAND, ID_EXIT);
   pane.SendMessage(WM_COMMAND, ID_HELP_TOPICS);
   pane.SendMessage(WM_COMMAND, ID_SORT_BY_NAME);  // the pane's own
-  ASSERT_EQ(3u, parent.received.size());
-  EXPECT_EQ(static_cast<WPARAM>(ID_LEFT_ALIGN), parent.received[0].wParam);
-  EXPECT_EQ(static_cast<WPARAM>(ID_EXIT), parent.received[1].wParam);
-  EXPECT_EQ(static_cast<WPARAM>(ID_HELP_TOPICS), parent.received[2].wParam);
+  EXPECT_EQ((std::vector<UINT>{ID_LEFT_ALIGN, ID_EXIT, ID_HELP_TOPICS}),
+            host.barCommands);
 
-  parent.received.clear();
   pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
-  ASSERT_EQ(1u, parent.received.size());
-  EXPECT_EQ(static_cast<UINT>(WM_NCLBUTTONDOWN), parent.received[0].message);
-  EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), parent.received[0].wParam);
+  ASSERT_EQ(1u, host.moves.size());
   POINT screen{30, 40};
   ::ClientToScreen(pane, &screen);
-  EXPECT_EQ(MAKELPARAM(screen.x, screen.y), parent.received[0].lParam);
+  EXPECT_EQ(screen.x, host.moves[0].x);
+  EXPECT_EQ(screen.y, host.moves[0].y);
 
   EXPECT_EQ(5, CToolbarPane(host).GetAverageCharWidth());
   EXPECT_GT(pane.GetAverageCharWidth(), 0);
