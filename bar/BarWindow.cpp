@@ -180,7 +180,10 @@ void CBarWindow::OnDestroy() {
 void CBarWindow::Rebuild(const RebuildRequest& request) {
   const BusyScope busy(m_bBusy);
   FollowMonitor();
-  // The rows show the kept buttons, which the read may move or free.
+  // The rows show the kept buttons, which the read may move or free. The
+  // tooltip goes first: its tools go with it at once, instead of one by one
+  // with each row's buttons.
+  m_tooltip.DestroyWindow();
   m_pane.DestroyRows();
   // A toolbar whose folder was gone has been removed: the rebuild without
   // it finishes this one.
