@@ -20,7 +20,7 @@ class CBarSettings {
   CBarSettings& operator=(const CBarSettings&) = delete;
   ~CBarSettings();
 
-  // Without an installer nothing creates the key: when any level of it is
+  // Nothing else creates the key (not Setup either): when any level of it is
   // missing it is made with "First Time" = 1 (so the first start builds the
   // default toolbars) and 1 is answered; an existing key is left as it is
   // and 0 answered.
