@@ -219,31 +219,41 @@ TEST_F(InstallerTest, AReinstallKeepsTheSettingsKeyAndTakesTheSignInChoice) {
   EXPECT_FALSE(RunValue());
 }
 
-// Into Program Files by default. Setup asks the running bar to exit,
-// replaces it and starts it again; the uninstaller ends it and takes
-// everything away.
+// Into Program Files by default, from an earlier installation elsewhere
+// whose program goes and whose program groups (shown by older toolbars)
+// stay. Setup asks the running bar to exit, replaces it and starts it
+// again; the uninstaller ends it and takes everything away.
 TEST_F(InstallerTest, UpgradeAndUninstallWhileTheBarRuns) {
   char programFiles[MAX_PATH] = {};
   ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, programFiles,
                                         CSIDL_PROGRAM_FILES, FALSE));
-  m_dir.clear();
   Install("/STARTATSIGNIN=0");
-  m_dir = std::string(programFiles) + "\\Quorvane";
-  EXPECT_EQ(m_dir, MachineString(kAppPaths, "Path").value_or(""));
-  const std::string exe = m_dir + "\\Quorvane.exe";
+  const std::string old = m_dir;
+  ASSERT_TRUE(::CreateDirectoryA((old + "\\Utilities").c_str(), nullptr));
   SettingsKey::CreateQuiet();
   BarProcess bar;
-  ASSERT_TRUE(bar.StartExe(exe, 30000));
+  ASSERT_TRUE(bar.StartExe(old + "\\Quorvane.exe", 30000));
 
+  m_dir.clear();
   EXPECT_EQ(0u, RunSetup("/STARTATSIGNIN=0"));
+  m_dir = std::string(programFiles) + "\\Quorvane";
+  EXPECT_EQ(m_dir, MachineString(kAppPaths, "Path").value_or(""));
   EXPECT_TRUE(bar.WaitForExit(10000));
-  const DWORD again = WaitForBar(bar.ProcessId());
-  ASSERT_NE(0u, again) << "the bar was not started again";
-  EXPECT_TRUE(Exists(exe));
+  const DWORD moved = WaitForBar(bar.ProcessId());
+  EXPECT_NE(0u, moved) << "the bar was not started again";
+  EXPECT_FALSE(Exists(old + "\\Quorvane.exe"));
+  EXPECT_FALSE(Exists(old + "\\Uninstall.exe"));
+  EXPECT_TRUE(Exists(old + "\\Utilities"));
+  ::RemoveDirectoryA((old + "\\Utilities").c_str());
+  ::RemoveDirectoryA(old.c_str());
+
+  // Again in place, over the running program.
+  EXPECT_EQ(0u, RunSetup("/STARTATSIGNIN=0"));
+  EXPECT_NE(0u, WaitForBar(moved)) << "the bar was not started again";
+  EXPECT_TRUE(Exists(m_dir + "\\Quorvane.exe"));
 
   Uninstall();
   EXPECT_EQ(0u, RunningBar());
-  EXPECT_FALSE(Exists(exe));
   EXPECT_FALSE(Exists(m_dir));
   EXPECT_FALSE(MachineKeyExists(kAppPaths));
   EXPECT_FALSE(MachineKeyExists(kUninstall));
