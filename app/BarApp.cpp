@@ -19,8 +19,8 @@ BOOL CBarApp::InitInstance() {
     return FALSE;
   }
 
-  // Without an installer the key may not exist yet: creating it with
-  // "First Time" set gives a fresh account the default toolbars.
+  // Setup writes nothing per user: creating the key with "First Time" set
+  // gives each fresh account the default toolbars.
   CBarSettings::CreateKeyIfMissing();
 
   m_pAppBar = std::make_unique<CBarWindow>(

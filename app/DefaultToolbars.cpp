@@ -127,6 +127,20 @@ void Collect(CDefaultToolbars& builder, const Program (&group)[N],
 
 }  // namespace
 
+CDefaultToolbars::CDefaultToolbars() : m_groupsFolder(UserGroupsFolder()) {}
+
+CDefaultToolbars::CDefaultToolbars(std::string groupsFolder)
+    : m_groupsFolder(std::move(groupsFolder)) {}
+
+std::string CDefaultToolbars::UserGroupsFolder() {
+  char appData[kPathSize] = {};
+  if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
+                                nullptr, SHGFP_TYPE_CURRENT, appData)) ||
+      !appData[0])
+    return std::string();
+  return qv::GroupFolderPath(appData, "Quorvane");
+}
+
 int CDefaultToolbars::Build(HWND owner, CBarSettings& settings) {
   for (int csidl : kSpecialFolders) {
     qv::UniqueIdList folder;
@@ -203,12 +217,11 @@ void CDefaultToolbars::CreateGroupToolbar(HWND owner, CBarSettings& settings,
     }
   } empty{paths, names};
 
-  std::string installation;
-  if (paths.empty() || paths.size() != names.size() ||
-      !ReadAppPathsValue(LoadText(IDS_QUORVANE_EXE), "Path", installation))
-    return;
-  const std::string folder = qv::GroupFolderPath(installation, group);
+  if (paths.empty() || paths.size() != names.size()) return;
+  const std::string folder = qv::GroupFolderPath(m_groupsFolder, group);
   if (folder.empty()) return;
+  // The groups' own folder, made by the first group that needs it.
+  ::CreateDirectoryA(m_groupsFolder.c_str(), nullptr);
 
   // A folder that was there already keeps what it holds: the user may have
   // changed it, and a second first start must not add shortcuts twice.

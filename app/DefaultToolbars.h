@@ -1,7 +1,8 @@
 // app/DefaultToolbars.h: CDefaultToolbars, the toolbars a user gets on the
 // first start: the recent documents, Programs and My Computer, then up to
 // four program groups ("Multimedia", "Utilities", "System Tools", "Internet
-// Tools") made as folders of shortcuts inside the installation folder.
+// Tools") made as folders of shortcuts in the user's own "Quorvane" folder
+// of application data (the installation folder is the administrators').
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,14 @@ class CBarSettings;
 
 class CDefaultToolbars {
  public:
+  // The groups go into the user's "Quorvane" folder of application data,
+  // or into `groupsFolder` (made when missing); none when it is empty.
+  CDefaultToolbars();
+  explicit CDefaultToolbars(std::string groupsFolder);
+
+  // The user's folder for the groups; empty when the shell names none.
+  static std::string UserGroupsFolder();
+
   // Appends the toolbars to `settings`, clears "First Time" and saves. 0
   // only when a toolbar info for a special folder cannot be made (memory);
   // nothing is saved then. `owner` owns whatever the shell shows.
@@ -33,9 +42,12 @@ class CDefaultToolbars {
   void FindInWindowsDir(UINT exeId, UINT nameId, Paths& paths, Names& names);
   void FindInAppPaths(UINT exeId, UINT nameId, Paths& paths, Names& names);
 
-  // Makes the group folder inside the installation folder (shortcuts only
-  // in a folder that is new) and appends it as a toolbar; always leaves both
+  // Makes the group folder inside the groups' folder (shortcuts only in a
+  // folder that is new) and appends it as a toolbar; always leaves both
   // lists empty.
   void CreateGroupToolbar(HWND owner, CBarSettings& settings, const char* group,
                           Paths& paths, Names& names);
+
+ private:
+  std::string m_groupsFolder;
 };

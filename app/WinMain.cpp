@@ -1,19 +1,42 @@
 // app/WinMain.cpp: the program's entry point and its one application object.
 #include <windows.h>
 
+#include <string>
+
 #include "app/BarApp.h"
+#include "app/RunningBars.h"
+#include "app/SingleInstance.h"
 #include "bar/BringForward.h"
 #include "framework/Handles.h"
 
 static CBarApp theApp;
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  // One bar per desktop session: a second start brings the running bar
-  // forward instead of docking another. The mutex marks this bar for as long
-  // as the process lives; one that cannot be made does not stop the bar.
-  const qv::UniqueKernelObject running(
-      ::CreateMutexA(nullptr, FALSE, "Local\\Quorvane.SingleInstance"));
-  if (running && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+namespace {
+
+// How long Setup lets a running bar take to exit before ending it.
+constexpr DWORD kExitWaitMs = 5000;
+
+std::string OwnPath() {
+  char path[MAX_PATH] = {};
+  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? path : "";
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  // Setup and the uninstaller: end the running bars (the exit code says
+  // whether there were any), or start the bar again afterwards.
+  if (::lstrcmpiA(commandLine, "/exit") == 0)
+    return qv::EndRunningBars(kExitWaitMs);
+  if (::lstrcmpiA(commandLine, "/start") == 0)
+    return qv::StartAsDesktopUser(OwnPath()) ? 0 : 1;
+
+  // One bar per user and desktop session: a second start brings the
+  // running bar forward instead of docking another. The mutex marks this
+  // bar for as long as the process lives.
+  qv::UniqueKernelObject running;
+  if (!qv::ClaimSingleInstance(CurrentUserSid(), running)) {
     BringRunningBarForward();
     return 0;
   }

@@ -97,6 +97,14 @@ LRESULT CBarWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     BringForward();
     return 0;
   }
+  // Setup or the uninstaller is about to replace or remove the program. A
+  // modal sheet over the bar has its own loop to leave first: then the
+  // asker ends the process once its wait is over.
+  const UINT exit = ExitMessage();
+  if (exit && message == exit) {
+    if (::IsWindowEnabled(m_hWnd)) OnExit();
+    return 0;
+  }
   return CWnd::WindowProc(message, wParam, lParam);
 }
 

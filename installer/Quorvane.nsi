@@ -1,30 +1,34 @@
 ; installer/Quorvane.nsi: Setup.exe for Quorvane 1.5 (built by build.sh).
 ;
 ; Installs Quorvane.exe with its help pages (in "help" beside it, where it
-; looks for them), registers it under App Paths, whose "Path" tells the first
-; start where to make its program groups, and puts a "Quorvane" shortcut in
-; the Start Menu's Programs for every user (the program is installed for
-; the machine). Silent with /S; /D=folder picks the installation folder.
-; The uninstaller removes the files, the program groups, the shortcut, the
-; registrations, the start at sign-in and the settings key.
+; looks for them) for the machine, into the 64-bit Program Files, where only
+; administrators can write: Programs and Features runs Uninstall.exe
+; elevated, and every user runs Quorvane.exe. Registers it under App Paths
+; and puts a "Quorvane" shortcut in the Start Menu's Programs for every user.
+; Silent with /S; /D=folder picks the installation folder. An installation
+; elsewhere (an older default was C:\Quorvane) loses its program files to
+; the new one; what else is in that folder, such as program groups older
+; toolbars show, stays.
+;
+; Nothing per user is written here: Setup runs elevated, and the
+; HKEY_CURRENT_USER it sees may be an administrator's. Each user's bar makes
+; its own settings key ("First Time" = 1) at its first start, and its program
+; groups in that user's application data.
 ;
 ; Starting the bar at sign-in is a choice on the components page, on by
-; default. Silent installs take it as /STARTATSIGNIN=0 (off) or
-; /STARTATSIGNIN=1 (on); without the switch they start the bar at sign-in,
-; as an install where the user just clicks through does. It is the Run value
-; of the installing account, as the settings key below is; a reinstall that
-; turns it off removes it.
+; default, for every user (the machine's Run key). Silent installs take it
+; as /STARTATSIGNIN=0 (off) or /STARTATSIGNIN=1 (on); without the switch they
+; start the bar at sign-in, as an install where the user just clicks through
+; does. A reinstall that turns it off removes it.
 ;
-; Who gets the settings key: Setup runs elevated, so the HKEY_CURRENT_USER
-; it sees is the elevating account's. It creates the key there ("First
-; Time" = 1) only when that account has none, exactly as the bar does at
-; start-up for every account that has none; so whichever comes first, each
-; user gets the default toolbars once, and a reinstall never resets anyone's
-; toolbars.
+; A running bar holds Quorvane.exe: Setup and the uninstaller ask it to exit
+; ("Quorvane.exe /exit", which ends it after a few seconds when it does not
+; go), and Setup starts it again afterwards. A program that still cannot be
+; replaced or removed fails the run (exit code 2), silent or not.
 ;
-; The default folder is C:\Quorvane rather than Program Files: every user's
-; first start makes its program groups inside the installation folder, and
-; a folder at the root of the system drive lets standard users add folders.
+; The uninstaller removes the files, the program groups (in the old place
+; and the user's), the shortcut, the registrations, the start at sign-in and
+; the settings key of the account it runs as.
 
 Unicode true
 Target amd64-unicode
@@ -54,11 +58,12 @@ Target amd64-unicode
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SHORTCUT "$SMPROGRAMS\Quorvane.lnk"
+!define NOT_REPLACED "Quorvane is running and could not be closed. Close it, then run Setup again."
+!define NOT_REMOVED "Quorvane is running and could not be closed. Close it, then uninstall again."
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "C:\Quorvane"
-InstallDirRegKey HKLM "${APP_PATHS_KEY}" "Path"
+InstallDir "$PROGRAMFILES64\Quorvane"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 ShowInstDetails nevershow
@@ -82,11 +87,57 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; The folders of the program groups the first start makes.
+!macro RemoveGroups parent
+  RMDir /r "${parent}\Multimedia"
+  RMDir /r "${parent}\Utilities"
+  RMDir /r "${parent}\System Tools"
+  RMDir /r "${parent}\Internet Tools"
+!macroend
+
+; What "Quorvane.exe /exit" answered: 0 when no bar ran.
+Var barRan
+
 Section "Quorvane"
   SectionIn RO
   SetRegView 64
-  SetOutPath "$INSTDIR"
+  ; The new program asks the bars to go: an installed older one may not know
+  ; how.
+  StrCpy $barRan 0
+  InitPluginsDir
+  SetOutPath "$PLUGINSDIR"
   File "/oname=Quorvane.exe" "${QV_EXE}"
+  ClearErrors
+  ExecWait '"$PLUGINSDIR\Quorvane.exe" /exit' $barRan
+  IfErrors 0 +2
+    StrCpy $barRan 0
+
+  ; The program of an installation elsewhere.
+  ReadRegStr $0 HKLM "${APP_PATHS_KEY}" "Path"
+  ${If} $0 != ""
+  ${AndIf} $0 != $INSTDIR
+  ${AndIf} ${FileExists} "$0\Uninstall.exe"
+  ${AndIf} ${FileExists} "$0\Quorvane.exe"
+    Delete "$0\Quorvane.exe"
+    Delete "$0\Uninstall.exe"
+    RMDir /r "$0\help"
+    RMDir "$0"
+  ${EndIf}
+
+  SetOutPath "$INSTDIR"
+  ; Never report success over the old program: it may still run.
+  Delete "$INSTDIR\Quorvane.exe"
+  ClearErrors
+  ${If} ${FileExists} "$INSTDIR\Quorvane.exe"
+    SetErrors
+  ${Else}
+    File "/oname=Quorvane.exe" "${QV_EXE}"
+  ${EndIf}
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "${NOT_REPLACED}" /SD IDOK
+    SetErrorLevel 2
+    Abort "${NOT_REPLACED}"
+  ${EndIf}
   SetOutPath "$INSTDIR\help"
   File "${QV_HELP}/*.*"
   SetOutPath "$INSTDIR"
@@ -108,18 +159,23 @@ Section "Quorvane"
   SetShellVarContext all
   CreateShortcut "${SHORTCUT}" "$INSTDIR\Quorvane.exe"
 
-  ; An existing key holds someone's toolbars: leave it as it is.
-  ClearErrors
-  EnumRegValue $0 HKCU "${SETTINGS_KEY}" 0
-  IfErrors 0 +2
-    WriteRegDWORD HKCU "${SETTINGS_KEY}" "First Time" 1
-
-  ; The next section writes it again when the choice is on.
+  ; The next section writes it again when the choice is on. Earlier
+  ; versions wrote it for the installing account only.
+  DeleteRegValue HKLM "${RUN_KEY}" "Quorvane"
   DeleteRegValue HKCU "${RUN_KEY}" "Quorvane"
 SectionEnd
 
 Section "Start Quorvane when I sign in" SecStartAtSignIn
-  WriteRegStr HKCU "${RUN_KEY}" "Quorvane" '"$INSTDIR\Quorvane.exe"'
+  SetRegView 64
+  WriteRegStr HKLM "${RUN_KEY}" "Quorvane" '"$INSTDIR\Quorvane.exe"'
+SectionEnd
+
+; A bar that ran before comes back, as the desktop's user rather than as
+; this elevated Setup.
+Section "-Start again"
+  ${If} $barRan != 0
+    Exec '"$INSTDIR\Quorvane.exe" /start'
+  ${EndIf}
 SectionEnd
 
 Function .onInit
@@ -134,19 +190,29 @@ FunctionEnd
 
 Section "Uninstall"
   SetRegView 64
+  ExecWait '"$INSTDIR\Quorvane.exe" /exit'
+  ; Entries without the program would be harmless; a program without its
+  ; entries could never be uninstalled.
   Delete "$INSTDIR\Quorvane.exe"
+  ${If} ${FileExists} "$INSTDIR\Quorvane.exe"
+    MessageBox MB_OK|MB_ICONSTOP "${NOT_REMOVED}" /SD IDOK
+    SetErrorLevel 2
+    Abort "${NOT_REMOVED}"
+  ${EndIf}
   Delete "$INSTDIR\Uninstall.exe"
   RMDir /r "$INSTDIR\help"
-  ; The program groups the first start made here.
-  RMDir /r "$INSTDIR\Multimedia"
-  RMDir /r "$INSTDIR\Utilities"
-  RMDir /r "$INSTDIR\System Tools"
-  RMDir /r "$INSTDIR\Internet Tools"
+  ; The program groups earlier versions made here.
+  !insertmacro RemoveGroups "$INSTDIR"
   ; Whatever else someone put in the folder stays, and so does the folder.
   RMDir "$INSTDIR"
 
+  SetShellVarContext current
+  !insertmacro RemoveGroups "$APPDATA\Quorvane"
+  RMDir "$APPDATA\Quorvane"
+
   SetShellVarContext all
   Delete "${SHORTCUT}"
+  DeleteRegValue HKLM "${RUN_KEY}" "Quorvane"
   DeleteRegValue HKCU "${RUN_KEY}" "Quorvane"
 
   DeleteRegKey HKLM "${APP_PATHS_KEY}"

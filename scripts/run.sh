@@ -35,13 +35,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
 fi
 
-# Installed as a user installs it: the installer registers the program and,
-# on the prefix's first run, creates the settings key that asks for the
-# default toolbars. Installing again replaces the program and keeps the key.
-# This script starts the bar itself, so not at sign-in as well.
+# Installed as a user installs it, into Program Files: the installer
+# registers the program, and the bar's first start in the prefix makes the
+# settings key and the default toolbars. Installing again replaces the
+# program and keeps the key. This script starts the bar itself, so not at
+# sign-in as well.
 echo "installing $setup into the prefix"
 wine "$setup" /S /STARTATSIGNIN=0
-exe=$(winepath -u 'C:\Quorvane\Quorvane.exe')
+exe=$(winepath -u 'C:\Program Files\Quorvane\Quorvane.exe')
 
 echo "starting $exe"
 if [ -z "$xvfb_pid" ]; then

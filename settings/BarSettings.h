@@ -25,7 +25,7 @@ class CBarSettings {
   // Below HKEY_CURRENT_USER.
   static constexpr char kKeyPath[] = "Software\\Veltmark\\Quorvane 1.5";
 
-  // Without an installer nothing creates the key: when any level of it is
+  // Nothing else creates the key (not Setup either): when any level of it is
   // missing it is made with "First Time" = 1 (so the first start builds the
   // default toolbars) and 1 is answered; an existing key is left as it is
   // and 0 answered.

@@ -3,9 +3,9 @@
 
 namespace qv {
 
-std::string GroupFolderPath(const std::string& pathValue,
+std::string GroupFolderPath(const std::string& parent,
                             const std::string& group) {
-  std::string folder = pathValue.substr(0, pathValue.find(';'));
+  std::string folder = parent;
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   if (folder.empty()) return std::string();
   return folder + "\\" + group;

@@ -1,7 +1,8 @@
 // tests/e2e/InstallerTest.cpp: Setup.exe run silently as a user would from a
 // script: what it installs and registers, the Start Menu shortcut and the
-// start at sign-in, the first start of the installed bar, and the silent
-// uninstaller taking all of it away again.
+// start at sign-in, the first start of the installed bar, an upgrade and an
+// uninstall while the bar runs, and the silent uninstaller taking all of it
+// away again.
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
@@ -41,14 +42,33 @@ std::optional<std::string> MachineString(const char* key, const char* name) {
   return std::string(value);
 }
 
-// The bar's start at sign-in, when there is one.
+// The bar's start at sign-in, for every user, when there is one.
 std::optional<std::string> RunValue() {
-  char value[MAX_PATH] = {};
-  DWORD size = sizeof value;
-  if (::RegGetValueA(HKEY_CURRENT_USER, kRun, "Quorvane", RRF_RT_REG_SZ,
-                     nullptr, value, &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  return std::string(value);
+  return MachineString(kRun, "Quorvane");
+}
+
+// Where the first start of the installed bar makes its program groups.
+std::string UserGroups() {
+  char appData[MAX_PATH] = {};
+  ::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData);
+  return std::string(appData) + "\\Quorvane";
+}
+
+// The process of the session's bar window, when there is one.
+DWORD RunningBar() {
+  HWND bar = ::FindWindowA("Quorvane.Bar", nullptr);
+  DWORD id = 0;
+  if (bar) ::GetWindowThreadProcessId(bar, &id);
+  return id;
+}
+
+DWORD WaitForBar(DWORD notThisOne) {
+  for (int i = 0; i < 200; ++i) {
+    const DWORD id = RunningBar();
+    if (id && id != notThisOne) return id;
+    ::Sleep(100);
+  }
+  return 0;
 }
 
 std::string StartMenuShortcut() {
@@ -122,13 +142,17 @@ class InstallerTest : public ::testing::Test {
     if (Exists(m_dir + "\\Uninstall.exe")) Uninstall();
     SettingsKey::Delete();
     // Never leave the prefix starting a bar at its next session.
-    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kRun, "Quorvane");
+    ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kRun, "Quorvane");
   }
 
-  void Install(const std::string& options = "") {
+  // Setup's exit code.
+  DWORD RunSetup(const std::string& options = "") {
     // NSIS takes the folder unquoted, as the last argument.
-    ASSERT_EQ(0u,
-              RunCommand("\"" + m_setup + "\" /S " + options + " /D=" + m_dir));
+    return RunCommand("\"" + m_setup + "\" /S " + options +
+                      (m_dir.empty() ? "" : " /D=" + m_dir));
+  }
+  void Install(const std::string& options = "") {
+    ASSERT_EQ(0u, RunSetup(options));
   }
   // The uninstaller copies itself away and returns at once: wait for its
   // work to show, up to the settings key, which it removes last.
@@ -150,16 +174,20 @@ TEST_F(InstallerTest, InstallsFirstStartBuildsToolbarsUninstallRemovesAll) {
   EXPECT_EQ("\"" + exe + "\"", RunValue().value_or(""));
   EXPECT_EQ(exe, MachineString(kAppPaths, nullptr).value_or(""));
   EXPECT_EQ(m_dir, MachineString(kAppPaths, "Path").value_or(""));
-  EXPECT_EQ(1u, SettingsKey::GetDword("First Time").value_or(99));
+  // The settings are the user's bar's to make.
+  EXPECT_FALSE(SettingsKey::Exists());
 
   BarProcess bar;
   ASSERT_TRUE(bar.StartExe(exe, 30000));
   bar.Settle();
   // Wine's Windows folder has Explorer and Notepad: a Utilities group at
-  // least.
+  // least, in the user's own folder.
   int groups = 0;
-  for (const char* group : kGroups) groups += Exists(m_dir + "\\" + group);
-  EXPECT_TRUE(Exists(m_dir + "\\Utilities\\Notepad.LNK"));
+  for (const char* group : kGroups) {
+    groups += Exists(UserGroups() + "\\" + group);
+    EXPECT_FALSE(Exists(m_dir + "\\" + group));
+  }
+  EXPECT_TRUE(Exists(UserGroups() + "\\Utilities\\Notepad.LNK"));
   EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
   EXPECT_EQ(3u + groups, SettingsKey::GetDword("No. of Folders").value_or(0));
   bar.Stop();
@@ -167,6 +195,7 @@ TEST_F(InstallerTest, InstallsFirstStartBuildsToolbarsUninstallRemovesAll) {
   Uninstall();
   EXPECT_FALSE(Exists(exe));
   EXPECT_FALSE(Exists(m_dir));
+  EXPECT_FALSE(Exists(UserGroups()));
   EXPECT_FALSE(MachineKeyExists(kAppPaths));
   EXPECT_FALSE(MachineKeyExists(kUninstall));
   EXPECT_FALSE(SettingsKey::Exists());
@@ -188,6 +217,61 @@ TEST_F(InstallerTest, AReinstallKeepsTheSettingsKeyAndTakesTheSignInChoice) {
   EXPECT_EQ(0u, SettingsKey::GetDword("First Time").value_or(99));
   EXPECT_TRUE(MachineKeyExists(kUninstall));
   EXPECT_FALSE(RunValue());
+}
+
+// Into Program Files by default, from an earlier installation elsewhere
+// whose program goes and whose program groups (shown by older toolbars)
+// stay. Setup asks the running bar to exit, replaces it and starts it
+// again; the uninstaller ends it and takes everything away.
+TEST_F(InstallerTest, UpgradeAndUninstallWhileTheBarRuns) {
+  char programFiles[MAX_PATH] = {};
+  ASSERT_TRUE(::SHGetSpecialFolderPathA(nullptr, programFiles,
+                                        CSIDL_PROGRAM_FILES, FALSE));
+  Install("/STARTATSIGNIN=0");
+  const std::string old = m_dir;
+  ASSERT_TRUE(::CreateDirectoryA((old + "\\Utilities").c_str(), nullptr));
+  SettingsKey::CreateQuiet();
+  BarProcess bar;
+  ASSERT_TRUE(bar.StartExe(old + "\\Quorvane.exe", 30000));
+
+  m_dir.clear();
+  EXPECT_EQ(0u, RunSetup("/STARTATSIGNIN=0"));
+  m_dir = std::string(programFiles) + "\\Quorvane";
+  EXPECT_EQ(m_dir, MachineString(kAppPaths, "Path").value_or(""));
+  EXPECT_TRUE(bar.WaitForExit(10000));
+  const DWORD moved = WaitForBar(bar.ProcessId());
+  EXPECT_NE(0u, moved) << "the bar was not started again";
+  EXPECT_FALSE(Exists(old + "\\Quorvane.exe"));
+  EXPECT_FALSE(Exists(old + "\\Uninstall.exe"));
+  EXPECT_TRUE(Exists(old + "\\Utilities"));
+  ::RemoveDirectoryA((old + "\\Utilities").c_str());
+  ::RemoveDirectoryA(old.c_str());
+
+  // Again in place, over the running program.
+  EXPECT_EQ(0u, RunSetup("/STARTATSIGNIN=0"));
+  EXPECT_NE(0u, WaitForBar(moved)) << "the bar was not started again";
+  EXPECT_TRUE(Exists(m_dir + "\\Quorvane.exe"));
+
+  Uninstall();
+  EXPECT_EQ(0u, RunningBar());
+  EXPECT_FALSE(Exists(m_dir));
+  EXPECT_FALSE(MachineKeyExists(kAppPaths));
+  EXPECT_FALSE(MachineKeyExists(kUninstall));
+}
+
+// A program that cannot be replaced (here held open without sharing) fails
+// a silent Setup: it must not report an installation it did not make.
+TEST_F(InstallerTest, ASilentInstallThatCannotReplaceTheProgramFails) {
+  Install("/STARTATSIGNIN=0");
+  {
+    const HANDLE held =
+        ::CreateFileA((m_dir + "\\Quorvane.exe").c_str(), GENERIC_READ,
+                      FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_NE(0u, RunSetup("/STARTATSIGNIN=0"));
+    ::CloseHandle(held);
+  }
+  EXPECT_TRUE(MachineKeyExists(kUninstall));
 }
 
 TEST_F(InstallerTest, TheProgramAndSetupStateTheirVersion) {

@@ -68,3 +68,22 @@ TEST(Startup, ASecondStartBringsTheRunningBarForwardAndEnds) {
   bar.Stop();
   SettingsKey::Delete();
 }
+
+// The single-instance mutex is the user's: a mutex of the old shared name,
+// or of another user's name, held by someone else does not stop the bar.
+TEST(Startup, AnotherUsersMutexDoesNotStopTheBar) {
+  SettingsKey::Delete();
+  SettingsKey::CreateQuiet();
+  const HANDLE shared =
+      ::CreateMutexA(nullptr, FALSE, "Local\\Quorvane.SingleInstance");
+  const HANDLE other = ::CreateMutexA(
+      nullptr, FALSE,
+      "Local\\Quorvane.SingleInstance.S-1-5-21-1004336348-1177238915-"
+      "682003330-1001");
+  BarProcess bar;
+  EXPECT_TRUE(bar.Start());
+  bar.Stop();
+  ::CloseHandle(other);
+  ::CloseHandle(shared);
+  SettingsKey::Delete();
+}

@@ -1,6 +1,6 @@
 // tests/unit/DefaultToolbarsTest.cpp: the first start's toolbars against a
 // scratch current-user key, a scratch App Paths registry and a scratch
-// installation folder.
+// folder of the user's application data.
 #include "app/DefaultToolbars.h"
 
 #include <gtest/gtest.h>
@@ -78,11 +78,6 @@ class DefaultToolbarsTest : public ::testing::Test {
     ASSERT_TRUE(m_programs.AddFile("netscape.exe"));
   }
 
-  // What an installation into `folder` registers.
-  void Install(const std::string& pathValue) {
-    ScratchLocalMachine::Register("Quorvane.exe", m_install / "Quorvane.exe",
-                                  pathValue.c_str());
-  }
   void RegisterIExplore() {
     ScratchLocalMachine::Register("IExplore.EXE", m_programs / "iexplore.exe");
   }
@@ -91,7 +86,11 @@ class DefaultToolbarsTest : public ::testing::Test {
   void FirstStart() {
     m_settings.Load();
     ASSERT_EQ(1u, m_settings.m_bFirstTime);
-    ASSERT_EQ(1, CDefaultToolbars().Build(nullptr, m_settings));
+    ASSERT_EQ(1, CDefaultToolbars(m_groups).Build(nullptr, m_settings));
+  }
+
+  std::string InGroups(const std::string& name) const {
+    return m_groups + "\\" + name;
   }
 
   std::vector<std::string> ToolbarPaths() const {
@@ -106,7 +105,7 @@ class DefaultToolbarsTest : public ::testing::Test {
     std::vector<std::string> groups;
     for (const std::string& path : ToolbarPaths())
       for (const char* group : kGroups)
-        if (path == m_install / group) groups.push_back(group);
+        if (path == InGroups(group)) groups.push_back(group);
     return groups;
   }
 
@@ -119,13 +118,14 @@ class DefaultToolbarsTest : public ::testing::Test {
 
   ScratchCurrentUser m_user;
   ScratchLocalMachine m_machine;
-  TempFolder m_install{"install"};
+  TempFolder m_appData{"appdata"};
+  // Made by the first start, as in a new account.
+  const std::string m_groups = m_appData / "Quorvane";
   TempFolder m_programs{"programs"};
   CBarSettings m_settings;
 };
 
 TEST_F(DefaultToolbarsTest, SpecialFoldersThenGroupsAndTheSettingsSaved) {
-  Install(m_install.path());
   RegisterIExplore();
   FirstStart();
 
@@ -148,44 +148,23 @@ TEST_F(DefaultToolbarsTest, SpecialFoldersThenGroupsAndTheSettingsSaved) {
   EXPECT_EQ(m_settings.m_toolbars.size(), reloaded.m_toolbars.size());
 }
 
-// "Path" may list more directories and end in a backslash: the groups go
-// into the first directory either way.
-TEST_F(DefaultToolbarsTest, GroupsInsideTheFirstDirectoryOfPath) {
-  RegisterIExplore();
-  for (const bool listed : {true, false}) {
-    TempFolder install("install");
-    const std::string pathValue =
-        listed ? install.path() + "\\;D:\\other" : install.path();
-    SCOPED_TRACE(pathValue);
-    ScratchLocalMachine::Register("Quorvane.exe", install / "Quorvane.exe",
-                                  pathValue.c_str());
-    m_user.SetDword("First Time", 1);
-    FirstStart();
-    EXPECT_EQ((std::set<std::string>{"Internet Explorer.LNK"}),
-              FolderNames(install / "Internet Tools"));
-    EXPECT_EQ(install / "Internet Tools", ToolbarPaths().back());
-  }
-}
-
 TEST_F(DefaultToolbarsTest, OnlyIExploreRegisteredGivesOneInternetShortcut) {
-  Install(m_install.path());
   RegisterIExplore();
   FirstStart();
 
   EXPECT_EQ((std::set<std::string>{"Internet Explorer.LNK"}),
-            FolderNames(m_install / "Internet Tools"));
+            FolderNames(InGroups("Internet Tools")));
   const LinkFile link =
-      LinkFile::Read(m_install / "Internet Tools\\Internet Explorer.LNK");
+      LinkFile::Read(InGroups("Internet Tools\\Internet Explorer.LNK"));
   EXPECT_EQ(m_programs / "iexplore.exe", link.target);
   EXPECT_EQ("Shortcut to Internet Explorer", link.description);
   EXPECT_EQ("Internet Tools", GroupToolbars().back());
 }
 
 TEST_F(DefaultToolbarsTest, NoInternetProgramNoInternetFolderOrToolbar) {
-  Install(m_install.path());
   FirstStart();
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
-            ::GetFileAttributesA((m_install / "Internet Tools").c_str()));
+            ::GetFileAttributesA(InGroups("Internet Tools").c_str()));
   for (const std::string& group : GroupToolbars())
     EXPECT_NE("Internet Tools", group);
 }
@@ -193,19 +172,18 @@ TEST_F(DefaultToolbarsTest, NoInternetProgramNoInternetFolderOrToolbar) {
 // Both programs found; the second run finds the folders on disk: toolbars
 // are added after the first run's, but no shortcut is made again.
 TEST_F(DefaultToolbarsTest, ASecondFirstStartAddsToolbarsButNoShortcuts) {
-  Install(m_install.path());
   RegisterIExplore();
   ScratchLocalMachine::Register("Netscape.exe", m_programs / "netscape.exe");
   FirstStart();
   const std::vector<std::string> first = ToolbarPaths();
   const std::set<std::string> internet =
-      FolderNames(m_install / "Internet Tools");
+      FolderNames(InGroups("Internet Tools"));
   EXPECT_EQ((std::set<std::string>{"Internet Explorer.LNK",
                                    "Netscape Navigator.LNK"}),
             internet);
   std::vector<std::set<std::string>> contents;
   for (const char* group : kGroups)
-    contents.push_back(FolderNames(m_install / group));
+    contents.push_back(FolderNames(InGroups(group)));
 
   m_user.SetDword("First Time", 1);
   FirstStart();
@@ -216,26 +194,29 @@ TEST_F(DefaultToolbarsTest, ASecondFirstStartAddsToolbarsButNoShortcuts) {
   EXPECT_EQ(first,
             std::vector<std::string>(both.begin() + first.size(), both.end()));
   for (size_t i = 0; i < 4; ++i)
-    EXPECT_EQ(contents[i], FolderNames(m_install / kGroups[i])) << kGroups[i];
+    EXPECT_EQ(contents[i], FolderNames(InGroups(kGroups[i]))) << kGroups[i];
   EXPECT_EQ(both.size(), StoredDword("No. of Folders"));
 }
 
-// Without the installation's registration there is nowhere to put groups;
-// likewise for a "Path" that names no directory, which would otherwise put
-// them at the root of the current drive.
-TEST_F(DefaultToolbarsTest, NoGroupsWithoutAnInstallationFolder) {
+// The groups go into the user's folder whatever the installation registers:
+// its own folder is not the user's to write to. With no folder for them
+// there are no groups, rather than groups at the root of the current drive.
+TEST_F(DefaultToolbarsTest, GroupsOnlyInTheUsersFolder) {
   RegisterIExplore();
+  TempFolder install("install");
+  ScratchLocalMachine::Register("Quorvane.exe", install / "Quorvane.exe",
+                                install.path().c_str());
   FirstStart();
-  EXPECT_TRUE(GroupToolbars().empty());
-  EXPECT_EQ(3u, m_settings.m_toolbars.size());
-  EXPECT_EQ(0u, StoredDword("First Time"));
+  EXPECT_EQ("Internet Tools", GroupToolbars().back());
+  EXPECT_TRUE(FolderNames(install.path()).empty());
 
-  Install(";D:\\other");
+  const size_t before = m_settings.m_toolbars.size();
   m_user.SetDword("First Time", 1);
-  FirstStart();
-  EXPECT_TRUE(GroupToolbars().empty());
-  EXPECT_EQ(6u, m_settings.m_toolbars.size());
+  m_settings.Load();
+  ASSERT_EQ(1, CDefaultToolbars("").Build(nullptr, m_settings));
+  EXPECT_EQ(before + 3, m_settings.m_toolbars.size());
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("\\Internet Tools"));
+  EXPECT_EQ(0u, StoredDword("First Time"));
 }
 
 }  // namespace
