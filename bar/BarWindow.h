@@ -274,7 +274,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bMoved = 0;
   int m_nSlide = 0;
-  UINT m_nHeldHotKey = 0;  // the hot key asked for, in the stored form
+  UINT m_nHeldHotKey = 0;      // the hot key asked for, in the stored form
+  bool m_bHotKeyHeld = false;  // and registered
   // The window the keyboard came from at the hot key: Esc gives it back.
   HWND m_hwndBeforeKeys = nullptr;
   bool m_bKeyboardIn = false;  // since the hot key, until the focus leaves

@@ -196,6 +196,64 @@ TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {
   EXPECT_EQ(HWND_TOPMOST, zorder.Last());
 }
 
+constexpr UINT kCtrlAlt = HOTKEYF_CONTROL | HOTKEYF_ALT;
+
+// Puts `key` in the Options page's hot-key control as a user's keys do.
+void ChooseHotKey(HWND page, UINT key) {
+  HWND control = ::GetDlgItem(page, IDC_HOT_KEY);
+  ::SendMessageA(control, HKM_SETHOTKEY, key, 0);
+  ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+std::string TakenNote(HWND page) {
+  char text[128] = {};
+  ::GetDlgItemTextA(page, IDC_HOT_KEY_TAKEN, text, sizeof text);
+  return text;
+}
+
+// Whether some window of this process holds the key (ours is then refused).
+bool Held(UINT modifiers, UINT vk) {
+  if (!::RegisterHotKey(nullptr, 0x100, modifiers, vk)) return true;
+  ::UnregisterHotKey(nullptr, 0x100);
+  return false;
+}
+
+TEST_F(CustomizeSheetTest, LoneLetterIsRefusedAndTheChosenKeyTakenAtOnce) {
+  registry.SetDword("Hot Key", 'A');
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  EXPECT_FALSE(Held(0, 'A'));
+  EXPECT_TRUE(Held(MOD_CONTROL | MOD_ALT, VK_HOME));
+
+  Customize(bar, [](HWND sheet) {
+    HWND page = PageOf(sheet);
+    EXPECT_EQ(VK_HOME | kCtrlAlt << 8,
+              ::SendDlgItemMessageA(page, IDC_HOT_KEY, HKM_GETHOTKEY, 0, 0));
+    EXPECT_EQ("", TakenNote(page));  // the bar's own key
+    ChooseHotKey(page, 'Q' | kCtrlAlt << 8);
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
+  EXPECT_EQ('Q' | kCtrlAlt << 8, StoredDword("Hot Key"));
+  EXPECT_TRUE(Held(MOD_CONTROL | MOD_ALT, 'Q'));
+  EXPECT_FALSE(Held(MOD_CONTROL | MOD_ALT, VK_HOME));
+}
+
+TEST_F(CustomizeSheetTest, KeyAnotherProgramHoldsIsReportedOnTheOptionsPage) {
+  ASSERT_TRUE(::RegisterHotKey(nullptr, 0x101, MOD_CONTROL | MOD_ALT, VK_END));
+  registry.SetDword("Hot Key", VK_END | kCtrlAlt << 8);
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  Customize(bar, [](HWND sheet) {
+    HWND page = PageOf(sheet);
+    EXPECT_NE("", TakenNote(page));
+    ChooseHotKey(page, VK_F8 | kCtrlAlt << 8);
+    EXPECT_EQ("", TakenNote(page));
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+  });
+  ::UnregisterHotKey(nullptr, 0x101);
+}
+
 TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
   CBarSettings settings;
   settings.m_nMaxChars = 128;
