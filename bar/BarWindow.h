@@ -27,6 +27,7 @@
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "settings/BarSettings.h"
+#include "shell/FolderNames.h"
 #include "tabs/TabStrip.h"
 #include "toolbar/PaneHost.h"
 #include "toolbar/ToolbarButton.h"
@@ -247,8 +248,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   HIMAGELIST m_images = nullptr;
   int m_nImagesFor = 0;
   int m_nIconSize = 0;
-  // The Recent folder's name, read once; empty when it has none.
-  std::optional<std::string> m_recentName;
+  // Tells the Recent folder's toolbar, labelled "Documents".
+  qv::CRecentFolder m_recent;
   // Each tab's toolbar index.
   std::vector<int> m_tabToolbars;
   std::unique_ptr<IFolderWatcher> m_watcher;

@@ -56,9 +56,6 @@ BOOL CToolbarsPage::OnSetActive() {
   ListView_SetImageList(m_list, images, LVSIL_SMALL);
   m_tree.Attach(GetDlgItem(IDC_FOLDER_TREE), m_hWnd, images);
   m_tree.Fill();
-  qv::ComPtr<IShellFolder> desktop;
-  if (SUCCEEDED(::SHGetDesktopFolder(&desktop)))
-    m_recentName = qv::RecentFolderName(desktop.Get(), m_hWnd);
   FillToolbarList();
   m_bFirstActivation = 0;
   return TRUE;
@@ -86,7 +83,7 @@ LRESULT CToolbarsPage::OnTreeDblClk(NMHDR*) {
 }
 
 LRESULT CToolbarsPage::OnListItemChanged(NMHDR*) {
-  UpdateMoveButtons();
+  if (!m_bMoving) UpdateMoveButtons();
   return 0;
 }
 
@@ -97,8 +94,8 @@ LRESULT CToolbarsPage::OnDrawItem(WPARAM, LPARAM lParam) {
   return Default();
 }
 
-std::string CToolbarsPage::ToolbarName(int index) const {
-  return SheetToolbarName(m_pSettings->m_toolbars[index], m_recentName);
+std::string CToolbarsPage::ToolbarName(int index) {
+  return SheetToolbarName(m_pSettings->m_toolbars[index], m_recent, m_hWnd);
 }
 
 void CToolbarsPage::FillToolbarList() {

@@ -13,6 +13,7 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "shell/FolderNames.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/DialogInput.h"
@@ -140,6 +141,25 @@ TEST(ToolbarsPageTest, RootHasSpecialFoldersAndDocumentsAddsAsDocuments) {
   ToolbarsSheet again(settings);
   RunPage(again, [](HWND page) {
     EXPECT_EQ((Lines{"Documents", "Documents"}), ListLines(page));
+  });
+}
+
+TEST(ToolbarsPageTest, DocumentsIsTheRecentFolderNotAFolderOfItsName) {
+  qv::UniqueIdList recent;
+  ASSERT_TRUE(SUCCEEDED(
+      ::SHGetSpecialFolderLocation(nullptr, CSIDL_RECENT, recent.put())));
+  std::string recentName;
+  ASSERT_TRUE(qv::FolderDisplayName(recent.get(), &recentName));
+  TempFolder temp("lookalike");
+  ASSERT_TRUE(temp.AddFolder(recentName));
+  CBarSettings settings;
+  AppendFolder(settings, temp / recentName);
+  settings.AppendToolbar(
+      qv::UniqueIdList(qv::ConcatIdLists(nullptr, recent.get())),
+      qv::kSortByName, ToolbarInfo{});
+  ToolbarsSheet sheet(settings);
+  RunPage(sheet, [&](HWND page) {
+    EXPECT_EQ((Lines{recentName, "Documents"}), ListLines(page));
   });
 }
 
