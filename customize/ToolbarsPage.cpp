@@ -164,11 +164,21 @@ void CToolbarsPage::Move(int step) {
     ::SendMessageA(m_list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   std::swap(m_pSettings->m_toolbars[from], m_pSettings->m_toolbars[to]);
 
+  // The new place is selected before the old is cleared, and the buttons
+  // wait for the end: on the way no single toolbar is selected, which would
+  // disable UP and DN and take the keyboard focus from the one pressed.
+  HWND focus = ::GetFocus();
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
-  ListView_SetItemState(m_list, from, 0, both);
+  m_bMoving = true;
   ListView_SetItemState(m_list, to, both, both);
+  ListView_SetItemState(m_list, from, 0, both);
+  m_bMoving = false;
   ListView_EnsureVisible(m_list, to, FALSE);
   UpdateMoveButtons();
+  // At the end of the list the pressed button goes grey: the list, where the
+  // moved toolbar is, takes the focus.
+  if (focus && (::GetFocus() != focus || !::IsWindowEnabled(focus)))
+    ::SetFocus(m_list);
 }
 
 std::vector<int> CToolbarsPage::SelectedToolbars() const {

@@ -186,7 +186,10 @@ TEST(ToolbarsPageTest, MovesOneRemovesSeveralAndKeepsAnUnreadableToolbar) {
               ListLines(page));
     Select(page, {1});
     EXPECT_TRUE(Enabled(page, IDC_UP) && Enabled(page, IDC_DOWN));
+    HWND down = ::GetDlgItem(page, IDC_DOWN);
+    ::SetFocus(down);
     Click(page, IDC_DOWN);
+    EXPECT_EQ(down, ::GetFocus());  // the keyboard can press it again
     EXPECT_EQ(names[1], ListLines(page)[2]);
     EXPECT_EQ(LVIS_SELECTED,
               ListView_GetItemState(::GetDlgItem(page, IDC_TOOLBAR_LIST), 2,
