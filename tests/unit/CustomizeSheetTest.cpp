@@ -331,4 +331,18 @@ TEST_F(CustomizeSheetTest, AboutNamesTheCurrentDrive) {
   EXPECT_EQ(" KB", memory.substr(memory.size() - 3));
 }
 
+DWORD g_modeDuringQuery = 0;
+BOOL WINAPI DriveWithoutItsDisk(LPCSTR, LPDWORD, LPDWORD, LPDWORD, LPDWORD) {
+  g_modeDuringQuery = ::GetThreadErrorMode();
+  ::SetLastError(ERROR_NOT_READY);
+  return FALSE;
+}
+
+TEST(AboutPageTest, DriveWithoutItsDiskIsUnavailableWithoutTheSystemsBox) {
+  const DWORD before = ::GetThreadErrorMode();
+  EXPECT_EQ("Unavailable", FreeDiskSpaceLine(&DriveWithoutItsDisk));
+  EXPECT_TRUE(g_modeDuringQuery & SEM_FAILCRITICALERRORS);
+  EXPECT_EQ(before, ::GetThreadErrorMode());
+}
+
 }  // namespace
