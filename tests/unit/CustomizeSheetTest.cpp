@@ -139,6 +139,31 @@ TEST_F(CustomizeSheetTest, TabsInOrderOpeningOnOptionsWithOkCancelHelpOnly) {
   });
 }
 
+TEST_F(CustomizeSheetTest, OpensCentredOnTheWorkAreaBesideABarOnTheRight) {
+  RECT area{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  // An owner where a bar docked on the right stands.
+  HWND owner = ::CreateWindowExA(
+      WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, area.right - 60, area.top, 60,
+      area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(owner);
+  CBarSettings settings;
+  CCustomizeSheet sheet(kCaption, owner, 0);
+  sheet.SetSettings(settings);
+  RECT rc{};
+  RunSheet(sheet, [&](HWND wnd) {
+    ::GetWindowRect(wnd, &rc);
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+  ::DestroyWindow(owner);
+  EXPECT_GE(rc.left, area.left);
+  EXPECT_GE(rc.top, area.top);
+  EXPECT_LE(rc.right, area.right);
+  EXPECT_LE(rc.bottom, area.bottom);
+  EXPECT_NEAR((area.left + area.right) / 2, (rc.left + rc.right) / 2, 1);
+  EXPECT_NEAR((area.top + area.bottom) / 2, (rc.top + rc.bottom) / 2, 1);
+}
+
 TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
   CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
