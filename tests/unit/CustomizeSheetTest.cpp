@@ -3,6 +3,8 @@
 // registry, Cancel and OK, the pages' help requests and the About figures.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -302,6 +304,38 @@ TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
   });
   EXPECT_EQ(IDOK, result);
   EXPECT_EQ(127, sheet.Settings().m_nMaxChars);
+}
+
+TEST_F(CustomizeSheetTest, OptionsHelpPageNamesEveryControl) {
+  std::ifstream file(qv::HelpFolder() + "topic38.html");
+  std::string page((std::istreambuf_iterator<char>(file)),
+                   std::istreambuf_iterator<char>());
+  // One line's words, whatever the breaks of the page's text.
+  for (char& c : page)
+    if (c == '\n') c = ' ';
+  CBarSettings settings;
+  CCustomizeSheet sheet(kCaption, nullptr, 0);
+  sheet.SetSettings(settings);
+  std::vector<std::string> labels;
+  RunSheet(sheet, [&](HWND wnd) {
+    for (HWND child = ::GetWindow(PageOf(wnd), GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      char text[128] = {}, kind[32] = {};
+      ::GetWindowTextA(child, text, sizeof text);
+      ::GetClassNameA(child, kind, sizeof kind);
+      std::string label;
+      for (const char* c = text; *c; ++c)
+        if (*c != '&') label += *c;
+      if (!label.empty() && label.back() == ':') label.pop_back();
+      if (!label.empty() &&
+          (!lstrcmpiA(kind, "Button") || !lstrcmpiA(kind, "Static")))
+        labels.push_back(label);
+    }
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+  EXPECT_GE(labels.size(), 10u);
+  for (const std::string& label : labels)
+    EXPECT_NE(std::string::npos, page.find(label)) << label;
 }
 
 TEST_F(CustomizeSheetTest, PagesAskForTheirTopicAndTheirControlsContexts) {
