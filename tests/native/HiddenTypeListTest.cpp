@@ -37,7 +37,7 @@ TEST(HiddenTypeList, KeepsEntriesSortedIgnoringCase) {
 TEST(HiddenTypeList, AddKeepsEntriesOfTheSameExtension) {
   qv::HiddenTypeList list({"BAK\tOld", "ba\tShort"});
   EXPECT_EQ(1, list.Add("Bak\tBackups"));
-  EXPECT_EQ(2, list.Add("BAK\tOld"));
+  EXPECT_EQ(3, list.Add("BAK\tOld"));  // after its twin
   EXPECT_EQ((Entries{"ba\tShort", "Bak\tBackups", "BAK\tOld", "BAK\tOld"}),
             list.Entries());
 }
