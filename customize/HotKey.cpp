@@ -15,6 +15,13 @@ UINT HotKeyModifiers(UINT key) {
          (flags & kHotKeyWin ? MOD_WIN : 0) | MOD_NOREPEAT;
 }
 
+WORD HotKeyControlValue(UINT key) {
+  const BYTE vk = LOBYTE(key);
+  const bool extended =
+      (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE;
+  return static_cast<WORD>(LOWORD(key) | (extended ? HOTKEYF_EXT << 8 : 0));
+}
+
 bool IsHotKeyFree(HWND window, UINT key) {
   constexpr int kProbeId = 0xBFFF;  // the top of an application's ids
   if (!LOBYTE(key)) return true;

@@ -70,7 +70,8 @@ void COptionsPage::FillControls() {
   // be taken from every program that types it.
   SendDlgItemMessage(IDC_HOT_KEY, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                      MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-  SendDlgItemMessage(IDC_HOT_KEY, HKM_SETHOTKEY, LOWORD(settings.m_nHotKey));
+  SendDlgItemMessage(IDC_HOT_KEY, HKM_SETHOTKEY,
+                     qv::HotKeyControlValue(settings.m_nHotKey));
   m_shownHotKey = SendDlgItemMessage(IDC_HOT_KEY, HKM_GETHOTKEY);
   ShowHotKeyState();
 }
