@@ -31,6 +31,7 @@
 #include "settings/BarSettings.h"
 #include "settings/SettingsKeyWatcher.h"
 #include "settings/SettingsStore.h"
+#include "shell/FolderNames.h"
 #include "tabs/TabStrip.h"
 #include "toolbar/PaneHost.h"
 #include "title/TitleWnd.h"
@@ -276,8 +277,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   HIMAGELIST m_images = nullptr;
   int m_nImagesFor = 0;
   int m_nIconSize = 0;
-  // The Recent folder's name, read once; empty when it has none.
-  std::optional<std::string> m_recentName;
+  // Tells the Recent folder's toolbar, labelled "Documents".
+  qv::CRecentFolder m_recent;
   // Each tab's toolbar index.
   std::vector<int> m_tabToolbars;
   std::unique_ptr<IFolderWatcher> m_watcher;
@@ -303,7 +304,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bMoved = 0;
   qv::Edge m_dragEdge = qv::Edge::Top;  // the edge a move drag is over
-  UINT m_nHeldHotKey = 0;  // the hot key asked for, in the stored form
+  UINT m_nHeldHotKey = 0;      // the hot key asked for, in the stored form
+  bool m_bHotKeyHeld = false;  // and registered
   // The window the keyboard came from at the hot key: Esc gives it back.
   HWND m_hwndBeforeKeys = nullptr;
   bool m_bKeyboardIn = false;  // since the hot key, until the focus leaves

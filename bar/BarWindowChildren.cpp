@@ -74,10 +74,6 @@ int CBarWindow::BuildChildren() {
 }
 
 void CBarWindow::AddTabs(IShellFolder* desktop) {
-  // The Recent folder's name, to label its toolbar "Documents". When it
-  // cannot be read the toolbars simply keep their folder names.
-  if (!m_recentName) m_recentName = qv::RecentFolderName(desktop, m_hWnd);
-
   m_tabToolbars.clear();
   for (int i = 0; i < Settings().ToolbarCount(); ++i) {
     if (m_model.Unreachable(i)) continue;
@@ -85,7 +81,10 @@ void CBarWindow::AddTabs(IShellFolder* desktop) {
     if (!name) return;  // this toolbar and the ones after it get no tab
 
     m_tabStrip.AddTab(
-        qv::ToolbarLabel(*name, *m_recentName, Settings().m_toolbars[i].info)
+        qv::ToolbarLabel(
+            *name,
+            m_recent.Is(Settings().m_toolbars[i].folder.get(), m_hWnd, desktop),
+            Settings().m_toolbars[i].info)
             .c_str());
     m_tabToolbars.push_back(i);
   }

@@ -7,6 +7,7 @@ void CBarWindow::OnCustomize() {
   CCustomizeSheet sheet("Customize Quorvane", m_hWnd, 0);
   // A partial copy would let OK save a shortened toolbar list.
   if (!sheet.SetSettings(Settings())) return;
+  sheet.SetHeldHotKey(m_bHotKeyHeld ? m_nHeldHotKey : 0);
   // The sheet must be able to come in front of the bar.
   ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   if (sheet.DoModal() != IDOK) {

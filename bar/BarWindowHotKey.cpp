@@ -5,26 +5,18 @@
 #include <commctrl.h>
 
 #include "bar/BarWindow.h"
-
-namespace {
-
-// RegisterHotKey's modifiers for a hot-key control's HOTKEYF_* flags.
-UINT Modifiers(UINT hotKeyFlags) {
-  return (hotKeyFlags & HOTKEYF_SHIFT ? MOD_SHIFT : 0) |
-         (hotKeyFlags & HOTKEYF_CONTROL ? MOD_CONTROL : 0) |
-         (hotKeyFlags & HOTKEYF_ALT ? MOD_ALT : 0);
-}
-
-}  // namespace
+#include "customize/HotKey.h"
+#include "settings/portable/StoredSettings.h"
 
 void CBarWindow::UpdateHotKey(UINT wanted) {
   if (wanted == m_nHeldHotKey) return;
-  if (m_nHeldHotKey) ::UnregisterHotKey(m_hWnd, BAR_HOTKEY);
+  if (m_bHotKeyHeld) ::UnregisterHotKey(m_hWnd, BAR_HOTKEY);
   // A key taken by another program is not asked for again at each rebuild:
-  // the bar works on without it, by the mouse.
+  // the bar works on without it, by the mouse, and the Options page says so.
   m_nHeldHotKey = wanted;
-  const UINT vk = LOBYTE(wanted);
-  if (vk) ::RegisterHotKey(m_hWnd, BAR_HOTKEY, Modifiers(HIBYTE(wanted)), vk);
+  m_bHotKeyHeld = LOBYTE(wanted) && qv::IsUsableHotKey(wanted) &&
+                  ::RegisterHotKey(m_hWnd, BAR_HOTKEY,
+                                   qv::HotKeyModifiers(wanted), LOBYTE(wanted));
 }
 
 LRESULT CBarWindow::OnHotKey(WPARAM id, LPARAM) {

@@ -16,23 +16,28 @@ std::string FreeMemoryLine() {
   return qv::MemoryLine(status.ullAvailPhys);
 }
 
+}  // namespace
+
 // The current directory's drive; a directory without a drive letter (a UNC
 // path) has no figure.
-std::string FreeDiskSpaceLine() {
+std::string FreeDiskSpaceLine(DiskFreeSpaceQuery query) {
   char directory[MAX_PATH] = {};
   const DWORD n = ::GetCurrentDirectoryA(MAX_PATH, directory);
   const char drive = n && n < MAX_PATH ? qv::DriveLetterOf(directory) : 0;
   if (!drive) return qv::kUnavailable;
   const char root[] = {drive, ':', '\\', '\0'};
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, total = 0;
-  if (!::GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector,
-                           &freeClusters, &total))
-    return qv::kUnavailable;
+  // This thread only, and only for the question: the drive's failure is the
+  // answer, not a box for the user.
+  DWORD mode = 0;
+  ::SetThreadErrorMode(::GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &mode);
+  const BOOL read =
+      query(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &total);
+  ::SetThreadErrorMode(mode, nullptr);
+  if (!read) return qv::kUnavailable;
   return qv::FreeDiskLine(freeClusters, sectorsPerCluster, bytesPerSector,
                           drive);
 }
-
-}  // namespace
 
 CAboutPage::CAboutPage() : CCustomizePage(IDD_ABOUT, kAboutTopic) {}
 

@@ -120,13 +120,10 @@ void CButtonsPage::DiscardUncustomizedEntries() {
 }
 
 void CButtonsPage::FillToolbarCombo() {
-  qv::ComPtr<IShellFolder> desktop;
-  ::SHGetDesktopFolder(&desktop);
-  const std::string recentName =
-      desktop ? qv::RecentFolderName(desktop.Get(), m_hWnd) : std::string();
+  qv::CRecentFolder recent;
   for (const ToolbarRecord& toolbar : m_pSettings->m_toolbars) {
     if (toolbar.IsBrowse()) continue;
-    const std::string name = SheetToolbarName(toolbar, recentName);
+    const std::string name = SheetToolbarName(toolbar, recent, m_hWnd);
     SendDlgItemMessage(IDC_TOOLBAR_COMBO, CB_ADDSTRING, 0,
                        reinterpret_cast<LPARAM>(name.c_str()));
   }

@@ -2,6 +2,8 @@
 // buttons.
 #include "customize/CustomizeSheet.h"
 
+#include <algorithm>
+
 #include "customize/PageHelpTables.h"
 #include "framework/Help.h"
 #include "res/resource.h"
@@ -16,6 +18,31 @@ RECT ChildRect(HWND parent, HWND child) {
   ::GetWindowRect(child, &rc);
   ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
   return rc;
+}
+
+// Centres the sheet on the work area of its owner's monitor (the bar's), all
+// of it on screen: the dialog manager would put it at the owner's corner,
+// under a bar docked at the top or past the edge beside one on the right.
+void PlaceOnWorkArea(HWND sheet) {
+  HWND owner = ::GetWindow(sheet, GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT rc{};
+  if (!::GetMonitorInfoA(
+          ::MonitorFromWindow(owner ? owner : sheet, MONITOR_DEFAULTTOPRIMARY),
+          &monitor) ||
+      !::GetWindowRect(sheet, &rc))
+    return;
+  const RECT& area = monitor.rcWork;
+  auto place = [](LONG low, LONG high, LONG size) {
+    // A sheet larger than the area keeps its top-left corner (its caption
+    // and tabs) on it.
+    return std::max(low, std::min(low + (high - low - size) / 2, high - size));
+  };
+  const int x = place(area.left, area.right, rc.right - rc.left);
+  const int y = place(area.top, area.bottom, rc.bottom - rc.top);
+  ::SetWindowPos(sheet, nullptr, x, y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The sheet's own help: F1 on its tabs or buttons, and the help command
@@ -59,6 +86,7 @@ int CALLBACK CCustomizeSheet::PropSheetCallback(HWND sheet, UINT message,
                                                 LPARAM) {
   if (message != PSCB_INITIALIZED) return 0;
   ::SetWindowSubclass(sheet, SheetHelpProc, 0, 0);
+  PlaceOnWorkArea(sheet);
   HWND apply = ::GetDlgItem(sheet, kApplyNowId);
   if (apply) ::ShowWindow(apply, SW_HIDE);
   HWND ok = ::GetDlgItem(sheet, IDOK);

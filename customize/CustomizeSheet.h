@@ -21,6 +21,9 @@ class CCustomizeSheet : public qv::CPropertySheet {
   // Makes the working copy an independent copy of `settings` and gives it to
   // the pages; 0 when the copy could not be made whole.
   int SetSettings(const CBarSettings& settings);
+  // The hot key the bar holds now (0 none), which the Options page does not
+  // report as another program's.
+  void SetHeldHotKey(UINT key) { m_optionsPage.SetHeldHotKey(key); }
   // The working copy, as the pages left it.
   const CBarSettings& Settings() const { return m_settings; }
 

@@ -54,9 +54,11 @@ void CFolderTree::InsertChildren(IShellFolder* folder, LPCITEMIDLIST folderList,
     qv::UniqueIdList item;
     if (items->Next(1, item.put(), nullptr) != S_OK) break;
     LPCITEMIDLIST one = item.get();
-    SFGAOF attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER;
+    // A .zip or .cab file is a folder to the shell but a stream too: the bar
+    // lists it as a file, so as a toolbar it would show nothing.
+    SFGAOF attributes = SFGAO_FOLDER | SFGAO_HASSUBFOLDER | SFGAO_STREAM;
     if (FAILED(folder->GetAttributesOf(1, &one, &attributes)) ||
-        !(attributes & SFGAO_FOLDER))
+        (attributes & (SFGAO_FOLDER | SFGAO_STREAM)) != SFGAO_FOLDER)
       continue;
     char name[qv::kMaxShellName + 1] = {};
     if (!qv::GetItemDisplayName(folder, one, SHGDN_NORMAL, name)) continue;

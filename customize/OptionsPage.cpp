@@ -6,8 +6,10 @@
 
 #include <algorithm>
 
+#include "customize/HotKey.h"
 #include "customize/PageHelpTables.h"
 #include "res/resource.h"
+#include "settings/portable/StoredSettings.h"
 
 namespace {
 
@@ -28,6 +30,10 @@ constexpr Switch kSwitches[] = {
 constexpr const char* kEdgeNames[] = {"Left", "Top", "Right", "Bottom"};
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(COptionsPage, CCustomizePage)
+ON_CONTROL(EN_CHANGE, IDC_HOT_KEY, ShowHotKeyState)
+END_MESSAGE_MAP()
 
 COptionsPage::COptionsPage()
     : CCustomizePage(IDD_OPTIONS, kOptionsTopic, kOptionsHelpIds) {}
@@ -59,6 +65,31 @@ void COptionsPage::FillControls() {
   CheckRadioButton(
       IDC_BROWSE_SEPARATE, IDC_BROWSE_TOOLBAR,
       settings.m_bBrowseSeparate ? IDC_BROWSE_SEPARATE : IDC_BROWSE_TOOLBAR);
+
+  // A letter alone, or with Shift, becomes Ctrl+Alt with it: such a key would
+  // be taken from every program that types it.
+  SendDlgItemMessage(IDC_HOT_KEY, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                     MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+  SendDlgItemMessage(IDC_HOT_KEY, HKM_SETHOTKEY,
+                     qv::HotKeyControlValue(settings.m_nHotKey));
+  m_shownHotKey = SendDlgItemMessage(IDC_HOT_KEY, HKM_GETHOTKEY);
+  ShowHotKeyState();
+}
+
+UINT COptionsPage::ChosenHotKey() const {
+  const LRESULT shown = SendDlgItemMessage(IDC_HOT_KEY, HKM_GETHOTKEY);
+  return shown == m_shownHotKey ? m_pSettings->m_nHotKey
+                                : static_cast<UINT>(LOWORD(shown));
+}
+
+void COptionsPage::ShowHotKeyState() {
+  if (!m_pSettings) return;
+  const UINT key = ChosenHotKey();
+  char note[128] = {};
+  if (key != m_nHeldHotKey && !qv::IsHotKeyFree(m_hWnd, key))
+    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_HOT_KEY_TAKEN, note,
+                  sizeof note);
+  SetDlgItemText(IDC_HOT_KEY_TAKEN, note);
 }
 
 BOOL COptionsPage::OnKillActive() {
@@ -76,5 +107,8 @@ BOOL COptionsPage::OnKillActive() {
       IDC_MAX_CHARS_SPIN, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&invalid)));
   settings.m_bBrowseSeparate =
       IsDlgButtonChecked(IDC_BROWSE_SEPARATE) == BST_CHECKED ? 1 : 0;
+  // A key the control let through that could not be stored keeps the old.
+  const UINT key = ChosenHotKey();
+  if (qv::IsUsableHotKey(key)) settings.m_nHotKey = key;
   return CCustomizePage::OnKillActive();
 }

@@ -2,12 +2,12 @@
 #include "customize/SheetToolbarName.h"
 
 #include "settings/portable/ToolbarLabel.h"
-#include "shell/FolderNames.h"
 
 std::string SheetToolbarName(const ToolbarRecord& toolbar,
-                             const std::string& recentName) {
+                             qv::CRecentFolder& recent, HWND owner) {
   std::string name;
   if (!qv::FolderDisplayName(toolbar.folder.get(), &name))
     return "(folder not available)";
-  return qv::ToolbarLabel(name, recentName, toolbar.info);
+  return qv::ToolbarLabel(name, recent.Is(toolbar.folder.get(), owner),
+                          toolbar.info);
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "settings/ToolbarRecord.h"
+#include "shell/FolderNames.h"
 
-// `recentName` is the Recent folder's name (qv::RecentFolderName).
 std::string SheetToolbarName(const ToolbarRecord& toolbar,
-                             const std::string& recentName);
+                             qv::CRecentFolder& recent, HWND owner);

@@ -56,9 +56,6 @@ BOOL CToolbarsPage::OnSetActive() {
   ListView_SetImageList(m_list, images, LVSIL_SMALL);
   m_tree.Attach(GetDlgItem(IDC_FOLDER_TREE), m_hWnd, images);
   m_tree.Fill();
-  qv::ComPtr<IShellFolder> desktop;
-  if (SUCCEEDED(::SHGetDesktopFolder(&desktop)))
-    m_recentName = qv::RecentFolderName(desktop.Get(), m_hWnd);
   FillToolbarList();
   m_bFirstActivation = 0;
   return TRUE;
@@ -86,7 +83,7 @@ LRESULT CToolbarsPage::OnTreeDblClk(NMHDR*) {
 }
 
 LRESULT CToolbarsPage::OnListItemChanged(NMHDR*) {
-  UpdateMoveButtons();
+  if (!m_bMoving) UpdateMoveButtons();
   return 0;
 }
 
@@ -97,8 +94,8 @@ LRESULT CToolbarsPage::OnDrawItem(WPARAM, LPARAM lParam) {
   return Default();
 }
 
-std::string CToolbarsPage::ToolbarName(int index) const {
-  return SheetToolbarName(m_pSettings->m_toolbars[index], m_recentName);
+std::string CToolbarsPage::ToolbarName(int index) {
+  return SheetToolbarName(m_pSettings->m_toolbars[index], m_recent, m_hWnd);
 }
 
 void CToolbarsPage::FillToolbarList() {
@@ -167,11 +164,21 @@ void CToolbarsPage::Move(int step) {
     ::SendMessageA(m_list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   std::swap(m_pSettings->m_toolbars[from], m_pSettings->m_toolbars[to]);
 
+  // The new place is selected before the old is cleared, and the buttons
+  // wait for the end: on the way no single toolbar is selected, which would
+  // disable UP and DN and take the keyboard focus from the one pressed.
+  HWND focus = ::GetFocus();
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
-  ListView_SetItemState(m_list, from, 0, both);
+  m_bMoving = true;
   ListView_SetItemState(m_list, to, both, both);
+  ListView_SetItemState(m_list, from, 0, both);
+  m_bMoving = false;
   ListView_EnsureVisible(m_list, to, FALSE);
   UpdateMoveButtons();
+  // At the end of the list the pressed button goes grey: the list, where the
+  // moved toolbar is, takes the focus.
+  if (focus && (::GetFocus() != focus || !::IsWindowEnabled(focus)))
+    ::SetFocus(m_list);
 }
 
 std::vector<int> CToolbarsPage::SelectedToolbars() const {

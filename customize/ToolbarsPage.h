@@ -11,6 +11,7 @@
 #include "customize/CustomizePage.h"
 #include "customize/FolderTree.h"
 #include "framework/BitmapButton.h"
+#include "shell/FolderNames.h"
 
 class CToolbarsPage : public CCustomizePage {
   using Base = CCustomizePage;
@@ -36,7 +37,7 @@ class CToolbarsPage : public CCustomizePage {
 
   void FillToolbarList();
   // The name toolbar `index` shows, as its tab shows it.
-  std::string ToolbarName(int index) const;
+  std::string ToolbarName(int index);
   void AppendListItem(const std::string& name, LPCITEMIDLIST folder);
   // Moves the one selected toolbar by `step` places, in the list and in the
   // working copy.
@@ -47,8 +48,9 @@ class CToolbarsPage : public CCustomizePage {
   CFolderTree m_tree;
   HWND m_list = nullptr;
   qv::CBitmapButton m_buttons[4];  // ADD, REM, UP, DN
-  std::string m_recentName;
+  qv::CRecentFolder m_recent;
   int m_bFirstActivation = 1;
+  bool m_bMoving = false;  // Move is changing the list's selection
 
   DECLARE_MESSAGE_MAP(CToolbarsPage)
 };

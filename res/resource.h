@@ -5,10 +5,10 @@
 #define IDR_BAR_MENU 130   // the bar's context menu
 #define IDR_FOLDER_MENU 139
 #define IDR_SORT_ORDER_MENU 140
-#define IDB_TAB_ARROWS_HORZ 142       // tab strip arrows, horizontal
+#define IDB_TAB_ARROWS_HORZ 142        // tab strip arrows, horizontal
 #define IDB_TAB_ARROWS_LEFT_EDGE 144   // tab strip arrows, left edge
 #define IDB_TAB_ARROWS_RIGHT_EDGE 145  // tab strip arrows, right edge
-#define IDB_TITLE 153  // the start-up picture
+#define IDB_TITLE 153                  // the start-up picture
 
 // Bar commands (the bar's context menu and the folder menu)
 #define ID_LEFT_ALIGN 32771
@@ -38,9 +38,10 @@
 
 // Help (the values framework/Help.h asks for): the failure message, the one
 // item of the control help menu, and the pop-up text of each control's help
-// context at IDS_HELP_POPUP_BASE plus the context id (20017-20062).
+// context at IDS_HELP_POPUP_BASE plus the context id (20017-20063).
 #define IDS_FAILED_TO_LAUNCH_HELP 61703
 #define IDS_WHATS_THIS 19990
+#define IDS_HOT_KEY_TAKEN 19991
 #define IDS_HELP_POPUP_BASE 20000
 
 // First start: the programs looked for, their file names (59401-59430) and
@@ -113,6 +114,8 @@
 #define IDC_SHOW_TITLE 1015
 #define IDC_BROWSE_SEPARATE 1021
 #define IDC_BROWSE_TOOLBAR 1022
+#define IDC_HOT_KEY 1040
+#define IDC_HOT_KEY_TAKEN 1041
 
 // Toolbars and Buttons pages
 #define IDC_FOLDER_TREE 1000

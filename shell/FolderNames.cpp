@@ -1,4 +1,5 @@
-// shell/FolderNames.cpp: folder names asked of the folders' parents.
+// shell/FolderNames.cpp: folder names asked of the folders' parents, and
+// the Recent folder told by its identity.
 #include "shell/FolderNames.h"
 
 #include "framework/Handles.h"
@@ -24,15 +25,21 @@ bool FolderDisplayName(LPCITEMIDLIST folder, std::string* name) {
   return named;
 }
 
-std::string RecentFolderName(IShellFolder* desktop, HWND owner) {
-  char name[kMaxShellName + 1] = {};
-  UniqueIdList recent;
-  if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_RECENT, recent.put())))
-    return {};
-  UniqueIdList last(CopyLastItemId(recent.get()));
-  if (!last || !GetItemDisplayName(desktop, last.get(), SHGDN_NORMAL, name))
-    return {};
-  return name;
+bool CRecentFolder::Is(LPCITEMIDLIST folder, HWND owner,
+                       IShellFolder* desktop) {
+  if (!m_bRead) {
+    m_bRead = true;
+    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_RECENT, m_list.put())))
+      m_list.reset();  // no half-made answer is kept
+  }
+  if (!m_list || !folder) return false;
+  ComPtr<IShellFolder> shellDesktop;
+  if (!desktop) {
+    if (FAILED(::SHGetDesktopFolder(&shellDesktop))) return false;
+    desktop = shellDesktop.Get();
+  }
+  const HRESULT hr = desktop->CompareIDs(0, m_list.get(), folder);
+  return SUCCEEDED(hr) && HRESULT_CODE(hr) == 0;
 }
 
 }  // namespace qv

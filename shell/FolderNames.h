@@ -1,11 +1,13 @@
-// shell/FolderNames.h: the display names that label toolbars: a folder's own
-// name and the Recent folder's, which such labels replace by "Documents".
+// shell/FolderNames.h: what labels toolbars: a folder's own name, and
+// whether it is the Recent folder, which such labels call "Documents".
 #pragma once
 
 #include <windows.h>
 #include <shlobj.h>
 
 #include <string>
+
+#include "framework/Handles.h"
 
 namespace qv {
 
@@ -14,8 +16,18 @@ namespace qv {
 // bound); false when it cannot be read.
 bool FolderDisplayName(LPCITEMIDLIST folder, std::string* name);
 
-// The name the desktop gives the Recent folder's last item; empty when it
-// cannot be read.
-std::string RecentFolderName(IShellFolder* desktop, HWND owner);
+// Tells the Recent folder by its identity, whatever its name: a folder
+// named like it is another folder, and localised systems name it otherwise.
+class CRecentFolder {
+ public:
+  // Whether the absolute list `folder` is the Recent folder, as `desktop`
+  // (the shell's when null) compares them. Its own list is read on the first
+  // question; when it cannot be read, no folder is.
+  bool Is(LPCITEMIDLIST folder, HWND owner, IShellFolder* desktop = nullptr);
+
+ private:
+  bool m_bRead = false;
+  UniqueIdList m_list;
+};
 
 }  // namespace qv

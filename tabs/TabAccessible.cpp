@@ -1,6 +1,8 @@
 // tabs/TabAccessible.cpp: the tab strip as a screen reader sees it.
 #include "tabs/TabStrip.h"
 
+#include "framework/portable/DpiScale.h"
+
 void CTabStrip::OnDestroy() {
   m_accessible.Disconnect();
   Default();
@@ -20,8 +22,11 @@ std::string CTabStrip::ItemName(int index) const {
 RECT CTabStrip::ItemScreenRect(int index) const {
   const CTabItem* tab = GetTab(index);
   if (!tab || !IsTabVisible(index, FALSE)) return RECT{};
-  RECT rc{tab->m_rect.left, tab->m_rect.top, tab->m_rect.right,
-          tab->m_rect.bottom};
+  // The tabs are laid out at 96 DPI and drawn scaled.
+  RECT rc{qv::ScaleForDpi(tab->m_rect.left, m_nDpi),
+          qv::ScaleForDpi(tab->m_rect.top, m_nDpi),
+          qv::ScaleForDpi(tab->m_rect.right, m_nDpi),
+          qv::ScaleForDpi(tab->m_rect.bottom, m_nDpi)};
   ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
   return rc;
 }

@@ -16,11 +16,6 @@ std::string Field(const std::string& text, std::size_t limit) {
   return field;
 }
 
-// The folded part before the first tab (the whole text when there is none).
-std::string FoldedKey(const std::string& entry) {
-  return FoldCase(entry.substr(0, entry.find('\t')).c_str());
-}
-
 bool Before(const std::string& a, const std::string& b) {
   const int order = CompareNoCase(a.c_str(), b.c_str());
   return order != 0 ? order < 0 : a < b;
@@ -41,12 +36,6 @@ HiddenTypeList::HiddenTypeList(std::vector<std::string> entries)
 }
 
 int HiddenTypeList::Add(const std::string& entry) {
-  const std::string key = FoldedKey(entry);
-  m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
-                                 [&key](const std::string& old) {
-                                   return FoldedKey(old) == key;
-                                 }),
-                  m_entries.end());
   const auto place =
       std::upper_bound(m_entries.begin(), m_entries.end(), entry, Before);
   const auto added = m_entries.insert(place, entry);

@@ -1,6 +1,6 @@
 // customize/portable/HiddenTypeList.h: the hidden file types as the View page
 // edits them: the entry text made from the Add File Type fields, and the list
-// kept sorted with one entry per extension.
+// kept sorted.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +24,8 @@ class HiddenTypeList {
   // Stored entries are kept as they are, only sorted.
   explicit HiddenTypeList(std::vector<std::string> entries = {});
 
-  // Adds `entry` in its sorted place and answers that place. An entry for the
-  // same extension (ignoring case) is replaced: a second one would keep the
-  // type hidden after the user removed the first.
+  // Adds `entry` in its sorted place and answers that place. Entries of the
+  // same extension are kept: each is the user's, and each is removed alone.
   int Add(const std::string& entry);
   // Removes the entry at `index`; false for a bad index.
   bool Remove(int index);

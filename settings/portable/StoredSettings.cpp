@@ -61,7 +61,8 @@ bool ReadInto(StoredValues& values, StoredSettings& s) {
   if (values.Read(kMonitorName, monitor) && monitor.size() <= kMonitorValueSize)
     s.monitor.assign(monitor.begin(),
                      std::find(monitor.begin(), monitor.end(), 0));
-  s.hotKeyRead = ReadDword(values, kHotKeyName, &s.hotKey);
+  s.hotKeyRead =
+      ReadDword(values, kHotKeyName, &s.hotKey) && IsUsableHotKey(s.hotKey);
   std::uint32_t folderCount;
   if (!ReadDword(values, kFolderCountName, &folderCount)) return false;
   s.listsRead = true;
@@ -110,6 +111,18 @@ std::uint32_t DecodeOption(StoredOption option, std::uint32_t stored) {
     default:
       return stored;
   }
+}
+
+bool IsUsableHotKey(std::uint32_t stored) {
+  constexpr std::uint32_t kVkF1 = 0x70, kVkF24 = 0x87;
+  const std::uint32_t key = stored & 0xFF;
+  const std::uint32_t modifiers = stored >> 8;
+  if (stored == 0) return true;
+  const std::uint32_t known =
+      kHotKeyShift | kHotKeyControl | kHotKeyAlt | kHotKeyExtended | kHotKeyWin;
+  if (key == 0 || (modifiers & ~known) != 0) return false;
+  return (key >= kVkF1 && key <= kVkF24) ||
+         (modifiers & (kHotKeyControl | kHotKeyAlt | kHotKeyWin)) != 0;
 }
 
 StoredSettings ReadStoredSettings(StoredValues& values) {

@@ -78,7 +78,7 @@ struct StoredSettings {
   std::array<std::uint32_t, kOptionCount> options{};
   int optionsRead = 0;
   // The monitor's device name, empty when missing or malformed (the
-  // primary); the hot key, when stored.
+  // primary); the hot key, when stored and usable (IsUsableHotKey).
   std::string monitor;
   bool hotKeyRead = false;
   std::uint32_t hotKey = 0;
@@ -102,6 +102,19 @@ struct StoredSettings {
 // anything but 0; the numbers as they are (the layout bounds them as it
 // shows them).
 std::uint32_t DecodeOption(StoredOption option, std::uint32_t stored);
+
+// The stored hot key's modifier flags (a hot-key control's HOTKEYF_*, and
+// one of ours for the Windows key, which that control cannot give).
+constexpr std::uint32_t kHotKeyShift = 0x01;
+constexpr std::uint32_t kHotKeyControl = 0x02;
+constexpr std::uint32_t kHotKeyAlt = 0x04;
+constexpr std::uint32_t kHotKeyExtended = 0x08;
+constexpr std::uint32_t kHotKeyWin = 0x10;
+
+// Whether the stored "Hot Key" may be registered as it is: 0 (none), or a key
+// with Ctrl, Alt or Win, or one of F1 to F24 with any modifiers. A plain or
+// shifted key would be taken from every program that types it.
+bool IsUsableHotKey(std::uint32_t stored);
 
 // Reads the settings from `values`. Never throws: memory running out ends
 // the load like a missing value.

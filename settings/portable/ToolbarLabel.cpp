@@ -3,11 +3,9 @@
 
 namespace qv {
 
-std::string ToolbarLabel(const std::string& folderName,
-                         const std::string& recentName,
+std::string ToolbarLabel(const std::string& folderName, bool isRecent,
                          const ToolbarInfo& info) {
-  std::string label = folderName;
-  if (!recentName.empty() && label == recentName) label = "Documents";
+  std::string label = isRecent ? "Documents" : folderName;
   if (info.kind == kKindBrowse) label = "Browse " + label;
   return label;
 }

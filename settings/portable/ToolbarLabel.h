@@ -8,11 +8,9 @@
 
 namespace qv {
 
-// `folderName` as its folder's parent shows it; "Documents" when that is the
-// Recent folder's name `recentName` (empty when unknown); the browse toolbar
-// starts with "Browse ".
-std::string ToolbarLabel(const std::string& folderName,
-                         const std::string& recentName,
+// `folderName` as its folder's parent shows it; "Documents" for the Recent
+// folder (`isRecent`); the browse toolbar starts with "Browse ".
+std::string ToolbarLabel(const std::string& folderName, bool isRecent,
                          const ToolbarInfo& info);
 
 }  // namespace qv

@@ -330,7 +330,7 @@ void CheckLoaded(const qv::StoredSettings& s) {
                t.folder.size());
     WalkList(t.folder.data(), t.folder.size());
     CheckInfo(t.info);
-    (void)qv::ToolbarLabel("Folder", "Recent", t.info);
+    (void)qv::ToolbarLabel("Folder", false, t.info);
     std::vector<ButtonEntry> entries = t.info.entries;
     qv::SyncEntries(entries, {"a.lnk", "B.TXT", "new.lnk"});
   }

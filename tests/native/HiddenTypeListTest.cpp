@@ -1,5 +1,5 @@
 // tests/native/HiddenTypeListTest.cpp: the hidden-type entry made from the
-// Add File Type fields, and the sorted list with one entry per extension.
+// Add File Type fields, and the sorted list that keeps duplicates.
 #include "customize/portable/HiddenTypeList.h"
 
 #include <gtest/gtest.h>
@@ -34,13 +34,11 @@ TEST(HiddenTypeList, KeepsEntriesSortedIgnoringCase) {
             added.Entries());
 }
 
-TEST(HiddenTypeList, AddReplacesEveryEntryOfTheSameExtension) {
-  qv::HiddenTypeList list({"BAK\tOld", "bak\tOlder", "ba\tShort", "log"});
+TEST(HiddenTypeList, AddKeepsEntriesOfTheSameExtension) {
+  qv::HiddenTypeList list({"BAK\tOld", "ba\tShort"});
   EXPECT_EQ(1, list.Add("Bak\tBackups"));
-  EXPECT_EQ((Entries{"ba\tShort", "Bak\tBackups", "log"}), list.Entries());
-  // An entry without a tab is all extension.
-  EXPECT_EQ(2, list.Add("LOG\tLogs"));
-  EXPECT_EQ((Entries{"ba\tShort", "Bak\tBackups", "LOG\tLogs"}),
+  EXPECT_EQ(3, list.Add("BAK\tOld"));  // after its twin
+  EXPECT_EQ((Entries{"ba\tShort", "Bak\tBackups", "BAK\tOld", "BAK\tOld"}),
             list.Entries());
 }
 

@@ -27,4 +27,19 @@ TEST(StoredSettings, CurrentTabNamesAToolbar) {
   EXPECT_EQ(7, qv::ShownCurrentTab(7, 0));  // no toolbar: nothing to name
 }
 
+TEST(StoredSettings, HotKeyNeedsCtrlAltOrWinUnlessAFunctionKey) {
+  EXPECT_TRUE(qv::IsUsableHotKey(0));  // none
+  EXPECT_TRUE(
+      qv::IsUsableHotKey(0x24 | (qv::kHotKeyControl | qv::kHotKeyAlt) << 8));
+  EXPECT_TRUE(qv::IsUsableHotKey('Q' | qv::kHotKeyWin << 8));
+  EXPECT_TRUE(qv::IsUsableHotKey(0x70));                          // F1
+  EXPECT_TRUE(qv::IsUsableHotKey(0x87 | qv::kHotKeyShift << 8));  // Shift+F24
+  EXPECT_FALSE(qv::IsUsableHotKey(0x41));  // A, from every program
+  EXPECT_FALSE(qv::IsUsableHotKey('A' | qv::kHotKeyShift << 8));
+  EXPECT_FALSE(qv::IsUsableHotKey(0x88));                     // past F24
+  EXPECT_FALSE(qv::IsUsableHotKey(qv::kHotKeyControl << 8));  // no key
+  EXPECT_FALSE(qv::IsUsableHotKey('A' | (qv::kHotKeyControl | 0x20) << 8));
+  EXPECT_FALSE(qv::IsUsableHotKey(0x10070));  // beyond the two bytes
+}
+
 }  // namespace

@@ -9,12 +9,10 @@ namespace {
 TEST(ToolbarLabel, RecentBecomesDocumentsAndBrowseIsPrefixed) {
   ToolbarInfo normal, browse;
   browse.kind = qv::kKindBrowse;
-  EXPECT_EQ("Tools", qv::ToolbarLabel("Tools", "Recent", normal));
-  EXPECT_EQ("Documents", qv::ToolbarLabel("Recent", "Recent", normal));
-  EXPECT_EQ("recent", qv::ToolbarLabel("recent", "Recent", normal));
-  EXPECT_EQ("Browse Documents", qv::ToolbarLabel("Recent", "Recent", browse));
-  // An unknown Recent name renames nothing, not even an empty name.
-  EXPECT_EQ("", qv::ToolbarLabel("", "", normal));
+  EXPECT_EQ("Recent", qv::ToolbarLabel("Recent", false, normal));
+  EXPECT_EQ("Documents", qv::ToolbarLabel("Zuletzt verwendet", true, normal));
+  EXPECT_EQ("Browse Documents", qv::ToolbarLabel("Recent", true, browse));
+  EXPECT_EQ("Browse Tools", qv::ToolbarLabel("Tools", false, browse));
 }
 
 }  // namespace

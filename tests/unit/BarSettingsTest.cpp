@@ -89,7 +89,7 @@ void Fill(CBarSettings& s) {
   s.m_bAlwaysOnTop = 0;
   s.m_bAnimate = 0;
   s.m_bShowTitle = 0;
-  s.m_nHotKey = 'K' | HOTKEYF_SHIFT << 8;
+  s.m_nHotKey = 'K' | (HOTKEYF_SHIFT | HOTKEYF_ALT) << 8;
   AddToolbar(s, "Programs", 1, Info(qv::kKindNormal));
   AddToolbar(s, "Tools", 0,
              Info(qv::kKindCustom, {{qv::kEntryShownFile, "a.lnk"},
@@ -314,13 +314,18 @@ TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
   EXPECT_EQ(std::vector<std::string>{"bak\tBackup"}, s.m_hiddenTypes);
 }
 
-TEST_F(BarSettingsTest, KeyWithoutAHotKeyLoadsTheDefault) {
+TEST_F(BarSettingsTest, KeyWithoutAHotKeyOrWithALoneLetterLoadsTheDefault) {
   SaveFilled();
   Delete("Hot Key");
   CBarSettings s;
   EXPECT_EQ(1, s.Load());
   EXPECT_EQ(CBarSettings::kDefaultHotKey, s.m_nHotKey);
   EXPECT_EQ(3u, s.m_toolbars.size());
+
+  SetDword("Hot Key", 'A');
+  CBarSettings letter;
+  EXPECT_EQ(1, letter.Load());
+  EXPECT_EQ(CBarSettings::kDefaultHotKey, letter.m_nHotKey);
 }
 
 TEST_F(BarSettingsTest, NoToolbarsWithHiddenTypes) {

@@ -3,6 +3,8 @@
 // registry, Cancel and OK, the pages' help requests and the About figures.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -139,6 +141,31 @@ TEST_F(CustomizeSheetTest, TabsInOrderOpeningOnOptionsWithOkCancelHelpOnly) {
   });
 }
 
+TEST_F(CustomizeSheetTest, OpensCentredOnTheWorkAreaBesideABarOnTheRight) {
+  RECT area{};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  // An owner where a bar docked on the right stands.
+  HWND owner = ::CreateWindowExA(
+      WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, area.right - 60, area.top, 60,
+      area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(owner);
+  CBarSettings settings;
+  CCustomizeSheet sheet(kCaption, owner, 0);
+  sheet.SetSettings(settings);
+  RECT rc{};
+  RunSheet(sheet, [&](HWND wnd) {
+    ::GetWindowRect(wnd, &rc);
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+  ::DestroyWindow(owner);
+  EXPECT_GE(rc.left, area.left);
+  EXPECT_GE(rc.top, area.top);
+  EXPECT_LE(rc.right, area.right);
+  EXPECT_LE(rc.bottom, area.bottom);
+  EXPECT_NEAR((area.left + area.right) / 2, (rc.left + rc.right) / 2, 1);
+  EXPECT_NEAR((area.top + area.bottom) / 2, (rc.top + rc.bottom) / 2, 1);
+}
+
 TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
   CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
@@ -196,6 +223,65 @@ TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {
   EXPECT_EQ(HWND_TOPMOST, zorder.Last());
 }
 
+constexpr UINT kCtrlAlt = HOTKEYF_CONTROL | HOTKEYF_ALT;
+
+// Puts `key` in the Options page's hot-key control as a user's keys do.
+void ChooseHotKey(HWND page, UINT key) {
+  HWND control = ::GetDlgItem(page, IDC_HOT_KEY);
+  ::SendMessageA(control, HKM_SETHOTKEY, key, 0);
+  ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+std::string TakenNote(HWND page) {
+  char text[128] = {};
+  ::GetDlgItemTextA(page, IDC_HOT_KEY_TAKEN, text, sizeof text);
+  return text;
+}
+
+// Whether some window of this process holds the key (ours is then refused).
+bool Held(UINT modifiers, UINT vk) {
+  if (!::RegisterHotKey(nullptr, 0x100, modifiers, vk)) return true;
+  ::UnregisterHotKey(nullptr, 0x100);
+  return false;
+}
+
+TEST_F(CustomizeSheetTest, LoneLetterIsRefusedAndTheChosenKeyTakenAtOnce) {
+  registry.SetDword("Hot Key", 'A');
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  EXPECT_FALSE(Held(0, 'A'));
+  EXPECT_TRUE(Held(MOD_CONTROL | MOD_ALT, VK_HOME));
+
+  Customize(bar, [](HWND sheet) {
+    HWND page = PageOf(sheet);
+    // Shown as Home, not as the keypad's 7.
+    EXPECT_EQ(VK_HOME | (kCtrlAlt | HOTKEYF_EXT) << 8,
+              ::SendDlgItemMessageA(page, IDC_HOT_KEY, HKM_GETHOTKEY, 0, 0));
+    EXPECT_EQ("", TakenNote(page));  // the bar's own key
+    ChooseHotKey(page, 'Q' | kCtrlAlt << 8);
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
+  EXPECT_EQ('Q' | kCtrlAlt << 8, StoredDword("Hot Key"));
+  EXPECT_TRUE(Held(MOD_CONTROL | MOD_ALT, 'Q'));
+  EXPECT_FALSE(Held(MOD_CONTROL | MOD_ALT, VK_HOME));
+}
+
+TEST_F(CustomizeSheetTest, KeyAnotherProgramHoldsIsReportedOnTheOptionsPage) {
+  ASSERT_TRUE(::RegisterHotKey(nullptr, 0x101, MOD_CONTROL | MOD_ALT, VK_END));
+  registry.SetDword("Hot Key", VK_END | kCtrlAlt << 8);
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  Customize(bar, [](HWND sheet) {
+    HWND page = PageOf(sheet);
+    EXPECT_NE("", TakenNote(page));
+    ChooseHotKey(page, VK_F8 | kCtrlAlt << 8);
+    EXPECT_EQ("", TakenNote(page));
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+  });
+  ::UnregisterHotKey(nullptr, 0x101);
+}
+
 TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
   CBarSettings settings;
   settings.m_nMaxChars = 128;
@@ -219,6 +305,38 @@ TEST_F(CustomizeSheetTest, NameLengthArrowsWrapAtBothEnds) {
   });
   EXPECT_EQ(IDOK, result);
   EXPECT_EQ(127, sheet.Settings().m_nMaxChars);
+}
+
+TEST_F(CustomizeSheetTest, OptionsHelpPageNamesEveryControl) {
+  std::ifstream file(qv::HelpFolder() + "topic38.html");
+  std::string page((std::istreambuf_iterator<char>(file)),
+                   std::istreambuf_iterator<char>());
+  // One line's words, whatever the breaks of the page's text.
+  for (char& c : page)
+    if (c == '\n') c = ' ';
+  CBarSettings settings;
+  CCustomizeSheet sheet(kCaption, nullptr, 0);
+  sheet.SetSettings(settings);
+  std::vector<std::string> labels;
+  RunSheet(sheet, [&](HWND wnd) {
+    for (HWND child = ::GetWindow(PageOf(wnd), GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      char text[128] = {}, kind[32] = {};
+      ::GetWindowTextA(child, text, sizeof text);
+      ::GetClassNameA(child, kind, sizeof kind);
+      std::string label;
+      for (const char* c = text; *c; ++c)
+        if (*c != '&') label += *c;
+      if (!label.empty() && label.back() == ':') label.pop_back();
+      if (!label.empty() &&
+          (!lstrcmpiA(kind, "Button") || !lstrcmpiA(kind, "Static")))
+        labels.push_back(label);
+    }
+    PropSheet_PressButton(wnd, PSBTN_CANCEL);
+  });
+  EXPECT_GE(labels.size(), 10u);
+  for (const std::string& label : labels)
+    EXPECT_NE(std::string::npos, page.find(label)) << label;
 }
 
 TEST_F(CustomizeSheetTest, PagesAskForTheirTopicAndTheirControlsContexts) {
@@ -271,6 +389,20 @@ TEST_F(CustomizeSheetTest, AboutNamesTheCurrentDrive) {
   ASSERT_GT(disk.size(), drive.size());
   EXPECT_EQ(drive, disk.substr(disk.size() - drive.size()));
   EXPECT_EQ(" KB", memory.substr(memory.size() - 3));
+}
+
+DWORD g_modeDuringQuery = 0;
+BOOL WINAPI DriveWithoutItsDisk(LPCSTR, LPDWORD, LPDWORD, LPDWORD, LPDWORD) {
+  g_modeDuringQuery = ::GetThreadErrorMode();
+  ::SetLastError(ERROR_NOT_READY);
+  return FALSE;
+}
+
+TEST(AboutPageTest, DriveWithoutItsDiskIsUnavailableWithoutTheSystemsBox) {
+  const DWORD before = ::GetThreadErrorMode();
+  EXPECT_EQ("Unavailable", FreeDiskSpaceLine(&DriveWithoutItsDisk));
+  EXPECT_TRUE(g_modeDuringQuery & SEM_FAILCRITICALERRORS);
+  EXPECT_EQ(before, ::GetThreadErrorMode());
 }
 
 }  // namespace

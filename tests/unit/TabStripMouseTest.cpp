@@ -65,6 +65,28 @@ TEST_F(TabStripTest, ScreenReaderGetsTheTabsAndTheSelectedOne) {
   ::OleUninitialize();
 }
 
+TEST_F(TabStripTest, ScreenReaderRectanglesPointAtTheTabsAsDrawnAt192Dpi) {
+  ::OleInitialize(nullptr);
+  Build(qv::kTabsHorizontal, 300, {60, 70, 80});
+  strip.SetDpi(192);
+  ::MoveWindow(strip.m_hWnd, 4, 4, 600, 50, TRUE);  // 300 at 96 DPI
+  {
+    qv::ComPtr<IAccessible> object = testsupport::AccessibleOf(strip.m_hWnd);
+    ASSERT_TRUE(object);
+    const qv::TabRect tab = strip.GetTab(1)->m_rect;
+    POINT origin{0, 0};
+    ::ClientToScreen(strip.m_hWnd, &origin);
+    long x = 0, y = 0, cx = 0, cy = 0;
+    ASSERT_EQ(S_OK,
+              object->accLocation(&x, &y, &cx, &cy, testsupport::Child(2)));
+    EXPECT_EQ(origin.x + 2 * tab.left, x);
+    EXPECT_EQ(origin.y + 2 * tab.top, y);
+    EXPECT_EQ(2 * (tab.right - tab.left), cx);
+    EXPECT_EQ(2 * (tab.bottom - tab.top), cy);
+  }
+  ::OleUninitialize();
+}
+
 TEST_F(TabStripTest, ParentRefusingTheChangeKeepsTheSelection) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80});
   parent.changingReply = 1;

@@ -13,6 +13,7 @@
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "shell/FolderNames.h"
 #include "shell/ShellHelpers.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/DialogInput.h"
@@ -143,6 +144,25 @@ TEST(ToolbarsPageTest, RootHasSpecialFoldersAndDocumentsAddsAsDocuments) {
   });
 }
 
+TEST(ToolbarsPageTest, DocumentsIsTheRecentFolderNotAFolderOfItsName) {
+  qv::UniqueIdList recent;
+  ASSERT_TRUE(SUCCEEDED(
+      ::SHGetSpecialFolderLocation(nullptr, CSIDL_RECENT, recent.put())));
+  std::string recentName;
+  ASSERT_TRUE(qv::FolderDisplayName(recent.get(), &recentName));
+  TempFolder temp("lookalike");
+  ASSERT_TRUE(temp.AddFolder(recentName));
+  CBarSettings settings;
+  AppendFolder(settings, temp / recentName);
+  settings.AppendToolbar(
+      qv::UniqueIdList(qv::ConcatIdLists(nullptr, recent.get())),
+      qv::kSortByName, ToolbarInfo{});
+  ToolbarsSheet sheet(settings);
+  RunPage(sheet, [&](HWND page) {
+    EXPECT_EQ((Lines{recentName, "Documents"}), ListLines(page));
+  });
+}
+
 TEST(ToolbarsPageTest, MovesOneRemovesSeveralAndKeepsAnUnreadableToolbar) {
   TempFolder a("a"), b("b"), c("c");
   CBarSettings settings;
@@ -166,7 +186,10 @@ TEST(ToolbarsPageTest, MovesOneRemovesSeveralAndKeepsAnUnreadableToolbar) {
               ListLines(page));
     Select(page, {1});
     EXPECT_TRUE(Enabled(page, IDC_UP) && Enabled(page, IDC_DOWN));
+    HWND down = ::GetDlgItem(page, IDC_DOWN);
+    ::SetFocus(down);
     Click(page, IDC_DOWN);
+    EXPECT_EQ(down, ::GetFocus());  // the keyboard can press it again
     EXPECT_EQ(names[1], ListLines(page)[2]);
     EXPECT_EQ(LVIS_SELECTED,
               ListView_GetItemState(::GetDlgItem(page, IDC_TOOLBAR_LIST), 2,
