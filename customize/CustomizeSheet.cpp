@@ -2,6 +2,8 @@
 // buttons.
 #include "customize/CustomizeSheet.h"
 
+#include <algorithm>
+
 #include "customize/PageHelpTables.h"
 #include "framework/Help.h"
 #include "res/resource.h"
@@ -36,6 +38,27 @@ LRESULT CALLBACK SheetHelpProc(HWND sheet, UINT message, WPARAM wParam,
   }
 }
 
+// The sheet opens where its owner is, and a hidden auto-hide bar lies almost
+// wholly past the screen's edge: the sheet is moved into the work area of its
+// monitor, top left first when it is the larger, so its buttons are in reach.
+void KeepInWorkArea(HWND sheet) {
+  RECT rc{};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!::GetWindowRect(sheet, &rc) ||
+      !::GetMonitorInfoA(::MonitorFromWindow(sheet, MONITOR_DEFAULTTONEAREST),
+                         &monitor))
+    return;
+  const RECT& work = monitor.rcWork;
+  const LONG x =
+      std::max(work.left, std::min(rc.left, work.right - (rc.right - rc.left)));
+  const LONG y =
+      std::max(work.top, std::min(rc.top, work.bottom - (rc.bottom - rc.top)));
+  if (x != rc.left || y != rc.top)
+    ::SetWindowPos(sheet, nullptr, x, y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 CCustomizeSheet::CCustomizeSheet(const char* caption, HWND parent,
@@ -59,6 +82,7 @@ int CALLBACK CCustomizeSheet::PropSheetCallback(HWND sheet, UINT message,
                                                 LPARAM) {
   if (message != PSCB_INITIALIZED) return 0;
   ::SetWindowSubclass(sheet, SheetHelpProc, 0, 0);
+  KeepInWorkArea(sheet);
   HWND apply = ::GetDlgItem(sheet, kApplyNowId);
   if (apply) ::ShowWindow(apply, SW_HIDE);
   HWND ok = ::GetDlgItem(sheet, IDOK);
