@@ -424,14 +424,17 @@ bool SoakDriver::Finish() {
 
   m_bar = std::make_unique<e2e::BarProcess>();
   if (!m_bar->Start()) return Fail("the bar did not start again");
+  // Its toolbars are all still stored, and the current one shows buttons.
   HWND pane = ::GetDlgItem(Bar(), kPaneId);
-  int rows = 0;
-  for (HWND row = ::GetWindow(pane, GW_CHILD); row;
-       row = ::GetWindow(row, GW_HWNDNEXT))
-    ++rows;
-  if (folders < kToolbars || rows != static_cast<int>(folders))
-    return Fail(Format("started again with %ld toolbars stored and %ld rows",
-                       static_cast<long>(folders), rows));
+  HWND row = ::GetWindow(pane, GW_CHILD);
+  const long buttons =
+      row ? static_cast<long>(::SendMessageA(row, TCM_GETITEMCOUNT, 0, 0)) : 0;
+  const DWORD after = SettingsKey::GetDword("No. of Folders").value_or(0);
+  if (folders < kToolbars || after != folders || buttons <= 0)
+    return Fail(
+        Format("started again with %ld toolbars stored (%ld before) "
+               "and %ld buttons shown",
+               static_cast<long>(after), static_cast<long>(folders), buttons));
   if (!Check()) return false;
   m_bar->Stop();
   return true;

@@ -61,6 +61,5 @@ class SoakDriver {
   long m_actions = 0;
   std::deque<std::string> m_recent;
   std::string m_failure;
-  DWORD m_folders = 0;  // "No. of Folders" after the warm-up
   OutsideCounters m_baseline;
 };
