@@ -361,7 +361,19 @@ bool SoakDriver::CloseSheet() {
   int sheets = 0;
   for (HWND wnd : TopLevelWindows(m_bar->ProcessId()))
     if (TextOf(wnd) == kSheetCaption) ++sheets;
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(Bar(), nullptr), &gui);
+  const auto name = [&](HWND wnd) {
+    return !wnd           ? std::string("none")
+           : wnd == Bar() ? std::string("the bar")
+           : wnd == sheet ? std::string("the sheet")
+                          : ClassOf(wnd) + " \"" + TextOf(wnd) + "\"";
+  };
   return Fail(
+      "the bar's thread: active " + name(gui.hwndActive) + ", focus " +
+      name(gui.hwndFocus) + ", capture " + name(gui.hwndCapture) +
+      Format(", flags %#lx; ", static_cast<long>(gui.flags)) +
       std::string("the sheet stayed open after its ") + (ok ? "OK" : "Cancel") +
       Format(" (sheet enabled %ld, %ld sheets up, ", ::IsWindowEnabled(sheet),
              sheets) +

@@ -180,6 +180,24 @@ TEST_F(CustomizeSheetTest, OpensInsideTheWorkAreaOverAHiddenBarOnEachEdge) {
   }
 }
 
+// A rebuild while the sheet is up (the auto-hide bar sliding in, a display
+// change) puts the bar back in its band without taking the keyboard and the
+// mouse from the sheet, which stays in front of it.
+TEST_F(CustomizeSheetTest, RebuildWhileUpLeavesTheSheetActiveAndInFront) {
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  Customize(bar, [&](HWND sheet) {
+    ::SetActiveWindow(sheet);
+    bar.Rebuild(RebuildRequest::Layout());
+    EXPECT_EQ(sheet, ::GetActiveWindow());
+    HWND below = sheet;
+    while (below && below != bar.m_hWnd)
+      below = ::GetWindow(below, GW_HWNDNEXT);
+    EXPECT_EQ(bar.m_hWnd, below) << "the bar is above the sheet";
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+  });
+}
+
 TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
   CBarWindow bar(shell);
   ASSERT_TRUE(Create(bar));
