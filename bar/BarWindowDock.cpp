@@ -66,9 +66,11 @@ void CBarWindow::SetAppBarPos(qv::Edge edge, RECT* rc) {
 }
 
 void CBarWindow::ApplyZOrder() {
+  // Not activating: after a rebuild or a slide-in the keyboard stays where it
+  // was, with the Customize sheet when it is up over the disabled bar.
   ::SetWindowPos(m_hWnd,
                  Settings().m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0,
-                 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+                 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT CBarWindow::OnAppBarCallback(WPARAM code, LPARAM param) {

@@ -32,7 +32,8 @@ class CCustomizeSheet : public qv::CPropertySheet {
   CCustomizePage& Page(int tab) { return *m_tabs[tab]; }
 
  private:
-  // Hides Apply and moves OK and Cancel into the gap, next to Help.
+  // Hides Apply and moves OK and Cancel into the gap, next to Help; keeps
+  // the sheet inside the work area.
   static int CALLBACK PropSheetCallback(HWND sheet, UINT message, LPARAM);
 
   CAboutPage m_aboutPage;

@@ -29,6 +29,8 @@ cat "${logs[@]}" | awk '
   /^\[  PASSED  \] [0-9]+ tests?\.$/ { passed += $4 }
   /^\[  FAILED  \] [0-9]+ tests?, listed below:$/ { failed += $4 }
   END { printf "Tests: %d passed, %d failed\n", passed, failed }'
+# The soak's seed and length, to run it again.
+grep -h '^soak: seed ' build/windows-x64/Testing/Temporary/LastTest.log || true
 # The fuzz target's short runs (ctest stopped the script had one failed).
 grep -h -e '^seeded driver: ' -e '^Done [0-9]* runs' \
   build/native/Testing/Temporary/LastTest.log \

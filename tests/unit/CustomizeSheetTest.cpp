@@ -6,7 +6,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "bar/BarWindow.h"
@@ -164,6 +166,63 @@ TEST_F(CustomizeSheetTest, OpensCentredOnTheWorkAreaBesideABarOnTheRight) {
   EXPECT_LE(rc.bottom, area.bottom);
   EXPECT_NEAR((area.left + area.right) / 2, (rc.left + rc.right) / 2, 1);
   EXPECT_NEAR((area.top + area.bottom) / 2, (rc.top + rc.bottom) / 2, 1);
+}
+
+// The sheet is placed by its owner; a hidden auto-hide bar lies mostly past
+// the screen's edge, and the sheet must still open with its buttons in reach.
+TEST_F(CustomizeSheetTest, OpensInsideTheWorkAreaOverAHiddenBarOnEachEdge) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY),
+                    &monitor);
+  const RECT screen = monitor.rcMonitor;
+  const RECT& work = monitor.rcWork;
+  // A 60-pixel bar of which 2 pixels show, on each edge.
+  const RECT hidden[] = {
+      {screen.left, screen.bottom - 2, screen.right, screen.bottom + 58},
+      {screen.right - 2, screen.top, screen.right + 58, screen.bottom},
+      {screen.left, screen.top - 58, screen.right, screen.top + 2},
+      {screen.left - 58, screen.top, screen.left + 2, screen.bottom}};
+  for (const RECT& bar : hidden) {
+    const std::unique_ptr<std::remove_pointer_t<HWND>, BOOL (*)(HWND)> owner(
+        ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "hidden bar",
+                          WS_POPUP | WS_VISIBLE, bar.left, bar.top,
+                          bar.right - bar.left, bar.bottom - bar.top, nullptr,
+                          nullptr, nullptr, nullptr),
+        [](HWND wnd) { return ::DestroyWindow(wnd); });
+    CBarSettings settings;
+    CCustomizeSheet sheet(kCaption, owner.get(), 0);
+    ASSERT_EQ(1, sheet.SetSettings(settings));
+    RunSheet(sheet, [&](HWND wnd) {
+      RECT rc;
+      ::GetWindowRect(wnd, &rc);
+      EXPECT_GE(rc.left, work.left) << "bar at " << bar.left << "," << bar.top;
+      EXPECT_GE(rc.top, work.top) << "bar at " << bar.left << "," << bar.top;
+      EXPECT_LE(rc.right, work.right)
+          << "bar at " << bar.left << "," << bar.top;
+      EXPECT_LE(rc.bottom, work.bottom)
+          << "bar at " << bar.left << "," << bar.top;
+      PropSheet_PressButton(wnd, PSBTN_CANCEL);
+    });
+  }
+}
+
+// A rebuild while the sheet is up (the auto-hide bar sliding in, a display
+// change) puts the bar back in its band without taking the keyboard and the
+// mouse from the sheet, which stays in front of it.
+TEST_F(CustomizeSheetTest, RebuildWhileUpLeavesTheSheetActiveAndInFront) {
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  Customize(bar, [&](HWND sheet) {
+    ::SetActiveWindow(sheet);
+    bar.Rebuild(RebuildRequest::Layout());
+    EXPECT_EQ(sheet, ::GetActiveWindow());
+    HWND below = sheet;
+    while (below && below != bar.m_hWnd)
+      below = ::GetWindow(below, GW_HWNDNEXT);
+    EXPECT_EQ(bar.m_hWnd, below) << "the bar is above the sheet";
+    PropSheet_PressButton(sheet, PSBTN_CANCEL);
+  });
 }
 
 TEST_F(CustomizeSheetTest, CancelAfterEditsChangesNothingAndRestoresTopmost) {
