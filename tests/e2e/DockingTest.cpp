@@ -124,3 +124,27 @@ TEST_P(DockingTest, DocksAtTheStoredEdgeAcrossTheWholeSide) {
 INSTANTIATE_TEST_SUITE_P(EveryEdge, DockingTest,
                          testing::Values(ABE_LEFT, ABE_TOP, ABE_RIGHT,
                                          ABE_BOTTOM));
+
+TEST(DockingFollowsTheKey, AHandEditOfTheEdgeMovesTheRunningBarWithinASecond) {
+  SettingsKey::Delete();
+  SettingsKey::CreateQuiet();
+  SettingsKey::SetDword("Alignment", ABE_TOP);
+  BarProcess bar;
+  ASSERT_TRUE(bar.Start());
+  const int sy = ::GetSystemMetrics(SM_CYSCREEN);
+  ASSERT_EQ(0, bar.WindowRect().top);
+
+  // As another program (or regedit) would: no message to the bar.
+  SettingsKey::SetDword("Alignment", ABE_LEFT);
+  const DWORD start = ::GetTickCount();
+  RECT rc = bar.WindowRect();
+  while (rc.bottom - rc.top != sy && ::GetTickCount() - start < 1000) {
+    ::Sleep(20);
+    rc = bar.WindowRect();
+  }
+  EXPECT_EQ(0, rc.left);
+  EXPECT_EQ(sy, rc.bottom - rc.top);
+  EXPECT_LT(rc.right, ::GetSystemMetrics(SM_CXSCREEN) / 2);
+  bar.Stop();
+  SettingsKey::Delete();
+}

@@ -15,6 +15,7 @@
 #include "bar/BarWindow.h"
 #include "framework/WinApp.h"
 #include "tests/unit/support/FakeAppBarService.h"
+#include "tests/unit/support/MemorySettingsStore.h"
 #include "tests/unit/support/MissingDrive.h"
 #include "tests/unit/support/PumpUntil.h"
 #include "tests/unit/support/ScratchRegistry.h"
@@ -463,4 +464,29 @@ TEST_F(BarWindowTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
   EXPECT_EQ(shell.calls, calls);
   stored.Load();
   EXPECT_EQ(stored.m_nRows, 3);
+}
+
+TEST_F(BarWindowTest, TabSwitchesReadNoSettingsAndStoreOnlyTheCurrentTab) {
+  TempFolder first("first"), second("second");
+  StoreToolbar(first.path(), qv::kKindNormal);
+  StoreToolbar(second.path(), qv::kKindNormal);
+  CBarSettings stored;
+  ASSERT_EQ(1, stored.Load());
+  MemorySettingsStore store;
+  store.Fill(stored);
+  CBarWindow bar(shell, nullptr, ShellToolbarShell(), nullptr, SystemMonitors(),
+                 store);
+  ASSERT_TRUE(Create(bar));
+  ASSERT_EQ(2, bar.TabStrip().GetTabCount());
+
+  const int reads = store.reads;
+  store.written.clear();
+  for (int i = 1; i <= 20; ++i) {
+    bar.TabStrip().m_nCurSel = i % 2;
+    NMHDR hdr = {bar.TabStrip().m_hWnd, kTabStripId, TABN_SELCHANGED};
+    bar.SendMessage(WM_NOTIFY, kTabStripId, reinterpret_cast<LPARAM>(&hdr));
+    EXPECT_EQ(i % 2, bar.Settings().m_nCurrentTab);
+  }
+  EXPECT_EQ(reads, store.reads);
+  EXPECT_EQ(std::vector<std::string>(20, "Current Tab"), store.written);
 }

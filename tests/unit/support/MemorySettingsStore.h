@@ -37,9 +37,11 @@ class MemorySettingsStore : public ISettingsStore,
 
   std::map<std::string, std::vector<unsigned char>> values;
   std::vector<std::string> written;  // names written or removed, in order
+  int reads = 0;                     // values asked for
 
  private:
   bool ReadDword(const char* name, std::uint32_t* value) override {
+    ++reads;
     auto found = values.find(name);
     if (found == values.end() || found->second.size() != 4) return false;
     std::memcpy(value, found->second.data(), 4);
@@ -56,6 +58,7 @@ class MemorySettingsStore : public ISettingsStore,
     return values.erase(name) != 0;
   }
   bool Read(const char* name, std::vector<unsigned char>& data) override {
+    ++reads;
     auto found = values.find(name);
     if (found == values.end()) return false;
     data = found->second;
