@@ -65,9 +65,8 @@ CBarModel::Change CBarModel::MoveTo(qv::Edge edge, const std::string& monitor) {
 }
 
 CBarModel::Change CBarModel::SetSmallIcons(bool small) {
-  const UINT wanted = small ? 1 : 0;
-  if ((m_settings.m_bSmallIcons == 1) == small) return std::nullopt;
-  m_settings.m_bSmallIcons = wanted;
+  if (m_settings.m_bSmallIcons == small) return std::nullopt;
+  m_settings.m_bSmallIcons = small;
   // Large icons are read anew: the small ones' indexes came from the small
   // image list.
   return Stored(
@@ -76,7 +75,7 @@ CBarModel::Change CBarModel::SetSmallIcons(bool small) {
 }
 
 CBarModel::Change CBarModel::SetAutoHide(bool autoHide) {
-  m_settings.m_bAutoHide = autoHide ? 1 : 0;
+  m_settings.m_bAutoHide = autoHide;
   return Stored(SettingsWrite::Options({qv::kOptAutoHide}),
                 RebuildRequest::Layout());
 }

@@ -152,13 +152,13 @@ LRESULT CBarWindow::OnTabRClick(NMHDR* hdr) {
 int CBarWindow::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   m_model.Load();
-  if (Settings().m_bShowTitle == 1) m_title.Show(this);
+  if (Settings().m_bShowTitle) m_title.Show(this);
   m_bRegistered = 0;
   FollowMonitor();
   if (!RegisterAppBar(1)) return -1;
   m_uTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
-  if (Settings().m_bFirstTime == 1 && m_firstRun &&
+  if (Settings().m_bFirstTime && m_firstRun &&
       !m_model.BuildDefaults([this](CBarSettings& settings) {
         return m_firstRun(m_hWnd, settings);
       }))
@@ -203,7 +203,7 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
 
   const CBarSettings& settings = Settings();
   const int accepted = UpdateAutoHide();
-  const bool refused = !accepted && settings.m_bAutoHide == 1;
+  const bool refused = !accepted && settings.m_bAutoHide;
   // Told once: the rebuilds that follow (the resize after docking, a tab
   // switch) would repeat the box for as long as the other bar stays.
   if (refused && !m_bAutoHideRefused) {
@@ -226,7 +226,7 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
   const bool keepShown = request.keepShown && m_bShown == 1;
   if (!(m_bHiddenMode == 1 && keepShown)) DockToEdge(settings.m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !keepShown);
-  if (settings.m_bShowTabs == 1)
+  if (settings.m_bShowTabs)
     m_tabStrip.SetCurSel(ToolbarTab(settings.m_nCurrentTab));
   ApplyZOrder();
   WatchFolders();

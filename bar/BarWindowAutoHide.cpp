@@ -46,7 +46,7 @@ int CBarWindow::ShowHiddenBar() {
   if (m_bShown == 0) {
     if (!::SetTimer(m_hWnd, AUTOHIDE_TIMER, kWatchMilliseconds, nullptr))
       return 0;
-    LayoutBar(false, Settings().m_bAnimate == 1 ? Slide::kOut : Slide::kNone);
+    LayoutBar(false, Settings().m_bAnimate ? Slide::kOut : Slide::kNone);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_bShown = 1;
@@ -79,7 +79,7 @@ void CBarWindow::OnTimer(UINT_PTR id) {
   ::GetCursorPos(&cursor);
   if (::PtInRect(&slack, cursor) || m_bMenuUp == 1 || KeyboardHoldsBar())
     return;
-  LayoutBar(true, Settings().m_bAnimate == 1 ? Slide::kIn : Slide::kNone);
+  LayoutBar(true, Settings().m_bAnimate ? Slide::kIn : Slide::kNone);
   ApplyZOrder();
 }
 

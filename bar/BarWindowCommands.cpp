@@ -14,9 +14,8 @@ void CBarWindow::ShowContextMenu(int x, int y) {
   static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN, ID_RIGHT_ALIGN,
                                     ID_BOTTOM_ALIGN};
   menu.Check(kEdgeItems[qv::EdgeNumber(Settings().m_nAlignment)], true);
-  menu.Check(ID_AUTO_HIDE, Settings().m_bAutoHide != 0);
-  menu.Check(Settings().m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
-             true);
+  menu.Check(ID_AUTO_HIDE, Settings().m_bAutoHide);
+  menu.Check(Settings().m_bSmallIcons ? ID_SMALL_ICONS : ID_LARGE_ICONS, true);
   menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, POINT{x, y}, m_hWnd);
 }
 
@@ -43,7 +42,7 @@ void CBarWindow::OnLargeIcons() { Redo(m_model.SetSmallIcons(false)); }
 void CBarWindow::OnSmallIcons() { Redo(m_model.SetSmallIcons(true)); }
 
 void CBarWindow::OnAutoHide() {
-  Redo(m_model.SetAutoHide(Settings().m_bAutoHide != 1));
+  Redo(m_model.SetAutoHide(!Settings().m_bAutoHide));
 }
 
 void CBarWindow::OnHelpTopics() { qv::OpenHelpContents(m_hWnd); }

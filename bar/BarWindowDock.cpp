@@ -35,7 +35,7 @@ void CBarWindow::DockToEdge(qv::Edge edge) {
   qv::BarShape shape;
   shape.paneExists = m_pane.m_hWnd != nullptr;
   shape.hiddenMode = m_bHiddenMode == 1;
-  shape.showTabs = Settings().m_bShowTabs == 1;
+  shape.showTabs = Settings().m_bShowTabs;
   if (shape.paneExists || !shape.hiddenMode) UpdateButtonSize();
   shape.rows = ShownCells(false);
   shape.columns = ShownCells(true);

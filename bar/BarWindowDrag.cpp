@@ -134,7 +134,7 @@ void CBarWindow::OnLButtonUp(UINT, POINT) {
   const RECT client = GetClientRect();
   int width = client.right - client.left;
   int height = client.bottom - client.top;
-  if (Settings().m_bShowTabs == 1) {
+  if (Settings().m_bShowTabs) {
     const qv::BarMetrics metrics = Metrics();
     width -= metrics.vScrollWidth;
     height -= metrics.hScrollHeight;
@@ -148,7 +148,7 @@ void CBarWindow::TrackEdge(int x, int y) {
   // the cursor, its cells scaled for that monitor's DPI.
   const MonitorInfo monitor = m_monitors.MonitorAt(POINT{x, y});
   const qv::BarMetrics metrics = MonitorMetrics(monitor.rect, monitor.dpi);
-  const bool tabs = Settings().m_bShowTabs == 1;
+  const bool tabs = Settings().m_bShowTabs;
   const auto thickness = [&](qv::Edge edge, int cell, int stored) {
     cell = qv::ScaleBetween(cell, m_nDpi, monitor.dpi);
     return qv::BarThickness(edge, cell,

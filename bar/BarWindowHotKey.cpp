@@ -41,7 +41,7 @@ bool CBarWindow::KeyboardHoldsBar() {
 
 void CBarWindow::StepTab(int step) {
   const int count = m_tabStrip.GetTabCount();
-  if (Settings().m_bShowTabs != 1 || count < 2) return;
+  if (!Settings().m_bShowTabs || count < 2) return;
   // Round the strip, as Ctrl+Tab goes round the pages of a sheet.
   m_tabStrip.SelectTab((m_tabStrip.m_nCurSel + step % count + count) % count);
 }

@@ -6,7 +6,7 @@
 #include "toolbar/portable/RowLayout.h"
 
 HIMAGELIST CBarWindow::UpdateButtonSize() {
-  const bool small = Settings().m_bSmallIcons != 0;
+  const bool small = Settings().m_bSmallIcons;
   const int shown = qv::IconSizeForDpi(small, m_nDpi);
   if (!m_images || m_nImagesFor != shown) {
     // Small icons that would have to grow to this size come from the large
@@ -30,10 +30,9 @@ HIMAGELIST CBarWindow::UpdateButtonSize() {
     const int charWidth = m_pane.GetAverageCharWidth();
     const int fixed = qv::ButtonCell(m_nIconSize, 0, m_nDpi).cx;
     const int names =
-        qv::ShownMaxChars(
-            Settings().m_nMaxChars, fixed, charWidth,
-            qv::ButtonRoom(Settings().m_nAlignment, Settings().m_bShowTabs == 1,
-                           Metrics())) *
+        qv::ShownMaxChars(Settings().m_nMaxChars, fixed, charWidth,
+                          qv::ButtonRoom(Settings().m_nAlignment,
+                                         Settings().m_bShowTabs, Metrics())) *
         charWidth;
     cell = qv::ButtonCell(m_nIconSize, names, m_nDpi);
   }
@@ -50,7 +49,7 @@ int CBarWindow::ShownCells(bool vertical) const {
   return qv::ShownCells(vertical ? qv::Edge::Left : qv::Edge::Top,
                         vertical ? m_cxButton : m_cyButton,
                         vertical ? Settings().m_nColumns : Settings().m_nRows,
-                        Settings().m_bShowTabs == 1, Metrics());
+                        Settings().m_bShowTabs, Metrics());
 }
 
 int CBarWindow::BarLength(int vertical) const {
@@ -62,7 +61,7 @@ void CBarWindow::LayoutBar(bool hidden, Slide slide) {
   UpdateButtonSize();
   const qv::Edge edge = Settings().m_nAlignment;
   const bool vertical = qv::IsVertical(edge);
-  const bool tabs = Settings().m_bShowTabs == 1;
+  const bool tabs = Settings().m_bShowTabs;
   const qv::BarMetrics metrics = Metrics();
   const int cellSize = vertical ? m_cxButton : m_cyButton;
   const int cells = ShownCells(vertical);
@@ -132,7 +131,7 @@ void CBarWindow::ResizeTo(int cx, int cy) {
   const RECT window = GetWindowRect();
   const RECT client = GetClientRect();
   const qv::Edge edge = Settings().m_nAlignment;
-  const bool tabs = Settings().m_bShowTabs == 1;
+  const bool tabs = Settings().m_bShowTabs;
   const qv::BarMetrics metrics = Metrics();
   const bool vertical = qv::IsVertical(edge);
   const int thickness =

@@ -16,7 +16,7 @@ namespace {
 // The switches and the check box of each, in the order they are shown.
 struct Switch {
   int id;
-  UINT CBarSettings::*setting;
+  bool CBarSettings::*setting;
 };
 constexpr Switch kSwitches[] = {
     {IDC_AUTO_HIDE, &CBarSettings::m_bAutoHide},
@@ -99,14 +99,14 @@ BOOL COptionsPage::OnKillActive() {
   if (edge >= 0)
     settings.m_nAlignment = qv::EdgeFromNumber(static_cast<UINT>(edge));
   for (const Switch& s : kSwitches)
-    settings.*s.setting = IsDlgButtonChecked(s.id) == BST_CHECKED ? 1 : 0;
+    settings.*s.setting = IsDlgButtonChecked(s.id) == BST_CHECKED;
   // The control's position, never the edit's raw text: text it does not
   // accept leaves the last good position.
   BOOL invalid = FALSE;
   settings.m_nMaxChars = static_cast<int>(SendDlgItemMessage(
       IDC_MAX_CHARS_SPIN, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&invalid)));
   settings.m_bBrowseSeparate =
-      IsDlgButtonChecked(IDC_BROWSE_SEPARATE) == BST_CHECKED ? 1 : 0;
+      IsDlgButtonChecked(IDC_BROWSE_SEPARATE) == BST_CHECKED;
   // A key the control let through that could not be stored keeps the old.
   const UINT key = ChosenHotKey();
   if (qv::IsUsableHotKey(key)) settings.m_nHotKey = key;

@@ -16,9 +16,6 @@
 #include "settings/portable/StoredSettings.h"
 #include "framework/Handles.h"
 
-static_assert(sizeof(int) == 4 && sizeof(UINT) == 4 && sizeof(qv::Edge) == 4,
-              "options are stored as 4-byte values");
-
 namespace {
 
 constexpr const char* kKeyPath = CBarSettings::kKeyPath;
@@ -160,30 +157,41 @@ std::uint32_t ChangedToolbarValues(const ToolbarRecord& a,
   return changed;
 }
 
-// Each option's field, by qv::StoredOption (the values "First Time" to
-// "Show All Files", in stored order), each 4 bytes.
-template <typename Settings>
-auto OptionFields(Settings& s) {
-  using Field =
-      std::conditional_t<std::is_const_v<Settings>, const void*, void*>;
-  return std::array<Field, qv::kOptionCount>{{
-      &s.m_bFirstTime,
-      &s.m_nAlignment,
-      &s.m_bBrowseSeparate,
-      &s.m_bAutoHide,
-      &s.m_nColumns,
-      &s.m_nRows,
-      &s.m_nCurrentTab,
-      &s.m_bShowTabs,
-      &s.m_bSmallIcons,
-      &s.m_bAlwaysOnTop,
-      &s.m_bAnimate,
-      &s.m_bShowTitle,
-      &s.m_nMaxChars,
-      &s.m_nHorzScrollPos,
-      &s.m_nVertScrollPos,
-      &s.m_bShowAllFiles,
-  }};
+// Each option's field with its qv::StoredOption (the values "First Time" to
+// "Show All Files"), each stored in 4 bytes.
+template <typename Settings, typename Visit>
+void VisitOptions(Settings& s, Visit visit) {
+  visit(qv::kOptFirstTime, s.m_bFirstTime);
+  visit(qv::kOptAlignment, s.m_nAlignment);
+  visit(qv::kOptBrowseSeparate, s.m_bBrowseSeparate);
+  visit(qv::kOptAutoHide, s.m_bAutoHide);
+  visit(qv::kOptColumns, s.m_nColumns);
+  visit(qv::kOptRows, s.m_nRows);
+  visit(qv::kOptCurrentTab, s.m_nCurrentTab);
+  visit(qv::kOptShowTabs, s.m_bShowTabs);
+  visit(qv::kOptSmallIcons, s.m_bSmallIcons);
+  visit(qv::kOptAlwaysOnTop, s.m_bAlwaysOnTop);
+  visit(qv::kOptAnimate, s.m_bAnimate);
+  visit(qv::kOptShowTitle, s.m_bShowTitle);
+  visit(qv::kOptMaxChars, s.m_nMaxChars);
+  visit(qv::kOptHorzScrollPos, s.m_nHorzScrollPos);
+  visit(qv::kOptVertScrollPos, s.m_nVertScrollPos);
+  visit(qv::kOptShowAllFiles, s.m_bShowAllFiles);
+}
+
+// An option's field as stored, and back. The load has made flags 0 or 1.
+std::uint32_t StoredForm(bool flag) { return flag ? 1 : 0; }
+template <typename Field>
+std::uint32_t StoredForm(const Field& field) {
+  static_assert(sizeof(Field) == 4, "options are stored as 4-byte values");
+  std::uint32_t value;
+  std::memcpy(&value, &field, sizeof value);
+  return value;
+}
+void TakeStored(bool& flag, std::uint32_t value) { flag = value != 0; }
+template <typename Field>
+void TakeStored(Field& field, std::uint32_t value) {
+  std::memcpy(&field, &value, sizeof value);
 }
 
 }  // namespace
@@ -222,9 +230,9 @@ int CBarSettings::Load() {
 int CBarSettings::Load(qv::StoredValues& values) {
   qv::StoredSettings stored = qv::ReadStoredSettings(values);
 
-  const auto fields = OptionFields(*this);
-  for (int i = 0; i < stored.optionsRead; ++i)
-    std::memcpy(fields[i], &stored.options[i], sizeof stored.options[i]);
+  VisitOptions(*this, [&](qv::StoredOption option, auto& field) {
+    if (option < stored.optionsRead) TakeStored(field, stored.options[option]);
+  });
   if (stored.optionsRead == qv::kOptionCount) {
     m_strMonitor = std::move(stored.monitor);
     m_nHotKey = stored.hotKeyRead ? stored.hotKey : kDefaultHotKey;
@@ -270,13 +278,12 @@ int CBarSettings::Save(CValueStore& k, const qv::SettingsWrite& what) const {
   if (what.toolbarsFrom >= 0) k.ReadDword(kFolderCount, &storedCount);
   if (what.hiddenTypes) k.ReadDword(kHiddenTypeCount, &storedTypeCount);
 
-  const auto fields = OptionFields(*this);
-  for (int i = 0; i < qv::kOptionCount; ++i) {
-    if (!what.HasOption(static_cast<qv::StoredOption>(i))) continue;
-    std::uint32_t value;
-    std::memcpy(&value, fields[i], sizeof value);
-    if (!WriteDword(k, qv::kOptionNames[i], value)) return 0;
-  }
+  bool written = true;
+  VisitOptions(*this, [&](qv::StoredOption option, const auto& field) {
+    if (written && what.HasOption(option))
+      written = WriteDword(k, qv::kOptionNames[option], StoredForm(field));
+  });
+  if (!written) return 0;
   if (what.monitor && !WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
                                   static_cast<DWORD>(m_strMonitor.size() + 1)))
     return 0;
@@ -315,11 +322,13 @@ int CBarSettings::Save(CValueStore& k, const qv::SettingsWrite& what) const {
 
 qv::SettingsWrite CBarSettings::DifferenceTo(const CBarSettings& other) const {
   qv::SettingsWrite diff;
-  const auto mine = OptionFields(*this);
-  const auto theirs = OptionFields(other);
-  for (int i = 0; i < qv::kOptionCount; ++i)
-    if (std::memcmp(mine[i], theirs[i], sizeof(std::uint32_t)) != 0)
-      diff.options |= 1u << i;
+  std::array<std::uint32_t, qv::kOptionCount> mine{};
+  VisitOptions(*this, [&](qv::StoredOption option, const auto& field) {
+    mine[option] = StoredForm(field);
+  });
+  VisitOptions(other, [&](qv::StoredOption option, const auto& field) {
+    if (StoredForm(field) != mine[option]) diff.options |= 1u << option;
+  });
   diff.monitor = m_strMonitor != other.m_strMonitor;
   diff.hotKey = m_nHotKey != other.m_nHotKey;
   diff.hiddenTypes = m_hiddenTypes != other.m_hiddenTypes;

@@ -69,23 +69,23 @@ class CBarSettings {
   int m_nColumns = 1;  // button columns while docked at the left or right
   std::vector<ToolbarRecord> m_toolbars;  // in tab order
   qv::Edge m_nAlignment = qv::Edge::Top;
-  UINT m_bAutoHide = 0;
-  UINT m_bSmallIcons = 1;  // any other value: large icons
+  bool m_bAutoHide = false;
+  bool m_bSmallIcons = true;  // else large icons
   // Nothing hidden until types are added; a loaded key decides.
-  UINT m_bShowAllFiles = 0;
+  bool m_bShowAllFiles = false;
   int m_nMaxChars = 0;  // 0 or less: icons only
   int m_nHorzScrollPos = 0;
   int m_nVertScrollPos = 0;
-  UINT m_bBrowseSeparate = 0;
+  bool m_bBrowseSeparate = false;
   // Hidden file types: extension, TAB, description.
   std::vector<std::string> m_hiddenTypes;
-  UINT m_bShowTabs = 1;
+  bool m_bShowTabs = true;
   int m_nCurrentTab = 0;
   // Only a loaded key (or CreateKeyIfMissing) asks for the default toolbars.
-  UINT m_bFirstTime = 0;
-  UINT m_bAlwaysOnTop = 1;
-  UINT m_bAnimate = 1;
-  UINT m_bShowTitle = 1;
+  bool m_bFirstTime = false;
+  bool m_bAlwaysOnTop = true;
+  bool m_bAnimate = true;
+  bool m_bShowTitle = true;
   // The device name of the monitor the bar docks on; empty, or a monitor
   // that is not there now, means the primary. Kept while its monitor is
   // away, so that the bar goes back to it when it returns.

@@ -49,9 +49,8 @@ void CToolbarPane::ShowFolderMenu(POINT pt) {
     static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN,
                                       ID_RIGHT_ALIGN, ID_BOTTOM_ALIGN};
     menu.Check(kEdgeItems[qv::EdgeNumber(settings.m_nAlignment)], true);
-    menu.Check(ID_AUTO_HIDE, settings.m_bAutoHide != 0);
-    menu.Check(settings.m_bSmallIcons == 1 ? ID_SMALL_ICONS : ID_LARGE_ICONS,
-               true);
+    menu.Check(ID_AUTO_HIDE, settings.m_bAutoHide);
+    menu.Check(settings.m_bSmallIcons ? ID_SMALL_ICONS : ID_LARGE_ICONS, true);
     menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, pt, m_hWnd);
   }
 }

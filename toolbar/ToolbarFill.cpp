@@ -102,7 +102,7 @@ void ReadItemName(IShellFolder* folder, LPCITEMIDLIST item, char* name) {
 }  // namespace
 
 int IsHiddenFileType(const char* name, const CBarSettings& settings) {
-  if (settings.m_bShowAllFiles == 1) return 0;
+  if (settings.m_bShowAllFiles) return 0;
   return qv::IsHiddenTypeName(name, settings.m_hiddenTypes);
 }
 

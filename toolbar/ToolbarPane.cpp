@@ -142,7 +142,7 @@ int CToolbarPane::CreateRows() {
   if (count == 0) return 1;
 
   std::vector<int> ids;
-  if (settings.m_bShowTabs == 1) {
+  if (settings.m_bShowTabs) {
     ids.push_back(settings.m_nCurrentTab);
   } else {
     for (int i = 0; i < count; ++i) ids.push_back(i);

@@ -282,7 +282,7 @@ TEST_F(BarSettingsTest, CreateKeyIfMissingOnlyCreatesAMissingKey) {
     // A fresh key loads "First Time" and stops at the first missing option.
     CBarSettings fresh;
     EXPECT_EQ(0, fresh.Load());
-    EXPECT_EQ(1u, fresh.m_bFirstTime);
+    EXPECT_TRUE(fresh.m_bFirstTime);
     EXPECT_EQ(qv::Edge::Top, fresh.m_nAlignment);
   }
 
@@ -301,12 +301,12 @@ TEST_F(BarSettingsTest, MissingOptionKeepsTheRest) {
   s.m_nMaxChars = 99;
   EXPECT_EQ(0, s.Load());
   // "First Time" to "Animate" are read...
-  EXPECT_EQ(1u, s.m_bFirstTime);
+  EXPECT_TRUE(s.m_bFirstTime);
   EXPECT_EQ(qv::Edge::Right, s.m_nAlignment);
   EXPECT_EQ(3, s.m_nRows);
   EXPECT_EQ(0u, s.m_bAnimate);
   // ...the rest keep what they held.
-  EXPECT_EQ(1u, s.m_bShowTitle);
+  EXPECT_TRUE(s.m_bShowTitle);
   EXPECT_EQ(99, s.m_nMaxChars);
   EXPECT_EQ(0u, s.m_bShowAllFiles);
   ASSERT_EQ(1u, s.m_toolbars.size());

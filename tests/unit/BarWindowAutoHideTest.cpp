@@ -302,5 +302,5 @@ TEST_F(BarWindowAutoHideTest,
   const RECT band = shell.BandOf(second.m_hWnd);
   EXPECT_TRUE(::EqualRect(&window, &band));
   EXPECT_GT(window.bottom, 2 + 2);
-  EXPECT_EQ(second.Settings().m_bAutoHide, 1u);
+  EXPECT_TRUE(second.Settings().m_bAutoHide);
 }

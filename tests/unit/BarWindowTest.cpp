@@ -456,7 +456,7 @@ TEST_F(BarWindowTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
 
   bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
   stored.Load();
-  EXPECT_EQ(stored.m_bSmallIcons, 0u);
+  EXPECT_FALSE(stored.m_bSmallIcons);
   EXPECT_EQ(stored.m_nRows, 3);  // the command stores only its own value
   registry.SetDword("Rows", 3);
   calls = shell.calls;

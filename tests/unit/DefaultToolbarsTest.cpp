@@ -85,7 +85,7 @@ class DefaultToolbarsTest : public ::testing::Test {
   // One first start, as the main window runs it on loaded settings.
   void FirstStart() {
     m_settings.Load();
-    ASSERT_EQ(1u, m_settings.m_bFirstTime);
+    ASSERT_TRUE(m_settings.m_bFirstTime);
     ASSERT_EQ(1, CDefaultToolbars(m_groups).Build(nullptr, m_settings));
   }
 

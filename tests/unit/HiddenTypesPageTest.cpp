@@ -183,7 +183,7 @@ TEST(HiddenTypesPageTest, RemoveNeedsASelectionAndShowAllFilesKeepsTheList) {
   EXPECT_EQ(IDOK, sheet.DoModal());
   EXPECT_EQ((std::vector<bool>{false, true, false}), removeEnabled);
   EXPECT_EQ(Lines{"bak\tBackups"}, settings.m_hiddenTypes);
-  EXPECT_EQ(1u, settings.m_bShowAllFiles);
+  EXPECT_TRUE(settings.m_bShowAllFiles);
   EXPECT_EQ(0, IsHiddenFileType("OLD.BAK", settings));
 }
 
