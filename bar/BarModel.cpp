@@ -45,7 +45,7 @@ CBarModel::Change CBarModel::SelectToolbar(int toolbar) {
   m_settings.m_nCurrentTab = toolbar;
   m_storedCurrentTab.reset();
   return Stored(SettingsWrite::Options({qv::kOptCurrentTab}),
-                RebuildRequest::Layout(true));
+                RebuildRequest::Rows());
 }
 
 CBarModel::Change CBarModel::SetEdge(qv::Edge edge) {

@@ -186,6 +186,12 @@ void CBarWindow::OnDestroy() {
 }
 
 void CBarWindow::Rebuild(const RebuildRequest& request) {
+  // A toolbar waiting for its drive stands in nowhere but a full rebuild.
+  if (request.rowsOnly && m_pane.m_hWnd &&
+      !m_model.Unreachable(Settings().m_nCurrentTab)) {
+    SwitchRows();
+    return;
+  }
   const BusyScope busy(m_bBusy);
   FollowMonitor();
   // The rows show the kept buttons, which the read may move or free. The
@@ -231,6 +237,16 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
   ApplyZOrder();
   WatchFolders();
   UpdateHotKey(settings.m_nHotKey);
+}
+
+void CBarWindow::SwitchRows() {
+  const BusyScope busy(m_bBusy);
+  // The buttons are the kept ones and the bar keeps its size and band: no
+  // read, no docking, no z-order, no watch or hot key to renew.
+  m_tooltip.DestroyWindow();
+  m_pane.DestroyRows();
+  RemakeRows();
+  m_pane.RelayoutRows();
 }
 
 LRESULT CBarWindow::OnSettingsChanged(WPARAM, LPARAM) {

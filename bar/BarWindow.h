@@ -239,6 +239,10 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void WatchFolders();
   // Remakes the pane's rows, the tooltip and the tabs.
   int BuildChildren();
+  // Makes the rows of the toolbars shown, with their tooltip and buttons.
+  void RemakeRows();
+  // Another toolbar is shown: its row in the pane, laid out there.
+  void SwitchRows();
   // One tab per toolbar but those waiting for their drive or share,
   // labelled with its folder's name.
   void AddTabs(IShellFolder* desktop);

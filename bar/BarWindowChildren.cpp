@@ -46,12 +46,22 @@ int CBarWindow::BuildChildren() {
   }
   m_tabStrip.m_nOrientation = qv::StripOrientation(Settings().m_nAlignment);
 
-  // 3. The rows.
+  // 3. The rows, their tooltip and their buttons.
+  RemakeRows();
+
+  // 4. The tabs.
+  const qv::ComPtr<IShellFolder> desktop = m_model.Shell().Desktop();
+  if (!desktop) return 0;
+  AddTabs(desktop.Get());
+  return 1;
+}
+
+void CBarWindow::RemakeRows() {
   if (!m_pane.CreateRows())
     qv::FatalExit("Could not create child windows, quitting...", MB_ICONSTOP,
                   -3);
 
-  // 4. The tooltip shared by the rows.
+  // The tooltip shared by the rows.
   qv::CreateArgs tooltipArgs;
   tooltipArgs.className = TOOLTIPS_CLASSA;
   tooltipArgs.style = WS_POPUP | TTS_ALWAYSTIP;
@@ -60,17 +70,11 @@ int CBarWindow::BuildChildren() {
     ::SetWindowLongPtrA(m_tooltip.m_hWnd, GWLP_ID, kTooltipId);
   }
 
-  // 5. The icons, then every row's buttons.
+  // The icons, then every row's buttons.
   HIMAGELIST images = UpdateButtonSize();
   m_pane.SetRowImages(images, m_cxButton, m_cyButton,
                       qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
   m_pane.FillRows(m_tooltip.m_hWnd);
-
-  // 6. The tabs.
-  const qv::ComPtr<IShellFolder> desktop = m_model.Shell().Desktop();
-  if (!desktop) return 0;
-  AddTabs(desktop.Get());
-  return 1;
 }
 
 void CBarWindow::AddTabs(IShellFolder* desktop) {

@@ -11,6 +11,9 @@ struct RebuildRequest {
   int toolbar = -1;
   // An auto-hide bar that is slid out stays out instead of hiding again.
   bool keepShown = false;
+  // Only the pane's rows change (another toolbar is shown): nothing is read
+  // or docked, and the bar keeps its place.
+  bool rowsOnly = false;
 
   static RebuildRequest Layout(bool keepShown = false) {
     return {Reload::kNone, -1, keepShown};
@@ -21,12 +24,14 @@ struct RebuildRequest {
   static RebuildRequest One(int toolbar, bool keepShown = false) {
     return {Reload::kOne, toolbar, keepShown};
   }
+  static RebuildRequest Rows() { return {Reload::kNone, -1, true, true}; }
 
   // One request that does what both do: a second toolbar, or any other
   // reload, widens it to all.
   RebuildRequest MergedWith(const RebuildRequest& other) const {
     RebuildRequest merged = *this;
     merged.keepShown = keepShown || other.keepShown;
+    merged.rowsOnly = rowsOnly && other.rowsOnly;
     if (other.reload == Reload::kNone) return merged;
     if (reload == Reload::kNone) {
       merged.reload = other.reload;

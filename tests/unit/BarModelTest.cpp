@@ -50,7 +50,7 @@ qv::UniqueIdList Folder() {
 }
 
 auto Fields(const RebuildRequest& r) {
-  return std::make_tuple(r.reload, r.toolbar, r.keepShown);
+  return std::make_tuple(r.reload, r.toolbar, r.keepShown, r.rowsOnly);
 }
 
 class BarModelTest : public testing::Test {
@@ -84,7 +84,7 @@ class BarModelTest : public testing::Test {
 };
 
 TEST_F(BarModelTest, EachOperationStoresOnlyWhatItChanged) {
-  Expect(model.SelectToolbar(2), RebuildRequest::Layout(true), {"Current Tab"});
+  Expect(model.SelectToolbar(2), RebuildRequest::Rows(), {"Current Tab"});
   EXPECT_FALSE(model.SelectToolbar(3));
   Expect(model.SetEdge(qv::Edge::Left), RebuildRequest::Layout(),
          {"Alignment"});

@@ -466,7 +466,7 @@ TEST_F(BarWindowTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
   EXPECT_EQ(stored.m_nRows, 3);
 }
 
-TEST_F(BarWindowTest, TabSwitchesReadNoSettingsAndStoreOnlyTheCurrentTab) {
+TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   TempFolder first("first"), second("second");
   StoreToolbar(first.path(), qv::kKindNormal);
   StoreToolbar(second.path(), qv::kKindNormal);
@@ -480,6 +480,7 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsAndStoreOnlyTheCurrentTab) {
   ASSERT_EQ(2, bar.TabStrip().GetTabCount());
 
   const int reads = store.reads;
+  const auto calls = shell.calls;
   store.written.clear();
   for (int i = 1; i <= 20; ++i) {
     bar.TabStrip().m_nCurSel = i % 2;
@@ -489,4 +490,5 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsAndStoreOnlyTheCurrentTab) {
   }
   EXPECT_EQ(reads, store.reads);
   EXPECT_EQ(std::vector<std::string>(20, "Current Tab"), store.written);
+  EXPECT_EQ(calls, shell.calls);  // no appbar request
 }

@@ -139,12 +139,12 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   EXPECT_EQ((std::vector<std::string>{"a.bmp", "b.txt", "c.txt"}),
             Names(bar, 0));
 
-  // A changed sort order or hidden type shows at the next switch.
+  // A changed sort order or hidden type reads the toolbars again.
   CBarSettings edited;
   ASSERT_TRUE(bar.Settings().CopyTo(edited));
   edited.m_toolbars[1].sortOrder = qv::kSortBySize;
   edited.m_hiddenTypes = {"bmp\tBitmaps"};
-  bar.Model().ApplyCustomize(edited);
+  bar.Redo(bar.Model().ApplyCustomize(edited));
   SwitchTo(bar, 1);
   EXPECT_EQ(4, shell.fills);
   EXPECT_EQ((std::vector<std::string>{"b.txt", "c.txt"}), Names(bar, 0));
