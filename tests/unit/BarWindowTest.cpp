@@ -18,6 +18,7 @@
 #include "tests/unit/support/MemorySettingsStore.h"
 #include "tests/unit/support/MissingDrive.h"
 #include "tests/unit/support/PumpUntil.h"
+#include "tests/unit/support/RealShell.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 #include "tests/unit/support/ZOrderRequests.h"
@@ -47,26 +48,9 @@ int ButtonNamed(const CBarWindow& bar, int k, const char* name) {
 }
 
 // The real shell, but the desktop folder cannot be had.
-class NoDesktopShell : public IToolbarShell {
+class NoDesktopShell : public RealShell {
  public:
-  int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
-           HWND owner, ToolbarButtons* out) override {
-    return ShellToolbarShell().Fill(toolbar, settings, owner, out);
-  }
-  bool SyncEntries(ToolbarRecord& toolbar,
-                   const CBarSettings& settings) override {
-    return ShellToolbarShell().SyncEntries(toolbar, settings);
-  }
-  bool IsUnreachable(LPCITEMIDLIST folder) override {
-    return ShellToolbarShell().IsUnreachable(folder);
-  }
   qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
-  bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
-    return ShellToolbarShell().FolderName(folder, name);
-  }
-  HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {
-    return ShellToolbarShell().SystemImages(small, iconSize);
-  }
 };
 
 std::string FolderBytes(const ToolbarRecord& toolbar) {

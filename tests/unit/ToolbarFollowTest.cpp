@@ -15,37 +15,28 @@
 #include "toolbar/ButtonRow.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/PumpUntil.h"
+#include "tests/unit/support/RealShell.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 
 namespace {
 
 // The real shell, with every request counted.
-class CountingShell : public IToolbarShell {
+class CountingShell : public RealShell {
  public:
   int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
            HWND owner, ToolbarButtons* out) override {
     ++requests;
     ++fills;
-    return ShellToolbarShell().Fill(toolbar, settings, owner, out);
-  }
-  bool SyncEntries(ToolbarRecord& toolbar,
-                   const CBarSettings& settings) override {
-    return ShellToolbarShell().SyncEntries(toolbar, settings);
-  }
-  bool IsUnreachable(LPCITEMIDLIST folder) override {
-    return ShellToolbarShell().IsUnreachable(folder);
-  }
-  qv::ComPtr<IShellFolder> Desktop() override {
-    return ShellToolbarShell().Desktop();
+    return RealShell::Fill(toolbar, settings, owner, out);
   }
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
     ++requests;
-    return ShellToolbarShell().FolderName(folder, name);
+    return RealShell::FolderName(folder, name);
   }
   HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {
     ++requests;
-    return ShellToolbarShell().SystemImages(small, iconSize);
+    return RealShell::SystemImages(small, iconSize);
   }
 
   int requests = 0;
