@@ -146,9 +146,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int UpdateAutoHide();
   int ShowHiddenBar();
   void SlideTo(const RECT* target, Slide slide);
-  // The hot key brought the keyboard in and it is still in the bar: a
-  // slid-out auto-hide bar stays out. Once it has left, the bar slides in
-  // by the mouse alone again.
+  // The hot key brought the keyboard in and it is still in the pane, shown
+  // there: a slid-out auto-hide bar stays out. Once it has left, the bar
+  // slides in by the mouse alone again.
   bool KeyboardHoldsBar();
   int SlideStep(const RECT* target, RECT* current, Slide slide) const;
 
@@ -199,6 +199,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void ResizeTo(int cx, int cy);
   void OnWindowPosChanged(WINDOWPOS* pos);
   void OnActivate(UINT state, HWND other, BOOL minimized);
+  // The pane is the bar's one window with keys: the focus goes on to it.
+  void OnSetFocus(HWND other);
   LRESULT OnAppBarCallback(WPARAM code, LPARAM param);
   LRESULT OnDisplayChange(WPARAM, LPARAM);
   LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
@@ -257,6 +259,10 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // The hot key: the bar comes forward (out, when auto-hidden) with the
   // keyboard on its first button.
   LRESULT OnHotKey(WPARAM id, LPARAM);
+  // What the hot key and another start do: the bar comes forward with the
+  // keyboard on its first button, remembering the window to give it back to
+  // (or the Customize sheet comes forward, when it is up).
+  void TakeKeyboard();
   void ShellRestarted();
   // 1 when the button was released, 0 when the mouse was taken away.
   int RunDragLoop();
@@ -310,7 +316,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   qv::Edge m_dragEdge = qv::Edge::Top;  // the edge a move drag is over
   UINT m_nHeldHotKey = 0;      // the hot key asked for, in the stored form
   bool m_bHotKeyHeld = false;  // and registered
-  // The window the keyboard came from at the hot key: Esc gives it back.
+  // The window the keyboard came from at the hot key or another start, while
+  // the bar has stayed active since: Esc gives it back.
   HWND m_hwndBeforeKeys = nullptr;
   bool m_bKeyboardIn = false;  // since the hot key, until the focus leaves
 

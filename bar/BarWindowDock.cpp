@@ -165,7 +165,9 @@ void CBarWindow::OnWindowPosChanged(WINDOWPOS*) {
   m_appBarService.Send(ABM_WINDOWPOSCHANGED, &abd);
 }
 
-void CBarWindow::OnActivate(UINT, HWND, BOOL) {
+void CBarWindow::OnActivate(UINT state, HWND, BOOL) {
   APPBARDATA abd = FreshRecord(m_hWnd);
   m_appBarService.Send(ABM_ACTIVATE, &abd);
+  // Another window has had the keyboard since: Esc gives back no older one.
+  if (state == WA_INACTIVE) m_hwndBeforeKeys = nullptr;
 }

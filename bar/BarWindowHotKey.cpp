@@ -20,21 +20,36 @@ void CBarWindow::UpdateHotKey(UINT wanted) {
 }
 
 LRESULT CBarWindow::OnHotKey(WPARAM id, LPARAM) {
-  if (id != BAR_HOTKEY) return 0;
-  HWND before = ::GetForegroundWindow();
-  if (before && before != m_hWnd && !::IsChild(m_hWnd, before))
-    m_hwndBeforeKeys = before;
-  m_bKeyboardIn = true;
-  ShowHiddenBar();
-  ::SetForegroundWindow(m_hWnd);
-  m_pane.FocusFirstButton();
+  if (id == BAR_HOTKEY) TakeKeyboard();
   return 0;
 }
 
+void CBarWindow::TakeKeyboard() {
+  HWND before = ::GetForegroundWindow();
+  // An auto-hide bar slides out; its watch takes it back as it always does.
+  ShowHiddenBar();
+  // With the Customize sheet up, the sheet is what the user works in.
+  HWND popup = ::GetLastActivePopup(m_hWnd);
+  if (popup && popup != m_hWnd) {
+    ::SetForegroundWindow(popup);
+    return;
+  }
+  if (before && before != m_hWnd && !::IsChild(m_hWnd, before))
+    m_hwndBeforeKeys = before;
+  m_bKeyboardIn = true;
+  ::SetForegroundWindow(m_hWnd);
+  m_pane.FocusFirstButton();
+}
+
+void CBarWindow::OnSetFocus(HWND) {
+  // The bar itself gets the focus when a click on the strip or the frame
+  // activates it; left there, no key would work.
+  if (m_pane.m_hWnd) ::SetFocus(m_pane.m_hWnd);
+}
+
 bool CBarWindow::KeyboardHoldsBar() {
-  HWND focus = ::GetFocus();
-  m_bKeyboardIn = m_bKeyboardIn && focus &&
-                  (focus == m_hWnd || ::IsChild(m_hWnd, focus)) &&
+  // A focus the user cannot see holds nothing.
+  m_bKeyboardIn = m_bKeyboardIn && m_pane.ShowsKeyFocus() &&
                   ::GetForegroundWindow() == m_hWnd;
   return m_bKeyboardIn;
 }

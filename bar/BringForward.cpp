@@ -64,8 +64,6 @@ bool BringRunningBarForward() {
 }
 
 void CBarWindow::BringForward() {
-  // An auto-hide bar slides out; its watch takes it back as it always does.
-  ShowHiddenBar();
-  // With the Customize sheet up, the sheet is what the user works in.
-  ::SetForegroundWindow(::GetLastActivePopup(m_hWnd));
+  // As the hot key: the user asked for the bar.
+  TakeKeyboard();
 }

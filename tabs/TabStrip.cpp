@@ -261,9 +261,8 @@ void CTabStrip::OnLButtonDown(UINT, POINT pt) {
     Scroll(code);
     SetPressed(code);
   } else if (code == m_nCurSel) {
+    // The focus stays where it is: the strip has no keys of its own.
     if (!IsTabVisible(code, TRUE)) EnsureVisible(code);
-    // The strip has no keys of its own, but it takes the focus as a control.
-    ::SetFocus(m_hWnd);
   } else {
     SelectTab(code);
   }

@@ -64,6 +64,10 @@ void CToolbarPane::FocusFirstButton() {
   ShowFocusMark();
 }
 
+bool CToolbarPane::ShowsKeyFocus() const {
+  return m_hWnd && ::GetFocus() == m_hWnd && m_bFocusCues;
+}
+
 void CToolbarPane::OnSetFocus(HWND) {
   ShowFocusMark();
   const std::vector<ShownButton> buttons = ShownButtons();
@@ -132,7 +136,10 @@ void CToolbarPane::OpenFocused(int rightClick) {
                             : POINT{(b.cell.left + b.cell.right) / 2,
                                     (b.cell.top + b.cell.bottom) / 2};
   ::ClientToScreen(m_hWnd, &screen);
-  OpenButton(m_rows[b.row]->GetDlgCtrlID(), b.record, screen, rightClick);
+  // The menu key asks for the menu even of a folder, which a right click
+  // browses into.
+  OpenButton(m_rows[b.row]->GetDlgCtrlID(), b.record, screen, rightClick,
+             rightClick != 0);
 }
 
 void CToolbarPane::OnKeyDown(UINT vk, UINT, UINT) {

@@ -331,7 +331,8 @@ void CToolbarPane::OnButtonClick(const NMHDR* hdr, int rightClick) {
   OpenButton(static_cast<int>(hdr->idFrom), button, screen, rightClick);
 }
 
-void CToolbarPane::OpenButton(int k, int button, POINT screen, int rightClick) {
+void CToolbarPane::OpenButton(int k, int button, POINT screen, int rightClick,
+                              bool menuKey) {
   // The row shows toolbar k's buttons in order; a row out of step with
   // them (the toolbar was just dropped) has nothing to open.
   const CBarSettings& settings = m_host.Settings();
@@ -358,8 +359,8 @@ void CToolbarPane::OpenButton(int k, int button, POINT screen, int rightClick) {
   if (FAILED(folder->GetAttributesOf(1, &item, &attributes))) attributes = 0;
   folder.Reset();
 
-  if (qv::OpensItem((attributes & SFGAO_FOLDER) != 0,
-                    settings.m_bBrowseSeparate)) {
+  if (menuKey || qv::OpensItem((attributes & SFGAO_FOLDER) != 0,
+                               settings.m_bBrowseSeparate)) {
     // The shell's menu runs nested message loops, in which a rebuild may
     // free the toolbar's lists: the opening works on copies of its own.
     qv::UniqueIdList folderCopy(qv::ConcatIdLists(nullptr, folderList));

@@ -74,6 +74,8 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // Takes the keyboard focus with the first button focused and its mark
   // shown, as the bar's hot key wants.
   void FocusFirstButton();
+  // The pane has the focus and shows it, as after the hot key or a key.
+  bool ShowsKeyFocus() const;
 
  protected:
   void OnDestroy();
@@ -105,8 +107,10 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   bool ColumnsDown() const;
   void OnButtonClick(const NMHDR* hdr, int rightClick);
   // What a click does to button `button` of toolbar `toolbar`: opens it or
-  // browses into it; a right click (1) shows its menu at `screen`.
-  void OpenButton(int toolbar, int button, POINT screen, int rightClick);
+  // browses into it; a right click (1) shows its menu at `screen`. The
+  // keyboard's request for the menu (`menuKey`) shows a folder's too.
+  void OpenButton(int toolbar, int button, POINT screen, int rightClick,
+                  bool menuKey = false);
 
   // A button as laid out in the pane: its row, its record in the row and
   // its cell in the pane's client coordinates.
@@ -126,7 +130,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // Shows the mark on the focused button while the pane has the focus
   // (focusing the first button when none is), and nowhere else.
   void ShowFocusMark();
-  // Opens the focused button as a left (0) or right (1) click would.
+  // Opens the focused button as Enter (0) or the menu key (1) asks.
   void OpenFocused(int rightClick);
 
   // What a screen reader is told: the buttons of every row, by their whole

@@ -14,6 +14,7 @@
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
+#include "tests/unit/support/StandInWindow.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/ButtonRow.h"
 
@@ -105,6 +106,25 @@ class BarWindowAutoHideTest : public testing::Test {
     ParkCursor();
     bar.SendMessage(WM_TIMER, AUTOHIDE_TIMER);
   }
+  // Two toolbars of the Windows folder, shown.
+  void TwoToolbars() {
+    CBarSettings settings;
+    settings.Load();
+    for (int i = 0; i < 2; ++i)
+      settings.AppendToolbar(
+          qv::UniqueIdList(qv::PathToIdList("C:\\windows", nullptr)),
+          qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}});
+    settings.Save();
+    bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  }
+  void HotKey() {
+    bar.SendMessage(WM_HOTKEY, BAR_HOTKEY,
+                    MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_HOME));
+  }
+  bool KeysOnFirstButton() {
+    const CButtonRow* row = bar.Pane().GetRow(0);
+    return ::GetFocus() == bar.Pane().m_hWnd && row && row->GetFocusMark() == 0;
+  }
   // A real move, taken from the queue: when windows change, the system
   // replays the last mouse position this thread saw, which an earlier test's
   // drag may have left on the strip, and the bar would slide out.
@@ -150,22 +170,13 @@ TEST_F(BarWindowAutoHideTest,
        HotKeyShowsTheBarWithTheKeyboardOnItsFirstButton) {
   // The default key is the bar's: no one else gets it.
   EXPECT_FALSE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_HOME));
-  CBarSettings settings;
-  settings.Load();
-  for (int i = 0; i < 2; ++i)
-    settings.AppendToolbar(
-        qv::UniqueIdList(qv::PathToIdList("C:\\windows", nullptr)),
-        qv::kSortByName, ToolbarInfo{qv::kKindNormal, {}});
-  settings.Save();
-  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  TwoToolbars();
   ASSERT_TRUE(SlidIn());
 
-  bar.SendMessage(WM_HOTKEY, BAR_HOTKEY,
-                  MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_HOME));
+  HotKey();
   EXPECT_TRUE(SlidOut());
-  EXPECT_EQ(bar.Pane().m_hWnd, ::GetFocus());
   ASSERT_EQ(1, bar.Pane().GetRowCount());
-  EXPECT_EQ(0, bar.Pane().GetRow(0)->GetFocusMark());
+  EXPECT_TRUE(KeysOnFirstButton());
   CursorGone();
   EXPECT_TRUE(SlidOut());  // the keyboard keeps it out
 
@@ -197,9 +208,61 @@ TEST_F(BarWindowAutoHideTest, PositionChangeHidesAShownBarAndTheStripShowsIt) {
   EXPECT_TRUE(SlidOut());
 }
 
-TEST_F(BarWindowAutoHideTest, AnotherStartOfTheProgramSlidesTheBarOut) {
+TEST_F(BarWindowAutoHideTest, ClickOnATabLeavesTheKeysInThePane) {
+  TwoToolbars();
+  HotKey();
+  CTabStrip& strip = bar.TabStrip();
+  const RECT rc = strip.GetClientRect();
+  const int y = (rc.top + rc.bottom) / 2;
+  int x = rc.left;
+  while (x < rc.right && strip.HitTest(POINT{x, y}) != strip.m_nCurSel) ++x;
+  ASSERT_LT(x, rc.right);
+  strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  strip.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  EXPECT_TRUE(KeysOnFirstButton());
+  ::SendMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+  CursorGone();
+  EXPECT_TRUE(SlidIn());
+}
+
+// The keyboard went to another window and a click activated the bar again:
+// the focus is in the pane, unseen until a key is pressed.
+TEST_F(BarWindowAutoHideTest, AnUnseenFocusHoldsNothingAndEscGivesBackNoOlder) {
+  TwoToolbars();
+  qv::CWnd first, other;
+  ASSERT_TRUE(testsupport::CreateStandIn(first, {0, 300, 99, 399}, WS_VISIBLE));
+  ASSERT_TRUE(
+      testsupport::CreateStandIn(other, {200, 300, 299, 399}, WS_VISIBLE));
+  ::SetForegroundWindow(first);
+  HotKey();
+  ::SetForegroundWindow(other);
+  ::SetForegroundWindow(bar);
+  EXPECT_EQ(bar.Pane().m_hWnd, ::GetFocus());
+  CursorGone();
+  EXPECT_TRUE(SlidIn());
+  bar.Pane().SendMessage(WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_NE(first.m_hWnd, ::GetForegroundWindow());
+}
+
+TEST_F(BarWindowAutoHideTest,
+       AnotherStartBringsTheKeysInAndEscGivesThemBackToTheLastWindow) {
+  TwoToolbars();
+  qv::CWnd first, last;
+  ASSERT_TRUE(testsupport::CreateStandIn(first, {0, 300, 99, 399}, WS_VISIBLE));
+  ASSERT_TRUE(
+      testsupport::CreateStandIn(last, {200, 300, 299, 399}, WS_VISIBLE));
+  ::SetForegroundWindow(first);
+  HotKey();
+  ::SetForegroundWindow(last);
   bar.SendMessage(BringForwardMessage());
   EXPECT_TRUE(SlidOut());
+  EXPECT_TRUE(KeysOnFirstButton());
+  CursorGone();
+  EXPECT_TRUE(SlidOut());
+  bar.Pane().SendMessage(WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_EQ(last.m_hWnd, ::GetForegroundWindow());
+  CursorGone();
+  EXPECT_TRUE(SlidIn());
 }
 TEST_F(BarWindowAutoHideTest, MenuUpKeepsTheBarOutWhateverTheCursorDoes) {
   Touch();

@@ -107,14 +107,14 @@ TEST_F(TabStripTest, ParentRefusingTheChangeKeepsTheSelection) {
   EXPECT_EQ(strip.m_hWnd, changed.from);
 }
 
-TEST_F(TabStripTest, ClickingTheSelectedTabSendsNothingAndTakesTheFocus) {
+TEST_F(TabStripTest, ClickingTheSelectedTabSendsNothingAndLeavesTheFocus) {
   Build(qv::kTabsHorizontal, 300, {60, 70, 80});
   ::SetFocus(parent.m_hWnd);
   Send(WM_LBUTTONDOWN, 20, 8);
   Send(WM_LBUTTONUP, 20, 8);
   EXPECT_TRUE(parent.received.empty());
   EXPECT_EQ(0, strip.m_nCurSel);
-  EXPECT_EQ(strip.m_hWnd, ::GetFocus());
+  EXPECT_EQ(parent.m_hWnd, ::GetFocus());
 }
 
 TEST_F(TabStripTest, ClickingAHalfHiddenTabSelectsItAndScrollsItIntoView) {

@@ -469,6 +469,23 @@ TEST_F(ToolbarPaneShownTest, ArrowsMoveTheFocusMarkAndEnterOpensItsButton) {
   EXPECT_EQ(-1, pane.GetRow(1)->GetFocusMark());
 }
 
+TEST_F(ToolbarPaneShownTest, MenuKeyOnAFolderShowsItsMenuWhereEnterBrowses) {
+  TempFolder folder("pane");
+  ASSERT_TRUE(folder.AddFolder("Sub"));
+  host.settings.m_bShowTabs = 0;
+  host.settings.m_bBrowseSeparate = 0;
+  AddToolbar(folder.path(), {"Sub"});
+  Build(400, 90);
+  pane.FocusFirstButton();
+  pane.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.m_hWnd),
+                   MAKELPARAM(-1, -1));
+  ASSERT_EQ(1u, g_opened.size());
+  EXPECT_EQ(1, g_opened[0].rightClick);
+  EXPECT_TRUE(host.browsed.empty());
+  Key(VK_RETURN);
+  EXPECT_EQ(1u, host.browsed.size());
+}
+
 TEST_F(ToolbarPaneShownTest, ScreenReaderGetsWholeNamesAndTheFocusedButton) {
   host.settings.m_bShowTabs = 0;
   host.settings.m_nMaxChars = 3;  // a few letters of each name show
