@@ -112,14 +112,14 @@ constexpr std::uint32_t kAllToolbarValues = qv::SettingsWrite::kFolder |
                                             qv::SettingsWrite::kInfo |
                                             qv::SettingsWrite::kOrder;
 
-// Toolbar `index`'s values named by `values` (qv::SettingsWrite bits).
-bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar,
-                  std::uint32_t values) {
+// Adds toolbar `index`'s values named by `values` (qv::SettingsWrite bits)
+// to `writes`.
+bool AddToolbar(CValueWrites& writes, int index, const ToolbarRecord& toolbar,
+                std::uint32_t values) {
   char name[qv::kValueNameSize];
   qv::FolderValueName(name, index);
   if ((values & qv::SettingsWrite::kFolder) &&
-      !WriteValue(key, name, REG_BINARY, toolbar.folder.get(),
-                  toolbar.FolderSize()))
+      !writes.Add(name, REG_BINARY, toolbar.folder.get(), toolbar.FolderSize()))
     return false;
 
   if (values & qv::SettingsWrite::kInfo) {
@@ -130,14 +130,14 @@ bool WriteToolbar(CValueStore& key, int index, const ToolbarRecord& toolbar,
       return false;
     }
     qv::ToolbarInfoValueName(name, index);
-    if (!WriteValue(key, name, REG_BINARY, info.data(),
+    if (!writes.Add(name, REG_BINARY, info.data(),
                     static_cast<DWORD>(info.size())))
       return false;
   }
 
   qv::FolderOrderValueName(name, index);
   return !(values & qv::SettingsWrite::kOrder) ||
-         WriteDword(key, name, toolbar.sortOrder);
+         writes.AddDword(name, toolbar.sortOrder);
 }
 
 std::string FolderBytes(const ToolbarRecord& toolbar) {
@@ -278,24 +278,28 @@ int CBarSettings::Save(CValueStore& k, const qv::SettingsWrite& what) const {
   if (what.toolbarsFrom >= 0) k.ReadDword(kFolderCount, &storedCount);
   if (what.hiddenTypes) k.ReadDword(kHiddenTypeCount, &storedTypeCount);
 
-  bool written = true;
+  // Every value to write, then the writes, which put back what they
+  // overwrote when one is refused: no "Fldr" is left with another folder's
+  // "Toolbar Info" or "Fldr Ordr".
+  CValueWrites writes;
+  bool added = true;
   VisitOptions(*this, [&](qv::StoredOption option, const auto& field) {
-    if (written && what.HasOption(option))
-      written = WriteDword(k, qv::kOptionNames[option], StoredForm(field));
+    if (added && what.HasOption(option))
+      added = writes.AddDword(qv::kOptionNames[option], StoredForm(field));
   });
-  if (!written) return 0;
-  if (what.monitor && !WriteValue(k, kMonitor, REG_SZ, m_strMonitor.c_str(),
+  if (!added) return 0;
+  if (what.monitor && !writes.Add(kMonitor, REG_SZ, m_strMonitor.c_str(),
                                   static_cast<DWORD>(m_strMonitor.size() + 1)))
     return 0;
-  if (what.hotKey && !WriteDword(k, kHotKey, m_nHotKey)) return 0;
+  if (what.hotKey && !writes.AddDword(kHotKey, m_nHotKey)) return 0;
 
   const int count = ToolbarCount();
   if (const ToolbarRecord* one = Toolbar(what.toolbar))
-    if (!WriteToolbar(k, what.toolbar, *one, what.toolbarValues)) return 0;
+    if (!AddToolbar(writes, what.toolbar, *one, what.toolbarValues)) return 0;
   if (what.toolbarsFrom >= 0) {
     for (int i = what.toolbarsFrom; i < count; ++i)
-      if (!WriteToolbar(k, i, m_toolbars[i], kAllToolbarValues)) return 0;
-    if (!WriteDword(k, kFolderCount, count)) return 0;
+      if (!AddToolbar(writes, i, m_toolbars[i], kAllToolbarValues)) return 0;
+    if (!writes.AddDword(kFolderCount, count)) return 0;
   }
 
   const int typeCount = static_cast<int>(m_hiddenTypes.size());
@@ -304,12 +308,13 @@ int CBarSettings::Save(CValueStore& k, const qv::SettingsWrite& what) const {
       char name[qv::kValueNameSize];
       qv::FileTypeValueName(name, j);
       const std::string& text = m_hiddenTypes[j];
-      if (!WriteValue(k, name, REG_SZ, text.c_str(),
+      if (!writes.Add(name, REG_SZ, text.c_str(),
                       static_cast<DWORD>(text.size() + 1)))
         return 0;
     }
-    if (!WriteDword(k, kHiddenTypeCount, typeCount)) return 0;
+    if (!writes.AddDword(kHiddenTypeCount, typeCount)) return 0;
   }
+  if (!writes.Apply(k)) return 0;
 
   if (what.toolbarsFrom >= 0)
     RemoveIndexedValues(k, count, storedCount,

@@ -37,10 +37,13 @@ class CBarSettings {
   // The same from `values`.
   int Load(qv::StoredValues& values);
   // Writes the values `what` names (everything by default); 0 when the key
-  // is missing or a write fails. The new values go first, each count after
-  // the values it counts, and the values past the new counts are removed
-  // last: a save that fails halfway leaves every stored toolbar and hidden
-  // type readable.
+  // is missing or a write fails. A write refused part-way puts back every
+  // value this save had written (CValueWrites), so that the key holds the
+  // old values or the new ones, each toolbar's folder, info and order
+  // together. The new values go first, each count after the values it
+  // counts, and the values past the new counts are removed last (a save cut
+  // short by the process ending leaves every stored toolbar and hidden type
+  // readable).
   int Save(const qv::SettingsWrite& what = qv::SettingsWrite::All()) const;
   // The same through `values` (the registry key's, in Save above).
   int Save(CValueStore& values,

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -48,16 +50,28 @@ void AddToolbar(CBarSettings& s, const std::string& name, UINT order,
                    order, std::move(info)));
 }
 
-// The registry's values, but the write of one value is refused.
+// The registry's values, but the write of one value is refused: by its name,
+// or by its number among the writes; and one value may be unreadable.
 class RefusingStore : public CRegistryValueStore {
  public:
   RefusingStore(HKEY key, std::string refused)
       : CRegistryValueStore(key), m_refused(std::move(refused)) {}
+  Found Read(const char* name, DWORD* type, Bytes* data) override {
+    ++reads;
+    return name == unreadable ? Found::kUnreadable
+                              : CRegistryValueStore::Read(name, type, data);
+  }
   bool Write(const char* name, DWORD type, const void* data,
              DWORD size) override {
-    return name != m_refused &&
+    const int number = writes++;
+    return name != m_refused && number != refusedWrite &&
            CRegistryValueStore::Write(name, type, data, size);
   }
+
+  int refusedWrite = -1;   // from 0; -1 for none
+  std::string unreadable;  // a value Read answers kUnreadable for
+  int reads = 0;           // Read calls
+  int writes = 0;          // Write calls, refused ones and put-backs too
 
  private:
   std::string m_refused;
@@ -187,6 +201,29 @@ class BarSettingsTest : public testing::Test {
                            nullptr) != ERROR_SUCCESS)
       return {-1, -1};
     return {keys, values};
+  }
+
+  // Every value of the settings key, by name: its type and data.
+  using KeyValues = std::map<std::string, std::pair<DWORD, Bytes>>;
+  KeyValues Values() {
+    KeyValues all;
+    for (DWORD i = 0;; ++i) {
+      char name[256];
+      DWORD nameSize = sizeof name, type = 0, size = 0;
+      LONG status = ::RegEnumValueA(AppKey(), i, name, &nameSize, nullptr,
+                                    &type, nullptr, &size);
+      if (status == ERROR_NO_MORE_ITEMS) break;
+      EXPECT_EQ(ERROR_SUCCESS, status);
+      if (status != ERROR_SUCCESS) break;
+      all[name] = {type, *Get(name)};
+    }
+    return all;
+  }
+  // Makes the settings key hold exactly `values`.
+  void SetValues(const KeyValues& values) {
+    for (const auto& value : Values()) Delete(value.first);
+    for (const auto& [name, value] : values)
+      Set(name, value.first, value.second);
   }
 
   // Saves a filled object: the stored key every load test starts from.
@@ -367,13 +404,13 @@ TEST_F(BarSettingsTest, SavingFewerToolbarsDeletesTheirValues) {
   EXPECT_FALSE(Get(Name(qv::FileTypeValueName, 1)));
 }
 
-TEST_F(BarSettingsTest, SaveFailingHalfwayLeavesTheStoredToolbarsReadable) {
+TEST_F(BarSettingsTest, SaveRefusedPartWayPutsBackWhatItWrote) {
   SaveFilled();
-  CBarSettings before;
-  ASSERT_EQ(1, before.Load());
+  Delete("Hot Key");  // an older key: the value is new to it
+  const KeyValues before = Values();
 
   // Two new toolbars and one hidden type; the second toolbar's info is
-  // refused.
+  // refused, after its folder was written.
   CBarSettings s;
   AddToolbar(s, "New0", 1, Info(qv::kKindNormal));
   AddToolbar(s, "New1", 1, Info(qv::kKindNormal));
@@ -381,13 +418,99 @@ TEST_F(BarSettingsTest, SaveFailingHalfwayLeavesTheStoredToolbarsReadable) {
   RefusingStore store(AppKey(), Name(qv::ToolbarInfoValueName, 1));
   EXPECT_EQ(0, s.Save(store));
 
-  // Every stored toolbar is still there and whole; the one past the refused
-  // write is untouched, as are the hidden types.
-  CBarSettings after;
+  // Index 1 holds its old folder with its old info and order; so does
+  // everything else, and the value that was not there is gone again.
+  EXPECT_EQ(testsupport::IdListOfNames({"Folder", "Tools"}),
+            Get(Name(qv::FolderValueName, 1)));
+  EXPECT_EQ(0u, GetDword(Name(qv::FolderOrderValueName, 1)));
+  std::optional<Bytes> info = Get(Name(qv::ToolbarInfoValueName, 1));
+  ASSERT_TRUE(info);
+  EXPECT_EQ('C', (*info)[0]);
+  EXPECT_FALSE(Get("Hot Key"));
+  EXPECT_EQ(before, Values());
+
+  CBarSettings after, reference;
+  Fill(reference);
+  reference.m_nHotKey = CBarSettings::kDefaultHotKey;
   EXPECT_EQ(1, after.Load());
-  ASSERT_EQ(3u, after.m_toolbars.size());
-  EXPECT_EQ(FolderBytes(before, 2), FolderBytes(after, 2));
-  EXPECT_EQ(before.m_hiddenTypes, after.m_hiddenTypes);
+  EXPECT_EQ(Snapshot(reference), Snapshot(after));
+}
+
+// Whichever write of a save is refused, the key is left as it was: every
+// value the save had written before it is put back, or removed again when
+// it was not there.
+TEST_F(BarSettingsTest, EveryWriteRefusedLeavesTheKeyAsItWas) {
+  SaveFilled();
+  Delete("Hot Key");
+  Delete("Monitor");
+  const KeyValues before = Values();
+
+  // Four toolbars over three (the fourth's values are new), the first two
+  // swapped; three hidden types over two.
+  CBarSettings s;
+  ASSERT_EQ(1, s.Load());
+  std::swap(s.m_toolbars[0], s.m_toolbars[1]);
+  AddToolbar(s, "Fourth", 0, Info(qv::kKindNormal));
+  s.m_hiddenTypes.push_back("bak\tBackup");
+  s.m_strMonitor = "\\\\.\\DISPLAY3";
+  s.m_nRows = 6;
+
+  const qv::SettingsWrite saves[] = {
+      qv::SettingsWrite::All(),
+      qv::SettingsWrite::Toolbars(0),
+      qv::SettingsWrite::OneToolbar(
+          1, qv::SettingsWrite::kFolder | qv::SettingsWrite::kOrder),
+      qv::SettingsWrite::Options({qv::kOptRows, qv::kOptCurrentTab}),
+  };
+  for (const qv::SettingsWrite& what : saves) {
+    RefusingStore counted(AppKey(), "");
+    ASSERT_EQ(1, s.Save(counted, what));
+    const int writes = counted.writes;
+    ASSERT_GT(writes, 1);
+    for (int refused = 0; refused < writes; ++refused) {
+      SCOPED_TRACE("write " + std::to_string(refused) + " of " +
+                   std::to_string(writes));
+      SetValues(before);
+      RefusingStore store(AppKey(), "");
+      store.refusedWrite = refused;
+      EXPECT_EQ(0, s.Save(store, what));
+      // Every write up to the refused one was read first, but the last.
+      EXPECT_EQ(std::min(refused + 1, writes - 1), store.reads);
+      EXPECT_EQ(before, Values());
+    }
+  }
+}
+
+TEST_F(BarSettingsTest, ValueThatCannotBeReadEndsTheSaveBeforeItsWrite) {
+  SaveFilled();
+  const KeyValues before = Values();
+  CBarSettings s;
+  AddToolbar(s, "New0", 1, Info(qv::kKindNormal));
+  AddToolbar(s, "New1", 1, Info(qv::kKindNormal));
+  RefusingStore store(AppKey(), "");
+  store.unreadable = Name(qv::FolderValueName, 1);
+  EXPECT_EQ(0, s.Save(store));
+  EXPECT_EQ(before, Values());
+}
+
+TEST_F(BarSettingsTest, SaveOfOneValueReadsNothing) {
+  SaveFilled();
+  CBarSettings s;
+  ASSERT_EQ(1, s.Load());
+  s.m_nCurrentTab = 1;
+  RefusingStore one(AppKey(), "");
+  EXPECT_EQ(1, s.Save(one, qv::SettingsWrite::Options({qv::kOptCurrentTab})));
+  EXPECT_EQ(0, one.reads);
+  EXPECT_EQ(1, one.writes);
+  EXPECT_EQ(1u, GetDword("Current Tab"));
+
+  // With two, only the first is read: nothing after the last can fail.
+  s.m_nRows = 4;
+  RefusingStore two(AppKey(), "");
+  EXPECT_EQ(1, s.Save(two, qv::SettingsWrite::Options(
+                               {qv::kOptRows, qv::kOptCurrentTab})));
+  EXPECT_EQ(1, two.reads);
+  EXPECT_EQ(4u, GetDword("Rows"));
 }
 
 TEST_F(BarSettingsTest, PartialSaveWritesOnlyTheNamedValues) {

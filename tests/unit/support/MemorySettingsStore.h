@@ -47,6 +47,15 @@ class MemorySettingsStore : public ISettingsStore,
     std::memcpy(value, found->second.data(), 4);
     return true;
   }
+  Found Read(const char* name, DWORD* type,
+             std::vector<unsigned char>* data) override {
+    ++reads;
+    auto found = values.find(name);
+    if (found == values.end()) return Found::kMissing;
+    *type = REG_BINARY;  // the types are not kept
+    *data = found->second;
+    return Found::kValue;
+  }
   bool Write(const char* name, DWORD, const void* data, DWORD size) override {
     const auto* bytes = static_cast<const unsigned char*>(data);
     values[name].assign(bytes, bytes + size);
