@@ -195,11 +195,8 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
   }
   const BusyScope busy(m_bBusy);
   FollowMonitor();
-  // The rows show the kept buttons, which the read may move or free. The
-  // tooltip goes first: its tools go with it at once, instead of one by one
-  // with each row's buttons.
-  m_tooltip.DestroyWindow();
-  m_pane.DestroyRows();
+  // The rows show the kept buttons, which the read may move or free.
+  DropRows();
   // A toolbar whose folder was gone has been removed: the rebuild without
   // it finishes this one.
   if (m_model.ReadToolbars(request, m_hWnd) >= 0) {
@@ -244,8 +241,7 @@ void CBarWindow::SwitchRows() {
   const BusyScope busy(m_bBusy);
   // The buttons are the kept ones and the bar keeps its size and band: no
   // read, no docking, no z-order, no watch or hot key to renew.
-  m_tooltip.DestroyWindow();
-  m_pane.DestroyRows();
+  DropRows();
   RemakeRows();
   m_pane.RelayoutRows();
 }

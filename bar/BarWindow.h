@@ -239,7 +239,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void RefreshFolders(const std::vector<std::string>& paths);
   // Watches the folders of the toolbars as they are now.
   void WatchFolders();
-  // Remakes the pane's rows, the tooltip and the tabs.
+  // Destroys the rows and their tooltip, before the buttons they show go.
+  void DropRows();
+  // Makes the pane once, then the rows, the tooltip and the tabs.
   int BuildChildren();
   // Makes the rows of the toolbars shown, with their tooltip and buttons.
   void RemakeRows();

@@ -8,14 +8,17 @@
 #include "shell/FolderNames.h"
 #include "toolbar/portable/RowLayout.h"
 
+void CBarWindow::DropRows() {
+  // The tooltip goes first: its tools go with it at once, instead of one by
+  // one with each row's buttons.
+  m_tooltip.DestroyWindow();
+  m_pane.DestroyRows();
+}
+
 int CBarWindow::BuildChildren() {
-  // 1. The pane: created once, its rows and the tooltip remade each time.
-  if (m_pane.m_hWnd) {
-    // The tooltip goes first: its tools go with it at once, instead of one
-    // by one with each row's buttons.
-    m_tooltip.DestroyWindow();
-    m_pane.DestroyRows();
-  } else {
+  // 1. The pane: created once; its rows and the tooltip were dropped before
+  // the toolbars were read, and are remade below.
+  if (!m_pane.m_hWnd) {
     UpdateButtonSize();
     const char* paneClass = WindowClass();
     qv::CreateArgs args;
