@@ -8,8 +8,10 @@
 #include "settings/BarSettings.h"
 #include "app/portable/GroupFolder.h"
 #include "shell/FileSearch.h"
+#include "shell/FileSystemPath.h"
 #include "shell/Shortcut.h"
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 
@@ -133,12 +135,13 @@ CDefaultToolbars::CDefaultToolbars(std::string groupsFolder)
     : m_groupsFolder(std::move(groupsFolder)) {}
 
 std::string CDefaultToolbars::UserGroupsFolder() {
-  char appData[kPathSize] = {};
-  if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
-                                nullptr, SHGFP_TYPE_CURRENT, appData)) ||
-      !appData[0])
+  // Whole at any depth: a profile redirected deep must not lose the groups.
+  qv::ShellPtr<wchar_t> appData;
+  if (FAILED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE,
+                                    nullptr, appData.put())) ||
+      !appData || !appData.get()[0])
     return std::string();
-  return qv::GroupFolderPath(appData, "Quorvane");
+  return qv::GroupFolderPath(qv::Narrow(appData.get()), "Quorvane");
 }
 
 int CDefaultToolbars::Build(HWND owner, CBarSettings& settings) {
@@ -190,8 +193,8 @@ void CDefaultToolbars::FindInWindowsDir(UINT exeId, UINT nameId, Paths& paths,
   if (length == 0 || length >= sizeof windows || exe.empty()) return;
 
   const std::string path = std::string(windows) + "\\" + exe;
-  WIN32_FIND_DATAA found;
-  if (!FileSearch(path.c_str(), &found)) return;
+  WIN32_FIND_DATAW found;
+  if (!FileSearch(path, &found)) return;
   paths.push_back(path);
   names.push_back(LoadText(nameId));
 }
@@ -221,11 +224,11 @@ void CDefaultToolbars::CreateGroupToolbar(HWND owner, CBarSettings& settings,
   const std::string folder = qv::GroupFolderPath(m_groupsFolder, group);
   if (folder.empty()) return;
   // The groups' own folder, made by the first group that needs it.
-  ::CreateDirectoryA(m_groupsFolder.c_str(), nullptr);
+  ::CreateDirectoryW(qv::FileApiPath(m_groupsFolder).c_str(), nullptr);
 
   // A folder that was there already keeps what it holds: the user may have
   // changed it, and a second first start must not add shortcuts twice.
-  if (::CreateDirectoryA(folder.c_str(), nullptr)) {
+  if (::CreateDirectoryW(qv::FileApiPath(folder).c_str(), nullptr)) {
     for (size_t i = 0; i < paths.size(); ++i) {
       std::string name = names[i];
       CreateShortcut(folder.c_str(), paths[i].c_str(), &name[0]);

@@ -8,6 +8,7 @@
 #include "app/SingleInstance.h"
 #include "bar/BringForward.h"
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 
 static CBarApp theApp;
 
@@ -15,12 +16,6 @@ namespace {
 
 // How long Setup lets a running bar take to exit before ending it.
 constexpr DWORD kExitWaitMs = 5000;
-
-std::string OwnPath() {
-  char path[MAX_PATH] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? path : "";
-}
 
 }  // namespace
 
@@ -30,7 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   if (::lstrcmpiA(commandLine, "/exit") == 0)
     return qv::EndRunningBars(kExitWaitMs);
   if (::lstrcmpiA(commandLine, "/start") == 0)
-    return qv::StartAsDesktopUser(OwnPath()) ? 0 : 1;
+    return qv::StartAsDesktopUser(qv::ModuleFileName()) ? 0 : 1;
 
   // One bar per user and desktop session: a second start brings the
   // running bar forward instead of docking another. The mutex marks this

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/WideText.h"
+#include "shell/FileSystemPath.h"
 #include "shell/Shortcut.h"
 #include "bar/portable/DropRules.h"
 #include "shell/portable/ShortcutName.h"
@@ -32,12 +34,12 @@ bool DroppedPaths(IDataObject* data, std::vector<std::string>& paths) {
   if (medium.tymed != TYMED_HGLOBAL || !medium.hGlobal) return false;
 
   HDROP drop = static_cast<HDROP>(medium.hGlobal);
-  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    const UINT length = ::DragQueryFileA(drop, i, nullptr, 0);
-    std::string path(length + 1, '\0');
-    path.resize(::DragQueryFileA(drop, i, &path[0], length + 1));
-    paths.push_back(std::move(path));
+    const UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(::DragQueryFileW(drop, i, &path[0], length + 1));
+    paths.push_back(qv::Narrow(path));
   }
   return true;
 }
@@ -79,8 +81,7 @@ int CBarWindow::AllDroppedAreFolders(IDataObject* data,
   std::vector<std::string> paths;
   if (!DroppedPaths(data, paths) || paths.empty()) return 0;
   for (const std::string& path : paths)
-    if (!qv::CountsAsToolbarFolder(::GetFileAttributesA(path.c_str())))
-      return 0;
+    if (!qv::CountsAsToolbarFolder(qv::FileAttributesOf(path))) return 0;
   if (list) *list = std::move(paths);
   return 1;
 }
@@ -106,7 +107,7 @@ int CBarWindow::DroppedOnRow(IDataObject* data, POINT point,
   std::vector<std::string> paths;
   if (!DroppedPaths(data, paths) || paths.empty()) return 0;
   for (const std::string& path : paths)
-    if (!qv::AcceptedForShortcut(::GetFileAttributesA(path.c_str()))) return 0;
+    if (!qv::AcceptedForShortcut(qv::FileAttributesOf(path))) return 0;
   if (list) *list = std::move(paths);
   if (rowIndex) *rowIndex = row;
   return 1;
@@ -129,14 +130,13 @@ BOOL CBarWindow::DropOnRow(IDataObject* data, POINT point) {
   int row = -1;
   if (!DroppedOnRow(data, point, &paths, &row)) return FALSE;
   const ToolbarRecord* toolbar = Settings().Toolbar(row);
-  char folder[MAX_PATH] = {};
-  if (!toolbar || !toolbar->folder ||
-      !::SHGetPathFromIDListA(toolbar->folder.get(), folder))
-    return FALSE;
+  const std::string folder =
+      toolbar ? qv::FileSystemPath(toolbar->folder.get()) : std::string();
+  if (folder.empty()) return FALSE;
 
   for (const std::string& path : paths) {
     std::string name = qv::CutAtFirstDot(qv::NamePart(path));
-    CreateShortcut(folder, path.c_str(), &name[0]);
+    CreateShortcut(folder.c_str(), path.c_str(), &name[0]);
   }
   if (!paths.empty()) PostRebuild(RebuildRequest::One(row, true));
   return TRUE;

@@ -9,17 +9,16 @@
 #include <set>
 
 #include "bar/BarWindow.h"
+#include "shell/FileSystemPath.h"
 #include "shell/portable/NoCase.h"
 
 void CBarWindow::WatchFolders() {
   m_watchedPaths.clear();
   std::vector<std::string> paths;
   for (const ToolbarRecord& toolbar : Settings().m_toolbars) {
-    char path[MAX_PATH] = {};
-    if (!toolbar.folder || !::SHGetPathFromIDListA(toolbar.folder.get(), path))
-      *path = '\0';
-    m_watchedPaths.push_back(qv::FoldCase(path));
-    if (*path) paths.push_back(m_watchedPaths.back());
+    const std::string path = qv::FileSystemPath(toolbar.folder.get());
+    m_watchedPaths.push_back(qv::FoldCase(path.c_str()));
+    if (!path.empty()) paths.push_back(m_watchedPaths.back());
   }
   std::sort(paths.begin(), paths.end());
   paths.erase(std::unique(paths.begin(), paths.end()), paths.end());

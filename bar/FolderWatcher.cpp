@@ -8,6 +8,7 @@
 
 #include "bar/FolderWatcher.h"
 #include "framework/Handles.h"
+#include "shell/FileSystemPath.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ class DirectoryWatcher : public IFolderWatcher {
     for (const std::string& path : paths) {
       // The wait takes the stop event and at most this many others.
       if (m_changes.size() + 1 >= MAXIMUM_WAIT_OBJECTS) break;
-      const HANDLE change =
-          ::FindFirstChangeNotificationA(path.c_str(), FALSE, kChanges);
+      const HANDLE change = ::FindFirstChangeNotificationW(
+          qv::FileApiPath(path).c_str(), FALSE, kChanges);
       if (change == INVALID_HANDLE_VALUE) continue;
       m_changes.emplace_back(change);
       m_watched.push_back(path);

@@ -5,6 +5,7 @@
 
 #include "customize/PageHelpTables.h"
 #include "customize/portable/AboutFigures.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 namespace {
@@ -21,9 +22,13 @@ std::string FreeMemoryLine() {
 // The current directory's drive; a directory without a drive letter (a UNC
 // path) has no figure.
 std::string FreeDiskSpaceLine(DiskFreeSpaceQuery query) {
-  char directory[MAX_PATH] = {};
-  const DWORD n = ::GetCurrentDirectoryA(MAX_PATH, directory);
-  const char drive = n && n < MAX_PATH ? qv::DriveLetterOf(directory) : 0;
+  // Asked for its length first: a current directory deeper than MAX_PATH
+  // still lies on a drive.
+  const DWORD size = ::GetCurrentDirectoryW(0, nullptr);
+  std::wstring directory(size, L'\0');
+  const DWORD n = size ? ::GetCurrentDirectoryW(size, &directory[0]) : 0;
+  const char drive =
+      n && n < size ? qv::DriveLetterOf(qv::Narrow(directory.c_str())) : 0;
   if (!drive) return qv::kUnavailable;
   const char root[] = {drive, ':', '\\', '\0'};
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, total = 0;

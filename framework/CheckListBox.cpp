@@ -3,6 +3,7 @@
 #include "framework/CheckListBox.h"
 
 #include <algorithm>
+#include <string>
 
 namespace qv {
 
@@ -67,15 +68,17 @@ void CCheckListBox::DrawItem(const DRAWITEMSTRUCT& item) const {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   ::FillRect(dc, &textRc,
              ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  char text[MAX_PATH + 1] = {};
-  if (SendMessage(LB_GETTEXTLEN, index, 0) < static_cast<LRESULT>(sizeof text))
-    SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+  // Sized by the item's own length: an item's text may be a long path.
+  const LRESULT length = SendMessage(LB_GETTEXTLEN, index, 0);
+  std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+  if (length > 0)
+    SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColor = ::SetTextColor(
       dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   RECT inner = textRc;
   inner.left += kMargin;
-  ::DrawTextA(dc, text, -1, &inner,
+  ::DrawTextA(dc, text.c_str(), -1, &inner,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   ::SetTextColor(dc, oldColor);
   ::SetBkMode(dc, oldMode);

@@ -7,6 +7,7 @@
 #include <windowsx.h>
 
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 namespace qv {
@@ -169,7 +170,7 @@ HelpUi* g_ui = &g_shellUi;
 bool OpenHelpPage(HWND owner, const std::string& file) {
   std::string folder = HelpFolder();
   std::string path = folder + file;
-  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
   bool present = !folder.empty() && attributes != INVALID_FILE_ATTRIBUTES &&
                  !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   if (present && g_ui->OpenPage(owner, path)) return true;
@@ -217,10 +218,8 @@ HelpUiOverride::HelpUiOverride(HelpUi& ui) : m_previous(g_ui) { g_ui = &ui; }
 HelpUiOverride::~HelpUiOverride() { g_ui = m_previous; }
 
 std::string HelpFolder() {
-  char path[MAX_PATH];
-  DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return {};
-  std::string folder(path, n);
+  std::string folder = ModuleFileName();
+  if (folder.empty()) return {};
   folder.erase(folder.find_last_of("\\/") + 1);
   return folder + "help\\";
 }

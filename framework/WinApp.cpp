@@ -9,6 +9,7 @@
 #include <set>
 #include <tuple>
 
+#include "framework/WideText.h"
 #include "framework/Wnd.h"
 
 namespace qv {
@@ -18,9 +19,7 @@ CWinApp* g_app = nullptr;
 bool g_oleInitialized = false;
 
 std::string ProgramName() {
-  char path[MAX_PATH] = {};
-  DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name(path, n < MAX_PATH ? n : 0);
+  std::string name = ModuleFileName();
   size_t slash = name.find_last_of("\\/");
   if (slash != std::string::npos) name.erase(0, slash + 1);
   size_t dot = name.rfind('.');

@@ -1,13 +1,18 @@
-// shell/FileSearch.h: a FindFirstFileA search, closed with its scope.
+// shell/FileSearch.h: a FindFirstFileW search, closed with its scope. The
+// pattern may be deeper than MAX_PATH characters.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
+#include "shell/FileSystemPath.h"
+
 class FileSearch {
  public:
   // Starts the search; `data` receives the first entry found.
-  FileSearch(const char* pattern, WIN32_FIND_DATAA* data)
-      : m_find(::FindFirstFileA(pattern, data)) {}
+  FileSearch(const std::string& pattern, WIN32_FIND_DATAW* data)
+      : m_find(::FindFirstFileW(qv::FileApiPath(pattern).c_str(), data)) {}
   FileSearch(const FileSearch&) = delete;
   FileSearch& operator=(const FileSearch&) = delete;
   ~FileSearch() {
@@ -16,8 +21,8 @@ class FileSearch {
 
   // False when nothing was found (GetLastError tells why).
   explicit operator bool() const { return m_find != INVALID_HANDLE_VALUE; }
-  bool Next(WIN32_FIND_DATAA* data) const {
-    return ::FindNextFileA(m_find, data) != FALSE;
+  bool Next(WIN32_FIND_DATAW* data) const {
+    return ::FindNextFileW(m_find, data) != FALSE;
   }
 
  private:

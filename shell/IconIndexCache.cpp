@@ -3,6 +3,7 @@
 #include "shell/IconIndexCache.h"
 
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "shell/ShellHelpers.h"
 #include "shell/portable/IconTypeKey.h"
 
@@ -35,8 +36,8 @@ bool HasIconHandler(const std::string& key) {
 }  // namespace
 
 bool ItemFindData(IShellFolder* folder, LPCITEMIDLIST item,
-                  WIN32_FIND_DATAA* data) {
-  return SUCCEEDED(::SHGetDataFromIDListA(folder, item, SHGDFIL_FINDDATA, data,
+                  WIN32_FIND_DATAW* data) {
+  return SUCCEEDED(::SHGetDataFromIDListW(folder, item, SHGDFIL_FINDDATA, data,
                                           sizeof *data)) &&
          data->cFileName[0];
 }
@@ -58,12 +59,12 @@ bool IconIndexCache::ClassGivesOwnIcon(const std::string& extension) {
 
 int IconIndexCache::IndexOf(IShellFolder* folder, LPCITEMIDLIST folderList,
                             LPCITEMIDLIST item) {
-  WIN32_FIND_DATAA data{};
+  WIN32_FIND_DATAW data{};
   std::string key;
   if (ItemFindData(folder, item, &data)) {
     const DWORD attributes = data.dwFileAttributes;
     key = SharedIconKey(
-        data.cFileName, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+        Narrow(data.cFileName), (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) != 0);
     if (!key.empty() && key[0] == '.' && ClassGivesOwnIcon(key)) key.clear();
   }

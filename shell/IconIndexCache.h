@@ -35,6 +35,6 @@ class IconIndexCache {
 // size), read from the item itself; false for an item that is no file or
 // folder of the file system.
 bool ItemFindData(IShellFolder* folder, LPCITEMIDLIST item,
-                  WIN32_FIND_DATAA* data);
+                  WIN32_FIND_DATAW* data);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "shell/portable/IdListBytes.h"
 
 namespace qv {
@@ -135,15 +136,11 @@ LPITEMIDLIST PathToIdList(const char* path, HWND owner) {
   if (!path) return nullptr;
   ComPtr<IShellFolder> desktop = DesktopFolder();
   if (!desktop) return nullptr;
-  wchar_t wide[kMaxShellName];
-  // A path too long for the buffer fails here instead of reaching the parser
-  // unterminated.
-  if (::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path, -1, wide,
-                            kMaxShellName) == 0) {
-    return nullptr;
-  }
+  // Whole, at any length: the shell decides how deep a path it takes.
+  std::wstring wide = Widen(path);
+  if (wide.empty()) return nullptr;
   UniqueIdList list;
-  if (FAILED(desktop->ParseDisplayName(owner, nullptr, wide, nullptr,
+  if (FAILED(desktop->ParseDisplayName(owner, nullptr, &wide[0], nullptr,
                                        list.put(), nullptr))) {
     return nullptr;
   }

@@ -9,24 +9,14 @@
 #include "shell/FileSearch.h"
 #include "shell/portable/ShortcutName.h"
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 namespace {
 
 bool FileExists(const std::string& path) {
-  WIN32_FIND_DATAA found;
-  return static_cast<bool>(FileSearch(path.c_str(), &found));
-}
-
-// The whole path in UTF-16: a path cut to fit a buffer would save the link
-// under another name.
-std::wstring Widen(const char* text) {
-  const int size = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (size <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
-  wide.resize(static_cast<size_t>(size - 1));
-  return wide;
+  WIN32_FIND_DATAW found;
+  return static_cast<bool>(FileSearch(path, &found));
 }
 
 }  // namespace
@@ -47,7 +37,9 @@ int CreateShortcut(const char* folder, const char* target, char* name) {
 
 HRESULT MakeShellLink(const char* target, const char* linkPath,
                       const char* description) {
-  qv::ComPtr<IShellLinkA> link;
+  // Wide throughout: the target and the link's own path may be longer than
+  // MAX_PATH, and a path cut to fit a buffer would name another file.
+  qv::ComPtr<IShellLinkW> link;
   HRESULT result =
       ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                          IID_PPV_ARGS(link.GetAddressOf()));
@@ -56,11 +48,11 @@ HRESULT MakeShellLink(const char* target, const char* linkPath,
   result = link.As(&file);
   if (FAILED(result)) return result;
 
-  if (FAILED(link->SetPath(target)))
+  if (FAILED(link->SetPath(qv::Widen(target).c_str())))
     qv::AppMessageBox("SetPath failed!", MB_OK);
-  if (FAILED(link->SetDescription(description)))
+  if (FAILED(link->SetDescription(qv::Widen(description).c_str())))
     qv::AppMessageBox("SetDescription failed!", MB_OK);
-  const std::wstring widePath = Widen(linkPath);
+  const std::wstring widePath = qv::FileApiPath(std::string(linkPath));
   result = widePath.empty() ? E_INVALIDARG : file->Save(widePath.c_str(), TRUE);
   if (FAILED(result)) qv::AppMessageBox("Save failed!", MB_OK);
   return result;

@@ -7,8 +7,10 @@
 #include <utility>
 
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 #include "shell/FileSearch.h"
+#include "shell/FileSystemPath.h"
 #include "shell/IconIndexCache.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarSort.h"
@@ -38,7 +40,7 @@ std::string JoinPath(const char* folderPath, const std::string& name) {
 }
 
 bool IsDirectory(const char* path) {
-  const DWORD attributes = ::GetFileAttributesA(path);
+  const DWORD attributes = qv::FileAttributesOf(std::string(path));
   return attributes != INVALID_FILE_ATTRIBUTES &&
          (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -58,13 +60,6 @@ int BoundFolder(LPCITEMIDLIST list, qv::ComPtr<IShellFolder>* folder) {
   return list && qv::BindToFolder(list, folder->GetAddressOf()) && *folder;
 }
 
-// The folder's file-system path into `path` (MAX_PATH bytes); false for a
-// folder that has none (My Computer, say).
-bool FolderPath(LPCITEMIDLIST list, char* path) {
-  *path = '\0';
-  return ::SHGetPathFromIDListA(list, path) && *path;
-}
-
 // The folder's items by folded file name (their parsing name in the
 // folder). One enumeration costs far less than parsing every entry's path.
 std::unordered_map<std::string, qv::UniqueIdList> ItemsByName(
@@ -80,10 +75,11 @@ std::unordered_map<std::string, qv::UniqueIdList> ItemsByName(
   while (items->Next(1, item.put(), nullptr) == S_OK && item) {
     // The file name comes with the item; the parsing name is the fallback
     // for an item that carries none.
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAW data;
     char name[qv::kMaxShellName + 1];
     if (qv::ItemFindData(folder, item.get(), &data)) {
-      byName.emplace(qv::FoldCase(data.cFileName), std::move(item));
+      byName.emplace(qv::FoldCase(qv::Narrow(data.cFileName).c_str()),
+                     std::move(item));
     } else if (qv::GetItemDisplayName(folder, item.get(),
                                       SHGDN_INFOLDER | SHGDN_FORPARSING,
                                       name)) {
@@ -110,8 +106,8 @@ int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
                     std::vector<std::string>* names) {
   names->clear();
   if (!folderPath || !*folderPath) return 0;
-  WIN32_FIND_DATAA data;
-  const FileSearch find(JoinPath(folderPath, "*.*").c_str(), &data);
+  WIN32_FIND_DATAW data;
+  const FileSearch find(JoinPath(folderPath, "*.*"), &data);
   if (!find) {
     // Only an empty drive root finds nothing at all; a missing or refused
     // directory must not look like an empty one.
@@ -120,11 +116,13 @@ int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
                : 0;
   }
   do {
-    const char* name = data.cFileName;
-    if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+    if (std::wcscmp(data.cFileName, L".") == 0 ||
+        std::wcscmp(data.cFileName, L"..") == 0)
+      continue;
     if (data.dwFileAttributes & kUnlistedAttributes) continue;
-    if (IsHiddenFileType(name, settings)) continue;
-    names->push_back(name);
+    std::string name = qv::Narrow(data.cFileName);
+    if (IsHiddenFileType(name.c_str(), settings)) continue;
+    names->push_back(std::move(name));
   } while (find.Next(&data));
   if (::GetLastError() != ERROR_NO_MORE_FILES) {
     names->clear();
@@ -134,10 +132,10 @@ int ListFolderFiles(const char* folderPath, const CBarSettings& settings,
 }
 
 bool SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings) {
-  char path[MAX_PATH];
-  if (!toolbar.folder || !FolderPath(toolbar.folder.get(), path)) return false;
+  const std::string path = qv::FileSystemPath(toolbar.folder.get());
+  if (path.empty()) return false;
   std::vector<std::string> names;
-  if (!ListFolderFiles(path, settings, &names)) return false;
+  if (!ListFolderFiles(path.c_str(), settings, &names)) return false;
   const std::string before = qv::FormatToolbarInfo(toolbar.info);
   qv::SyncEntries(toolbar.info.entries, names);
   return qv::FormatToolbarInfo(toolbar.info) != before;
@@ -189,8 +187,7 @@ int FillItemsFromOrder(const ToolbarRecord& toolbar,
   LPCITEMIDLIST folder = toolbar.folder.get();
   qv::ComPtr<IShellFolder> shellFolder;
   if (!out || !BoundFolder(folder, &shellFolder)) return 0;
-  char folderPath[MAX_PATH];
-  const bool hasPath = FolderPath(folder, folderPath);
+  const bool hasPath = !qv::WideFileSystemPath(folder).empty();
   // A folder that is gone fails before its list is touched.
   if (IsMissingDirectory(folder)) return 0;
   auto items = ItemsByName(shellFolder.Get(), owner);
@@ -225,21 +222,20 @@ bool IsMissingDirectory(LPCITEMIDLIST folder) {
   // Asked in UTF-16: where the ANSI code page is a legacy one, a path with a
   // character it cannot hold would name no directory, and the toolbar would
   // go as if its folder had been deleted.
-  wchar_t path[MAX_PATH] = {};
-  if (!folder || !::SHGetPathFromIDListW(folder, path) || !*path) return false;
-  const DWORD attributes = ::GetFileAttributesW(path);
+  const std::wstring path = qv::WideFileSystemPath(folder);
+  if (path.empty()) return false;
+  const DWORD attributes = qv::FileAttributesOf(path);
   return attributes == INVALID_FILE_ATTRIBUTES ||
          !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool IsFolderUnreachable(LPCITEMIDLIST folder) {
-  char path[MAX_PATH];
-  if (!folder || !FolderPath(folder, path)) return false;
+  const std::string path = qv::FileSystemPath(folder);
+  if (path.empty()) return false;
   // A root that cannot be read (not there, no medium, refused) keeps the
   // toolbar: only a folder missing on a present volume is gone.
   const std::string root = qv::VolumeRoot(path);
-  return !root.empty() &&
-         ::GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES;
+  return !root.empty() && qv::FileAttributesOf(root) == INVALID_FILE_ATTRIBUTES;
 }
 
 int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "framework/Handles.h"
+#include "framework/WideText.h"
 #include "shell/FileSearch.h"
+#include "shell/FileSystemPath.h"
 #include "shell/ShellHelpers.h"
 #include "shell/portable/NoCase.h"
 #include "toolbar/portable/SortKeys.h"
@@ -21,21 +23,27 @@ namespace {
 // the shell names a type from these alone, so one call per extension does.
 class TypeNames {
  public:
-  std::string Of(const char* path, const WIN32_FIND_DATAA* data) {
-    SHFILEINFOA info = {};
+  std::string Of(const std::string& path, const WIN32_FIND_DATAW* data) {
+    SHFILEINFOW info = {};
     if (!data) {
       // No directory entry to go by (a drive root, say): ask about the path.
-      ::SHGetFileInfoA(path, 0, &info, sizeof(info), SHGFI_TYPENAME);
-      return qv::FoldCase(info.szTypeName);
+      ::SHGetFileInfoW(qv::Widen(path).c_str(), 0, &info, sizeof(info),
+                       SHGFI_TYPENAME);
+      return qv::FoldCase(qv::Narrow(info.szTypeName).c_str());
     }
     const bool directory = data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-    const char* dot = std::strrchr(data->cFileName, '.');
-    auto key = std::make_pair(directory, qv::FoldCase(dot ? dot : ""));
+    const wchar_t* dot = std::wcsrchr(data->cFileName, L'.');
+    auto key = std::make_pair(
+        directory, qv::FoldCase(qv::Narrow(dot ? dot : L"").c_str()));
     auto found = m_names.find(key);
     if (found != m_names.end()) return found->second;
-    ::SHGetFileInfoA(path, data->dwFileAttributes, &info, sizeof(info),
-                     SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
-    return m_names.emplace(std::move(key), qv::FoldCase(info.szTypeName))
+    // With the attributes given the shell reads nothing from the disk: the
+    // name alone, never a path too long for it, tells the type.
+    ::SHGetFileInfoW(data->cFileName, data->dwFileAttributes, &info,
+                     sizeof(info), SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
+    return m_names
+        .emplace(std::move(key),
+                 qv::FoldCase(qv::Narrow(info.szTypeName).c_str()))
         .first->second;
   }
 
@@ -49,21 +57,20 @@ class TypeNames {
 class FolderEntries {
  public:
   explicit FolderEntries(LPCITEMIDLIST folder) {
-    char path[MAX_PATH] = {};
-    if (!folder || !::SHGetPathFromIDListA(folder, path) || !*path) return;
-    m_path = path;
+    m_path = qv::FileSystemPath(folder);
+    if (m_path.empty()) return;
     if (m_path.back() != '\\') m_path += '\\';
-    WIN32_FIND_DATAA data;
-    const FileSearch search((m_path + "*.*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    const FileSearch search(m_path + "*.*", &data);
     if (!search) return;
     do {
-      m_entries.emplace(qv::FoldCase(data.cFileName), data);
+      m_entries.emplace(qv::FoldCase(qv::Narrow(data.cFileName).c_str()), data);
     } while (search.Next(&data));
   }
 
   // The entry of `item` of `folder`, and its path; null when the item is no
   // plain entry of the directory (a drive, a virtual item).
-  const WIN32_FIND_DATAA* Find(IShellFolder* folder, LPCITEMIDLIST item,
+  const WIN32_FIND_DATAW* Find(IShellFolder* folder, LPCITEMIDLIST item,
                                std::string* path) const {
     char name[qv::kMaxShellName + 1];
     if (m_entries.empty() ||
@@ -73,13 +80,13 @@ class FolderEntries {
     }
     const auto found = m_entries.find(qv::FoldCase(name));
     if (found == m_entries.end()) return nullptr;
-    *path = m_path + found->second.cFileName;
+    *path = m_path + qv::Narrow(found->second.cFileName);
     return &found->second;
   }
 
  private:
   std::string m_path;  // ends in a backslash
-  std::unordered_map<std::string, WIN32_FIND_DATAA> m_entries;
+  std::unordered_map<std::string, WIN32_FIND_DATAW> m_entries;
 };
 
 // Date, size and type keys of `item` from its directory entry; an item
@@ -88,17 +95,14 @@ void ReadFileKeys(LPCITEMIDLIST folder, IShellFolder* shellFolder,
                   LPCITEMIDLIST item, UINT order, const FolderEntries& entries,
                   TypeNames& types, qv::ItemSortKey& key) {
   std::string path;
-  WIN32_FIND_DATAA data;
-  const WIN32_FIND_DATAA* entry = entries.Find(shellFolder, item, &path);
+  WIN32_FIND_DATAW data;
+  const WIN32_FIND_DATAW* entry = entries.Find(shellFolder, item, &path);
   if (!entry) {
     // Not in the folder's listing: go by the item's own path.
     qv::UniqueIdList absolute(qv::ConcatIdLists(folder, item));
-    char own[MAX_PATH] = {};
-    if (!absolute || !::SHGetPathFromIDListA(absolute.get(), own) || !*own) {
-      return;
-    }
-    path = own;
-    if (FileSearch(own, &data)) entry = &data;
+    path = qv::FileSystemPath(absolute.get());
+    if (path.empty()) return;
+    if (FileSearch(path, &data)) entry = &data;
   }
   if (entry) {
     key.hasFileData = true;
@@ -108,7 +112,7 @@ void ReadFileKeys(LPCITEMIDLIST folder, IShellFolder* shellFolder,
   }
   if (order == qv::kSortByType) {
     key.hasType = true;
-    key.type = types.Of(path.c_str(), entry);
+    key.type = types.Of(path, entry);
   }
 }
 
