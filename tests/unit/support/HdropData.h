@@ -14,6 +14,9 @@ class HdropData : public IDataObject {
  public:
   explicit HdropData(std::vector<std::string> paths)
       : m_paths(std::move(paths)) {}
+  // UTF-16 paths, as the shell's own drag source offers them.
+  explicit HdropData(std::vector<std::wstring> paths)
+      : m_widePaths(std::move(paths)) {}
   HdropData(const HdropData&) = delete;
   HdropData& operator=(const HdropData&) = delete;
   virtual ~HdropData() = default;
@@ -30,21 +33,29 @@ class HdropData : public IDataObject {
   STDMETHODIMP_(ULONG) AddRef() override { return ++m_refs; }
   STDMETHODIMP_(ULONG) Release() override { return --m_refs; }
 
-  // A new DROPFILES block of ANSI paths, each terminated, the list ended
-  // by one more zero; the receiver releases it.
+  // A new DROPFILES block of ANSI (or UTF-16) paths, each terminated, the
+  // list ended by one more zero; the receiver releases it.
   STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override {
     if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    size_t size = sizeof(DROPFILES) + 1;
+    const bool wide = !m_widePaths.empty();
+    const size_t unit = wide ? sizeof(wchar_t) : 1;
+    size_t size = sizeof(DROPFILES) + unit;
     for (const std::string& path : m_paths) size += path.size() + 1;
+    for (const std::wstring& path : m_widePaths)
+      size += (path.size() + 1) * unit;
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     if (!block) return E_OUTOFMEMORY;
     auto* files = static_cast<DROPFILES*>(::GlobalLock(block));
     files->pFiles = sizeof(DROPFILES);
-    files->fWide = FALSE;
+    files->fWide = wide;
     char* out = reinterpret_cast<char*>(files + 1);
     for (const std::string& path : m_paths) {
       std::memcpy(out, path.c_str(), path.size() + 1);
       out += path.size() + 1;
+    }
+    for (const std::wstring& path : m_widePaths) {
+      std::memcpy(out, path.c_str(), (path.size() + 1) * unit);
+      out += (path.size() + 1) * unit;
     }
     ::GlobalUnlock(block);
     medium->tymed = TYMED_HGLOBAL;
@@ -84,6 +95,7 @@ class HdropData : public IDataObject {
 
  private:
   std::vector<std::string> m_paths;
+  std::vector<std::wstring> m_widePaths;
   ULONG m_refs = 1;
   int m_reads = 0;
 };

@@ -8,7 +8,9 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
+#include "framework/WideText.h"
 #include "shell/FileSearch.h"
 
 struct LinkFile {
@@ -18,22 +20,22 @@ struct LinkFile {
 
   static LinkFile Read(const std::string& path) {
     LinkFile link;
-    Microsoft::WRL::ComPtr<IShellLinkA> shellLink;
+    Microsoft::WRL::ComPtr<IShellLinkW> shellLink;
     Microsoft::WRL::ComPtr<IPersistFile> file;
-    wchar_t wide[MAX_PATH] = {};
-    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr,
                                   CLSCTX_INPROC_SERVER,
                                   IID_PPV_ARGS(&shellLink))) ||
-        FAILED(shellLink.As(&file)) || FAILED(file->Load(wide, STGM_READ)))
+        FAILED(shellLink.As(&file)) ||
+        FAILED(file->Load(qv::FileApiPath(path).c_str(), STGM_READ)))
       return link;
-    char text[MAX_PATH] = {};
+    std::vector<wchar_t> text(0x8000);
+    const int size = static_cast<int>(text.size());
     link.loaded = true;
-    if (SUCCEEDED(shellLink->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
-      link.target = text;
-    text[0] = '\0';
-    if (SUCCEEDED(shellLink->GetDescription(text, MAX_PATH)))
-      link.description = text;
+    if (SUCCEEDED(shellLink->GetPath(text.data(), size, nullptr, SLGP_RAWPATH)))
+      link.target = qv::Narrow(text.data());
+    text[0] = L'\0';
+    if (SUCCEEDED(shellLink->GetDescription(text.data(), size)))
+      link.description = qv::Narrow(text.data());
     return link;
   }
 };
@@ -41,11 +43,11 @@ struct LinkFile {
 // The names of the files and folders in `folder` ("." and ".." left out).
 inline std::set<std::string> FolderNames(const std::string& folder) {
   std::set<std::string> names;
-  WIN32_FIND_DATAA found;
-  FileSearch search((folder + "\\*").c_str(), &found);
+  WIN32_FIND_DATAW found;
+  FileSearch search(folder + "\\*", &found);
   if (!search) return names;
   do {
-    const std::string name = found.cFileName;
+    const std::string name = qv::Narrow(found.cFileName);
     if (name != "." && name != "..") names.insert(name);
   } while (search.Next(&found));
   return names;
