@@ -35,7 +35,6 @@ constexpr int kRepeats = 3;
 constexpr int kBigFolder = 1024;
 constexpr int kTwenty = 20;
 constexpr DWORD kTimeoutMs = 60000;
-constexpr DWORD kClickTimeoutMs = 20000;
 
 std::string BesideThisProgram(const char* name) {
   char path[MAX_PATH] = {};
@@ -113,7 +112,10 @@ void Settle(const e2e::BarProcess& bar) {
   bench::WaitStill(bar.WindowRect(), 1000, kTimeoutMs);
 }
 
-std::optional<Learnt> Learn(const std::vector<std::string>& folders, int rows) {
+// Learns the tabs of a bar over `folders` and the rows of the first few, of
+// `counts` buttons each, clicking each tab in turn.
+std::optional<Learnt> Learn(const std::vector<std::string>& folders,
+                            const std::vector<long>& counts) {
   if (!bench::StoreToolbars(folders, 0)) return std::nullopt;
   MouseAway();
   e2e::BarProcess bar;
@@ -125,14 +127,19 @@ std::optional<Learnt> Learn(const std::vector<std::string>& folders, int rows) {
     if (!point) return std::nullopt;
     learnt.tabs.push_back(*point);
   }
-  for (int tab = 0; tab < rows; ++tab) {
+  for (size_t tab = 0; tab < counts.size(); ++tab) {
     if (tab > 0) {
       e2e::MoveMouse(learnt.tabs[tab].x, learnt.tabs[tab].y);
       ClickHere();
-      Settle(bar);
     }
+    // A loaded machine can take longer over a switch than a settle waits.
+    const double began = NowMs();
+    while (bench::ShownCount(bar.Window()) != counts[tab] &&
+           NowMs() - began < kTimeoutMs)
+      ::Sleep(20);
+    Settle(bar);
     const std::optional<bench::RowProbe> row = bench::LearnRow(bar.Window());
-    if (!row) return std::nullopt;
+    if (!row || row->buttons != counts[tab]) return std::nullopt;
     learnt.rows.push_back(*row);
   }
   return learnt;
@@ -324,7 +331,8 @@ int main() {
   std::vector<double> startFiles, startTen, startLinks, linksStill;
   std::vector<double> startOne, startTwenty;
   Clicks clicks;
-  const std::optional<Learnt> kindsBar = Learn(kinds, 3);
+  const std::optional<Learnt> kindsBar =
+      Learn(kinds, {kBigFolder, 10, kBigFolder});
   if (kindsBar) {
     for (int run = 0; run < kRepeats; ++run) {
       startFiles.push_back(TimeStart(kinds, 0, kindsBar->rows[0], false).shown);
@@ -337,8 +345,8 @@ int main() {
     clicks = TimeClicks(kinds, *kindsBar);
   }
   Progress("starts with one toolbar and with twenty");
-  const std::optional<Learnt> oneBar = Learn({files}, 1);
-  const std::optional<Learnt> twentyBar = Learn(twenty, 1);
+  const std::optional<Learnt> oneBar = Learn({files}, {kBigFolder});
+  const std::optional<Learnt> twentyBar = Learn(twenty, {kBigFolder});
   for (int run = 0; oneBar && twentyBar && run < kRepeats; ++run) {
     startOne.push_back(TimeStart({files}, 0, oneBar->rows[0], false).shown);
     startTwenty.push_back(

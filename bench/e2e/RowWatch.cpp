@@ -71,6 +71,15 @@ bool Differ(const e2e::Screenshot& a, const e2e::Screenshot& b) {
 
 }  // namespace
 
+long ShownCount(HWND bar) {
+  const HWND row = VisibleRow(bar);
+  DWORD_PTR count = 0;
+  if (!row || !::SendMessageTimeoutA(row, TCM_GETITEMCOUNT, 0, 0, SMTO_NORMAL,
+                                     10000, &count))
+    return -1;
+  return static_cast<long>(count);
+}
+
 std::optional<RowProbe> LearnRow(HWND bar) {
   const HWND row = VisibleRow(bar);
   const HWND pane = ::GetParent(row);
@@ -119,13 +128,7 @@ std::optional<POINT> TabPoint(HWND bar, int index) {
 }
 
 bool RowShown(HWND bar, const RowProbe& probe, const e2e::Screenshot* before) {
-  const HWND row = VisibleRow(bar);
-  DWORD_PTR count = 0;
-  if (!row ||
-      !::SendMessageTimeoutA(row, TCM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 10000,
-                             &count) ||
-      static_cast<long>(count) != probe.buttons)
-    return false;
+  if (ShownCount(bar) != probe.buttons) return false;
   const e2e::Screenshot shot = e2e::Screenshot::Capture(probe.view);
   return ButtonAt(shot, probe.view, probe.first) &&
          ButtonAt(shot, probe.view, probe.last) &&

@@ -26,7 +26,9 @@ struct RowProbe {
   RECT past{};   // where a cell after the last would be; empty when out of view
 };
 
-// Learns where toolbar's cells lie on the bar's row now shown.
+// The button count the bar's visible row answers; -1 for no row.
+long ShownCount(HWND bar);
+// Learns where the toolbar's cells lie on the bar's row now shown.
 std::optional<RowProbe> LearnRow(HWND bar);
 // The middle of tab `index` on screen, from the tab strip's accessible
 // object; none when the tab is out of view.
