@@ -50,21 +50,10 @@ bool BarProcess::Start(DWORD timeoutMs) {
 }
 
 bool BarProcess::StartExe(const std::string& exe, DWORD timeoutMs) {
-  std::vector<char> commandLine(exe.begin(), exe.end());
-  commandLine.insert(commandLine.begin(), '"');
-  commandLine.push_back('"');
-  commandLine.push_back('\0');
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  if (!::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr,
-                        FALSE, 0, nullptr, nullptr, &si, &m_pi))
-    return false;
+  if (!Launch(exe)) return false;
   ::WaitForInputIdle(m_pi.hProcess, timeoutMs);
   for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-    FindContext ctx{m_pi.dwProcessId, nullptr};
-    ::EnumWindows(&FindBarWindow, reinterpret_cast<LPARAM>(&ctx));
-    if (ctx.found) {
-      m_window = ctx.found;
+    if (LookForWindow()) {
       Settle();
       return true;
     }
@@ -72,6 +61,24 @@ bool BarProcess::StartExe(const std::string& exe, DWORD timeoutMs) {
     ::Sleep(50);
   }
   return false;
+}
+
+bool BarProcess::Launch(const std::string& exe) {
+  std::vector<char> commandLine(exe.begin(), exe.end());
+  commandLine.insert(commandLine.begin(), '"');
+  commandLine.push_back('"');
+  commandLine.push_back('\0');
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  return ::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr,
+                          FALSE, 0, nullptr, nullptr, &si, &m_pi) != 0;
+}
+
+HWND BarProcess::LookForWindow() {
+  FindContext ctx{m_pi.dwProcessId, nullptr};
+  ::EnumWindows(&FindBarWindow, reinterpret_cast<LPARAM>(&ctx));
+  if (ctx.found) m_window = ctx.found;
+  return ctx.found;
 }
 
 bool BarProcess::Running() const {

@@ -24,6 +24,12 @@ class BarProcess {
   bool Start(DWORD timeoutMs = 20000);
   // The same for another copy of the program, such as an installed one.
   bool StartExe(const std::string& exe, DWORD timeoutMs = 20000);
+  // Creates the process and returns at once, without waiting for its window
+  // (a benchmark times that wait itself); false when it cannot start.
+  bool Launch(const std::string& exe);
+  // Looks once for the process's visible top-level window titled
+  // "Quorvane" and keeps it; null while there is none.
+  HWND LookForWindow();
   // Asks the bar to close (WM_CLOSE) and waits for the process to end; kills
   // it when it does not. Answers the exit code.
   DWORD Stop(DWORD timeoutMs = 10000);

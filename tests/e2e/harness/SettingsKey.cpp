@@ -1,6 +1,10 @@
 // tests/e2e/harness/SettingsKey.cpp
 #include "tests/e2e/harness/SettingsKey.h"
 
+#include <shlobj.h>
+
+#include <cstdio>
+
 #include "tests/support/BaselineOptions.h"
 
 namespace e2e {
@@ -83,6 +87,23 @@ void SettingsKey::SetString(const char* name, const std::string& value) {
 void SettingsKey::DeleteValue(const char* name) {
   Key key(false);
   if (key.handle) ::RegDeleteValueA(key.handle, name);
+}
+
+bool SettingsKey::StoreToolbar(int index, const std::string& folder) {
+  LPITEMIDLIST list = nullptr;
+  const std::wstring wide(folder.begin(), folder.end());
+  if (FAILED(::SHParseDisplayName(wide.c_str(), nullptr, &list, 0, nullptr)))
+    return false;
+  const auto* bytes = reinterpret_cast<const BYTE*>(list);
+  char name[32];
+  std::snprintf(name, sizeof name, "Fldr %3d", index);
+  SetBinary(name, std::vector<BYTE>(bytes, bytes + ::ILGetSize(list)));
+  ::CoTaskMemFree(list);
+  std::snprintf(name, sizeof name, "Toolbar Info %3d", index);
+  SetBinary(name, {'N', 0, 0});
+  std::snprintf(name, sizeof name, "Fldr Ordr %3d", index);
+  SetDword(name, 1);
+  return true;
 }
 
 }  // namespace e2e

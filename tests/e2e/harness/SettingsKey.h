@@ -27,6 +27,10 @@ class SettingsKey {
   static std::optional<std::vector<BYTE>> GetBinary(const char* name);
   static void SetString(const char* name, const std::string& value);
   static void DeleteValue(const char* name);
+  // Stores toolbar `index` as a normal toolbar on `folder`, sorted by name
+  // ("Fldr", "Toolbar Info" and "Fldr Ordr" with the index); false when the
+  // shell cannot parse the folder's path.
+  static bool StoreToolbar(int index, const std::string& folder);
 };
 
 }  // namespace e2e
