@@ -242,6 +242,28 @@ bool IsFolderUnreachable(LPCITEMIDLIST folder) {
          ::GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
+bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                std::vector<ButtonEntry>* entries) {
+  qv::ComPtr<IShellFolder> folder;
+  if (!BoundFolder(toolbar.folder.get(), &folder)) return false;
+  entries->clear();
+  for (const ToolbarButton& button : buttons) {
+    if (button.kind != ToolbarButton::Kind::kItem) {
+      entries->push_back({button.kind == ToolbarButton::Kind::kSpace
+                              ? qv::kEntrySpace
+                              : qv::kEntryNewLine,
+                          {}});
+      continue;
+    }
+    WIN32_FIND_DATAA data;
+    if (!button.item ||
+        !qv::ItemFindData(folder.Get(), button.item.get(), &data))
+      return false;
+    entries->push_back({qv::kEntryShownFile, data.cFileName});
+  }
+  return true;
+}
+
 int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,
                 HWND owner, ToolbarButtons* out) {
   if (toolbar.HasCustomOrder())

@@ -58,6 +58,13 @@ bool IsMissingDirectory(LPCITEMIDLIST folder);
 // like one whose folder was deleted.
 bool IsFolderUnreachable(LPCITEMIDLIST folder);
 
+// Toolbar `toolbar`'s buttons `buttons` as entries of a custom list: its
+// items by file name (shown), its gaps and line breaks. False when the
+// folder cannot be bound or an item has no file name (My Computer's
+// drives, say).
+bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                std::vector<ButtonEntry>* entries);
+
 // The toolbar's buttons as the bar shows them: its custom list when it keeps
 // one, otherwise its folder's items sorted by its sort order. 0 as the fills.
 int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,

@@ -20,6 +20,11 @@ class RealToolbarShell : public IToolbarShell {
     return SyncToolbarEntries(toolbar, settings);
   }
 
+  bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                  std::vector<ButtonEntry>* entries) override {
+    return ::RowEntries(toolbar, buttons, entries);
+  }
+
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return IsFolderUnreachable(folder);
   }
