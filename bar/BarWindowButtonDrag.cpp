@@ -10,36 +10,24 @@
 
 #include <utility>
 
-#include "shell/ShellHelpers.h"
-#include "shell/portable/IdListBytes.h"
 #include "toolbar/ButtonRow.h"
+#include "toolbar/ToolbarFill.h"
 
 namespace {
 
 constexpr DWORD kDragEffects =
     DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
 
-// A toolbar's folder; a toolbar of the desktop itself binds to the desktop.
-qv::ComPtr<IShellFolder> FolderOf(LPCITEMIDLIST list) {
-  qv::ComPtr<IShellFolder> folder;
-  if (qv::GetIdListSize(list) <= qv::kIdListTerminatorSize) {
-    ::SHGetDesktopFolder(folder.GetAddressOf());
-  } else {
-    qv::BindToFolder(list, folder.GetAddressOf());
-  }
-  return folder;
-}
-
-// The item's object of interface T, asked of its folder; null when the
-// folder has none for it.
-template <typename T>
-qv::ComPtr<T> ItemObject(HWND owner, IShellFolder* folder, LPCITEMIDLIST item) {
-  qv::ComPtr<T> object;
-  if (FAILED(folder->GetUIObjectOf(
-          owner, 1, &item, __uuidof(T), nullptr,
-          reinterpret_cast<void**>(object.GetAddressOf()))))
-    object.Reset();
-  return object;
+// The item's data object, asked of its folder as the shell's views ask:
+// what the desktop or Explorer takes; null when the folder has none.
+qv::ComPtr<IDataObject> ItemData(HWND owner, IShellFolder* folder,
+                                 LPCITEMIDLIST item) {
+  qv::ComPtr<IDataObject> data;
+  if (FAILED(
+          folder->GetUIObjectOf(owner, 1, &item, IID_IDataObject, nullptr,
+                                reinterpret_cast<void**>(data.GetAddressOf()))))
+    data.Reset();
+  return data;
 }
 
 POINTL ScreenPoint(HWND wnd, POINT client) {
@@ -56,10 +44,10 @@ void CBarWindow::DragButton(int toolbar, int button) {
       static_cast<size_t>(button) >= buttons->size() ||
       !(*buttons)[button].item)
     return;
-  const qv::ComPtr<IShellFolder> folder = FolderOf(record->folder.get());
+  const qv::ComPtr<IShellFolder> folder =
+      BindToolbarFolder(record->folder.get());
   const qv::ComPtr<IDataObject> data =
-      folder ? ItemObject<IDataObject>(m_hWnd, folder.Get(),
-                                       (*buttons)[button].item.get())
+      folder ? ItemData(m_hWnd, folder.Get(), (*buttons)[button].item.get())
              : nullptr;
   if (!data) return;
 
@@ -142,18 +130,10 @@ DWORD CBarWindow::HoverFolder(CButtonRow& row, int toolbar, int button,
       static_cast<size_t>(button) >= buttons->size() ||
       !(*buttons)[button].item)
     return DROPEFFECT_NONE;
-  const qv::ComPtr<IShellFolder> folder = FolderOf(record->folder.get());
-  if (!folder) return DROPEFFECT_NONE;
-  LPCITEMIDLIST item = (*buttons)[button].item.get();
-  SFGAOF attributes = SFGAO_FOLDER;
-  if (FAILED(folder->GetAttributesOf(1, &item, &attributes)) ||
-      !(attributes & SFGAO_FOLDER))
+  qv::ComPtr<IDropTarget> target = m_model.Shell().FolderDropTarget(
+      record->folder.get(), (*buttons)[button].item.get(), m_hWnd);
+  if (!target || FAILED(target->DragEnter(data, keyState, screen, &effect)))
     return DROPEFFECT_NONE;
-  qv::ComPtr<IDropTarget> target =
-      ItemObject<IDropTarget>(m_hWnd, folder.Get(), item);
-  if (!target || FAILED(target->DragEnter(data, keyState, screen, &effect))) {
-    return DROPEFFECT_NONE;
-  }
   m_folderHover = {toolbar, button, std::move(target)};
   row.SetDropHighlight(button);
   return effect;

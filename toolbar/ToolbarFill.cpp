@@ -13,6 +13,7 @@
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
+#include "shell/portable/IdListBytes.h"
 #include "shell/portable/NoCase.h"
 #include "shell/portable/VolumeRoot.h"
 
@@ -262,6 +263,38 @@ bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
     entries->push_back({qv::kEntryShownFile, data.cFileName});
   }
   return true;
+}
+
+qv::ComPtr<IDropTarget> ItemDropTarget(LPCITEMIDLIST folder, LPCITEMIDLIST item,
+                                       HWND owner) {
+  qv::ComPtr<IShellFolder> parent;
+  if (qv::GetIdListSize(folder) <= qv::kIdListTerminatorSize) {
+    ::SHGetDesktopFolder(parent.GetAddressOf());
+  } else {
+    qv::BindToFolder(folder, parent.GetAddressOf());
+  }
+  qv::ComPtr<IDropTarget> target;
+  if (!parent || !item) return target;
+  SFGAOF attributes = SFGAO_FOLDER;
+  if (FAILED(parent->GetAttributesOf(1, &item, &attributes)) ||
+      !(attributes & SFGAO_FOLDER))
+    return target;
+  qv::ComPtr<IShellFolder> child;
+  if (SUCCEEDED(parent->BindToObject(
+          item, nullptr, IID_IShellFolder,
+          reinterpret_cast<void**>(child.GetAddressOf()))) &&
+      child &&
+      SUCCEEDED(child->CreateViewObject(
+          owner, IID_IDropTarget,
+          reinterpret_cast<void**>(target.GetAddressOf()))) &&
+      target)
+    return target;
+  target.Reset();
+  if (FAILED(parent->GetUIObjectOf(
+          owner, 1, &item, IID_IDropTarget, nullptr,
+          reinterpret_cast<void**>(target.GetAddressOf()))))
+    target.Reset();
+  return target;
 }
 
 int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,

@@ -25,6 +25,12 @@ class RealToolbarShell : public IToolbarShell {
     return ::RowEntries(toolbar, buttons, entries);
   }
 
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                           LPCITEMIDLIST item,
+                                           HWND owner) override {
+    return ItemDropTarget(folder, item, owner);
+  }
+
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return IsFolderUnreachable(folder);
   }

@@ -27,6 +27,11 @@ class IToolbarShell {
   virtual bool RowEntries(const ToolbarRecord& toolbar,
                           const ToolbarButtons& buttons,
                           std::vector<ButtonEntry>* entries) = 0;
+  // The drop target of `item`, a folder in the folder `folder` (absolute),
+  // as the desktop hands a drop on it: null when it takes no drops.
+  virtual qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                                   LPCITEMIDLIST item,
+                                                   HWND owner) = 0;
   // As IsFolderUnreachable: the folder's drive or share is missing.
   virtual bool IsUnreachable(LPCITEMIDLIST folder) = 0;
   // The desktop folder, or null when the shell cannot give it.

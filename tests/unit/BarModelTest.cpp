@@ -38,6 +38,10 @@ class FakeShell : public IToolbarShell {
     toolbar.info.entries.push_back({qv::kEntryShownFile, "new.txt"});
     return true;
   }
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST, LPCITEMIDLIST,
+                                           HWND) override {
+    return nullptr;
+  }
   bool IsUnreachable(LPCITEMIDLIST) override { return false; }
   qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
   bool FolderName(LPCITEMIDLIST, std::string* name) override {

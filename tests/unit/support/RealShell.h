@@ -21,6 +21,11 @@ class RealShell : public IToolbarShell {
                   std::vector<ButtonEntry>* entries) override {
     return ShellToolbarShell().RowEntries(toolbar, buttons, entries);
   }
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                           LPCITEMIDLIST item,
+                                           HWND owner) override {
+    return ShellToolbarShell().FolderDropTarget(folder, item, owner);
+  }
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return ShellToolbarShell().IsUnreachable(folder);
   }
