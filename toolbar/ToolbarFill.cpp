@@ -265,14 +265,19 @@ bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
   return true;
 }
 
+qv::ComPtr<IShellFolder> BindToolbarFolder(LPCITEMIDLIST folder) {
+  qv::ComPtr<IShellFolder> bound;
+  if (qv::GetIdListSize(folder) <= qv::kIdListTerminatorSize) {
+    ::SHGetDesktopFolder(bound.GetAddressOf());
+  } else {
+    qv::BindToFolder(folder, bound.GetAddressOf());
+  }
+  return bound;
+}
+
 qv::ComPtr<IDropTarget> ItemDropTarget(LPCITEMIDLIST folder, LPCITEMIDLIST item,
                                        HWND owner) {
-  qv::ComPtr<IShellFolder> parent;
-  if (qv::GetIdListSize(folder) <= qv::kIdListTerminatorSize) {
-    ::SHGetDesktopFolder(parent.GetAddressOf());
-  } else {
-    qv::BindToFolder(folder, parent.GetAddressOf());
-  }
+  const qv::ComPtr<IShellFolder> parent = BindToolbarFolder(folder);
   qv::ComPtr<IDropTarget> target;
   if (!parent || !item) return target;
   SFGAOF attributes = SFGAO_FOLDER;

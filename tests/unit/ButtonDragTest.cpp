@@ -11,6 +11,7 @@
 #include "bar/BarWindow.h"
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/HdropData.h"
+#include "tests/unit/support/RealShell.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 #include "toolbar/ButtonRow.h"
@@ -72,6 +73,64 @@ class PlayedDrag : public qv::IDragDropLoop {
   DWORD allowed = 0;
   DWORD overEffect = 0;
   int markShown = -2;
+};
+
+// A folder's drop target that takes copies and records what reaches it.
+class RecordingTarget : public IDropTarget {
+ public:
+  virtual ~RecordingTarget() = default;
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
+    *object = iid == IID_IUnknown || iid == IID_IDropTarget
+                  ? static_cast<IDropTarget*>(this)
+                  : nullptr;
+    if (!*object) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
+  STDMETHODIMP_(ULONG) Release() override { return --refs; }
+  STDMETHODIMP DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override {
+    ++entered;
+    *effect = DROPEFFECT_COPY;
+    return S_OK;
+  }
+  STDMETHODIMP DragOver(DWORD, POINTL, DWORD* effect) override {
+    *effect = DROPEFFECT_COPY;
+    return S_OK;
+  }
+  STDMETHODIMP DragLeave() override {
+    ++left;
+    return S_OK;
+  }
+  STDMETHODIMP Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+    dropped = DroppedPaths(data);
+    *effect = DROPEFFECT_COPY;
+    return S_OK;
+  }
+
+  ULONG refs = 1;
+  int entered = 0;
+  int left = 0;
+  std::vector<std::string> dropped;
+};
+
+// The real shell, but a recording target stands in for a folder's own.
+class FolderTargets : public RealShell {
+ public:
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                           LPCITEMIDLIST item,
+                                           HWND owner) override {
+    realOne = RealShell::FolderDropTarget(folder, item, owner) != nullptr;
+    const qv::UniqueIdList whole(qv::ConcatIdLists(folder, item));
+    char path[MAX_PATH] = {};
+    ::SHGetPathFromIDListA(whole.get(), path);
+    asked.push_back(path);
+    return &target;
+  }
+
+  RecordingTarget target;
+  std::vector<std::string> asked;
+  bool realOne = false;
 };
 
 class ButtonDragTest : public ::testing::Test {
@@ -142,7 +201,8 @@ class ButtonDragTest : public ::testing::Test {
   FakeAppBarService m_shell;
   TempFolder m_folder{"drag"};
   PlayedDrag m_drag;
-  CBarWindow m_bar{m_shell, nullptr,          ShellToolbarShell(),
+  FolderTargets m_folders;
+  CBarWindow m_bar{m_shell, nullptr,          m_folders,
                    nullptr, SystemMonitors(), RegistrySettings(),
                    m_drag};
 };
@@ -199,27 +259,41 @@ TEST_F(ButtonDragTest, EscDuringTheDragChangesNothing) {
 }
 
 // Files from elsewhere held over the middle of a folder button light it
-// and go to that folder's own drop target, which takes them in.
-TEST_F(ButtonDragTest, FilesDroppedOnAFolderButtonGoIntoThatFolder) {
+// and go to that folder's own drop target; off its middle, the target is
+// left.
+TEST_F(ButtonDragTest, FilesHeldOverAFolderButtonGoToThatFoldersTarget) {
   TempFolder elsewhere("outside");
   ASSERT_TRUE(elsewhere.AddFile("note.txt"));
   HdropData data({elsewhere / "note.txt"});
   const int sub = IndexOf("Sub");
   ASSERT_GE(sub, 0);
   const POINT middle = OnCell(sub);
+  const POINT edge = OnCell(sub, 1);
   IDropTarget* target = &m_bar.DropTarget();
   DWORD effect = kAllowed;
   ASSERT_EQ(S_OK, target->DragEnter(&data, MK_LBUTTON, {middle.x, middle.y},
                                     &effect));
-  EXPECT_NE(DROPEFFECT_NONE, effect);
+  EXPECT_EQ(DROPEFFECT_COPY, effect);
   EXPECT_EQ(sub, Row()->GetDropHighlight());
+  EXPECT_EQ(std::vector<std::string>{m_folder / "Sub"}, m_folders.asked);
+  EXPECT_TRUE(m_folders.realOne) << "the shell has a target for a folder";
+  effect = kAllowed;
+  target->DragOver(MK_LBUTTON, {edge.x, edge.y}, &effect);
+  EXPECT_EQ(1, m_folders.target.left);
+  EXPECT_EQ(-1, Row()->GetDropHighlight());
+
+  effect = kAllowed;
+  target->DragOver(MK_LBUTTON, {middle.x, middle.y}, &effect);
   effect = kAllowed;
   ASSERT_EQ(S_OK, target->Drop(&data, 0, {middle.x, middle.y}, &effect));
+  EXPECT_EQ(DROPEFFECT_COPY, effect);
+  EXPECT_EQ(std::vector<std::string>{elsewhere / "note.txt"},
+            m_folders.target.dropped);
+  EXPECT_EQ(2, m_folders.target.entered);
+  EXPECT_EQ(1, m_folders.target.left);
   EXPECT_EQ(-1, Row()->GetDropHighlight());
-  EXPECT_NE(DROPEFFECT_NONE, effect);
-  EXPECT_NE(INVALID_FILE_ATTRIBUTES,
-            ::GetFileAttributesA((m_folder / "Sub\\note.txt").c_str()));
   EXPECT_EQ(1, m_bar.Settings().ToolbarCount());
+  EXPECT_EQ(1u, m_folders.target.refs) << "the bar keeps no target";
 }
 
 }  // namespace
