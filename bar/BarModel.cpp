@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "customize/portable/ButtonEntries.h"
 #include "settings/portable/SortOrder.h"
 #include "settings/portable/StoredSettings.h"
 
@@ -131,6 +132,26 @@ CBarModel::Change CBarModel::SetSortOrder(int toolbar, UINT order) {
   if (!record) return std::nullopt;
   record->sortOrder = order;
   return Stored(SettingsWrite::OneToolbar(toolbar, SettingsWrite::kOrder),
+                RebuildRequest::One(toolbar, true));
+}
+
+CBarModel::Change CBarModel::MoveButton(int toolbar, int from, int to) {
+  ToolbarRecord* record = m_settings.Toolbar(toolbar);
+  const ToolbarButtons* buttons = Buttons(toolbar);
+  std::vector<ButtonEntry> shown;
+  if (!record || record->IsBrowse() || !buttons ||
+      !m_shell.RowEntries(*record, *buttons, &shown))
+    return std::nullopt;
+  // The list is made from the folder's files, or brought in step with
+  // them, as the Buttons page does before any edit.
+  const ToolbarInfo before = record->info;
+  m_shell.SyncEntries(*record, m_settings);
+  if (!qv::MoveRowButton(record->info, record->sortOrder, shown, from, to)) {
+    record->info = before;
+    return std::nullopt;
+  }
+  return Stored(SettingsWrite::OneToolbar(
+                    toolbar, SettingsWrite::kInfo | SettingsWrite::kOrder),
                 RebuildRequest::One(toolbar, true));
 }
 

@@ -58,6 +58,12 @@ class CBarModel {
   // browsing into a sub-folder and up one level alike.
   Change BrowseTo(qv::UniqueIdList folder);
   Change SetSortOrder(int toolbar, UINT order);
+  // Button `from` of toolbar `toolbar`'s row was dragged to place `to` (its
+  // index afterwards): the toolbar keeps the row's order so changed as its
+  // custom order, as a move on the Buttons page keeps it. Nothing for the
+  // browse toolbar (it shows whatever was browsed), a folder whose items
+  // have no file names, or indexes off the row.
+  Change MoveButton(int toolbar, int from, int to);
   // The Customize sheet's copy, after OK.
   Change ApplyCustomize(const CBarSettings& edited);
   // Toolbar `toolbar`'s folder is gone.

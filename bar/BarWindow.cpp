@@ -50,8 +50,10 @@ END_MESSAGE_MAP()
 CBarWindow::CBarWindow(IAppBarService& appBarService, FirstRunBuilder firstRun,
                        IToolbarShell& shell,
                        std::unique_ptr<IFolderWatcher> watcher,
-                       IMonitorService& monitors, ISettingsStore& store)
+                       IMonitorService& monitors, ISettingsStore& store,
+                       qv::IDragDropLoop& dragDrop)
     : m_appBarService(appBarService),
+      m_dragDrop(dragDrop),
       m_monitors(monitors),
       m_firstRun(std::move(firstRun)),
       m_model(store, shell),

@@ -24,6 +24,7 @@
 #include "bar/RebuildRequest.h"
 #include "bar/portable/BarGeometry.h"
 #include "bar/portable/ChangeCoalescer.h"
+#include "framework/DragSource.h"
 #include "framework/Handles.h"
 #include "framework/Menu.h"
 #include "framework/Wnd.h"
@@ -71,13 +72,14 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
  public:
   // `shell` answers the toolbars' reads; `watcher` (a directory watcher
   // when null) follows their folders; `monitors` are the ones to dock on;
-  // `store` keeps the settings.
+  // `store` keeps the settings; `dragDrop` carries buttons dragged off.
   explicit CBarWindow(IAppBarService& appBarService = ShellAppBarService(),
                       FirstRunBuilder firstRun = nullptr,
                       IToolbarShell& shell = ShellToolbarShell(),
                       std::unique_ptr<IFolderWatcher> watcher = nullptr,
                       IMonitorService& monitors = SystemMonitors(),
-                      ISettingsStore& store = RegistrySettings());
+                      ISettingsStore& store = RegistrySettings(),
+                      qv::IDragDropLoop& dragDrop = qv::SystemDragDrop());
   ~CBarWindow() override;
 
   // Creates the bar's top-level window, which docks itself; FALSE when it
@@ -135,6 +137,10 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void LeaveKeyboard() override;
   void RunBarCommand(UINT id) override;
   void BeginMove(POINT screen) override;
+  // A button dragged off its place: a shell drag of its item, which this
+  // bar's own drop target takes as a move along the row when it ends
+  // between two buttons of that row.
+  void DragButton(int toolbar, int button) override;
 
   // Docking
   int RegisterAppBar(int bRegister);
@@ -269,7 +275,39 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // 1 when the button was released, 0 when the mouse was taken away.
   int RunDragLoop();
 
+  // A drag over a row, before the bar's other drop rules: over a folder
+  // button it goes to that folder's own drop target, and the bar's own
+  // button dragged along its row is moved there. The effect, or nothing
+  // when the other rules decide.
+  std::optional<DWORD> DragOverRow(IDataObject* data, DWORD keyState,
+                                   POINT point);
+  // The drop that DragOverRow took on; nothing when the other rules decide.
+  std::optional<BOOL> DropOnRowSpot(IDataObject* data, DWORD dropEffect,
+                                    POINT point);
+  // The drag left the rows: no mark, no highlight, no folder target.
+  void LeaveRowSpot();
+  // Hovering over button `button` of toolbar `toolbar`, a folder: its drop
+  // target is told, entered first when it is a new one; the effect.
+  DWORD HoverFolder(CButtonRow& row, int toolbar, int button, IDataObject* data,
+                    DWORD keyState, POINT point);
+  void LeaveFolder();
+
   IAppBarService& m_appBarService;
+  qv::IDragDropLoop& m_dragDrop;
+  // The bar's own button being dragged, while its drag runs.
+  struct ButtonDrag {
+    int toolbar;
+    int button;
+  };
+  std::optional<ButtonDrag> m_buttonDrag;
+  // The folder button a drag hovers over, and that folder's drop target.
+  struct FolderHover {
+    int toolbar = -1;
+    int button = -1;
+    qv::ComPtr<IDropTarget> target;
+  };
+  FolderHover m_folderHover;
+  DWORD m_dragKeys = 0;  // the keys of the last drag call, for the drop
   IMonitorService& m_monitors;
   MonitorInfo m_monitor;
   int m_nDpi = 0;             // 0 until the bar is on a monitor

@@ -47,6 +47,7 @@ bool DroppedPaths(IDataObject* data, std::vector<std::string>& paths) {
 }  // namespace
 
 DWORD CBarWindow::OnDragEnter(IDataObject* data, DWORD keyState, POINT point) {
+  if (const auto effect = DragOverRow(data, keyState, point)) return *effect;
   const qv::DragAnswer answer = qv::AnswerDrag(
       keyState, m_nDropEffect,
       [&] { return AllDroppedAreFolders(data, nullptr) == 1; },
@@ -62,9 +63,14 @@ DWORD CBarWindow::OnDragOver(IDataObject* data, DWORD keyState, POINT point) {
   return OnDragEnter(data, keyState, point);
 }
 
-void CBarWindow::OnDragLeave() { m_nDropEffect = qv::kDropModeFolders; }
+void CBarWindow::OnDragLeave() {
+  LeaveRowSpot();
+  m_nDropEffect = qv::kDropModeFolders;
+}
 
 BOOL CBarWindow::OnDrop(IDataObject* data, DWORD dropEffect, POINT point) {
+  if (const auto dropped = DropOnRowSpot(data, dropEffect, point))
+    return *dropped;
   switch (qv::ChooseDropAction(dropEffect, m_nDropEffect)) {
     case qv::DropAction::kFolders:
       return DropFolders(data);

@@ -87,6 +87,7 @@ STDMETHODIMP CDropTarget::DragEnter(IDataObject* data, DWORD keyState,
   if (!effect) return E_INVALIDARG;
   try {
     m_data = data;
+    m_allowed = *effect;
     CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
     *effect =
         wnd && data
@@ -104,6 +105,7 @@ STDMETHODIMP CDropTarget::DragOver(DWORD keyState, POINTL point,
                                    DWORD* effect) {
   if (!effect) return E_INVALIDARG;
   try {
+    m_allowed = *effect;
     CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
     *effect = wnd && m_data ? Allowed(OnDragOver(wnd, m_data.Get(), keyState,
                                                  ClientPoint(point)),
@@ -132,6 +134,7 @@ STDMETHODIMP CDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point,
   if (!effect) return E_INVALIDARG;
   try {
     m_data.Reset();
+    m_allowed = *effect;
     CWnd* wnd = CWnd::FromHandlePermanent(m_hWnd);
     if (!wnd || !data) {
       *effect = DROPEFFECT_NONE;

@@ -41,6 +41,10 @@ class CDropTarget : public IDropTarget {
   virtual BOOL OnDrop(CWnd* wnd, IDataObject* data, DWORD dropEffect,
                       POINT point);
 
+  // The effects the drag's source allows, as of the last OLE call: a target
+  // that hands the drag on to another passes them with it.
+  DWORD AllowedEffects() const { return m_allowed; }
+
   // IUnknown. The object is embedded in its owner, which outlives the
   // registration: the count only keeps the COM rules.
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
@@ -60,6 +64,7 @@ class CDropTarget : public IDropTarget {
 
   HWND m_hWnd = nullptr;       // while registered
   ComPtr<IDataObject> m_data;  // of the drag over the window, if any
+  DWORD m_allowed = DROPEFFECT_NONE;
   LONG m_refs = 0;
 };
 

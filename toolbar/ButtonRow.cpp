@@ -4,6 +4,7 @@
 #include "toolbar/ButtonRow.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "framework/ImageList.h"
 #include "framework/portable/DpiScale.h"
@@ -48,6 +49,10 @@ void Draw3dRect(HDC dc, const RECT& r, int topLeft, int bottomRight) {
   FillSolid(dc, r.right - 1, r.top, 1, cy, dark);
   FillSolid(dc, r.left, r.bottom - 1, cx, 1, dark);
 }
+
+// The insertion mark: its one colour and its width at 96 DPI.
+constexpr int kInsertionMarkColor = COLOR_WINDOWTEXT;
+constexpr int kInsertionMarkWidth = 2;
 
 // The id of a row's one tool in the shared tooltip.
 constexpr UINT_PTR kRowToolId = 1;
@@ -126,6 +131,8 @@ void CButtonRow::Show(const ToolbarButtons* buttons, bool withNames) {
   m_bNames = withNames;
   m_nPressed = -1;
   m_nFocusMark = -1;
+  m_nInsertionMark = -1;
+  m_nDropHighlight = -1;
   Layout();
 }
 
@@ -288,9 +295,68 @@ void CButtonRow::SetFocusMark(int index) {
   RepaintCell(shown);
 }
 
+qv::RowDropZone CButtonRow::DropZoneAt(POINT pt) const {
+  const auto kinds = Kinds();
+  return qv::FindRowDropZone(m_nOrientation, kinds.data(), m_cells.data(),
+                             Count(), pt.x, pt.y);
+}
+
+qv::CellBox CButtonRow::InsertionMark(int before) const {
+  const auto kinds = Kinds();
+  return qv::InsertionMarkBox(m_nOrientation, kinds.data(), m_cells.data(),
+                              Count(), before,
+                              qv::ScaleForDpi(kInsertionMarkWidth, m_nDpi));
+}
+
+void CButtonRow::RepaintBox(const qv::CellBox& box) {
+  const RECT r = ToRect(box);
+  if (::IsRectEmpty(&r)) return;
+  ::InvalidateRect(m_hWnd, &r, TRUE);
+  ::UpdateWindow(m_hWnd);
+}
+
+void CButtonRow::SetInsertionMark(int before) {
+  if (before == m_nInsertionMark) return;
+  const qv::CellBox former = InsertionMark(m_nInsertionMark);
+  m_nInsertionMark = before;
+  RepaintBox(former);
+  RepaintBox(InsertionMark(before));
+}
+
+void CButtonRow::SetDropHighlight(int index) {
+  const int shown = IsButtonAt(index) ? index : -1;
+  if (shown == m_nDropHighlight) return;
+  const int former = m_nDropHighlight;
+  m_nDropHighlight = shown;
+  RepaintCell(former);
+  RepaintCell(shown);
+}
+
+bool CButtonRow::PastDragDistance(POINT pt) const {
+  // The drag rectangle is centred on the press, as DragDetect's is.
+  const int cx = ::GetSystemMetrics(SM_CXDRAG);
+  const int cy = ::GetSystemMetrics(SM_CYDRAG);
+  return std::abs(pt.x - m_ptPress.x) > cx / 2 ||
+         std::abs(pt.y - m_ptPress.y) > cy / 2;
+}
+
+void CButtonRow::BeginDrag() {
+  const int pressed = m_nPressed;
+  m_nPressed = -1;
+  RepaintCell(pressed);
+  // The drag loop takes the mouse itself.
+  if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+  // The parent runs the drag's loop: nothing of this object is used after.
+  NMROWDRAG notice{
+      {m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), RN_BEGINDRAG}, pressed};
+  ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, notice.hdr.idFrom,
+                 reinterpret_cast<LPARAM>(&notice));
+}
+
 void CButtonRow::OnLButtonDown(UINT, POINT pt) {
   const int hit = HitTest(pt);
   if (hit < 0) return;
+  m_ptPress = pt;
   m_nPressed = hit;
   ::SetCapture(m_hWnd);
   RepaintCell(hit);
@@ -336,6 +402,11 @@ void CButtonRow::OnCaptureChanged(HWND newCapture) {
 }
 
 void CButtonRow::OnMouseMove(UINT flags, POINT pt) {
+  if (m_nPressed >= 0 && (flags & MK_LBUTTON) && ::GetCapture() == m_hWnd &&
+      PastDragDistance(pt)) {
+    BeginDrag();
+    return;
+  }
   const qv::Tooltip tooltip = Tooltip();
   if (!tooltip) return;
   // One tool per row, over the button under the mouse: registering a tool
@@ -365,9 +436,18 @@ void CButtonRow::OnPaint() {
       const RECT cell = ToRect(m_cells[i]);
       if (!IsButtonAt(static_cast<int>(i)) || !::RectVisible(dc, &cell))
         continue;
-      PaintButton(dc, Entry(i), cell,
-                  captured && static_cast<int>(i) == m_nPressed,
-                  static_cast<int>(i) == m_nFocusMark, images);
+      const int index = static_cast<int>(i);
+      PaintButton(
+          dc, Entry(i), cell,
+          (captured && index == m_nPressed) || index == m_nDropHighlight,
+          index == m_nFocusMark, images);
+    }
+    const RECT mark = ToRect(InsertionMark(m_nInsertionMark));
+    if (!::IsRectEmpty(&mark)) {
+      const COLORREF oldBk = ::GetBkColor(dc);
+      FillSolid(dc, mark.left, mark.top, mark.right - mark.left,
+                mark.bottom - mark.top, ::GetSysColor(kInsertionMarkColor));
+      ::SetBkColor(dc, oldBk);
     }
   }
   ::EndPaint(m_hWnd, &ps);

@@ -2,7 +2,9 @@
 // toolbar's own button list (the host's, not a copy), lays the buttons out in
 // lines of equal cells with gaps and line breaks, and paints them as flat
 // push buttons. A released press on a button sends NM_CLICK to the parent, a
-// right click NM_RCLICK. Empty space lets the mouse through to the parent.
+// right click NM_RCLICK; a press dragged past the system's drag distance
+// sends RN_BEGINDRAG instead of the click. Empty space lets the mouse through
+// to the parent.
 //
 // The window is a common-controls tab control underneath, so that tools
 // outside the program still find rows by that class and count their buttons
@@ -20,11 +22,20 @@
 #include "framework/Tooltip.h"
 #include "framework/Wnd.h"
 #include "toolbar/ToolbarButton.h"
+#include "toolbar/portable/RowDropZone.h"
 #include "toolbar/portable/RowLayout.h"
 
 namespace qv {
 class ImageList;
 }
+
+// A press on a button was dragged away: the parent carries the button. In
+// the tab control's range of codes, which that control leaves unused.
+constexpr UINT RN_BEGINDRAG = TCN_FIRST - 20;
+struct NMROWDRAG {
+  NMHDR hdr;
+  int button;  // the entry dragged
+};
 
 class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
  public:
@@ -77,6 +88,18 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   void SetFocusMark(int index);
   int GetFocusMark() const { return m_nFocusMark; }
 
+  // Where a drag at client point `pt` would go: between which entries, or
+  // onto which button.
+  qv::RowDropZone DropZoneAt(POINT pt) const;
+  // Shows the insertion mark in the gap before entry `before` (the count:
+  // after the last), or none for -1.
+  void SetInsertionMark(int before);
+  int GetInsertionMark() const { return m_nInsertionMark; }
+  // Draws button `index` pressed in while a drag over it would drop into
+  // it, or none for -1.
+  void SetDropHighlight(int index);
+  int GetDropHighlight() const { return m_nDropHighlight; }
+
  protected:
   int OnCreate(CREATESTRUCT* cs);
   void OnDestroy();
@@ -112,6 +135,13 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   // Puts the row's tool over button `index` (none for -1), making it first.
   void PointToolAt(int index);
   void RepaintCell(int index);
+  void RepaintBox(const qv::CellBox& box);
+  qv::CellBox InsertionMark(int before) const;
+  // The press has left the drag distance around where it began.
+  bool PastDragDistance(POINT pt) const;
+  // Ends the press without a click and tells the parent the button is
+  // dragged.
+  void BeginDrag();
   void PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
                    bool pressed, bool focused, const qv::ImageList& images);
   // The entry of the `ordinal`th button (gaps and line breaks not counted),
@@ -141,6 +171,10 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   int m_nClicked = -1;
   int m_nHovered = -1;    // the button the tool is over, or -1
   int m_nFocusMark = -1;  // the button showing the keyboard focus, or -1
+
+  POINT m_ptPress{};          // where the press began
+  int m_nInsertionMark = -1;  // the gap marked for a dragged button, or -1
+  int m_nDropHighlight = -1;  // the button a drag would drop into, or -1
   qv::AccessibleAnchor m_accessible{
       *this, {ROLE_SYSTEM_TOOLBAR, ROLE_SYSTEM_PUSHBUTTON, false}};
 

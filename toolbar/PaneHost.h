@@ -41,6 +41,10 @@ class IPaneHost {
   // One of the bar's own commands (ID_LEFT_ALIGN, ID_EXIT, ...), chosen on
   // the folder menu.
   virtual void RunBarCommand(UINT id) = 0;
+  // Button `button` of toolbar `toolbar` was dragged away from its place:
+  // the host carries it until it is dropped, along its row, into a folder,
+  // or out of the bar.
+  virtual void DragButton(int toolbar, int button) = 0;
   // A press on the pane's empty space at `screen`: the bar follows the
   // mouse to another edge until the button is released.
   virtual void BeginMove(POINT screen) = 0;

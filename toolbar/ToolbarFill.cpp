@@ -15,6 +15,7 @@
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
+#include "shell/portable/IdListBytes.h"
 #include "shell/portable/NoCase.h"
 #include "shell/portable/VolumeRoot.h"
 
@@ -236,6 +237,65 @@ bool IsFolderUnreachable(LPCITEMIDLIST folder) {
   // toolbar: only a folder missing on a present volume is gone.
   const std::string root = qv::VolumeRoot(path);
   return !root.empty() && qv::FileAttributesOf(root) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                std::vector<ButtonEntry>* entries) {
+  qv::ComPtr<IShellFolder> folder;
+  if (!BoundFolder(toolbar.folder.get(), &folder)) return false;
+  entries->clear();
+  for (const ToolbarButton& button : buttons) {
+    if (button.kind != ToolbarButton::Kind::kItem) {
+      entries->push_back({button.kind == ToolbarButton::Kind::kSpace
+                              ? qv::kEntrySpace
+                              : qv::kEntryNewLine,
+                          {}});
+      continue;
+    }
+    WIN32_FIND_DATAA data;
+    if (!button.item ||
+        !qv::ItemFindData(folder.Get(), button.item.get(), &data))
+      return false;
+    entries->push_back({qv::kEntryShownFile, data.cFileName});
+  }
+  return true;
+}
+
+qv::ComPtr<IShellFolder> BindToolbarFolder(LPCITEMIDLIST folder) {
+  qv::ComPtr<IShellFolder> bound;
+  if (qv::GetIdListSize(folder) <= qv::kIdListTerminatorSize) {
+    ::SHGetDesktopFolder(bound.GetAddressOf());
+  } else {
+    qv::BindToFolder(folder, bound.GetAddressOf());
+  }
+  return bound;
+}
+
+qv::ComPtr<IDropTarget> ItemDropTarget(LPCITEMIDLIST folder, LPCITEMIDLIST item,
+                                       HWND owner) {
+  const qv::ComPtr<IShellFolder> parent = BindToolbarFolder(folder);
+  qv::ComPtr<IDropTarget> target;
+  if (!parent || !item) return target;
+  SFGAOF attributes = SFGAO_FOLDER;
+  if (FAILED(parent->GetAttributesOf(1, &item, &attributes)) ||
+      !(attributes & SFGAO_FOLDER))
+    return target;
+  qv::ComPtr<IShellFolder> child;
+  if (SUCCEEDED(parent->BindToObject(
+          item, nullptr, IID_IShellFolder,
+          reinterpret_cast<void**>(child.GetAddressOf()))) &&
+      child &&
+      SUCCEEDED(child->CreateViewObject(
+          owner, IID_IDropTarget,
+          reinterpret_cast<void**>(target.GetAddressOf()))) &&
+      target)
+    return target;
+  target.Reset();
+  if (FAILED(parent->GetUIObjectOf(
+          owner, 1, &item, IID_IDropTarget, nullptr,
+          reinterpret_cast<void**>(target.GetAddressOf()))))
+    target.Reset();
+  return target;
 }
 
 int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,

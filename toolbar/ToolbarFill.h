@@ -58,6 +58,24 @@ bool IsMissingDirectory(LPCITEMIDLIST folder);
 // like one whose folder was deleted.
 bool IsFolderUnreachable(LPCITEMIDLIST folder);
 
+// Toolbar `toolbar`'s buttons `buttons` as entries of a custom list: its
+// items by file name (shown), its gaps and line breaks. False when the
+// folder cannot be bound or an item has no file name (My Computer's
+// drives, say).
+bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                std::vector<ButtonEntry>* entries);
+
+// A toolbar's folder `folder` (absolute), the desktop for the empty list;
+// null when it cannot be bound.
+qv::ComPtr<IShellFolder> BindToolbarFolder(LPCITEMIDLIST folder);
+
+// The drop target of `item`, a folder in `folder` (absolute): the folder's
+// own, bound, or else the one its parent hands out for it; null when it
+// takes no drops. (Wine's parent folders hand out their own target for any
+// item, which would drop into the parent.)
+qv::ComPtr<IDropTarget> ItemDropTarget(LPCITEMIDLIST folder, LPCITEMIDLIST item,
+                                       HWND owner);
+
 // The toolbar's buttons as the bar shows them: its custom list when it keeps
 // one, otherwise its folder's items sorted by its sort order. 0 as the fills.
 int FillToolbar(const ToolbarRecord& toolbar, const CBarSettings& settings,

@@ -80,6 +80,7 @@ ON_WM_LBUTTONDOWN()
 // The rows are numbered by toolbar; the tooltip's tools by button.
 ON_NOTIFY_RANGE(NM_CLICK, 0, 0xFFFFFFFF, OnRowClick)
 ON_NOTIFY_RANGE(NM_RCLICK, 0, 0xFFFFFFFF, OnRowRClick)
+ON_NOTIFY_RANGE(RN_BEGINDRAG, 0, 0xFFFFFFFF, OnRowBeginDrag)
 ON_NOTIFY_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, OnNeedText)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ON_COMMAND(ID_SORT_BY_NAME, OnSortByName)
@@ -114,6 +115,13 @@ CToolbarPane::~CToolbarPane() { DestroyWindow(); }
 
 CButtonRow* CToolbarPane::GetRow(int index) const {
   return index >= 0 && index < GetRowCount() ? m_rows[index].get() : nullptr;
+}
+
+CButtonRow* CToolbarPane::RowAt(POINT pt) const {
+  HWND child = ::ChildWindowFromPointEx(m_hWnd, pt, CWP_ALL);
+  for (const auto& row : m_rows)
+    if (child && row->m_hWnd == child) return row.get();
+  return nullptr;
 }
 
 int CToolbarPane::FindRowById(int id) const {
@@ -313,6 +321,16 @@ LRESULT CToolbarPane::OnRowClick(NMHDR* hdr) {
 LRESULT CToolbarPane::OnRowRClick(NMHDR* hdr) {
   ++m_nNotifyDepth;
   OnButtonClick(hdr, 1);
+  --m_nNotifyDepth;
+  return 0;
+}
+
+LRESULT CToolbarPane::OnRowBeginDrag(NMHDR* hdr) {
+  const auto* notice = reinterpret_cast<const NMROWDRAG*>(hdr);
+  ++m_nNotifyDepth;
+  if (FindRowById(static_cast<int>(hdr->idFrom)) >= 0 &&
+      ButtonAt(static_cast<int>(hdr->idFrom), notice->button))
+    m_host.DragButton(static_cast<int>(hdr->idFrom), notice->button);
   --m_nNotifyDepth;
   return 0;
 }

@@ -65,6 +65,8 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   int FindRowById(int id) const;
   int GetRowCount() const { return static_cast<int>(m_rows.size()); }
   CButtonRow* GetRow(int index) const;
+  // The row at `pt` (the pane's client coordinates), or null.
+  CButtonRow* RowAt(POINT pt) const;
 
   // Folder navigation: the folder menu at a point of the pane, and opening a
   // sub-folder (button `button` of toolbar `toolbar`) inside the bar.
@@ -100,6 +102,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   void SetCurrentSortOrder(UINT order);
   LRESULT OnRowClick(NMHDR* hdr);
   LRESULT OnRowRClick(NMHDR* hdr);
+  LRESULT OnRowBeginDrag(NMHDR* hdr);
   LRESULT OnNeedText(NMHDR* hdr);
   LRESULT OnGetObject(WPARAM wParam, LPARAM objectId);
 

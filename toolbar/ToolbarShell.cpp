@@ -20,6 +20,17 @@ class RealToolbarShell : public IToolbarShell {
     return SyncToolbarEntries(toolbar, settings);
   }
 
+  bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                  std::vector<ButtonEntry>* entries) override {
+    return ::RowEntries(toolbar, buttons, entries);
+  }
+
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                           LPCITEMIDLIST item,
+                                           HWND owner) override {
+    return ItemDropTarget(folder, item, owner);
+  }
+
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return IsFolderUnreachable(folder);
   }

@@ -8,6 +8,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/Handles.h"
 #include "settings/BarSettings.h"
@@ -22,6 +23,15 @@ class IToolbarShell {
   // true when the list changed.
   virtual bool SyncEntries(ToolbarRecord& toolbar,
                            const CBarSettings& settings) = 0;
+  // As RowEntries: the buttons as entries of a custom list.
+  virtual bool RowEntries(const ToolbarRecord& toolbar,
+                          const ToolbarButtons& buttons,
+                          std::vector<ButtonEntry>* entries) = 0;
+  // The drop target of `item`, a folder in the folder `folder` (absolute),
+  // as the desktop hands a drop on it: null when it takes no drops.
+  virtual qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                                   LPCITEMIDLIST item,
+                                                   HWND owner) = 0;
   // As IsFolderUnreachable: the folder's drive or share is missing.
   virtual bool IsUnreachable(LPCITEMIDLIST folder) = 0;
   // The desktop folder, or null when the shell cannot give it.

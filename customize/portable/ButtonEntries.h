@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "settings/portable/ToolbarInfo.h"
 
@@ -27,6 +28,18 @@ bool IsEntryChecked(const ButtonEntry& entry);
 // entry does not allow; a change makes the list custom (kind "C") and, when
 // it was not yet, the sort order custom, so the bar shows this order.
 bool MoveEntry(ToolbarInfo& info, unsigned& sortOrder, int index, int step);
+// Entry `from` moves to place `to` (its index afterwards); the others keep
+// their order.
+bool MoveEntryTo(ToolbarInfo& info, unsigned& sortOrder, int from, int to);
+// A button dragged along its row: the row shows `shown` (its files by file
+// name as shown entries, its gaps and line breaks), and cell `from` moves to
+// place `to` among them. The entries take the row's order first when they
+// do not list it in that order (the toolbar was sorted); the files the row
+// does not show keep their places. The toolbar then shows its custom order,
+// so the sort order becomes custom even for a list that was custom already.
+// False, changing nothing, for a bad index or a file the entries lack.
+bool MoveRowButton(ToolbarInfo& info, unsigned& sortOrder,
+                   const std::vector<ButtonEntry>& shown, int from, int to);
 // A space or new line (`type`) before entry `before`.
 bool InsertEntry(ToolbarInfo& info, unsigned& sortOrder, int before, int type);
 // Only spaces and new lines can be deleted; files follow the folder.

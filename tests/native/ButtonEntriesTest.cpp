@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "settings/portable/SortOrder.h"
 
@@ -104,6 +105,57 @@ TEST(ButtonEntries, LaterEditsKeepTheChosenSortOrder) {
   t.sortOrder = qv::kSortBySize;
   EXPECT_TRUE(qv::MoveEntry(t.info, t.sortOrder, 0, 1));
   EXPECT_EQ(qv::kSortBySize, t.sortOrder);
+}
+
+std::string Names(const ToolbarInfo& info) {
+  std::string names;
+  for (const ButtonEntry& e : info.entries)
+    names += e.type == kEntryHiddenFile ? "(" + e.name + ")"
+             : e.name.empty()           ? std::string(1, char('0' + e.type))
+                                        : e.name;
+  return names;
+}
+
+// A row's cells: "_" a space, "|" a new line, else a file's name.
+std::vector<ButtonEntry> Row(const std::string& cells) {
+  std::vector<ButtonEntry> row;
+  for (char c : cells)
+    row.push_back(c == '_'   ? ButtonEntry{kEntrySpace, ""}
+                  : c == '|' ? ButtonEntry{kEntryNewLine, ""}
+                             : ButtonEntry{kEntryShownFile, std::string(1, c)});
+  return row;
+}
+
+// A dragged button: a custom list moves the cell's entry past hidden ones;
+// a sorted toolbar takes the row's order first; a file the entries lack
+// refuses.
+TEST(ButtonEntries, ARowButtonMovesItsEntry) {
+  ToolbarInfo custom{qv::kKindCustom,
+                     {{kEntryShownFile, "a"},
+                      {kEntryHiddenFile, "h"},
+                      {kEntrySpace, ""},
+                      {kEntryShownFile, "B"}}};
+  unsigned order = qv::kSortCustom;
+  EXPECT_TRUE(qv::MoveRowButton(custom, order, Row("a_b"), 2, 0));
+  EXPECT_EQ("Ba(h)1", Names(custom));
+
+  ToolbarInfo sorted{qv::kKindCustom,
+                     {{kEntryShownFile, "c"},
+                      {kEntryHiddenFile, "a"},
+                      {kEntryNewLine, ""},
+                      {kEntryShownFile, "b"}}};
+  order = qv::kSortByName;
+  EXPECT_TRUE(qv::MoveRowButton(sorted, order, Row("abc"), 0, 2));
+  EXPECT_EQ("bca4", Names(sorted));
+  EXPECT_EQ(qv::kSortCustom, order);
+
+  Toolbar normal;
+  EXPECT_FALSE(
+      qv::MoveRowButton(normal.info, normal.sortOrder, Row("ax"), 1, 0));
+  EXPECT_FALSE(
+      qv::MoveRowButton(normal.info, normal.sortOrder, Row("a"), 0, 1));
+  EXPECT_EQ("a.txtb.lnkc", Names(normal.info));
+  EXPECT_EQ(qv::kKindNormal, normal.info.kind);
 }
 
 TEST(ButtonEntries, OnlyCustomListsKeepTheirEntries) {

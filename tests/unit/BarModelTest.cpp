@@ -24,14 +24,23 @@ class FakeShell : public IToolbarShell {
            ToolbarButtons* out) override {
     ++fills;
     out->clear();
-    out->emplace_back();
+    out->resize(2);
     return 1;
+  }
+  bool RowEntries(const ToolbarRecord&, const ToolbarButtons&,
+                  std::vector<ButtonEntry>* entries) override {
+    *entries = rowFiles;
+    return !rowFiles.empty();
   }
   bool SyncEntries(ToolbarRecord& toolbar, const CBarSettings&) override {
     if (!newFile) return false;
     newFile = false;
     toolbar.info.entries.push_back({qv::kEntryShownFile, "new.txt"});
     return true;
+  }
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST, LPCITEMIDLIST,
+                                           HWND) override {
+    return nullptr;
   }
   bool IsUnreachable(LPCITEMIDLIST) override { return false; }
   qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
@@ -43,6 +52,7 @@ class FakeShell : public IToolbarShell {
 
   bool newFile = false;
   int fills = 0;
+  std::vector<ButtonEntry> rowFiles;  // the rows' files; none: no names
 };
 
 qv::UniqueIdList Folder() {
@@ -118,6 +128,31 @@ TEST_F(BarModelTest, EachOperationStoresOnlyWhatItChanged) {
   Expect(model.AddToolbars(std::move(dropped)), RebuildRequest::One(3, true),
          {"Fldr   3", "Toolbar Info   3", "Fldr Ordr   3", "No. of Folders"});
   EXPECT_EQ(4, model.Settings().ToolbarCount());
+}
+
+// A dragged button takes the row's order as shown (here sorted by name)
+// into the custom list and stores only its toolbar's list and sort order.
+TEST_F(BarModelTest, AMovedButtonStoresItsToolbarsOrderAlone) {
+  CBarSettings edited;
+  ASSERT_TRUE(model.Settings().CopyTo(edited));
+  edited.m_toolbars[1].info = {
+      qv::kKindCustom,
+      {{qv::kEntryShownFile, "a"}, {qv::kEntryShownFile, "b"}}};
+  model.ApplyCustomize(edited);
+  model.ReadToolbars(RebuildRequest::All(), nullptr);
+  Written();
+  EXPECT_FALSE(model.MoveButton(1, 1, 0));  // no file names
+  shell.rowFiles = {{qv::kEntryShownFile, "b"}, {qv::kEntryShownFile, "a"}};
+  EXPECT_FALSE(model.MoveButton(1, 1, 2));
+  EXPECT_TRUE(Written().empty());
+
+  Expect(model.MoveButton(1, 1, 0), RebuildRequest::One(1, true),
+         {"Toolbar Info   1", "Fldr Ordr   1"});
+  const ToolbarRecord& moved = model.Settings().m_toolbars[1];
+  EXPECT_TRUE(moved.HasCustomOrder());
+  ASSERT_EQ(2u, moved.info.entries.size());
+  EXPECT_EQ("a", moved.info.entries[0].name);
+  EXPECT_EQ("b", moved.info.entries[1].name);
 }
 
 TEST_F(BarModelTest, CustomizeStoresTheDifferencesAndOnlyOthersWritesReload) {

@@ -133,15 +133,15 @@ TEST_F(ButtonRowTest, ResizingTheRowWrapsItsButtonsAgain) {
   EXPECT_EQ(79, row.GetExtent(90, 0).cy);
 }
 
-TEST_F(ButtonRowTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
+TEST_F(ButtonRowTest, ReleaseAfterAPressClicksThePressedButton) {
   Show({kItem, kItem, kItem});
 
   row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 10));
   EXPECT_EQ(1, row.GetPressed());
   EXPECT_EQ(row.m_hWnd, ::GetCapture());
-  // Dragged off the row altogether before letting go.
-  row.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(500, 300));
-  row.SendMessage(WM_LBUTTONUP, 0, At(500, 300));
+  // Moved within the drag distance before letting go.
+  row.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(51, 11));
+  row.SendMessage(WM_LBUTTONUP, 0, At(51, 11));
   EXPECT_EQ(-1, row.GetPressed());
   EXPECT_EQ(nullptr, ::GetCapture());
   ASSERT_EQ(1, parent.clicks(NM_CLICK));
@@ -161,6 +161,21 @@ TEST_F(ButtonRowTest, ReleaseAnywhereAfterAPressClicksThePressedButton) {
   row.Show(&buttons, false);
   row.SendMessage(WM_LBUTTONUP, 0, At(90, 10));
   EXPECT_EQ(1, parent.clicks(NM_CLICK));
+}
+
+// Past the system's drag distance the press becomes a drag of its button:
+// the parent carries it, and the release clicks nothing.
+TEST_F(ButtonRowTest, APressMovedPastTheDragDistanceIsADrag) {
+  Show({kItem, kItem});
+  row.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 10));
+  row.SendMessage(WM_MOUSEMOVE, MK_LBUTTON,
+                  At(50, 10 + ::GetSystemMetrics(SM_CYDRAG)));
+  ASSERT_EQ(1, parent.clicks(RN_BEGINDRAG));
+  EXPECT_EQ(kRowId, parent.notices.back().id);
+  EXPECT_EQ(-1, row.GetPressed());
+  EXPECT_EQ(nullptr, ::GetCapture());
+  row.SendMessage(WM_LBUTTONUP, 0, At(500, 300));
+  EXPECT_EQ(0, parent.clicks(NM_CLICK));
 }
 
 TEST_F(ButtonRowTest, APressWhoseCaptureIsTakenAwayIsCancelled) {

@@ -49,6 +49,9 @@ class FakePaneHost final : public IPaneHost {
   void LeaveKeyboard() override { ++leftKeyboard; }
   void RunBarCommand(UINT id) override { barCommands.push_back(id); }
   void BeginMove(POINT screen) override { moves.push_back(screen); }
+  void DragButton(int toolbar, int button) override {
+    drags.emplace_back(toolbar, button);
+  }
 
   CBarSettings settings;
   std::vector<ToolbarButtons> buttons;  // by toolbar; past the end: none read
@@ -62,6 +65,7 @@ class FakePaneHost final : public IPaneHost {
   int leftKeyboard = 0;
   std::vector<UINT> barCommands;
   std::vector<POINT> moves;
+  std::vector<std::pair<int, int>> drags;
 };
 
 }  // namespace testsupport

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "toolbar/ToolbarShell.h"
 
@@ -15,6 +16,15 @@ class RealShell : public IToolbarShell {
   bool SyncEntries(ToolbarRecord& toolbar,
                    const CBarSettings& settings) override {
     return ShellToolbarShell().SyncEntries(toolbar, settings);
+  }
+  bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
+                  std::vector<ButtonEntry>* entries) override {
+    return ShellToolbarShell().RowEntries(toolbar, buttons, entries);
+  }
+  qv::ComPtr<IDropTarget> FolderDropTarget(LPCITEMIDLIST folder,
+                                           LPCITEMIDLIST item,
+                                           HWND owner) override {
+    return ShellToolbarShell().FolderDropTarget(folder, item, owner);
   }
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     return ShellToolbarShell().IsUnreachable(folder);
