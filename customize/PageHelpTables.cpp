@@ -12,6 +12,7 @@ const qv::HelpId kOptionsHelpIds[] = {{IDC_ALIGNMENT, 36},
                                       {IDC_ANIMATE, 53},
                                       {IDC_BROWSE_SEPARATE, 32},
                                       {IDC_BROWSE_TOOLBAR, 32},
+                                      {IDC_BROWSE_MENUS, 32},
                                       {IDC_HOT_KEY, 63},
                                       {0, 0}};
 
