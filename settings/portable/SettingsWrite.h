@@ -59,8 +59,8 @@ struct SettingsWrite {
   }
   bool Empty() const {
     return options == 0 && !monitor && !hotKey && !browseMenus &&
-           toolbarsFrom < 0 &&
-           (toolbar < 0 || toolbarValues == 0) && !hiddenTypes;
+           toolbarsFrom < 0 && (toolbar < 0 || toolbarValues == 0) &&
+           !hiddenTypes;
   }
 
   // Both writes: a second single toolbar, or one inside the list written,

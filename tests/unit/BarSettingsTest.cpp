@@ -124,9 +124,8 @@ std::string Snapshot(const CBarSettings& s) {
            s.m_nRows, s.m_nColumns, qv::EdgeNumber(s.m_nAlignment),
            s.m_bAutoHide, s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
            s.m_nHorzScrollPos, s.m_nVertScrollPos, s.m_bBrowseSeparate,
-           s.m_bBrowseMenus,
-           s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
-           s.m_bAnimate, s.m_bShowTitle, s.m_nHotKey})
+           s.m_bBrowseMenus, s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime,
+           s.m_bAlwaysOnTop, s.m_bAnimate, s.m_bShowTitle, s.m_nHotKey})
     out += std::to_string(option) + ",";
   out += s.m_strMonitor;
   for (size_t i = 0; i < s.m_toolbars.size(); ++i) {
