@@ -62,9 +62,11 @@ void COptionsPage::FillControls() {
 
   for (const Switch& s : kSwitches)
     CheckDlgButton(s.id, settings.*s.setting ? BST_CHECKED : BST_UNCHECKED);
-  CheckRadioButton(
-      IDC_BROWSE_SEPARATE, IDC_BROWSE_TOOLBAR,
-      settings.m_bBrowseSeparate ? IDC_BROWSE_SEPARATE : IDC_BROWSE_TOOLBAR);
+  const int browsing = settings.m_bBrowseMenus      ? IDC_BROWSE_MENUS
+                       : settings.m_bBrowseSeparate ? IDC_BROWSE_SEPARATE
+                                                    : IDC_BROWSE_TOOLBAR;
+  for (int id : {IDC_BROWSE_SEPARATE, IDC_BROWSE_TOOLBAR, IDC_BROWSE_MENUS})
+    CheckDlgButton(id, id == browsing ? BST_CHECKED : BST_UNCHECKED);
 
   // A letter alone, or with Shift, becomes Ctrl+Alt with it: such a key would
   // be taken from every program that types it.
@@ -105,8 +107,12 @@ BOOL COptionsPage::OnKillActive() {
   BOOL invalid = FALSE;
   settings.m_nMaxChars = static_cast<int>(SendDlgItemMessage(
       IDC_MAX_CHARS_SPIN, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&invalid)));
-  settings.m_bBrowseSeparate =
-      IsDlgButtonChecked(IDC_BROWSE_SEPARATE) == BST_CHECKED;
+  // Menus leave "Browse Separate" as it was, for a bar that does not know
+  // them.
+  settings.m_bBrowseMenus = IsDlgButtonChecked(IDC_BROWSE_MENUS) == BST_CHECKED;
+  if (!settings.m_bBrowseMenus)
+    settings.m_bBrowseSeparate =
+        IsDlgButtonChecked(IDC_BROWSE_SEPARATE) == BST_CHECKED;
   // A key the control let through that could not be stored keeps the old.
   const UINT key = ChosenHotKey();
   if (qv::IsUsableHotKey(key)) settings.m_nHotKey = key;

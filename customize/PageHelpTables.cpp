@@ -3,17 +3,13 @@
 
 #include "res/resource.h"
 
-const qv::HelpId kOptionsHelpIds[] = {{IDC_ALIGNMENT, 36},
-                                      {IDC_MAX_CHARS, 33},
-                                      {IDC_AUTO_HIDE, 34},
-                                      {IDC_ALWAYS_ON_TOP, 59},
-                                      {IDC_SMALL_ICONS, 35},
-                                      {IDC_SHOW_TITLE, 51},
-                                      {IDC_ANIMATE, 53},
-                                      {IDC_BROWSE_SEPARATE, 32},
-                                      {IDC_BROWSE_TOOLBAR, 32},
-                                      {IDC_HOT_KEY, 63},
-                                      {0, 0}};
+const qv::HelpId kOptionsHelpIds[] = {
+    {IDC_ALIGNMENT, 36},      {IDC_MAX_CHARS, 33},
+    {IDC_AUTO_HIDE, 34},      {IDC_ALWAYS_ON_TOP, 59},
+    {IDC_SMALL_ICONS, 35},    {IDC_SHOW_TITLE, 51},
+    {IDC_ANIMATE, 53},        {IDC_BROWSE_SEPARATE, 32},
+    {IDC_BROWSE_TOOLBAR, 32}, {IDC_BROWSE_MENUS, 32},
+    {IDC_HOT_KEY, 63},        {0, 0}};
 
 const qv::HelpId kToolbarsHelpIds[] = {{IDC_DOWN, 45},
                                        {IDC_UP, 46},

@@ -26,6 +26,7 @@ constexpr const char* kHorzScrollPos = qv::kOptionNames[qv::kOptHorzScrollPos];
 constexpr const char* kVertScrollPos = qv::kOptionNames[qv::kOptVertScrollPos];
 constexpr const char* kMonitor = qv::kMonitorName;
 constexpr const char* kHotKey = qv::kHotKeyName;
+constexpr const char* kBrowseMenus = qv::kBrowseMenusName;
 
 // The settings key, opened level by level ("Software", "Veltmark",
 // "Quorvane 1.5") so that nothing is ever created on the way; the levels
@@ -236,6 +237,7 @@ int CBarSettings::Load(qv::StoredValues& values) {
   if (stored.optionsRead == qv::kOptionCount) {
     m_strMonitor = std::move(stored.monitor);
     m_nHotKey = stored.hotKeyRead ? stored.hotKey : kDefaultHotKey;
+    m_bBrowseMenus = stored.browseMenus != 0;
   }
   if (!stored.listsRead) return 0;
 
@@ -292,6 +294,9 @@ int CBarSettings::Save(CValueStore& k, const qv::SettingsWrite& what) const {
                                   static_cast<DWORD>(m_strMonitor.size() + 1)))
     return 0;
   if (what.hotKey && !writes.AddDword(kHotKey, m_nHotKey)) return 0;
+  if (what.browseMenus &&
+      !writes.AddDword(kBrowseMenus, StoredForm(m_bBrowseMenus)))
+    return 0;
 
   const int count = ToolbarCount();
   if (const ToolbarRecord* one = Toolbar(what.toolbar))
@@ -336,6 +341,7 @@ qv::SettingsWrite CBarSettings::DifferenceTo(const CBarSettings& other) const {
   });
   diff.monitor = m_strMonitor != other.m_strMonitor;
   diff.hotKey = m_nHotKey != other.m_nHotKey;
+  diff.browseMenus = m_bBrowseMenus != other.m_bBrowseMenus;
   diff.hiddenTypes = m_hiddenTypes != other.m_hiddenTypes;
 
   const size_t common = std::min(m_toolbars.size(), other.m_toolbars.size());
@@ -365,6 +371,7 @@ int CBarSettings::CopyTo(CBarSettings& target) const {
   target.m_nHorzScrollPos = m_nHorzScrollPos;
   target.m_nVertScrollPos = m_nVertScrollPos;
   target.m_bBrowseSeparate = m_bBrowseSeparate;
+  target.m_bBrowseMenus = m_bBrowseMenus;
   target.m_bShowTabs = m_bShowTabs;
   target.m_nCurrentTab = m_nCurrentTab;
   target.m_bFirstTime = m_bFirstTime;

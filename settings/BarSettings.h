@@ -80,6 +80,9 @@ class CBarSettings {
   int m_nHorzScrollPos = 0;
   int m_nVertScrollPos = 0;
   bool m_bBrowseSeparate = false;
+  // A click on a folder drops a menu of its items; "Browse Separate" then
+  // only matters to a bar that does not know this value.
+  bool m_bBrowseMenus = false;
   // Hidden file types: extension, TAB, description.
   std::vector<std::string> m_hiddenTypes;
   bool m_bShowTabs = true;

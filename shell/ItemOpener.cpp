@@ -87,8 +87,11 @@ int OpenItemInFolder(IShellFolder* folder, LPCITEMIDLIST folderList, HWND owner,
   if (rightClick) {
     // The handlers fill and draw their submenus from the owner's messages.
     qv::MenuMessageForwarder forwarder(owner, contextMenu.Get());
-    command = qv::PopupMenu(menu.get())
-                  .Track(TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPt, owner);
+    // Over a menu that is up, the shell's menu runs a loop inside its loop.
+    const UINT nested = rightClick == kOpenOverMenu ? TPM_RECURSE : 0;
+    command =
+        qv::PopupMenu(menu.get())
+            .Track(TPM_RETURNCMD | TPM_RIGHTBUTTON | nested, screenPt, owner);
   } else {
     command = DefaultCommand(menu.get());
   }

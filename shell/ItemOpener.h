@@ -9,10 +9,12 @@
 // Opens `item` (a one-item list relative to the toolbar folder `folder`, an
 // absolute list). A left click (rightClick 0) runs the menu's default
 // command; a right click (1) shows the item's whole shell context menu at
-// `screenPt` and runs what the user picks; `owner` owns the menu and any
+// `screenPt` and runs what the user picks, and so does kOpenOverMenu for an
+// item of a menu that is up, over that menu; `owner` owns the menu and any
 // window the command shows. Answers 1 when a context
 // menu was built, else 0; a folder that offers no context-menu object is
 // reported with "GetUIObjectOf failed! hr=%lx".
+constexpr int kOpenOverMenu = 2;
 int OpenItem(HWND owner, LPCITEMIDLIST folder, LPCITEMIDLIST item,
              POINT screenPt, int rightClick);
 

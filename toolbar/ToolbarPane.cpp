@@ -18,6 +18,7 @@
 #include "framework/portable/DpiScale.h"
 #include "shell/ItemOpener.h"
 #include "shell/ShellHelpers.h"
+#include "shell/ShortcutTarget.h"
 #include "toolbar/portable/ButtonClick.h"
 #include "shell/portable/IdListBytes.h"
 #include "toolbar/portable/PaneScroll.h"
@@ -373,12 +374,29 @@ void CToolbarPane::OpenButton(int k, int button, POINT screen, int rightClick,
     m_host.FolderUnavailable(k);
     return;
   }
-  SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_FOLDER;
+  SFGAOF attributes = SFGAO_HASSUBFOLDER | SFGAO_FOLDER | SFGAO_LINK;
   if (FAILED(folder->GetAttributesOf(1, &item, &attributes))) attributes = 0;
   folder.Reset();
+  const bool isFolder = (attributes & SFGAO_FOLDER) != 0;
 
-  if (menuKey || qv::OpensItem((attributes & SFGAO_FOLDER) != 0,
-                               settings.m_bBrowseSeparate)) {
+  // Folders as menus: a click, Enter or the menu key drops the menu of a
+  // folder, or of the folder a shortcut leads to; a right click shows the
+  // item's shell menu.
+  if (settings.m_bBrowseMenus && (!rightClick || menuKey)) {
+    qv::UniqueIdList shown;
+    if (isFolder) {
+      shown.reset(qv::ConcatIdLists(folderList, item));
+    } else if (attributes & SFGAO_LINK) {
+      shown = qv::ShortcutFolderTarget(folderList, item);
+    }
+    if (shown) {
+      DropCascadeMenu(k, button, shown.get());
+      return;
+    }
+  }
+
+  if (menuKey || (settings.m_bBrowseMenus && rightClick) ||
+      qv::OpensItem(isFolder, settings.m_bBrowseSeparate)) {
     // The shell's menu runs nested message loops, in which a rebuild may
     // free the toolbar's lists: the opening works on copies of its own.
     qv::UniqueIdList folderCopy(qv::ConcatIdLists(nullptr, folderList));

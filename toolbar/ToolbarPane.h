@@ -19,6 +19,7 @@
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "shell/ItemOpener.h"
+#include "toolbar/CascadeMenuShell.h"
 #include "toolbar/PaneHost.h"
 #include "toolbar/portable/KeyFocus.h"
 
@@ -33,6 +34,8 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
 
   explicit CToolbarPane(IPaneHost& host, ItemOpenFn opener = OpenItem);
   ~CToolbarPane() override;
+  // The shell and menu loop under folders shown as menus; tests play them.
+  void SetCascadeMenuShell(ICascadeMenuShell& shell) { m_menuShell = &shell; }
 
   // Creates the rows for the host's settings: the current toolbar's alone
   // while tabs are shown ("Current Tab" must name a toolbar), else one per
@@ -114,6 +117,9 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // keyboard's request for the menu (`menuKey`) shows a folder's too.
   void OpenButton(int toolbar, int button, POINT screen, int rightClick,
                   bool menuKey = false);
+  // Drops the menu of `folder` (absolute: button `button` of toolbar
+  // `toolbar`, or the folder its shortcut leads to) from the button.
+  void DropCascadeMenu(int toolbar, int button, LPCITEMIDLIST folder);
 
   // A button as laid out in the pane: its row, its record in the row and
   // its cell in the pane's client coordinates.
@@ -152,6 +158,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
 
   IPaneHost& m_host;
   ItemOpenFn m_opener;
+  ICascadeMenuShell* m_menuShell = &ShellCascadeMenuShell();
   std::vector<std::unique_ptr<CButtonRow>> m_rows;
   // Rows destroyed while one of them was telling us about a click: their
   // objects live until the click's handling has unwound.

@@ -21,6 +21,7 @@ struct SettingsWrite {
   std::uint32_t options = 0;  // bit StoredOption for each option
   bool monitor = false;
   bool hotKey = false;
+  bool browseMenus = false;
   // The toolbars from this index on, "No. of Folders", and the removal of
   // the values past the count; -1 for none.
   int toolbarsFrom = -1;
@@ -32,7 +33,7 @@ struct SettingsWrite {
   static SettingsWrite All() {
     SettingsWrite all;
     all.options = (1u << kOptionCount) - 1;
-    all.monitor = all.hotKey = all.hiddenTypes = true;
+    all.monitor = all.hotKey = all.browseMenus = all.hiddenTypes = true;
     all.toolbarsFrom = 0;
     return all;
   }
@@ -57,8 +58,9 @@ struct SettingsWrite {
     return (options >> name & 1u) != 0;
   }
   bool Empty() const {
-    return options == 0 && !monitor && !hotKey && toolbarsFrom < 0 &&
-           (toolbar < 0 || toolbarValues == 0) && !hiddenTypes;
+    return options == 0 && !monitor && !hotKey && !browseMenus &&
+           toolbarsFrom < 0 && (toolbar < 0 || toolbarValues == 0) &&
+           !hiddenTypes;
   }
 
   // Both writes: a second single toolbar, or one inside the list written,
@@ -67,6 +69,7 @@ struct SettingsWrite {
     options |= other.options;
     monitor = monitor || other.monitor;
     hotKey = hotKey || other.hotKey;
+    browseMenus = browseMenus || other.browseMenus;
     hiddenTypes = hiddenTypes || other.hiddenTypes;
     auto lower = [](int a, int b) {
       return a < 0 ? b : b < 0 || a < b ? a : b;

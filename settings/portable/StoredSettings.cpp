@@ -56,13 +56,15 @@ bool ReadInto(StoredValues& values, StoredSettings& s) {
     s.options[i] = DecodeOption(static_cast<StoredOption>(i), value);
     s.optionsRead = i + 1;
   }
-  // Neither of the later values ends the load when it is missing.
+  // None of the later values ends the load when it is missing.
   Bytes monitor;
   if (values.Read(kMonitorName, monitor) && monitor.size() <= kMonitorValueSize)
     s.monitor.assign(monitor.begin(),
                      std::find(monitor.begin(), monitor.end(), 0));
   s.hotKeyRead =
       ReadDword(values, kHotKeyName, &s.hotKey) && IsUsableHotKey(s.hotKey);
+  std::uint32_t menus = 0;
+  s.browseMenus = ReadDword(values, kBrowseMenusName, &menus) && menus != 0;
   std::uint32_t folderCount;
   if (!ReadDword(values, kFolderCountName, &folderCount)) return false;
   s.listsRead = true;

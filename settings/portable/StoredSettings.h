@@ -51,6 +51,10 @@ constexpr char kHiddenTypeCountName[] = "No. of hidden types";
 // Values added after the first release: a key without them loads as before.
 constexpr char kMonitorName[] = "Monitor";
 constexpr char kHotKeyName[] = "Hot Key";
+// Folders open as menus of their items (1) rather than as "Browse Separate"
+// says; kept apart from that value so that a key read by an older bar still
+// browses as it did.
+constexpr char kBrowseMenusName[] = "Browse Menus";
 // A monitor's device name has at most 32 characters; a longer value was not
 // written by us.
 constexpr size_t kMonitorValueSize = 64;
@@ -82,6 +86,8 @@ struct StoredSettings {
   std::string monitor;
   bool hotKeyRead = false;
   std::uint32_t hotKey = 0;
+  // "Browse Menus" as a flag, 0 when missing.
+  std::uint32_t browseMenus = 0;
   // "No. of Folders" was read (after every option): the toolbars and hidden
   // types below replace the loaded ones, even when the load ends early.
   bool listsRead = false;

@@ -64,6 +64,7 @@ const std::vector<std::string>& Names() {
                                qv::kOptionNames + qv::kOptionCount);
     n.push_back(qv::kFolderCountName);
     n.push_back(qv::kHiddenTypeCountName);
+    n.push_back(qv::kBrowseMenusName);
     for (int i = 0; i < kIndexes; ++i) {
       n.push_back(Indexed(qv::FolderValueName, i));
       n.push_back(Indexed(qv::ToolbarInfoValueName, i));
@@ -104,6 +105,7 @@ FakeKey BaseKey() {
                                                    1, 1, 1, 1, 0, 0, 0, 0};
   for (int i = 0; i < qv::kOptionCount; ++i)
     v[qv::kOptionNames[i]] = Dword(options[i]);
+  v[qv::kBrowseMenusName] = Dword(0);
   v[qv::kFolderCountName] = Dword(3);
   v[Indexed(qv::FolderValueName, 0)] =
       testsupport::IdListOfNames({"Desktop", "Programs"});
@@ -319,6 +321,7 @@ void CheckLoaded(const qv::StoredSettings& s) {
         break;
     }
   }
+  FUZZ_CHECK(s.browseMenus <= 1);
   if (s.listsRead) FUZZ_CHECK(s.optionsRead == qv::kOptionCount);
   if (!s.listsRead) FUZZ_CHECK(s.toolbars.empty() && s.hiddenTypes.empty());
   if (s.complete) FUZZ_CHECK(s.listsRead);
@@ -362,6 +365,7 @@ void CheckSavedAgain(const qv::StoredSettings& s) {
   auto& v = key.values;
   for (int i = 0; i < qv::kOptionCount; ++i)
     v[qv::kOptionNames[i]] = Dword(s.options[i]);
+  v[qv::kBrowseMenusName] = Dword(s.browseMenus);
   v[qv::kFolderCountName] =
       Dword(static_cast<std::uint32_t>(s.toolbars.size()));
   for (size_t i = 0; i < s.toolbars.size(); ++i) {
@@ -382,6 +386,7 @@ void CheckSavedAgain(const qv::StoredSettings& s) {
   const qv::StoredSettings again = qv::ReadStoredSettings(key);
   FUZZ_CHECK(again.complete);
   FUZZ_CHECK(again.options == s.options);
+  FUZZ_CHECK(again.browseMenus == s.browseMenus);
   FUZZ_CHECK(again.hiddenTypes == s.hiddenTypes);
   FUZZ_CHECK(again.toolbars.size() == s.toolbars.size());
   for (size_t i = 0; i < s.toolbars.size(); ++i) {

@@ -96,6 +96,7 @@ void Fill(CBarSettings& s) {
   s.m_nHorzScrollPos = -4;
   s.m_nVertScrollPos = 5;
   s.m_bBrowseSeparate = 1;
+  s.m_bBrowseMenus = 1;
   s.m_bShowTabs = 0;
   s.m_nCurrentTab = 2;
   s.m_strMonitor = "\\\\.\\DISPLAY2";
@@ -123,8 +124,8 @@ std::string Snapshot(const CBarSettings& s) {
            s.m_nRows, s.m_nColumns, qv::EdgeNumber(s.m_nAlignment),
            s.m_bAutoHide, s.m_bSmallIcons, s.m_bShowAllFiles, s.m_nMaxChars,
            s.m_nHorzScrollPos, s.m_nVertScrollPos, s.m_bBrowseSeparate,
-           s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime, s.m_bAlwaysOnTop,
-           s.m_bAnimate, s.m_bShowTitle, s.m_nHotKey})
+           s.m_bBrowseMenus, s.m_bShowTabs, s.m_nCurrentTab, s.m_bFirstTime,
+           s.m_bAlwaysOnTop, s.m_bAnimate, s.m_bShowTitle, s.m_nHotKey})
     out += std::to_string(option) + ",";
   out += s.m_strMonitor;
   for (size_t i = 0; i < s.m_toolbars.size(); ++i) {
@@ -363,6 +364,20 @@ TEST_F(BarSettingsTest, KeyWithoutAHotKeyOrWithALoneLetterLoadsTheDefault) {
   CBarSettings letter;
   EXPECT_EQ(1, letter.Load());
   EXPECT_EQ(CBarSettings::kDefaultHotKey, letter.m_nHotKey);
+}
+
+TEST_F(BarSettingsTest, KeyWithoutBrowseMenusBrowsesAsItSays) {
+  SaveFilled();
+  EXPECT_EQ(1u, GetDword("Browse Menus"));
+  Delete("Browse Menus");
+  CBarSettings s;
+  EXPECT_EQ(1, s.Load());
+  EXPECT_FALSE(s.m_bBrowseMenus);
+  EXPECT_TRUE(s.m_bBrowseSeparate);
+
+  SetDword("Browse Menus", 7);  // any value but 0 is on
+  EXPECT_EQ(1, s.Load());
+  EXPECT_TRUE(s.m_bBrowseMenus);
 }
 
 TEST_F(BarSettingsTest, NoToolbarsWithHiddenTypes) {

@@ -282,6 +282,34 @@ TEST_F(CustomizeSheetTest, AlignmentShowsTheStoredEdgeAndOkDocksAtTheChosen) {
   EXPECT_EQ(HWND_TOPMOST, zorder.Last());
 }
 
+TEST_F(CustomizeSheetTest, FoldersAsMenusAreStoredApartFromBrowseSeparate) {
+  registry.SetDword("Browse Separate", 1);
+  CBarWindow bar(shell);
+  ASSERT_TRUE(Create(bar));
+  auto choose = [&](int chosen, int shown) {
+    Customize(bar, [&](HWND sheet) {
+      HWND page = PageOf(sheet);
+      const int ids[] = {IDC_BROWSE_SEPARATE, IDC_BROWSE_TOOLBAR,
+                         IDC_BROWSE_MENUS};
+      for (int id : ids)
+        EXPECT_EQ(id == shown ? BST_CHECKED : BST_UNCHECKED,
+                  ::IsDlgButtonChecked(page, id))
+            << id;
+      // Checking one radio button clears the others of its group.
+      for (int id : ids)
+        ::CheckDlgButton(page, id, id == chosen ? BST_CHECKED : BST_UNCHECKED);
+      PropSheet_PressButton(sheet, PSBTN_OK);
+    });
+  };
+  // Menus keep "Browse Separate" for a bar that does not know them.
+  choose(IDC_BROWSE_MENUS, IDC_BROWSE_SEPARATE);
+  EXPECT_EQ(1u, StoredDword("Browse Menus"));
+  EXPECT_EQ(1u, StoredDword("Browse Separate"));
+  choose(IDC_BROWSE_TOOLBAR, IDC_BROWSE_MENUS);
+  EXPECT_EQ(0u, StoredDword("Browse Menus"));
+  EXPECT_EQ(0u, StoredDword("Browse Separate"));
+}
+
 constexpr UINT kCtrlAlt = HOTKEYF_CONTROL | HOTKEYF_ALT;
 
 // Puts `key` in the Options page's hot-key control as a user's keys do.
