@@ -6,6 +6,7 @@
 #include "customize/portable/ButtonEntries.h"
 #include "settings/portable/SortOrder.h"
 #include "settings/portable/StoredSettings.h"
+#include "shell/ShellHelpers.h"
 
 using qv::SettingsWrite;
 
@@ -68,11 +69,10 @@ CBarModel::Change CBarModel::MoveTo(qv::Edge edge, const std::string& monitor) {
 CBarModel::Change CBarModel::SetSmallIcons(bool small) {
   if (m_settings.m_bSmallIcons == small) return std::nullopt;
   m_settings.m_bSmallIcons = small;
-  // Large icons are read anew: the small ones' indexes came from the small
-  // image list.
-  return Stored(
-      SettingsWrite::Options({qv::kOptSmallIcons}),
-      small ? RebuildRequest::Layout(true) : RebuildRequest::All(true));
+  // Nothing is read again: an icon's index is the same in the small and the
+  // large image list.
+  return Stored(SettingsWrite::Options({qv::kOptSmallIcons}),
+                RebuildRequest::Layout(true));
 }
 
 CBarModel::Change CBarModel::SetAutoHide(bool autoHide) {
@@ -130,9 +130,15 @@ CBarModel::Change CBarModel::BrowseTo(qv::UniqueIdList folder) {
 CBarModel::Change CBarModel::SetSortOrder(int toolbar, UINT order) {
   ToolbarRecord* record = m_settings.Toolbar(toolbar);
   if (!record) return std::nullopt;
+  const bool listed = record->HasCustomOrder();
   record->sortOrder = order;
-  return Stored(SettingsWrite::OneToolbar(toolbar, SettingsWrite::kOrder),
-                RebuildRequest::One(toolbar, true));
+  const SettingsWrite what =
+      SettingsWrite::OneToolbar(toolbar, SettingsWrite::kOrder);
+  // Buttons read from the folder only change places: their names and icons
+  // stay. A custom list, or buttons that must come from one, are read.
+  if (!listed && m_toolbars.Resort(toolbar, m_settings, m_shell))
+    return Stored(what, RebuildRequest::Rows());
+  return Stored(what, RebuildRequest::One(toolbar, true));
 }
 
 CBarModel::Change CBarModel::MoveButton(int toolbar, int from, int to) {
@@ -179,8 +185,11 @@ RebuildRequest CBarModel::Refresh() {
 }
 
 void CBarModel::SetScrollPosition(bool vertical, int position) {
-  (vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos) =
-      position;
+  int& kept =
+      vertical ? m_settings.m_nVertScrollPos : m_settings.m_nHorzScrollPos;
+  // Every layout of the rows tells the position: only a new one is stored.
+  if (kept == position) return;
+  kept = position;
   m_store.Save(m_settings,
                SettingsWrite::Options(
                    {vertical ? qv::kOptVertScrollPos : qv::kOptHorzScrollPos}));
@@ -207,16 +216,21 @@ int CBarModel::ReadToolbars(const RebuildRequest& request, HWND owner) {
           ? ToolbarCache::Reread::kAll
           : ToolbarCache::Reread::kStale,
       request.reload == RebuildRequest::Reload::kOne ? request.toolbar : -1,
-      &synced);
+      &synced, request.currentFirst ? clamped : -1);
   SettingsWrite lists;
   for (int k : synced)
     lists |= SettingsWrite::OneToolbar(k, SettingsWrite::kInfo);
   m_store.Save(m_settings, lists);
-  if (failed >= 0) {
-    RemoveToolbar(failed);
-    return failed;
+  // The toolbar shown is read now, even where it was left for later.
+  const int gone =
+      failed >= 0 || ReadWaiting(clamped, owner) != ToolbarCache::Found::kGone
+          ? failed
+          : clamped;
+  if (gone >= 0) {
+    RemoveToolbar(gone);
+    return gone;
   }
-  ShowReachableToolbar();
+  ShowReachableToolbar(owner);
   return -1;
 }
 
@@ -230,10 +244,68 @@ bool CBarModel::RereadToolbar(int toolbar, HWND owner) {
   return read;
 }
 
-void CBarModel::ShowReachableToolbar() {
+ToolbarCache::Found CBarModel::ReadWaiting(int toolbar, HWND owner) {
+  bool synced = false;
+  const ToolbarCache::Found found =
+      m_toolbars.ReadPending(toolbar, m_settings, m_shell, owner, &synced);
+  if (synced)
+    m_store.Save(m_settings,
+                 SettingsWrite::OneToolbar(toolbar, SettingsWrite::kInfo));
+  return found;
+}
+
+CBarModel::Change CBarModel::ReadPending(int toolbar, HWND owner) {
+  if (!m_toolbars.Pending(toolbar)) return std::nullopt;
+  switch (ReadWaiting(toolbar, owner)) {
+    case ToolbarCache::Found::kGone:
+      return RemoveToolbar(toolbar);
+    case ToolbarCache::Found::kUnreachable:
+      return RebuildRequest::Layout(true);
+    case ToolbarCache::Found::kButtons:
+      break;
+  }
+  // A toolbar standing in for one waiting for its drive may be chosen now.
+  if (m_toolbars.Unreachable(m_settings.m_nCurrentTab))
+    return RebuildRequest::Layout(true);
+  return RebuildRequest::Rows();
+}
+
+std::vector<qv::IconWorker::Job> CBarModel::OwnIconJobs(int toolbar) const {
+  std::vector<qv::IconWorker::Job> jobs;
+  const ToolbarRecord* record = m_settings.Toolbar(toolbar);
+  const ToolbarButtons* buttons = m_toolbars.Buttons(toolbar);
+  if (!record || !buttons) return jobs;
+  const std::uint64_t serial = m_toolbars.Serial(toolbar);
+  for (size_t i = 0; i < buttons->size(); ++i) {
+    const ToolbarButton& button = (*buttons)[i];
+    if (!button.ownIcon || !button.item) continue;
+    qv::UniqueIdList item(
+        qv::ConcatIdLists(record->folder.get(), button.item.get()));
+    if (item) jobs.push_back({serial << 32 | i, std::move(item)});
+  }
+  return jobs;
+}
+
+int CBarModel::SetOwnIcon(std::uint64_t key, int image, int* button) {
+  const int toolbar =
+      m_toolbars.FindSerial(static_cast<std::uint32_t>(key >> 32));
+  const ToolbarButtons* buttons = m_toolbars.Buttons(toolbar);
+  const size_t index = static_cast<std::uint32_t>(key);
+  if (!buttons || index >= buttons->size()) return -1;
+  m_toolbars.SetOwnIcon(toolbar, index, image);
+  *button = static_cast<int>(index);
+  return toolbar;
+}
+
+void CBarModel::ShowReachableToolbar(HWND owner) {
   const int current = m_settings.m_nCurrentTab;
   if (!m_toolbars.Unreachable(current)) return;
   for (int i = 0; i < m_settings.ToolbarCount(); ++i) {
+    // One not read yet is read to stand in; one found gone is left for the
+    // read that removes it.
+    if (m_toolbars.Pending(i) &&
+        ReadWaiting(i, owner) != ToolbarCache::Found::kButtons)
+      continue;
     if (m_toolbars.Unreachable(i)) continue;
     m_storedCurrentTab = current;
     m_settings.m_nCurrentTab = i;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/portable/Edge.h"
 #include "settings/portable/SettingsWrite.h"
+#include "shell/IconWorker.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/ToolbarCache.h"
 #include "toolbar/ToolbarShell.h"
@@ -80,6 +82,21 @@ class CBarModel {
   // Reads toolbar `toolbar` again for a change in its folder; false when it
   // could not be read (it keeps its buttons).
   bool RereadToolbar(int toolbar, HWND owner);
+  // The first toolbar waiting for its first read (the start reads the
+  // current one alone), or -1.
+  int FirstPending() const { return m_toolbars.FirstPending(); }
+  // Reads toolbar `toolbar` if it waits for its first read. Nothing to redo
+  // but its row when it has buttons now; a rebuild when its folder turned
+  // out gone (it is removed) or waits for its drive (its tab goes).
+  Change ReadPending(int toolbar, HWND owner);
+
+  // The items of toolbar `toolbar`'s buttons that show their kind's icon,
+  // in the buttons' order, each keyed for SetOwnIcon.
+  std::vector<qv::IconWorker::Job> OwnIconJobs(int toolbar) const;
+  // The icon asked for the button keyed `key` is `image`: the toolbar it
+  // went to, with the button's index, or -1 when its buttons have been read
+  // or ordered again since.
+  int SetOwnIcon(std::uint64_t key, int image, int* button);
   void ForgetButtons() { m_toolbars.Clear(); }
 
   const ToolbarButtons* Buttons(int toolbar) const {
@@ -99,7 +116,10 @@ class CBarModel {
   Change Stored(const qv::SettingsWrite& what, const RebuildRequest& redo);
   // A toolbar waiting for its drive has no tab: the first that has one is
   // shown instead, and the stored choice stays.
-  void ShowReachableToolbar();
+  void ShowReachableToolbar(HWND owner);
+  // Reads toolbar `toolbar` if it waits for its first read, storing its
+  // custom list when that was brought in step.
+  ToolbarCache::Found ReadWaiting(int toolbar, HWND owner);
 
   ISettingsStore& m_store;
   IToolbarShell& m_shell;

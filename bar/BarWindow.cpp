@@ -22,6 +22,7 @@ ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
 ON_MESSAGE(UWM_SETTINGS_CHANGED, OnSettingsChanged)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
+ON_MESSAGE(UWM_ICONS_READY, OnIconsReady)
 ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
@@ -168,13 +169,20 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
     return -1;
   m_dropTarget.Register(this);
   m_settingsWatcher.Watch(m_hWnd, UWM_SETTINGS_CHANGED);
+  IToolbarShell& shell = m_model.Shell();
+  m_icons = std::make_unique<qv::IconWorker>(
+      [&shell](LPCITEMIDLIST item) { return shell.ItemIcon(item); }, m_hWnd,
+      UWM_ICONS_READY);
 
-  Rebuild(RebuildRequest::All());
+  Rebuild(RebuildRequest::Start());
   return 0;
 }
 
 void CBarWindow::OnDestroy() {
   Default();
+  // The icon thread only posts to the window: it ends without waiting on it.
+  m_icons.reset();
+  ::KillTimer(m_hWnd, READ_TIMER);
   m_settingsWatcher.Stop();
   ::KillTimer(m_hWnd, SETTINGS_TIMER);
   m_watcher->Watch(nullptr, 0, {});
@@ -190,8 +198,15 @@ void CBarWindow::OnDestroy() {
 
 void CBarWindow::Rebuild(const RebuildRequest& request) {
   // A toolbar waiting for its drive stands in nowhere but a full rebuild.
-  if (request.rowsOnly && m_pane.m_hWnd &&
-      !m_model.Unreachable(Settings().m_nCurrentTab)) {
+  const int current = Settings().m_nCurrentTab;
+  if (request.rowsOnly && m_pane.m_hWnd && !m_model.Unreachable(current)) {
+    // One not read yet is read now that it is shown; a folder found gone or
+    // waiting for its drive takes a rebuild.
+    const CBarModel::Change read = m_model.ReadPending(current, m_hWnd);
+    if (read && !read->rowsOnly) {
+      Rebuild(*read);
+      return;
+    }
     SwitchRows();
     return;
   }
@@ -237,14 +252,21 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
   ApplyZOrder();
   WatchFolders();
   UpdateHotKey(settings.m_nHotKey);
+  if (m_model.FirstPending() >= 0)
+    ::SetTimer(m_hWnd, READ_TIMER, USER_TIMER_MINIMUM, nullptr);
 }
 
 void CBarWindow::SwitchRows() {
   const BusyScope busy(m_bBusy);
   // The buttons are the kept ones and the bar keeps its size and band: no
-  // read, no docking, no z-order, no watch or hot key to renew.
-  DropRows();
-  RemakeRows();
+  // read, no docking, no z-order, no watch or hot key to renew. The row
+  // itself stays where one row shows the current toolbar.
+  if (m_pane.ShowInRow(Settings().m_nCurrentTab)) {
+    AskIcons();
+  } else {
+    DropRows();
+    RemakeRows();
+  }
   m_pane.RelayoutRows();
 }
 

@@ -33,6 +33,7 @@
 #include "settings/SettingsKeyWatcher.h"
 #include "settings/SettingsStore.h"
 #include "shell/FolderNames.h"
+#include "shell/IconWorker.h"
 #include "tabs/TabStrip.h"
 #include "toolbar/PaneHost.h"
 #include "title/TitleWnd.h"
@@ -49,6 +50,8 @@ constexpr UINT UWM_REBUILD_BAR = 2024;
 constexpr UINT UWM_SETTINGS_CHANGED = 2025;
 // A watched toolbar folder changed (posted by the folder watcher).
 constexpr UINT UWM_FOLDER_CHANGED = 2026;
+// Items' own icons have been asked for (posted by the icon thread).
+constexpr UINT UWM_ICONS_READY = 2041;
 
 // Watches a slid-out auto-hide bar for the cursor leaving it.
 constexpr UINT_PTR AUTOHIDE_TIMER = 1;
@@ -56,6 +59,9 @@ constexpr UINT_PTR AUTOHIDE_TIMER = 1;
 constexpr UINT_PTR FOLDER_TIMER = 2;
 // Fires when a burst of changes to the settings key has settled.
 constexpr UINT_PTR SETTINGS_TIMER = 3;
+// Reads the toolbars left for after the first paint, one at each tick: a
+// timer comes only when no input or painting waits.
+constexpr UINT_PTR READ_TIMER = 11;
 // The id of the bar's hot key (WM_HOTKEY's wParam).
 constexpr int BAR_HOTKEY = 1;
 
@@ -253,6 +259,14 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void RemakeRows();
   // Another toolbar is shown: its row in the pane, laid out there.
   void SwitchRows();
+  // Reads the next toolbar left for after the first paint, and shows it.
+  void OnReadTimer();
+  // Asks the icon thread for the own icons of the buttons shown, in their
+  // order on screen, in place of what it was asked before.
+  void AskIcons();
+  // Gives the buttons the icons the icon thread found, repainting each one's
+  // cell.
+  LRESULT OnIconsReady(WPARAM, LPARAM);
   // One tab per toolbar but those waiting for their drive or share,
   // labelled with its folder's name.
   void AddTabs(IShellFolder* desktop);
@@ -336,6 +350,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   std::vector<std::string> m_watchedPaths;
   qv::ChangeCoalescer m_folderChanges{200, 2000};
   std::optional<RebuildRequest> m_pendingRebuild;
+  // Asks for the buttons' own icons while the window lives.
+  std::unique_ptr<qv::IconWorker> m_icons;
   int m_bBusy = 0;    // a rebuild is running: tab notifications are its own
   int m_bMenuUp = 0;  // a menu is up: an auto-hide bar stays out
   qv::CWnd m_tooltip;

@@ -78,6 +78,7 @@ void CBarWindow::RemakeRows() {
   m_pane.SetRowImages(images, m_cxButton, m_cyButton,
                       qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
   m_pane.FillRows(m_tooltip.m_hWnd);
+  AskIcons();
 }
 
 void CBarWindow::AddTabs(IShellFolder* desktop) {

@@ -14,6 +14,9 @@ struct RebuildRequest {
   // Only the pane's rows change (another toolbar is shown): nothing is read
   // or docked, and the bar keeps its place.
   bool rowsOnly = false;
+  // The current toolbar is read first; the others that need a read wait
+  // until the bar has been painted (the start).
+  bool currentFirst = false;
 
   static RebuildRequest Layout(bool keepShown = false) {
     return {Reload::kNone, -1, keepShown};
@@ -25,6 +28,9 @@ struct RebuildRequest {
     return {Reload::kOne, toolbar, keepShown};
   }
   static RebuildRequest Rows() { return {Reload::kNone, -1, true, true}; }
+  static RebuildRequest Start() {
+    return {Reload::kAll, -1, false, false, true};
+  }
 
   // One request that does what both do: a second toolbar, or any other
   // reload, widens it to all.
@@ -32,6 +38,7 @@ struct RebuildRequest {
     RebuildRequest merged = *this;
     merged.keepShown = keepShown || other.keepShown;
     merged.rowsOnly = rowsOnly && other.rowsOnly;
+    merged.currentFirst = currentFirst && other.currentFirst;
     if (other.reload == Reload::kNone) return merged;
     if (reload == Reload::kNone) {
       merged.reload = other.reload;

@@ -6,6 +6,7 @@
 #include "framework/WideText.h"
 #include "shell/ShellHelpers.h"
 #include "shell/portable/IconTypeKey.h"
+#include "shell/portable/NoCase.h"
 
 namespace qv {
 
@@ -57,11 +58,36 @@ bool IconIndexCache::ClassGivesOwnIcon(const std::string& extension) {
   return own;
 }
 
+int IconIndexCache::KindIndex(const WIN32_FIND_DATAW* data) {
+  const bool directory =
+      data && (data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  const std::string file = data && !directory ? Narrow(data->cFileName) : "";
+  const size_t dot = file.rfind('.');
+  const std::string kind = directory ? "\\"
+                           : dot != std::string::npos
+                               ? FoldCase(file.c_str() + dot)
+                               : "";
+  const auto known = m_byKind.find(kind);
+  if (known != m_byKind.end()) return known->second;
+  // Asked by a made-up name and the attributes alone: the shell answers from
+  // the type without opening any file. An item that is no file shows a
+  // plain document's icon.
+  const std::string name = "item" + (directory ? std::string() : kind);
+  SHFILEINFOA info{};
+  ::SHGetFileInfoA(name.c_str(),
+                   directory ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL,
+                   &info, sizeof info,
+                   (m_flags & ~SHGFI_PIDL) | SHGFI_USEFILEATTRIBUTES);
+  m_byKind.emplace(kind, info.iIcon);
+  return info.iIcon;
+}
+
 int IconIndexCache::IndexOf(IShellFolder* folder, LPCITEMIDLIST folderList,
-                            LPCITEMIDLIST item) {
+                            LPCITEMIDLIST item, bool* own) {
   WIN32_FIND_DATAW data{};
   std::string key;
-  if (ItemFindData(folder, item, &data)) {
+  const bool found = ItemFindData(folder, item, &data);
+  if (found) {
     const DWORD attributes = data.dwFileAttributes;
     key = SharedIconKey(
         Narrow(data.cFileName), (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
@@ -69,8 +95,11 @@ int IconIndexCache::IndexOf(IShellFolder* folder, LPCITEMIDLIST folderList,
     if (!key.empty() && key[0] == '.' && ClassGivesOwnIcon(key)) key.clear();
   }
   if (!key.empty()) {
-    const auto found = m_byType.find(key);
-    if (found != m_byType.end()) return found->second;
+    const auto known = m_byType.find(key);
+    if (known != m_byType.end()) return known->second;
+  } else if (own) {
+    *own = true;
+    return KindIndex(found ? &data : nullptr);
   }
   const UniqueIdList absolute(ConcatIdLists(folderList, item));
   const int index = GetSysIconIndex(absolute.get(), m_flags);

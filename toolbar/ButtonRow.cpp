@@ -280,10 +280,14 @@ LRESULT CButtonRow::OnGetDlgCode(WPARAM, LPARAM) { return 0; }
 void CButtonRow::OnKeyDown(UINT, UINT, UINT) {}
 
 void CButtonRow::RepaintCell(int index) {
+  RedrawButton(index);
+  ::UpdateWindow(m_hWnd);
+}
+
+void CButtonRow::RedrawButton(int index) {
   if (index < 0 || static_cast<size_t>(index) >= Count()) return;
   const RECT cell = ToRect(m_cells[index]);
   ::InvalidateRect(m_hWnd, &cell, TRUE);
-  ::UpdateWindow(m_hWnd);
 }
 
 void CButtonRow::SetFocusMark(int index) {

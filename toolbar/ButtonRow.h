@@ -84,6 +84,8 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   // The button whose press the last NM_CLICK ended, wherever the mouse was
   // released.
   int GetClickedButton() const { return m_nClicked; }
+  // Paints entry `index` again at the next paint (its icon came).
+  void RedrawButton(int index);
   // Draws the keyboard's focus mark on button `index`, or on none for -1.
   void SetFocusMark(int index);
   int GetFocusMark() const { return m_nFocusMark; }

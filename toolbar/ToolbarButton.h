@@ -15,6 +15,9 @@ struct ToolbarButton {
   Kind kind = Kind::kItem;
   std::string name;       // display name; empty for a gap or a line break
   int image = 0;          // index in the system image list
+  // `image` is the icon of the item's kind, standing in until the item's own
+  // icon (a program's, a shortcut's target's...) has been asked for.
+  bool ownIcon = false;
   qv::UniqueIdList item;  // one-item list relative to the folder; null for
                           // a gap or a line break
 };

@@ -10,7 +10,7 @@ qv::FillKey KeyOf(const ToolbarRecord& toolbar, const CBarSettings& settings) {
   return qv::MakeFillKey(
       std::string(bytes ? bytes : "", bytes ? toolbar.FolderSize() : 0),
       toolbar.sortOrder, toolbar.info, toolbar.HasCustomOrder(),
-      settings.m_bSmallIcons, settings.m_bShowAllFiles, settings.m_hiddenTypes);
+      settings.m_bShowAllFiles, settings.m_hiddenTypes);
 }
 
 }  // namespace
@@ -20,12 +20,14 @@ int ToolbarCache::Read(ToolbarRecord& toolbar, const CBarSettings& settings,
                        bool* synced) {
   *synced = toolbar.HasCustomOrder() && shell.SyncEntries(toolbar, settings);
   entry->key = KeyOf(toolbar, settings);
+  entry->serial = ++m_lastSerial;
+  entry->pending = false;
   return shell.Fill(toolbar, settings, owner, &entry->buttons);
 }
 
 int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
                          HWND owner, Reread reread, int force,
-                         std::vector<int>* synced) {
+                         std::vector<int>* synced, int only) {
   std::vector<Entry> kept = std::move(m_entries);
   for (Entry& spare : m_spare) kept.push_back(std::move(spare));
   m_spare.clear();
@@ -51,6 +53,12 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
       continue;
     }
     Entry entry;
+    if (only != -1 && i != only && i != force) {
+      entry.key = key;
+      entry.pending = true;
+      m_entries.push_back(std::move(entry));
+      continue;
+    }
     bool changed = false;
     const int read = Read(toolbar, settings, shell, owner, &entry, &changed);
     if (changed) synced->push_back(i);
@@ -79,6 +87,72 @@ int ToolbarCache::Refresh(int index, CBarSettings& settings,
   return 1;
 }
 
+ToolbarCache::Found ToolbarCache::ReadPending(int index, CBarSettings& settings,
+                                              IToolbarShell& shell, HWND owner,
+                                              bool* synced) {
+  *synced = false;
+  ToolbarRecord* toolbar = settings.Toolbar(index);
+  if (!toolbar || !Pending(index)) return Found::kButtons;
+  Entry entry;
+  if (!Read(*toolbar, settings, shell, owner, &entry, synced)) {
+    if (!shell.IsUnreachable(toolbar->folder.get())) return Found::kGone;
+    entry.buttons.clear();
+    entry.unreachable = true;
+  }
+  entry.folderName = std::move(m_entries[index].folderName);
+  m_entries[index] = std::move(entry);
+  return m_entries[index].unreachable ? Found::kUnreachable : Found::kButtons;
+}
+
+bool ToolbarCache::Pending(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
+         m_entries[index].pending;
+}
+
+int ToolbarCache::FirstPending() const {
+  for (size_t i = 0; i < m_entries.size(); ++i)
+    if (m_entries[i].pending) return static_cast<int>(i);
+  return -1;
+}
+
+bool ToolbarCache::Resort(int index, const CBarSettings& settings,
+                          IToolbarShell& shell) {
+  const ToolbarRecord* toolbar = settings.Toolbar(index);
+  if (!toolbar || index >= static_cast<int>(m_entries.size())) return false;
+  Entry& entry = m_entries[index];
+  // A toolbar not read yet is read in its new order anyway.
+  if (entry.pending) {
+    entry.key = KeyOf(*toolbar, settings);
+    return true;
+  }
+  if (entry.unreachable || toolbar->HasCustomOrder() ||
+      !shell.Sort(*toolbar, &entry.buttons))
+    return false;
+  entry.key = KeyOf(*toolbar, settings);
+  entry.serial = ++m_lastSerial;
+  return true;
+}
+
+int ToolbarCache::FindSerial(std::uint32_t serial) const {
+  for (size_t i = 0; i < m_entries.size(); ++i)
+    if (m_entries[i].serial == serial) return static_cast<int>(i);
+  return -1;
+}
+
+std::uint32_t ToolbarCache::Serial(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size()
+             ? m_entries[index].serial
+             : 0;
+}
+
+void ToolbarCache::SetOwnIcon(int index, size_t button, int image) {
+  if (index < 0 || static_cast<size_t>(index) >= m_entries.size()) return;
+  ToolbarButtons& buttons = m_entries[index].buttons;
+  if (button >= buttons.size()) return;
+  buttons[button].image = image;
+  buttons[button].ownIcon = false;
+}
+
 bool ToolbarCache::Unreachable(int index) const {
   return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
          m_entries[index].unreachable;
@@ -91,7 +165,8 @@ bool ToolbarCache::AnyUnreachable() const {
 }
 
 const ToolbarButtons* ToolbarCache::Buttons(int index) const {
-  return index >= 0 && static_cast<size_t>(index) < m_entries.size()
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
+                 !m_entries[index].pending
              ? &m_entries[index].buttons
              : nullptr;
 }

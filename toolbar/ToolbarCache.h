@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,11 +26,25 @@ class ToolbarCache {
   // Before a custom list is read it is brought in step with its folder;
   // the toolbars whose list that changed are added to `synced`, for the
   // caller to store. A toolbar whose folder's drive or share is missing is
-  // kept without buttons and read again at every update. -1, or the index
-  // of the first toolbar whose folder is gone; the toolbars after it are
-  // not in step until the next update.
+  // kept without buttons and read again at every update. With `only` (not
+  // -1), toolbars other than `only` and `force` that need a read wait for
+  // ReadPending instead. -1, or the index of the first toolbar whose folder
+  // is gone; the toolbars after it are not in step until the next update.
   int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
-             Reread reread, int force, std::vector<int>* synced);
+             Reread reread, int force, std::vector<int>* synced, int only = -1);
+  // What reading a waiting toolbar found.
+  enum class Found { kButtons, kUnreachable, kGone };
+  // Reads toolbar `index`, which waits for its first read (`*synced` as for
+  // Refresh). A folder that is gone leaves it waiting; the caller removes it.
+  Found ReadPending(int index, CBarSettings& settings, IToolbarShell& shell,
+                    HWND owner, bool* synced);
+  // True while toolbar `index` waits for its first read; the first such, or
+  // -1.
+  bool Pending(int index) const;
+  int FirstPending() const;
+  // Puts toolbar `index`'s buttons in its new sort order as they are,
+  // without reading its folder again; false when they must be read.
+  bool Resort(int index, const CBarSettings& settings, IToolbarShell& shell);
   // Reads toolbar `index` again, its custom list brought in step first
   // (`*synced` tells whether that changed it); 0 when it could not be read
   // (it then keeps its old buttons).
@@ -38,8 +53,15 @@ class ToolbarCache {
   // True when toolbar `index` waits for its folder's drive or share.
   bool Unreachable(int index) const;
   bool AnyUnreachable() const;
-  // Toolbar `index`'s buttons, or null.
+  // Toolbar `index`'s buttons, or null (none, or not read yet).
   const ToolbarButtons* Buttons(int index) const;
+  // The toolbar whose buttons have the serial `serial` (see Serial), or -1.
+  int FindSerial(std::uint32_t serial) const;
+  // A number for toolbar `index`'s buttons as last read or ordered, never
+  // given to another list: a button is named by it and its place.
+  std::uint32_t Serial(int index) const;
+  // Gives button `button` of toolbar `index` its own icon `image`.
+  void SetOwnIcon(int index, size_t button, int image);
   // The display name of toolbar `index`'s folder, asked of `shell` once.
   std::optional<std::string> FolderName(int index, const CBarSettings& settings,
                                         IToolbarShell& shell);
@@ -51,12 +73,15 @@ class ToolbarCache {
     ToolbarButtons buttons;
     std::optional<std::string> folderName;
     bool unreachable = false;
+    bool pending = false;  // not read yet
+    std::uint32_t serial = 0;
   };
   // Fills `entry` for `toolbar`, its custom list brought in step first
   // (`*synced` true when that changed it); 0 when the folder cannot be read.
-  static int Read(ToolbarRecord& toolbar, const CBarSettings& settings,
-                  IToolbarShell& shell, HWND owner, Entry* entry, bool* synced);
+  int Read(ToolbarRecord& toolbar, const CBarSettings& settings,
+           IToolbarShell& shell, HWND owner, Entry* entry, bool* synced);
 
   std::vector<Entry> m_entries;  // one per toolbar, in the settings' order
   std::vector<Entry> m_spare;    // left over from an update that stopped
+  std::uint32_t m_lastSerial = 0;
 };

@@ -46,12 +46,16 @@ bool IsDirectory(const char* path) {
          (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A button showing `name` and icon `image` for `relative`, which it owns.
-ToolbarButton ItemButton(const char* name, int image,
+// A button showing `name` for `relative`, which it owns, with the icon the
+// cache gives at once; an icon only the item itself can tell is asked later,
+// off the window's thread.
+ToolbarButton ItemButton(const char* name, qv::IconIndexCache& icons,
+                         IShellFolder* folder, LPCITEMIDLIST folderList,
                          qv::UniqueIdList relative) {
   ToolbarButton button;
   button.name = name;
-  button.image = image;
+  button.image =
+      icons.IndexOf(folder, folderList, relative.get(), &button.ownIcon);
   button.item = std::move(relative);
   return button;
 }
@@ -175,8 +179,8 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
         qv::IsHiddenTypeName(name, settings.m_hiddenTypes)) {
       continue;
     }
-    const int image = icons.IndexOf(shellFolder.Get(), folder, child);
-    filled.push_back(ItemButton(name, image, std::move(item)));
+    filled.push_back(
+        ItemButton(name, icons, shellFolder.Get(), folder, std::move(item)));
   }
   *out = std::move(filled);
   return 1;
@@ -212,8 +216,8 @@ int FillItemsFromOrder(const ToolbarRecord& toolbar,
     qv::UniqueIdList relative = std::move(found->second);
     char name[qv::kMaxShellName + 1];
     ReadItemName(shellFolder.Get(), relative.get(), name);
-    const int image = icons.IndexOf(shellFolder.Get(), folder, relative.get());
-    filled.push_back(ItemButton(name, image, std::move(relative)));
+    filled.push_back(ItemButton(name, icons, shellFolder.Get(), folder,
+                                std::move(relative)));
   }
   *out = std::move(filled);
   return 1;
@@ -252,11 +256,11 @@ bool RowEntries(const ToolbarRecord& toolbar, const ToolbarButtons& buttons,
                           {}});
       continue;
     }
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAW data;
     if (!button.item ||
         !qv::ItemFindData(folder.Get(), button.item.get(), &data))
       return false;
-    entries->push_back({qv::kEntryShownFile, data.cFileName});
+    entries->push_back({qv::kEntryShownFile, qv::Narrow(data.cFileName)});
   }
   return true;
 }

@@ -32,9 +32,10 @@ bool SyncToolbarEntries(ToolbarRecord& toolbar, const CBarSettings& settings);
 
 // The shell's items of `folder` (an absolute list), in enumeration order, at
 // most kMaxToolbarButtons, leaving out hidden file types unless "Show All
-// Files" is set. 0, with nothing made, when the folder cannot be bound or
-// enumerated or its directory is gone; a folder that cannot name an item ends
-// the process.
+// Files" is set. An item whose icon may be its own (a program, a shortcut...)
+// shows its kind's icon, marked ownIcon for the caller to ask the item's own.
+// 0, with nothing made, when the folder cannot be bound or enumerated or its
+// directory is gone; a folder that cannot name an item ends the process.
 int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
                         HWND owner, ToolbarButtons* out);
 

@@ -191,6 +191,23 @@ bool CToolbarPane::RefillRow(int toolbar, HWND tooltip) {
   return true;
 }
 
+bool CToolbarPane::ShowInRow(int toolbar) {
+  const CBarSettings& settings = m_host.Settings();
+  if (!settings.m_bShowTabs || m_rows.size() != 1) return false;
+  // The row's id names the toolbar it shows.
+  CButtonRow& row = *m_rows.front();
+  ::SetWindowLongPtrA(row.m_hWnd, GWLP_ID, toolbar);
+  row.Show(m_host.Buttons(toolbar), settings.m_nMaxChars > 0);
+  m_nFocusRow = -1;
+  m_nFocusRecord = -1;
+  ShowFocusMark();
+  return true;
+}
+
+void CToolbarPane::RedrawButton(int toolbar, int button) {
+  if (CButtonRow* row = GetRow(FindRowById(toolbar))) row->RedrawButton(button);
+}
+
 int CToolbarPane::DestroyRows() {
   for (auto& row : m_rows) row->DestroyWindow();
   if (m_nNotifyDepth > 0) {

@@ -47,6 +47,12 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // when one shows it; false when none does. The rows are laid out again
   // with RelayoutRows.
   bool RefillRow(int toolbar, HWND tooltip);
+  // With tabs shown, the one row shows toolbar `toolbar`'s buttons in place
+  // of the ones it showed (laid out with RelayoutRows); false when the rows
+  // must be made anew.
+  bool ShowInRow(int toolbar);
+  // Paints button `button` of toolbar `toolbar` again, when a row shows it.
+  void RedrawButton(int toolbar, int button);
   // Destroys every row; 1.
   int DestroyRows();
   // Gives every row the image list, the cell size and the orientation

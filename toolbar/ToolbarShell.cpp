@@ -4,7 +4,10 @@
 #include "framework/Handles.h"
 #include "framework/ImageList.h"
 #include "shell/FolderNames.h"
+#include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarFill.h"
+#include "toolbar/ToolbarSort.h"
+#include "toolbar/portable/SortKeys.h"
 
 namespace {
 
@@ -62,6 +65,17 @@ class RealToolbarShell : public IToolbarShell {
 };
 
 }  // namespace
+
+bool IToolbarShell::Sort(const ToolbarRecord& toolbar,
+                         ToolbarButtons* buttons) {
+  if (!qv::IsSortingOrder(toolbar.sortOrder)) return false;
+  SortToolbarItems(toolbar.folder.get(), toolbar.sortOrder, *buttons);
+  return true;
+}
+
+int IToolbarShell::ItemIcon(LPCITEMIDLIST item) {
+  return qv::GetSysIconIndex(item, qv::kSmallIconIndexFlags);
+}
 
 IToolbarShell& ShellToolbarShell() {
   static RealToolbarShell shell;

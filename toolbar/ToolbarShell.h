@@ -1,6 +1,7 @@
 // toolbar/ToolbarShell.h: IToolbarShell, every request a rebuild makes of the
-// shell for the toolbars it shows: reading a toolbar, naming its folder, the
-// system image list. Tests count the requests through it.
+// shell for the toolbars it shows: reading a toolbar, sorting it, naming its
+// folder, an item's own icon, the system image list. Tests count the
+// requests through it.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +42,15 @@ class IToolbarShell {
   virtual bool FolderName(LPCITEMIDLIST folder, std::string* name) = 0;
   // The system image list of small or large icons, with the icon's size.
   virtual HIMAGELIST SystemImages(bool small, SIZE* iconSize) = 0;
+  // As SortToolbarItems: puts buttons read from the toolbar's folder in the
+  // toolbar's sort order as they are; false for an order that only a read
+  // gives (the folder's own), when nothing changes.
+  virtual bool Sort(const ToolbarRecord& toolbar, ToolbarButtons* buttons);
+  // The system icon index of the item `item` (absolute) itself, for a
+  // button that shows its kind's icon meanwhile; one index names the icon in
+  // the small and the large list. Called on the icon thread, never the
+  // window's.
+  virtual int ItemIcon(LPCITEMIDLIST item);
 
  protected:
   ~IToolbarShell() = default;

@@ -5,10 +5,8 @@
 
 namespace {
 
-qv::FillKey Key(const ToolbarInfo& info, bool customOrder,
-                unsigned smallIcons = 1) {
-  return qv::MakeFillKey("folder", 1, info, customOrder, smallIcons, 0,
-                         {"tmp\tTemporary"});
+qv::FillKey Key(const ToolbarInfo& info, bool customOrder) {
+  return qv::MakeFillKey("folder", 1, info, customOrder, 0, {"tmp\tTemporary"});
 }
 
 }  // namespace
@@ -18,5 +16,4 @@ TEST(FillKey, TheListCountsOnlyWhenItGivesTheOrder) {
   const ToolbarInfo b{qv::kKindCustom, {{qv::kEntryShownFile, "b.txt"}}};
   EXPECT_EQ(Key(a, false), Key(b, false));
   EXPECT_FALSE(Key(a, true) == Key(b, true));
-  EXPECT_FALSE(Key(a, false) == Key(a, false, 0));  // the icon size
 }

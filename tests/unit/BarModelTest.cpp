@@ -49,9 +49,14 @@ class FakeShell : public IToolbarShell {
     return true;
   }
   HIMAGELIST SystemImages(bool, SIZE*) override { return nullptr; }
+  bool Sort(const ToolbarRecord&, ToolbarButtons*) override {
+    ++sorts;
+    return true;
+  }
 
   bool newFile = false;
   int fills = 0;
+  int sorts = 0;
   std::vector<ButtonEntry> rowFiles;  // the rows' files; none: no names
 };
 
@@ -101,7 +106,7 @@ TEST_F(BarModelTest, EachOperationStoresOnlyWhatItChanged) {
   Expect(model.MoveTo(qv::Edge::Right, "\\\\.\\DISPLAY2"),
          RebuildRequest::Layout(), {"Alignment", "Monitor"});
   EXPECT_FALSE(model.SetSmallIcons(true));  // small already
-  Expect(model.SetSmallIcons(false), RebuildRequest::All(true),
+  Expect(model.SetSmallIcons(false), RebuildRequest::Layout(true),
          {"Small Icons"});
   Expect(model.SetAutoHide(true), RebuildRequest::Layout(), {"Auto Hide"});
   Expect(model.SetCells(true, 3), RebuildRequest::Layout(), {"Columns"});
@@ -193,6 +198,30 @@ TEST_F(BarModelTest, AReadWritesNothingButACustomListThatFollowedItsFolder) {
   EXPECT_EQ(-1, model.ReadToolbars(RebuildRequest::Layout(), nullptr));
   EXPECT_EQ(4, shell.fills);
   EXPECT_TRUE(Written().empty());
+}
+
+TEST_F(BarModelTest, TheStartReadsTheCurrentToolbarAndASortReadsNothing) {
+  model.SelectToolbar(1);
+  Written();
+  EXPECT_EQ(-1, model.ReadToolbars(RebuildRequest::Start(), nullptr));
+  EXPECT_EQ(1, shell.fills);
+  EXPECT_FALSE(model.Buttons(0));  // left for after the first paint
+  ASSERT_EQ(0, model.FirstPending());
+  const CBarModel::Change read = model.ReadPending(0, nullptr);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(Fields(RebuildRequest::Rows()), Fields(*read));
+  EXPECT_EQ(2, model.FirstPending());
+
+  // Buttons read from the folder, or waiting for their read, change order
+  // in place.
+  Expect(model.SetSortOrder(1, qv::kSortBySize), RebuildRequest::Rows(),
+         {"Fldr Ordr   1"});
+  Expect(model.SetSortOrder(2, qv::kSortByDate), RebuildRequest::Rows(),
+         {"Fldr Ordr   2"});
+  EXPECT_EQ(1, shell.sorts);
+  EXPECT_EQ(-1, model.ReadToolbars(RebuildRequest::Layout(), nullptr));
+  EXPECT_EQ(2, shell.fills);
+  EXPECT_EQ(2, model.FirstPending());
 }
 
 }  // namespace

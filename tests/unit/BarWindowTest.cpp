@@ -9,7 +9,9 @@
 #include <dbt.h>
 #include <shlobj.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "bar/BarRects.h"
 #include "bar/BarWindow.h"
@@ -24,6 +26,7 @@
 #include "tests/unit/support/ZOrderRequests.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
+#include "toolbar/ButtonRow.h"
 
 namespace {
 
@@ -51,6 +54,25 @@ int ButtonNamed(const CBarWindow& bar, int k, const char* name) {
 class NoDesktopShell : public RealShell {
  public:
   qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
+};
+
+// The real shell, its folder reads counted.
+class CountingShell : public RealShell {
+ public:
+  int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
+           HWND owner, ToolbarButtons* out) override {
+    ++fills;
+    return RealShell::Fill(toolbar, settings, owner, out);
+  }
+  int fills = 0;
+};
+
+// Watches nothing; counts the requests.
+class CountingWatcher : public IFolderWatcher {
+ public:
+  void Watch(HWND, UINT, const std::vector<std::string>&) override { ++calls; }
+  std::vector<std::string> TakeChanged() override { return {}; }
+  int calls = 0;
 };
 
 std::string FolderBytes(const ToolbarRecord& toolbar) {
@@ -220,7 +242,9 @@ TEST_F(BarWindowTest, ToolbarWhoseFolderIsGoneIsDroppedOnRebuild) {
   stored.Load();
   EXPECT_EQ(stored.m_nCurrentTab, bar.TabStrip().m_nCurSel);
 
-  Pump();  // the rebuild that the dropped toolbar posted
+  // The read after the first paint finds the folder gone.
+  ASSERT_TRUE(PumpUntil([&] { return bar.Settings().ToolbarCount() == 1; }));
+  Pump();
   stored.Load();
   ASSERT_EQ(stored.m_toolbars.size(), 1u);
   char path[MAX_PATH] = {};
@@ -458,13 +482,21 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   ASSERT_EQ(1, stored.Load());
   MemorySettingsStore store;
   store.Fill(stored);
-  CBarWindow bar(shell, nullptr, ShellToolbarShell(), nullptr, SystemMonitors(),
+  CountingShell folders;
+  auto watcher = std::make_unique<CountingWatcher>();
+  const CountingWatcher& watches = *watcher;
+  CBarWindow bar(shell, nullptr, folders, std::move(watcher), SystemMonitors(),
                  store);
   ASSERT_TRUE(Create(bar));
   ASSERT_EQ(2, bar.TabStrip().GetTabCount());
+  // The toolbar left for after the first paint has been read.
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
 
   const int reads = store.reads;
+  const int fills = folders.fills;
+  const int watched = watches.calls;
   const auto calls = shell.calls;
+  const HWND row = bar.Pane().GetRow(0)->m_hWnd;
   store.written.clear();
   for (int i = 1; i <= 20; ++i) {
     bar.TabStrip().m_nCurSel = i % 2;
@@ -475,4 +507,7 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   EXPECT_EQ(reads, store.reads);
   EXPECT_EQ(std::vector<std::string>(20, "Current Tab"), store.written);
   EXPECT_EQ(calls, shell.calls);  // no appbar request
+  EXPECT_EQ(fills, folders.fills);
+  EXPECT_EQ(watched, watches.calls);
+  EXPECT_EQ(row, bar.Pane().GetRow(0)->m_hWnd);  // shows the other toolbar
 }

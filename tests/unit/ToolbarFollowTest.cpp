@@ -1,8 +1,13 @@
-// tests/unit/ToolbarFollowTest.cpp: the bar keeps every toolbar's buttons
-// across tab switches, reads a toolbar again only when its folder or its
-// settings changed or Refresh asks, and follows its toolbars' folders.
+// tests/unit/ToolbarFollowTest.cpp: the bar reads the toolbar it shows
+// first and the others after, keeps every toolbar's buttons across tab
+// switches, reads a toolbar again only when its folder or its settings
+// changed or Refresh asks, follows its toolbars' folders, and gives buttons
+// their own icons as the icon thread finds them.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstring>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -71,6 +76,29 @@ class ManualWatcher : public IFolderWatcher {
   std::set<std::string> m_changed;
 };
 
+// The real shell, but an item's own icon is a number made of its name, and
+// is told only once the test opens the gate.
+class GatedIconShell : public RealShell {
+ public:
+  GatedIconShell() : m_gate(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+  int ItemIcon(LPCITEMIDLIST item) override {
+    ++asked;
+    ::WaitForSingleObject(m_gate.get(), 10000);
+    char path[MAX_PATH] = {};
+    ::SHGetPathFromIDListA(item, path);
+    return IconOf(std::strrchr(path, '\\') + 1);
+  }
+  static int IconOf(const std::string& name) {
+    return 5000 + static_cast<int>(std::hash<std::string>()(name) % 1000);
+  }
+  void Open() { ::SetEvent(m_gate.get()); }
+
+  std::atomic<int> asked{0};
+
+ private:
+  qv::UniqueKernelObject m_gate;
+};
+
 std::vector<std::string> Names(const CBarWindow& bar, int k) {
   std::vector<std::string> names;
   if (const ToolbarButtons* buttons = bar.Buttons(k))
@@ -120,7 +148,12 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   CBarWindow bar(appBars, nullptr, shell,
                  std::make_unique<ManualWatcher>(&watched));
   ASSERT_TRUE(Create(bar));
-  EXPECT_EQ(2, shell.fills);  // creation reads each folder once
+  // The start reads the toolbar it shows; the other waits for the first
+  // paint, and is read once.
+  EXPECT_EQ(1, shell.fills);
+  EXPECT_FALSE(bar.Buttons(1));
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
+  EXPECT_EQ(2, shell.fills);
   EXPECT_EQ(2u, watched.size());
 
   const int before = shell.requests;
@@ -184,4 +217,45 @@ TEST_F(ToolbarFollowTest, AFileAddedToAShownFolderAppearsWithoutRefresh) {
   ASSERT_TRUE(folder.AddFile("second.txt"));
   EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
   EXPECT_EQ(2, bar.Pane().GetRow(0)->GetItemCount());
+}
+
+TEST_F(ToolbarFollowTest, OwnIconsLandOnTheirButtonsAcrossSwitches) {
+  TempFolder programs("programs"), other("other");
+  for (const char* name : {"a.exe", "b.exe", "c.exe"})
+    ASSERT_TRUE(programs.AddFile(name));
+  ASSERT_TRUE(other.AddFile("x.txt"));
+  StoreToolbar(programs);
+  StoreToolbar(other);
+  GatedIconShell icons;
+  CBarWindow bar(appBars, nullptr, icons,
+                 std::make_unique<ManualWatcher>(&watched));
+  ASSERT_TRUE(Create(bar));
+  const auto waiting = [&](int k) {
+    int count = 0;
+    for (const ToolbarButton& button : *bar.Buttons(k))
+      count += button.ownIcon ? 1 : 0;
+    return count;
+  };
+  // The names are there at once, each program with its kind's icon.
+  ASSERT_EQ((std::vector<std::string>{"a.exe", "b.exe", "c.exe"}),
+            Names(bar, 0));
+  EXPECT_EQ(3, waiting(0));
+
+  // Switching away while the first icon is being asked drops the rest; the
+  // one asked lands on its button, not on the row shown now.
+  ASSERT_TRUE(PumpUntil([&] { return icons.asked == 1; }));
+  SwitchTo(bar, 1);
+  const int shownImage = (*bar.Buttons(1))[0].image;
+  icons.Open();
+  ASSERT_TRUE(PumpUntil([&] { return waiting(0) == 2; }));
+  PumpUntil([] { return false; }, 300);
+  EXPECT_EQ(2, waiting(0));
+  EXPECT_EQ(GatedIconShell::IconOf("a.exe"), (*bar.Buttons(0))[0].image);
+  EXPECT_EQ(shownImage, (*bar.Buttons(1))[0].image);
+
+  // Back again, the others are asked for and land on their own buttons.
+  SwitchTo(bar, 0);
+  ASSERT_TRUE(PumpUntil([&] { return waiting(0) == 0; }));
+  for (const ToolbarButton& button : *bar.Buttons(0))
+    EXPECT_EQ(GatedIconShell::IconOf(button.name), button.image) << button.name;
 }

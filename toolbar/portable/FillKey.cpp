@@ -7,8 +7,8 @@ namespace qv {
 
 bool operator==(const FillKey& a, const FillKey& b) {
   if (a.folder != b.folder || a.sortOrder != b.sortOrder || a.kind != b.kind ||
-      a.smallIcons != b.smallIcons || a.showAllFiles != b.showAllFiles ||
-      a.hiddenTypes != b.hiddenTypes || a.entries.size() != b.entries.size())
+      a.showAllFiles != b.showAllFiles || a.hiddenTypes != b.hiddenTypes ||
+      a.entries.size() != b.entries.size())
     return false;
   for (size_t i = 0; i < a.entries.size(); ++i)
     if (a.entries[i].type != b.entries[i].type ||
@@ -19,14 +19,13 @@ bool operator==(const FillKey& a, const FillKey& b) {
 
 FillKey MakeFillKey(std::string folderBytes, unsigned sortOrder,
                     const ToolbarInfo& info, bool customOrder,
-                    unsigned smallIcons, unsigned showAllFiles,
+                    unsigned showAllFiles,
                     const std::vector<std::string>& hiddenTypes) {
   FillKey key;
   key.folder = std::move(folderBytes);
   key.sortOrder = sortOrder;
   key.kind = info.kind;
   if (customOrder) key.entries = info.entries;
-  key.smallIcons = smallIcons;
   key.showAllFiles = showAllFiles;
   key.hiddenTypes = hiddenTypes;
   return key;

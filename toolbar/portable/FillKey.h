@@ -14,7 +14,6 @@ struct FillKey {
   unsigned sortOrder = 0;
   int kind = 0;
   std::vector<ButtonEntry> entries;  // only for a custom order
-  unsigned smallIcons = 0;
   unsigned showAllFiles = 0;
   std::vector<std::string> hiddenTypes;
 };
@@ -22,10 +21,12 @@ struct FillKey {
 bool operator==(const FillKey& a, const FillKey& b);
 
 // The key of a toolbar on the folder `folderBytes`. The custom list counts
-// only when it gives the order (`customOrder`); otherwise it is not read.
+// only when it gives the order (`customOrder`); otherwise it is not read. The
+// icon size does not count: a system icon index names the icon in the small
+// and the large list alike.
 FillKey MakeFillKey(std::string folderBytes, unsigned sortOrder,
                     const ToolbarInfo& info, bool customOrder,
-                    unsigned smallIcons, unsigned showAllFiles,
+                    unsigned showAllFiles,
                     const std::vector<std::string>& hiddenTypes);
 
 }  // namespace qv

@@ -1,0 +1,45 @@
+// bar/BarWindowDeferred.cpp: what the bar shows after its first paint: the
+// toolbars the start left unread, and the buttons' own icons as the icon
+// thread finds them.
+#include "bar/BarWindow.h"
+#include "toolbar/ButtonRow.h"
+
+void CBarWindow::OnReadTimer() {
+  // A rebuild running a nested loop finishes first: the timer comes again.
+  if (m_bBusy) return;
+  const int toolbar = m_model.FirstPending();
+  if (toolbar < 0) {
+    ::KillTimer(m_hWnd, READ_TIMER);
+    return;
+  }
+  const CBarModel::Change change = m_model.ReadPending(toolbar, m_hWnd);
+  if (change && !change->rowsOnly) {
+    Rebuild(*change);
+  } else if (m_pane.RefillRow(toolbar, m_tooltip.m_hWnd)) {
+    m_pane.RelayoutRows();
+    AskIcons();
+  }
+}
+
+void CBarWindow::AskIcons() {
+  if (!m_icons) return;
+  std::vector<qv::IconWorker::Job> jobs;
+  for (int i = 0; i < m_pane.GetRowCount(); ++i) {
+    for (qv::IconWorker::Job& job :
+         m_model.OwnIconJobs(m_pane.GetRow(i)->GetDlgCtrlID()))
+      jobs.push_back(std::move(job));
+  }
+  m_icons->Ask(std::move(jobs));
+}
+
+LRESULT CBarWindow::OnIconsReady(WPARAM, LPARAM) {
+  if (!m_icons) return 0;
+  // An icon asked for buttons read or ordered again since lands nowhere;
+  // one for a toolbar no row shows lands in its buttons alone.
+  for (const qv::IconWorker::Result& result : m_icons->TakeResults()) {
+    int button = -1;
+    const int toolbar = m_model.SetOwnIcon(result.key, result.image, &button);
+    if (toolbar >= 0) m_pane.RedrawButton(toolbar, button);
+  }
+  return 0;
+}
