@@ -23,6 +23,9 @@ ON_MESSAGE(UWM_REBUILD_BAR, OnRebuildBar)
 ON_MESSAGE(UWM_SETTINGS_CHANGED, OnSettingsChanged)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
 ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
+ON_MESSAGE(UWM_SHELL_CHANGED, OnShellChanged)
+ON_MESSAGE(UWM_TOOLBAR_READ, OnToolbarRead)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
@@ -166,6 +169,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
     return -1;
   m_dropTarget.Register(this);
   m_settingsWatcher.Watch(m_hWnd, UWM_SETTINGS_CHANGED);
+  WatchShell();
 
   Rebuild(RebuildRequest::All());
   return 0;
@@ -176,6 +180,7 @@ void CBarWindow::OnDestroy() {
   m_settingsWatcher.Stop();
   ::KillTimer(m_hWnd, SETTINGS_TIMER);
   m_watcher->Watch(nullptr, 0, {});
+  m_shellNotices.reset();
   ::KillTimer(m_hWnd, FOLDER_TIMER);
   // OLE must let go of the drop target while the window still exists.
   m_dropTarget.Revoke();
