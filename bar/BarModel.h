@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bar/RebuildRequest.h"
@@ -107,6 +108,14 @@ class CBarModel {
     return m_toolbars.Unreachable(toolbar);
   }
   bool AnyUnreachable() const { return m_toolbars.AnyUnreachable(); }
+  // A waiting toolbar is read apart, off the window's thread: its key while
+  // it waits, and the buttons that read gave.
+  std::optional<qv::FillKey> WaitingKey(int toolbar) const {
+    return m_toolbars.WaitingKey(toolbar);
+  }
+  bool TakeRead(const qv::FillKey& key, ToolbarButtons buttons) {
+    return m_toolbars.TakeRead(key, std::move(buttons));
+  }
   std::optional<std::string> FolderName(int toolbar) {
     return m_toolbars.FolderName(toolbar, m_settings, m_shell);
   }

@@ -24,6 +24,9 @@ ON_MESSAGE(UWM_SETTINGS_CHANGED, OnSettingsChanged)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
 ON_MESSAGE(UWM_ICONS_READY, OnIconsReady)
 ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
+ON_MESSAGE(UWM_SHELL_CHANGED, OnShellChanged)
+ON_MESSAGE(UWM_TOOLBAR_READ, OnToolbarRead)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
@@ -169,6 +172,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
     return -1;
   m_dropTarget.Register(this);
   m_settingsWatcher.Watch(m_hWnd, UWM_SETTINGS_CHANGED);
+  WatchShell();
   IToolbarShell& shell = m_model.Shell();
   m_icons = std::make_unique<qv::IconWorker>(
       [&shell](LPCITEMIDLIST item) { return shell.ItemIcon(item); }, m_hWnd,
@@ -186,6 +190,7 @@ void CBarWindow::OnDestroy() {
   m_settingsWatcher.Stop();
   ::KillTimer(m_hWnd, SETTINGS_TIMER);
   m_watcher->Watch(nullptr, 0, {});
+  m_shellNotices.reset();
   ::KillTimer(m_hWnd, FOLDER_TIMER);
   // OLE must let go of the drop target while the window still exists.
   m_dropTarget.Revoke();

@@ -39,6 +39,7 @@
 #include "title/TitleWnd.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/ToolbarPane.h"
+#include "toolbar/ToolbarReader.h"
 #include "toolbar/ToolbarShell.h"
 
 // Appbar notifications from the shell (code in wParam).
@@ -50,8 +51,13 @@ constexpr UINT UWM_REBUILD_BAR = 2024;
 constexpr UINT UWM_SETTINGS_CHANGED = 2025;
 // A watched toolbar folder changed (posted by the folder watcher).
 constexpr UINT UWM_FOLDER_CHANGED = 2026;
+// The shell's change notices (SHChangeNotifyRegister: the two item lists in
+// wParam, the event in lParam).
+constexpr UINT UWM_SHELL_CHANGED = 2040;
+// A waiting toolbar's read, made on another thread, is done.
+constexpr UINT UWM_TOOLBAR_READ = 2041;
 // Items' own icons have been asked for (posted by the icon thread).
-constexpr UINT UWM_ICONS_READY = 2041;
+constexpr UINT UWM_ICONS_READY = 2042;
 
 // Watches a slid-out auto-hide bar for the cursor leaving it.
 constexpr UINT_PTR AUTOHIDE_TIMER = 1;
@@ -69,6 +75,10 @@ constexpr int BAR_HOTKEY = 1;
 constexpr UINT kPaneId = 1000;
 constexpr UINT kTabStripId = 1001;
 constexpr UINT kTooltipId = 99999;
+
+// The bar's registration for the shell's change notices.
+inline void DeregisterShellNotices(ULONG id) { ::SHChangeNotifyDeregister(id); }
+using UniqueShellNotices = qv::UniqueHandle<ULONG, DeregisterShellNotices>;
 
 // Builds the default toolbars into the settings at the first start; 0 when
 // that fails and the bar cannot start.
@@ -251,6 +261,22 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void RefreshFolders(const std::vector<std::string>& paths);
   // Watches the folders of the toolbars as they are now.
   void WatchFolders();
+  // Notes changes of the toolbars keyed `keys` (their watched paths) for
+  // the next batch; every toolbar's.
+  void NoteFolderChanges(const std::vector<std::string>& keys);
+  void NoteAllToolbarsChanged();
+  // Reads a toolbar waiting for its drive or share off the window's thread;
+  // every waiting one.
+  void ReadWaitingToolbar(int toolbar);
+  void ReadWaitingToolbars();
+  LRESULT OnToolbarRead(WPARAM, LPARAM);
+  // A drive or share came or went: waiting folders are tried, toolbars that
+  // list drives read again.
+  void DrivesChanged();
+  // Asks the shell for its change notices.
+  void WatchShell();
+  LRESULT OnShellChanged(WPARAM items, LPARAM event);
+  LRESULT OnSettingChange(WPARAM, LPARAM section);
   // Destroys the rows and their tooltip, before the buttons they show go.
   void DropRows();
   // Makes the pane once, then the rows, the tooltip and the tabs.
@@ -274,7 +300,7 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // itself when it has none.
   int TabToolbar(int tab) const;
   int ToolbarTab(int toolbar) const;
-  LRESULT OnDeviceChange(WPARAM event, LPARAM);
+  LRESULT OnDeviceChange(WPARAM event, LPARAM param);
   // Holds hot key `wanted` (the stored form; 0 none) for the bar in place
   // of the one held; a key another program holds leaves the bar without.
   void UpdateHotKey(UINT wanted);
@@ -349,6 +375,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Each toolbar's watched folder ("" for one without a path), by index.
   std::vector<std::string> m_watchedPaths;
   qv::ChangeCoalescer m_folderChanges{200, 2000};
+  CToolbarReader m_reader{m_model.Shell()};
+  UniqueShellNotices m_shellNotices;
   std::optional<RebuildRequest> m_pendingRebuild;
   // Asks for the buttons' own icons while the window lives.
   std::unique_ptr<qv::IconWorker> m_icons;

@@ -35,7 +35,12 @@ void CBarWindow::OnRightAlign() { SetEdge(qv::Edge::Right); }
 void CBarWindow::OnTopAlign() { SetEdge(qv::Edge::Top); }
 void CBarWindow::OnBottomAlign() { SetEdge(qv::Edge::Bottom); }
 
-void CBarWindow::OnRefreshIcons() { Rebuild(m_model.Refresh()); }
+void CBarWindow::OnRefreshIcons() {
+  Rebuild(m_model.Refresh());
+  // The toolbars waiting for a drive or share are tried apart.
+  m_watcher->Retry();
+  ReadWaitingToolbars();
+}
 
 void CBarWindow::OnLargeIcons() { Redo(m_model.SetSmallIcons(false)); }
 

@@ -1,52 +1,87 @@
-// bar/FolderWatcher.cpp: the folder watcher over directory change
-// notifications: one thread waits on every watched folder's notification and
-// a stop event, and posts to the bar when one fires.
+// bar/FolderWatcher.cpp: the folder watcher over overlapped directory change
+// reads. One thread issues every read and runs their completions in its
+// alertable wait, so there is no limit on the number of folders and one
+// failed handle affects only its folder. The window's requests reach the
+// thread as commands.
+#include <windows.h>
+
+#include <dbt.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <future>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <thread>
 #include <utility>
 
 #include "bar/FolderWatcher.h"
+#include "bar/portable/FolderNotice.h"
+#include "bar/portable/WatchRetry.h"
 #include "framework/Handles.h"
 #include "shell/FileSystemPath.h"
 
 namespace {
 
-void CloseChange(HANDLE handle) { ::FindCloseChangeNotification(handle); }
-using UniqueChange = qv::UniqueHandle<HANDLE, CloseChange>;
+void CloseDeviceNotice(HDEVNOTIFY notice) {
+  ::UnregisterDeviceNotification(notice);
+}
+using UniqueDeviceNotice = qv::UniqueHandle<HDEVNOTIFY, CloseDeviceNotice>;
 
-// What makes a folder's buttons differ: names coming and going, and the
-// hidden and system marks that leave entries out.
-constexpr DWORD kChanges = FILE_NOTIFY_CHANGE_FILE_NAME |
-                           FILE_NOTIFY_CHANGE_DIR_NAME |
-                           FILE_NOTIFY_CHANGE_ATTRIBUTES;
+// Every change a toolbar can show: names, marks, writes and sizes (the
+// notices of the last two are sifted by NoticeChangesButtons).
+constexpr DWORD kChanges =
+    FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
+    FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_LAST_WRITE |
+    FILE_NOTIFY_CHANGE_SIZE;
+// Within the 64 KB a read on a network share may take.
+constexpr DWORD kBufferBytes = 16 * 1024;
 
 class DirectoryWatcher : public IFolderWatcher {
  public:
-  DirectoryWatcher() : m_stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
-  ~DirectoryWatcher() override { Stop(); }
+  DirectoryWatcher()
+      : m_wake(::CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+        m_thread([this] { Run(); }) {}
 
+  ~DirectoryWatcher() override {
+    Post([this] { m_quit = true; });
+    m_thread.join();
+  }
+
+  // Not waited for: the thread may be opening a folder on a share that
+  // does not answer, and the window must not wait for the network.
   void Watch(HWND window, UINT message,
-             const std::vector<std::string>& paths) override {
-    if (window == m_window && message == m_message && paths == m_paths) return;
-    Stop();
-    m_window = window;
-    m_message = message;
-    m_paths = paths;
-    m_changes.clear();
-    m_watched.clear();
-    for (const std::string& path : paths) {
-      // The wait takes the stop event and at most this many others.
-      if (m_changes.size() + 1 >= MAXIMUM_WAIT_OBJECTS) break;
-      const HANDLE change = ::FindFirstChangeNotificationW(
-          qv::FileApiPath(path).c_str(), FALSE, kChanges);
-      if (change == INVALID_HANDLE_VALUE) continue;
-      m_changes.emplace_back(change);
-      m_watched.push_back(path);
-    }
-    if (m_changes.empty() || !m_stop) return;
-    ::ResetEvent(m_stop.get());
-    m_thread = std::thread([this] { Run(); });
+             const std::vector<WatchedFolder>& folders) override {
+    Post([this, window, message, folders] {
+      m_window = window;
+      m_message = message;
+      std::map<std::string, bool> wanted;
+      for (const WatchedFolder& folder : folders)
+        wanted[folder.path] = wanted[folder.path] || folder.followWrites;
+      for (auto it = m_folders.begin(); it != m_folders.end();) {
+        if (wanted.count(it->first)) {
+          ++it;
+          continue;
+        }
+        Close(*it->second);
+        m_retry.Forget(it->first);
+        it = m_folders.erase(it);
+      }
+      for (const auto& [path, followWrites] : wanted) {
+        auto& folder = m_folders[path];
+        if (!folder) {
+          folder = std::make_unique<Folder>();
+          folder->owner = this;
+          folder->path = path;
+          if (!Open(*folder)) m_retry.Failed(path, ::GetTickCount64());
+        }
+        folder->followWrites = followWrites;
+      }
+    });
   }
 
   std::vector<std::string> TakeChanged() override {
@@ -57,41 +92,187 @@ class DirectoryWatcher : public IFolderWatcher {
     return changed;
   }
 
+  void Retry() override {
+    Post([this] { m_retry.Hurry(::GetTickCount64()); });
+  }
+
+  void Release(HANDLE handle) override {
+    Call([this, handle] {
+      for (auto& [path, folder] : m_folders) {
+        if (!folder->dir || folder->dir.get() != handle) continue;
+        Close(*folder);
+        m_retry.Failed(path, ::GetTickCount64());
+      }
+    });
+  }
+
  private:
+  struct Folder {
+    DirectoryWatcher* owner = nullptr;
+    std::string path;
+    bool followWrites = false;
+    qv::UniqueKernelObject dir;
+    UniqueDeviceNotice notice;
+    OVERLAPPED overlapped{};
+    bool reading = false;  // a read is issued and not yet completed
+    bool closing = false;  // its completion is only awaited
+    std::unique_ptr<DWORD[]> buffer{new DWORD[kBufferBytes / sizeof(DWORD)]};
+  };
+
+  // Runs `command` on the watcher's thread.
+  void Post(std::function<void()> command) {
+    {
+      const std::lock_guard<std::mutex> lock(m_mutex);
+      m_commands.push_back(std::move(command));
+    }
+    ::SetEvent(m_wake.get());
+  }
+
+  // The same, and waits for it a while: long enough for the thread to
+  // close a handle, not for a share's timeout.
+  void Call(std::function<void()> command) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    Post([command = std::move(command), done] {
+      command();
+      done->set_value();
+    });
+    finished.wait_for(std::chrono::seconds(5));
+  }
+
   void Run() {
-    std::vector<HANDLE> handles{m_stop.get()};
-    for (const UniqueChange& change : m_changes)
-      handles.push_back(change.get());
-    for (;;) {
-      const DWORD signalled = ::WaitForMultipleObjects(
-          static_cast<DWORD>(handles.size()), handles.data(), FALSE, INFINITE);
-      const DWORD index = signalled - WAIT_OBJECT_0;
-      if (index == 0 || index >= handles.size()) return;
+    while (!m_quit) {
+      std::vector<std::function<void()>> commands;
       {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_changed.insert(m_watched[index - 1]);
-        if (!m_posted) m_posted = ::PostMessageA(m_window, m_message, 0, 0);
+        commands.swap(m_commands);
       }
-      if (!::FindNextChangeNotification(handles[index])) return;
+      for (auto& command : commands) command();
+      if (m_quit) break;
+      const uint64_t now = ::GetTickCount64();
+      for (const std::string& path : m_retry.Due(now)) {
+        Folder& folder = *m_folders[path];
+        if (Open(folder)) {
+          // Its files may be other than when it was last read.
+          m_retry.Forget(path);
+          NoteChanged(path);
+        } else {
+          m_retry.Failed(path, now);
+        }
+      }
+      const uint32_t wait = m_retry.NextWait(::GetTickCount64());
+      // Alertable: the reads complete here.
+      ::WaitForSingleObjectEx(
+          m_wake.get(), wait == qv::WatchRetry::kNever ? INFINITE : wait, TRUE);
     }
+    for (auto& entry : m_folders) Close(*entry.second);
+    m_folders.clear();
   }
 
-  void Stop() {
-    if (!m_thread.joinable()) return;
-    ::SetEvent(m_stop.get());
-    m_thread.join();
+  bool Open(Folder& folder) {
+    const HANDLE dir = ::CreateFileW(
+        qv::FileApiPath(folder.path).c_str(), FILE_LIST_DIRECTORY,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED,
+        nullptr);
+    if (dir == INVALID_HANDLE_VALUE) return false;
+    folder.dir.reset(dir);
+    folder.closing = false;
+    // Told when the system asks to remove the volume, so that this handle
+    // never keeps a drive from being removed safely.
+    DEV_BROADCAST_HANDLE filter{};
+    filter.dbch_size = sizeof filter;
+    filter.dbch_devicetype = DBT_DEVTYP_HANDLE;
+    filter.dbch_handle = dir;
+    if (m_window)
+      folder.notice.reset(::RegisterDeviceNotificationA(
+          m_window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+    if (Read(folder)) return true;
+    Close(folder);
+    return false;
   }
 
-  qv::UniqueKernelObject m_stop;
-  HWND m_window = nullptr;
+  static bool Read(Folder& folder) {
+    folder.overlapped = OVERLAPPED{};
+    // Unused by the system when a completion routine is given.
+    folder.overlapped.hEvent = &folder;
+    folder.reading = ::ReadDirectoryChangesW(
+        folder.dir.get(), folder.buffer.get(), kBufferBytes, FALSE, kChanges,
+        nullptr, &folder.overlapped, &Completed);
+    return folder.reading;
+  }
+
+  // Closes the folder's handle; its pending read completes before the
+  // buffer it writes to may go.
+  void Close(Folder& folder) {
+    folder.closing = true;
+    folder.notice.reset();
+    if (folder.dir) ::CancelIoEx(folder.dir.get(), &folder.overlapped);
+    folder.dir.reset();
+    while (folder.reading) ::SleepEx(INFINITE, TRUE);
+  }
+
+  static void CALLBACK Completed(DWORD error, DWORD bytes,
+                                 OVERLAPPED* overlapped) {
+    Folder& folder = *static_cast<Folder*>(overlapped->hEvent);
+    folder.reading = false;
+    if (folder.closing) return;
+    DirectoryWatcher& self = *folder.owner;
+    // A full buffer (no notices, or ERROR_NOTIFY_ENUM_DIR) means the
+    // folder is read again whole; another error means the handle failed,
+    // the drive perhaps gone: the re-read tells, and the folder waits.
+    if (error == ERROR_SUCCESS && bytes > 0) {
+      if (self.Matters(folder, bytes)) self.NoteChanged(folder.path);
+    } else {
+      self.NoteChanged(folder.path);
+    }
+    if ((error == ERROR_SUCCESS || error == ERROR_NOTIFY_ENUM_DIR) &&
+        Read(folder))
+      return;
+    self.Close(folder);
+    self.m_retry.Failed(folder.path, ::GetTickCount64());
+  }
+
+  // Whether the first `bytes` of the folder's buffer hold a notice its
+  // toolbar shows. Each record is checked to lie within them.
+  bool Matters(const Folder& folder, DWORD bytes) const {
+    const auto* base = reinterpret_cast<const BYTE*>(folder.buffer.get());
+    const DWORD header = offsetof(FILE_NOTIFY_INFORMATION, FileName);
+    for (DWORD at = 0; at + header <= bytes;) {
+      const auto* info =
+          reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(base + at);
+      const DWORD length = std::min(info->FileNameLength, bytes - at - header);
+      const std::wstring name(info->FileName, length / sizeof(WCHAR));
+      const qv::FolderNotice notice = info->Action == FILE_ACTION_MODIFIED
+                                          ? qv::FolderNotice::kModified
+                                          : qv::FolderNotice::kNames;
+      if (qv::NoticeChangesButtons(notice, name, folder.followWrites))
+        return true;
+      if (!info->NextEntryOffset) break;
+      at += info->NextEntryOffset;
+    }
+    return false;
+  }
+
+  void NoteChanged(const std::string& path) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_changed.insert(path);
+    if (!m_posted && m_window)
+      m_posted = ::PostMessageA(m_window, m_message, 0, 0);
+  }
+
+  qv::UniqueKernelObject m_wake;
+  // The thread's own: the folders by path and when to try the waiting ones.
+  std::map<std::string, std::unique_ptr<Folder>> m_folders;
+  qv::WatchRetry m_retry;
+  bool m_quit = false;
+  HWND m_window = nullptr;  // where changes are posted
   UINT m_message = 0;
-  std::vector<std::string> m_paths;    // as asked for
-  std::vector<std::string> m_watched;  // those with a notification
-  std::vector<UniqueChange> m_changes;
-  std::thread m_thread;
-  std::mutex m_mutex;  // guards the two below
+  std::mutex m_mutex;  // guards the members below
+  std::vector<std::function<void()>> m_commands;
   std::set<std::string> m_changed;
   bool m_posted = false;
+  std::thread m_thread;  // last: it starts once the rest is made
 };
 
 }  // namespace

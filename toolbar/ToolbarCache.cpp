@@ -1,6 +1,7 @@
 // toolbar/ToolbarCache.cpp: matching kept toolbars to the settings' toolbars.
 #include "toolbar/ToolbarCache.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -32,7 +33,12 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
   for (Entry& spare : m_spare) kept.push_back(std::move(spare));
   m_spare.clear();
   m_entries.clear();
-  if (reread == Reread::kAll) kept.clear();
+  // A toolbar waiting for its drive or share is never read here, on the
+  // window's thread: it is read apart (TakeRead) once it may be back.
+  if (reread == Reread::kAll)
+    kept.erase(std::remove_if(kept.begin(), kept.end(),
+                              [](const Entry& e) { return !e.unreachable; }),
+               kept.end());
 
   const int count = settings.ToolbarCount();
   for (int i = 0; i < count; ++i) {
@@ -41,7 +47,7 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
     auto match = kept.end();
     if (i != force) {
       for (auto it = kept.begin(); it != kept.end(); ++it) {
-        if (!it->unreachable && it->key == key) {
+        if (it->key == key) {
           match = it;
           break;
         }
@@ -151,6 +157,22 @@ void ToolbarCache::SetOwnIcon(int index, size_t button, int image) {
   if (button >= buttons.size()) return;
   buttons[button].image = image;
   buttons[button].ownIcon = false;
+}
+
+std::optional<qv::FillKey> ToolbarCache::WaitingKey(int index) const {
+  if (!Unreachable(index)) return std::nullopt;
+  return m_entries[index].key;
+}
+
+bool ToolbarCache::TakeRead(const qv::FillKey& key, ToolbarButtons buttons) {
+  for (Entry& entry : m_entries) {
+    if (!entry.unreachable || !(entry.key == key)) continue;
+    entry.buttons = std::move(buttons);
+    entry.unreachable = false;
+    entry.serial = ++m_lastSerial;
+    return true;
+  }
+  return false;
 }
 
 bool ToolbarCache::Unreachable(int index) const {

@@ -26,7 +26,8 @@ class ToolbarCache {
   // Before a custom list is read it is brought in step with its folder;
   // the toolbars whose list that changed are added to `synced`, for the
   // caller to store. A toolbar whose folder's drive or share is missing is
-  // kept without buttons and read again at every update. With `only` (not
+  // kept without buttons; once it waits, it is not read here again, even
+  // for Reread::kAll, but apart (TakeRead) or when forced. With `only` (not
   // -1), toolbars other than `only` and `force` that need a read wait for
   // ReadPending instead. -1, or the index of the first toolbar whose folder
   // is gone; the toolbars after it are not in step until the next update.
@@ -52,6 +53,11 @@ class ToolbarCache {
               HWND owner, bool* synced);
   // True when toolbar `index` waits for its folder's drive or share.
   bool Unreachable(int index) const;
+  // The key of toolbar `index` while it waits, for a read made apart.
+  std::optional<qv::FillKey> WaitingKey(int index) const;
+  // Gives the waiting toolbar of key `key` the buttons read apart; false
+  // when none waits with that key any more.
+  bool TakeRead(const qv::FillKey& key, ToolbarButtons buttons);
   bool AnyUnreachable() const;
   // Toolbar `index`'s buttons, or null (none, or not read yet).
   const ToolbarButtons* Buttons(int index) const;

@@ -285,9 +285,13 @@ TEST_F(BarWindowTest, ToolbarOnAMissingDriveWaitsWithoutATabAndIsKept) {
   ASSERT_EQ(after.m_toolbars[0].info.entries.size(), 2u);
   EXPECT_EQ(after.m_toolbars[0].info.entries[0].name, "a.txt");
 
-  // A drive arriving has the waiting toolbar read again.
+  // A drive arriving has the waiting toolbar read again, apart: while its
+  // drive is still missing it keeps waiting, and nothing is rebuilt.
   bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);
-  EXPECT_TRUE(bar.PendingRebuild());
+  EXPECT_FALSE(bar.PendingRebuild());
+  PumpUntil([] { return false; }, 500);
+  EXPECT_EQ(bar.TabStrip().GetTabCount(), 1);
+  EXPECT_TRUE(bar.Model().Unreachable(0));
 }
 
 TEST_F(BarWindowTest, RebuildWithoutTheDesktopFolderStillAnswersTabClicks) {
