@@ -24,6 +24,11 @@ ON_MESSAGE(UWM_SETTINGS_CHANGED, OnSettingsChanged)
 ON_MESSAGE(UWM_FOLDER_CHANGED, OnFolderChanged)
 ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDialog)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnColorsChanged)
+ON_MESSAGE(WM_THEMECHANGED, OnColorsChanged)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
 ON_WM_SETCURSOR()
@@ -155,6 +160,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
   m_model.Load();
   if (Settings().m_bShowTitle) m_title.Show(this);
   m_bRegistered = 0;
+  ApplyLook();
   FollowMonitor();
   if (!RegisterAppBar(1)) return -1;
   m_uTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
