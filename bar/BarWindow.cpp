@@ -28,6 +28,11 @@ ON_MESSAGE(UWM_SHELL_CHANGED, OnShellChanged)
 ON_MESSAGE(UWM_TOOLBAR_READ, OnToolbarRead)
 ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDialog)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnColorsChanged)
+ON_MESSAGE(WM_THEMECHANGED, OnColorsChanged)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
 ON_WM_SETCURSOR()
@@ -161,6 +166,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
   m_model.Load();
   if (Settings().m_bShowTitle) m_title.Show(this);
   m_bRegistered = 0;
+  ApplyLook();
   FollowMonitor();
   if (!RegisterAppBar(1)) return -1;
   m_uTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");

@@ -27,6 +27,7 @@
 #include "framework/DragSource.h"
 #include "framework/Handles.h"
 #include "framework/Menu.h"
+#include "framework/SystemLook.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "settings/BarSettings.h"
@@ -177,6 +178,11 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Another start of the program asked for the bar (BringForward.h).
   void BringForward();
 
+  // The look: where the bar reads the system's choice (tests put a fake in
+  // its place), and the colours it paints with now.
+  void SetSystemLook(qv::ISystemLook& look);
+  const qv::Palette& Palette() const { return m_palette; }
+
   // Dragging to another edge and resizing by the inner edge
   void DrawDragFrame(const RECT* rc);
   int ShrinkDragRect(const RECT* current, RECT* out) const;
@@ -307,6 +313,13 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // The hot key: the bar comes forward (out, when auto-hidden) with the
   // keyboard on its first button.
   LRESULT OnHotKey(WPARAM id, LPARAM);
+  // Reads the look again and paints everything in its palette.
+  void ApplyLook();
+  BOOL OnEraseBkgnd(HDC dc);
+  // The strip behind the tabs asks its parent for the background.
+  LRESULT OnCtlColorDialog(WPARAM, LPARAM);
+  LRESULT OnSettingChange(WPARAM, LPARAM);
+  LRESULT OnColorsChanged(WPARAM, LPARAM);
   // What the hot key and another start do: the bar comes forward with the
   // keyboard on its first button, remembering the window to give it back to
   // (or the Customize sheet comes forward, when it is up).
@@ -380,6 +393,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   std::optional<RebuildRequest> m_pendingRebuild;
   // Asks for the buttons' own icons while the window lives.
   std::unique_ptr<qv::IconWorker> m_icons;
+  qv::ISystemLook* m_look = &qv::SystemLook();
+  qv::Palette m_palette = qv::LightPalette(qv::SystemLook().Colors());
+  qv::UniqueHBrush m_background;
   int m_bBusy = 0;    // a rebuild is running: tab notifications are its own
   int m_bMenuUp = 0;  // a menu is up: an auto-hide bar stays out
   qv::CWnd m_tooltip;

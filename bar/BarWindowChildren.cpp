@@ -35,6 +35,7 @@ int CBarWindow::BuildChildren() {
     if (!paneClass || !m_pane.Create(args)) {
       qv::FatalExit("Window Creation Failed", MB_OK, -2);
     }
+    qv::UseDarkScrollBars(m_pane.m_hWnd, m_palette.dark);
     ::SetFocus(m_pane.m_hWnd);
   }
 

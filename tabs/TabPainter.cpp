@@ -6,20 +6,6 @@
 
 namespace {
 
-struct DrawingObjects {
-  qv::UniqueHPen shadow{
-      ::CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNSHADOW))};
-  qv::UniqueHPen highlight{
-      ::CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNHIGHLIGHT))};
-  qv::UniqueHPen text{::CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNTEXT))};
-  qv::UniqueHBrush lightGrey{::CreateSolidBrush(RGB(192, 192, 192))};
-};
-
-const DrawingObjects& Objects() {
-  static const DrawingObjects objects;
-  return objects;
-}
-
 struct ArrowBitmaps {
   qv::UniqueHBitmap Load(int id) {
     return qv::UniqueHBitmap(
@@ -32,18 +18,25 @@ struct ArrowBitmaps {
 
 }  // namespace
 
-HPEN TabPenFor(qv::TabPen pen) {
+TabColors::TabColors(const qv::Palette& palette)
+    : m_shadowPen(::CreatePen(PS_SOLID, 0, palette.edgeShadow)),
+      m_highlightPen(::CreatePen(PS_SOLID, 0, palette.edgeLight)),
+      m_textPen(::CreatePen(PS_SOLID, 0, palette.text)),
+      m_groove(::CreateSolidBrush(palette.arrowGroove)),
+      m_selected(::CreateSolidBrush(palette.selectedTab)),
+      m_text(palette.text),
+      m_selectedText(palette.selectedText) {}
+
+HPEN TabColors::Pen(qv::TabPen pen) const {
   switch (pen) {
     case qv::TabPen::kShadow:
-      return Objects().shadow.get();
+      return m_shadowPen.get();
     case qv::TabPen::kHighlight:
-      return Objects().highlight.get();
+      return m_highlightPen.get();
     default:
-      return Objects().text.get();
+      return m_textPen.get();
   }
 }
-
-HBRUSH TabLightGreyBrush() { return Objects().lightGrey.get(); }
 
 HBITMAP TabArrowBitmap(int orientation) {
   static const ArrowBitmaps bitmaps;
@@ -57,17 +50,18 @@ HBITMAP TabArrowBitmap(int orientation) {
   }
 }
 
-void DrawTabStrokes(HDC dc, const qv::TabStroke* strokes, int count) {
+void DrawTabStrokes(HDC dc, const TabColors& colors,
+                    const qv::TabStroke* strokes, int count) {
   for (int i = 0; i < count; ++i) {
     const qv::TabStroke& s = strokes[i];
-    qv::SelectScope pen(dc, TabPenFor(s.pen));
+    qv::SelectScope pen(dc, colors.Pen(s.pen));
     ::MoveToEx(dc, s.from.x, s.from.y, nullptr);
     ::LineTo(dc, s.to.x, s.to.y);
   }
 }
 
-void DrawTab(const CTabItem& tab, HDC dc, HFONT font, BOOL bSelected,
-             BOOL bFirst, int orientation, int start) {
+void DrawTab(const CTabItem& tab, HDC dc, HFONT font, const TabColors& colors,
+             BOOL bSelected, BOOL bFirst, int orientation, int start) {
   const int full =
       orientation == qv::kTabsHorizontal ? tab.m_nWidth : tab.m_nHeight;
   const qv::TabShape shape = qv::MakeTabShape(
@@ -76,16 +70,16 @@ void DrawTab(const CTabItem& tab, HDC dc, HFONT font, BOOL bSelected,
     POINT points[4];
     for (int i = 0; i < 4; ++i) points[i] = {shape.fill[i].x, shape.fill[i].y};
     qv::UniqueHRgn region(::CreatePolygonRgn(points, 4, ALTERNATE));
-    qv::UniqueHBrush white(::CreateSolidBrush(RGB(255, 255, 255)));
-    if (region && white) {
-      qv::SelectScope brush(dc, white.get());
+    if (region) {
+      qv::SelectScope brush(dc, colors.SelectedFill());
       ::PaintRgn(dc, region.get());
     }
   }
-  DrawTabStrokes(dc, shape.strokes, shape.strokeCount);
+  DrawTabStrokes(dc, colors, shape.strokes, shape.strokeCount);
 
   // The text, centred on the whole tab and cut at its rectangle.
-  qv::SelectScope pen(dc, TabPenFor(qv::TabPen::kText));
+  qv::SelectScope pen(dc, colors.Pen(qv::TabPen::kText));
+  const COLORREF oldText = ::SetTextColor(dc, colors.TextColor(bSelected));
   qv::SelectScope selectedFont(dc, font);
   const int length = static_cast<int>(tab.m_strText.size());
   SIZE extent{};
@@ -96,4 +90,5 @@ void DrawTab(const CTabItem& tab, HDC dc, HFONT font, BOOL bSelected,
                   tab.m_rect.bottom};
   ::ExtTextOutA(dc, origin.x, origin.y, ETO_CLIPPED, &clip,
                 tab.m_strText.c_str(), length, nullptr);
+  ::SetTextColor(dc, oldText);
 }

@@ -5,6 +5,7 @@
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "framework/portable/DpiScale.h"
+#include "framework/SystemLook.h"
 #include "tabs/TabPainter.h"
 
 namespace {
@@ -28,7 +29,8 @@ ON_WM_DESTROY()
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
-CTabStrip::CTabStrip() {
+// The classic colours until the bar gives its palette.
+CTabStrip::CTabStrip() : m_colors(qv::LightPalette(qv::SystemLook().Colors())) {
   // The arrow bitmaps are shared by every strip for the life of the process.
   TabArrowBitmap(qv::kTabsHorizontal);
 }
@@ -89,6 +91,11 @@ void CTabStrip::SetDpi(int dpi) {
 
 int CTabStrip::Thickness() const {
   return qv::ScaleForDpi(qv::kStripThickness, m_nDpi);
+}
+
+void CTabStrip::SetPalette(const qv::Palette& palette) {
+  m_colors = TabColors(palette);
+  if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 int CTabStrip::HitTest(POINT pt) const {
@@ -190,17 +197,19 @@ void CTabStrip::OnPaint() {
   if (!m_tabs.empty()) {
     const qv::TabStroke base =
         qv::BaseLine(m_nOrientation, w, h, arrows, m_tabs.back()->m_rect);
-    DrawTabStrokes(dc, &base, 1);
+    DrawTabStrokes(dc, m_colors, &base, 1);
   }
   const int start = RunStart();
   HFONT font = DrawingFont();
   for (int i = 0; i < GetTabCount(); ++i) {
     if (i == m_nCurSel || !IsTabVisible(i, FALSE)) continue;
-    DrawTab(*m_tabs[i], dc, font, FALSE, i == 0, m_nOrientation, start);
+    DrawTab(*m_tabs[i], dc, font, m_colors, FALSE, i == 0, m_nOrientation,
+            start);
   }
   // Last, so its white shape covers the ends of both neighbours.
   if (IsTabVisible(m_nCurSel, FALSE))
-    DrawTab(*m_tabs[m_nCurSel], dc, font, TRUE, TRUE, m_nOrientation, start);
+    DrawTab(*m_tabs[m_nCurSel], dc, font, m_colors, TRUE, TRUE, m_nOrientation,
+            start);
   if (arrows) DrawArrows(dc);
   ::ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
   ::SetGraphicsMode(dc, oldMode);
@@ -224,10 +233,10 @@ void CTabStrip::DrawArrows(HDC dc) {
     }
   }
   const qv::ArrowGroove groove = qv::MakeArrowGroove(m_nOrientation, a);
-  DrawTabStrokes(dc, groove.strokes, groove.strokeCount);
+  DrawTabStrokes(dc, m_colors, groove.strokes, groove.strokeCount);
   if (groove.hasGreyFill) {
     const RECT fill = ToRect(groove.greyFill);
-    ::FillRect(dc, &fill, TabLightGreyBrush());
+    ::FillRect(dc, &fill, m_colors.Groove());
   }
 }
 

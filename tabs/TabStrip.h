@@ -12,6 +12,8 @@
 #include "framework/Handles.h"
 #include "framework/ListAccessible.h"
 #include "framework/Wnd.h"
+#include "framework/portable/Palette.h"
+#include "tabs/TabPainter.h"
 #include "tabs/portable/TabStripModel.h"
 
 constexpr UINT TABN_SELCHANGING = qv::kTabSelChanging;
@@ -39,6 +41,8 @@ class CTabStrip : public qv::CWnd,
   void SetDpi(int dpi);
   // The strip's thickness in pixels at that DPI.
   int Thickness() const;
+  // Draws the tabs in `palette`'s colours from now on.
+  void SetPalette(const qv::Palette& palette);
   // Scroll repeat while an arrow is held.
   static constexpr UINT_PTR kRepeatTimer = 15;
   static constexpr UINT kRepeatMs = 500;
@@ -48,6 +52,7 @@ class CTabStrip : public qv::CWnd,
   qv::UniqueHFont m_hFontDown;  // Arial turned downwards, for orientation 2
   qv::UniqueHFont m_hFontHorz;
   int m_nDpi = 96;
+  TabColors m_colors;
 
  protected:
   bool HasWindow() const override { return m_hWnd != nullptr; }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "framework/ImageList.h"
+#include "framework/SystemLook.h"
 #include "framework/portable/DpiScale.h"
 #include "toolbar/ButtonFont.h"
 
@@ -39,11 +40,9 @@ void FillSolid(HDC dc, int x, int y, int cx, int cy, COLORREF color) {
 }
 
 // A one-pixel frame lit from the top left.
-void Draw3dRect(HDC dc, const RECT& r, int topLeft, int bottomRight) {
+void Draw3dRect(HDC dc, const RECT& r, COLORREF light, COLORREF dark) {
   const int cx = r.right - r.left;
   const int cy = r.bottom - r.top;
-  const COLORREF light = ::GetSysColor(topLeft);
-  const COLORREF dark = ::GetSysColor(bottomRight);
   FillSolid(dc, r.left, r.top, cx - 1, 1, light);
   FillSolid(dc, r.left, r.top, 1, cy - 1, light);
   FillSolid(dc, r.right - 1, r.top, 1, cy, dark);
@@ -72,6 +71,7 @@ BEGIN_MESSAGE_MAP(CButtonRow, qv::CWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
+ON_WM_ERASEBKGND()
 ON_WM_PAINT()
 ON_WM_NCHITTEST()
 ON_WM_LBUTTONDOWN()
@@ -86,7 +86,23 @@ ON_MESSAGE(TCM_GETITEMCOUNT, OnGetItemCount)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
-CButtonRow::CButtonRow() = default;
+// The classic colours until the pane gives its palette.
+CButtonRow::CButtonRow()
+    : m_palette(qv::LightPalette(qv::SystemLook().Colors())) {}
+
+void CButtonRow::SetPalette(const qv::Palette& palette) {
+  m_palette = palette;
+  if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+BOOL CButtonRow::OnEraseBkgnd(HDC dc) {
+  const RECT rc = GetClientRect();
+  const COLORREF oldBk = ::GetBkColor(dc);
+  FillSolid(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+            m_palette.background);
+  ::SetBkColor(dc, oldBk);
+  return TRUE;
+}
 
 // Destroyed here, while the whole object still handles its WM_DESTROY.
 CButtonRow::~CButtonRow() { DestroyWindow(); }
@@ -465,20 +481,30 @@ void CButtonRow::PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
   const COLORREF oldBk = ::GetBkColor(dc);
   RECT inner = r;
   ::InflateRect(&inner, -1, -1);
+  const qv::Palette& p = m_palette;
   if (pressed) {
-    Draw3dRect(dc, r, COLOR_WINDOWFRAME, COLOR_BTNHIGHLIGHT);
-    Draw3dRect(dc, inner, COLOR_BTNSHADOW, COLOR_BTNFACE);
+    Draw3dRect(dc, r, p.edgeFrame, p.edgeLight);
+    Draw3dRect(dc, inner, p.edgeShadow, p.edgeFace);
     ++x;
     ++y;
   } else {
-    Draw3dRect(dc, r, COLOR_BTNHIGHLIGHT, COLOR_WINDOWFRAME);
-    Draw3dRect(dc, inner, COLOR_BTNFACE, COLOR_BTNSHADOW);
+    Draw3dRect(dc, r, p.edgeLight, p.edgeFrame);
+    Draw3dRect(dc, inner, p.edgeFace, p.edgeShadow);
   }
   ::SetBkColor(dc, oldBk);
   if (focused) {
     RECT mark = r;
     ::InflateRect(&mark, -3, -3);
-    ::DrawFocusRect(dc, &mark);
+    if (p.highContrast) {
+      // Solid, two pixels, in the theme's highlight: a dotted XOR mark can
+      // vanish on a high-contrast background.
+      const qv::UniqueHBrush brush(::CreateSolidBrush(p.focus));
+      ::FrameRect(dc, &mark, brush.get());
+      ::InflateRect(&mark, -1, -1);
+      ::FrameRect(dc, &mark, brush.get());
+    } else {
+      ::DrawFocusRect(dc, &mark);
+    }
   }
 
   int imageWidth = 0;
@@ -508,6 +534,7 @@ void CButtonRow::PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
 
   qv::SelectScope font(dc, m_hFont.get());
   const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldText = ::SetTextColor(dc, m_palette.text);
   SIZE extent{};
   ::GetTextExtentPoint32A(dc, text, length, &extent);
   // Names longer than the cell are cut at its edge; the tooltip shows them
@@ -515,5 +542,6 @@ void CButtonRow::PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
   const int top = y + (r.bottom - margin - y) / 2 - extent.cy / 2;
   ::ExtTextOutA(dc, textRect.left, top, ETO_CLIPPED, &textRect, text, length,
                 nullptr);
+  ::SetTextColor(dc, oldText);
   ::SetBkMode(dc, oldMode);
 }

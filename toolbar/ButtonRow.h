@@ -21,6 +21,7 @@
 #include "framework/ListAccessible.h"
 #include "framework/Tooltip.h"
 #include "framework/Wnd.h"
+#include "framework/portable/Palette.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/portable/RowDropZone.h"
 #include "toolbar/portable/RowLayout.h"
@@ -59,6 +60,8 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   void SetDpi(int dpi);
   // Draws the icons `size` pixels square, scaling those of another size.
   void SetIconSize(int size) { m_nIconSize = size; }
+  // Paints the row in `palette`'s colours from now on.
+  void SetPalette(const qv::Palette& palette);
   // qv::kLinesAcross (a top or bottom bar) or qv::kColumnsDown (a left or
   // right bar); lays the row out again.
   void SetOrientation(int orientation);
@@ -106,6 +109,7 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   int OnCreate(CREATESTRUCT* cs);
   void OnDestroy();
   void OnSize(UINT type, int cx, int cy);
+  BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
   LRESULT OnNcHitTest(POINT screenPt);
   void OnLButtonDown(UINT flags, POINT pt);
@@ -166,6 +170,7 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   int m_nPressed = -1;
   qv::UniqueHFont m_hFont;
   int m_nDpi = 96;
+  qv::Palette m_palette;
   int m_nIconSize = 0;  // 0: as the image list has them
   int m_nOrientation = qv::kLinesAcross;
   int m_cxItem = 60;

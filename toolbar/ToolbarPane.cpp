@@ -10,6 +10,7 @@
 #include "framework/Dpi.h"
 #include "framework/Handles.h"
 #include "framework/ScrollBar.h"
+#include "framework/SystemLook.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "toolbar/ButtonRow.h"
@@ -70,6 +71,7 @@ RECT RowRect(HWND pane, const CButtonRow& row) {
 
 BEGIN_MESSAGE_MAP(CToolbarPane, qv::CWnd)
 ON_WM_DESTROY()
+ON_WM_ERASEBKGND()
 ON_WM_SETFOCUS()
 ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
 ON_WM_KEYDOWN()
@@ -102,7 +104,21 @@ CToolbarPane::CToolbarPane(IPaneHost& host, ItemOpenFn opener)
     : m_host(host),
       m_opener(opener),
       m_hFont(CreateButtonFont(qv::kBaseDpi)),
-      m_nDpi(qv::kBaseDpi) {}
+      m_nDpi(qv::kBaseDpi),
+      m_palette(qv::LightPalette(qv::SystemLook().Colors())) {}
+
+void CToolbarPane::SetPalette(const qv::Palette& palette) {
+  m_palette = palette;
+  for (auto& row : m_rows) row->SetPalette(palette);
+  if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+BOOL CToolbarPane::OnEraseBkgnd(HDC dc) {
+  const RECT rc = GetClientRect();
+  const qv::UniqueHBrush brush(::CreateSolidBrush(m_palette.background));
+  ::FillRect(dc, &rc, brush.get());
+  return TRUE;
+}
 
 void CToolbarPane::SetDpi(int dpi) {
   if (dpi == m_nDpi) return;
@@ -163,6 +179,7 @@ int CToolbarPane::CreateRows() {
       qv::FatalExit("Could not create Appbar Ctrl Class. Aborting ...",
                     MB_ICONSTOP, kFatalExitCode);
     row->SetDpi(m_nDpi);
+    row->SetPalette(m_palette);
     if (!row->Create(kRowStyle, kPlaceholderRect, m_hWnd, id))
       qv::FatalExit("Could not create Appbar Ctrl. Aborting ...", MB_ICONSTOP,
                     kFatalExitCode);

@@ -17,6 +17,7 @@
 #include "framework/ListAccessible.h"
 #include "framework/Menu.h"
 #include "framework/Wnd.h"
+#include "framework/portable/Palette.h"
 #include "res/resource.h"
 #include "shell/ItemOpener.h"
 #include "toolbar/CascadeMenuShell.h"
@@ -60,6 +61,8 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // or right one), its icons drawn `iconSize` pixels square; 1.
   int SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
                    int orientation, int iconSize);
+  // Paints itself and its rows in `palette`'s colours from now on.
+  void SetPalette(const qv::Palette& palette);
   // Sizes the button font and the scroll bars, its own and the rows', for
   // `dpi`.
   void SetDpi(int dpi);
@@ -90,6 +93,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
 
  protected:
   void OnDestroy();
+  BOOL OnEraseBkgnd(HDC dc);
   void OnSetFocus(HWND other);
   LRESULT OnKillFocus(WPARAM, LPARAM);
   void OnKeyDown(UINT vk, UINT repeat, UINT flags);
@@ -172,6 +176,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   int m_nNotifyDepth = 0;  // notifications from the rows being handled
   qv::UniqueHFont m_hFont;
   int m_nDpi;
+  qv::Palette m_palette;
   // The keyboard's focused button: its row and record; -1 for none.
   int m_nFocusRow = -1;
   int m_nFocusRecord = -1;
