@@ -183,6 +183,8 @@ double TimeClick(const e2e::BarProcess& bar, POINT tab,
                  const bench::RowProbe& row) {
   e2e::MoveMouse(tab.x, tab.y);
   bench::WaitStill(bar.WindowRect(), 300, kTimeoutMs);
+  // Every toolbar's names differ from the others': a switch changes the
+  // picture, and only that tells it between toolbars of one size.
   const e2e::Screenshot before = e2e::Screenshot::Capture(row.view);
   const double began = NowMs();
   ClickHere();
@@ -306,7 +308,7 @@ int main() {
   Progress("making the folders");
   bool made = ::CreateDirectoryA(root.c_str(), nullptr) &&
               bench::MakeFiles(files, kBigFolder, "item") &&
-              bench::MakeFiles(ten, 10, "item") &&
+              bench::MakeFiles(ten, 10, "ten") &&
               bench::MakeShortcuts(links, files);
   for (int i = 1; made && i < kTwenty; ++i) {
     twenty.push_back(root + "\\t" + std::to_string(i));
