@@ -34,7 +34,8 @@ using bench::NowMs;
 constexpr int kRepeats = 3;
 constexpr int kBigFolder = 1024;
 constexpr int kTwenty = 20;
-constexpr DWORD kTimeoutMs = 60000;
+// Long enough for a start over twenty toolbars on a loaded machine.
+constexpr DWORD kTimeoutMs = 180000;
 
 std::string BesideThisProgram(const char* name) {
   char path[MAX_PATH] = {};
@@ -349,11 +350,11 @@ int main() {
   Progress("starts with one toolbar and with twenty");
   const std::optional<Learnt> oneBar = Learn({files}, {kBigFolder});
   const std::optional<Learnt> twentyBar = Learn(twenty, {kBigFolder});
-  for (int run = 0; oneBar && twentyBar && run < kRepeats; ++run) {
+  for (int run = 0; oneBar && run < kRepeats; ++run)
     startOne.push_back(TimeStart({files}, 0, oneBar->rows[0], false).shown);
+  for (int run = 0; twentyBar && run < kRepeats; ++run)
     startTwenty.push_back(
         TimeStart(twenty, 0, twentyBar->rows[0], false).shown);
-  }
   Progress("private bytes after showing twenty toolbars");
   const Memory memory =
       twentyBar ? PrivateBytesAfterShowingAll(twenty, *twentyBar) : Memory{};
