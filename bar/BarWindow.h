@@ -282,7 +282,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Asks the shell for its change notices.
   void WatchShell();
   LRESULT OnShellChanged(WPARAM items, LPARAM event);
-  LRESULT OnSettingChange(WPARAM, LPARAM section);
+  // The shell's view settings (hidden files, extensions) change the names
+  // and the items every toolbar shows.
+  void ShellStateChanged(const char* area);
   // Destroys the rows and their tooltip, before the buttons they show go.
   void DropRows();
   // Makes the pane once, then the rows, the tooltip and the tabs.
@@ -318,7 +320,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   BOOL OnEraseBkgnd(HDC dc);
   // The strip behind the tabs asks its parent for the background.
   LRESULT OnCtlColorDialog(WPARAM, LPARAM);
-  LRESULT OnSettingChange(WPARAM, LPARAM);
+  // The look and the shell's view settings.
+  LRESULT OnSettingChange(WPARAM, LPARAM area);
   LRESULT OnColorsChanged(WPARAM, LPARAM);
   // What the hot key and another start do: the bar comes forward with the
   // keyboard on its first button, remembering the window to give it back to

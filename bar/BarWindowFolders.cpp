@@ -226,10 +226,6 @@ LRESULT CBarWindow::OnShellChanged(WPARAM items, LPARAM event) {
   return 0;
 }
 
-LRESULT CBarWindow::OnSettingChange(WPARAM, LPARAM section) {
-  // The shell's view settings (hidden files, extensions) change the names
-  // and the items every toolbar shows.
-  const char* name = reinterpret_cast<const char*>(section);
-  if (name && std::strcmp(name, "ShellState") == 0) NoteAllToolbarsChanged();
-  return Default();
+void CBarWindow::ShellStateChanged(const char* area) {
+  if (area && std::strcmp(area, "ShellState") == 0) NoteAllToolbarsChanged();
 }

@@ -32,8 +32,10 @@ LRESULT CBarWindow::OnCtlColorDialog(WPARAM, LPARAM) {
       m_background ? m_background.get() : ::GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT CBarWindow::OnSettingChange(WPARAM wParam, LPARAM lParam) {
-  if (qv::IsLookChange(WM_SETTINGCHANGE, wParam, lParam)) ApplyLook();
+LRESULT CBarWindow::OnSettingChange(WPARAM wParam, LPARAM area) {
+  if (qv::IsLookChange(WM_SETTINGCHANGE, wParam, area)) ApplyLook();
+  // The bar's windows are ANSI ones: the area's name comes converted.
+  ShellStateChanged(reinterpret_cast<const char*>(area));
   return 0;
 }
 

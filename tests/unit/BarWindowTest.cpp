@@ -70,8 +70,12 @@ class CountingShell : public RealShell {
 // Watches nothing; counts the requests.
 class CountingWatcher : public IFolderWatcher {
  public:
-  void Watch(HWND, UINT, const std::vector<std::string>&) override { ++calls; }
+  void Watch(HWND, UINT, const std::vector<WatchedFolder>&) override {
+    ++calls;
+  }
   std::vector<std::string> TakeChanged() override { return {}; }
+  void Retry() override {}
+  void Release(HANDLE) override {}
   int calls = 0;
 };
 

@@ -269,6 +269,169 @@ TEST_F(ToolbarFollowTest, AFileAddedToAShownFolderAppearsWithoutRefresh) {
   EXPECT_EQ(2, bar.Pane().GetRow(0)->GetItemCount());
 }
 
+TEST_F(ToolbarFollowTest, AFailedReadInABurstLeavesTheOthersRefilled) {
+  TempFolder first("first"), second("second");
+  ASSERT_TRUE(first.AddFile("a.txt"));
+  ASSERT_TRUE(second.AddFile("x.txt"));
+  StoreToolbar(first);
+  StoreToolbar(second);
+  auto watcher = std::make_unique<ManualWatcher>(&watched);
+  ManualWatcher& changes = *watcher;
+  CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
+  ASSERT_TRUE(Create(bar));
+
+  ASSERT_TRUE(first.AddFile("b.txt"));
+  ASSERT_TRUE(second.AddFile("y.txt"));
+  shell.failFills = 1;  // the batch's first read
+  changes.Changed(watched[0]);
+  changes.Changed(watched[1]);
+  EXPECT_TRUE(PumpUntil([&] { return Names(bar, 1).size() == 2; }));
+  // The failed one is read again by a rebuild of its own.
+  EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
+}
+
+TEST_F(ToolbarFollowTest, RenamesDeletionsAndWritesAreFollowedInDateOrder) {
+  TempFolder folder("dates");
+  const auto addFileOf = [&](const char* name, WORD year) {
+    if (!folder.AddFile(name)) return false;
+    SYSTEMTIME time{year, 1, 0, 1, 0, 0, 0, 0};
+    FILETIME written{};
+    ::SystemTimeToFileTime(&time, &written);
+    const qv::UniqueKernelObject file(
+        ::CreateFileA((folder / name).c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                      nullptr, OPEN_EXISTING, 0, nullptr));
+    return ::SetFileTime(file.get(), nullptr, nullptr, &written) != FALSE;
+  };
+  ASSERT_TRUE(addFileOf("a.txt", 2001));
+  ASSERT_TRUE(addFileOf("b.txt", 2002));
+  ASSERT_TRUE(addFileOf("c.txt", 2000));
+  StoreToolbar(folder, {}, qv::kSortByDate);
+  CBarWindow bar(appBars);
+  ASSERT_TRUE(Create(bar));
+  ASSERT_EQ((std::vector<std::string>{"b.txt", "a.txt", "c.txt"}),
+            Names(bar, 0));
+
+  ASSERT_TRUE(
+      ::MoveFileA((folder / "c.txt").c_str(), (folder / "d.txt").c_str()));
+  ASSERT_TRUE(::DeleteFileA((folder / "b.txt").c_str()));
+  const std::vector<std::string> renamed{"a.txt", "d.txt"};
+  EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0) == renamed; }));
+
+  // The oldest file, written to now, comes first.
+  {
+    const qv::UniqueKernelObject file(::CreateFileA((folder / "d.txt").c_str(),
+                                                    GENERIC_WRITE, 0, nullptr,
+                                                    OPEN_EXISTING, 0, nullptr));
+    DWORD written = 0;
+    ASSERT_TRUE(::WriteFile(file.get(), "new", 3, &written, nullptr));
+  }
+  const std::vector<std::string> resorted{"d.txt", "a.txt"};
+  EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0) == resorted; }));
+}
+
+TEST_F(ToolbarFollowTest, AnOfflineShareIsNeverReadOnTheWindowsThread) {
+  TempFolder share("share"), first("first"), second("second");
+  ASSERT_TRUE(share.AddFile("s.txt"));
+  StoreToolbar(share);
+  StoreToolbar(first);
+  StoreToolbar(second);
+  ShareShell shares(share.path());
+  CBarWindow bar(appBars, nullptr, shares,
+                 std::make_unique<ManualWatcher>(&watched));
+  ASSERT_TRUE(Create(bar));
+  ASSERT_EQ(2, bar.TabStrip().GetTabCount());  // the share waits
+
+  const int reads = shares.shareReads, probes = shares.shareProbes;
+  for (int i = 0; i < 20; ++i) SwitchTo(bar, i % 2);
+  bar.Redo(bar.Model().SetEdge(qv::Edge::Bottom));  // a rebuild that docks
+  EXPECT_EQ(reads, shares.shareReads);
+  EXPECT_EQ(probes, shares.shareProbes);
+
+  // Back, and slow: Refresh reads it on a worker, and the bar answers its
+  // user while that read is held.
+  shares.offline = false;
+  ::ResetEvent(shares.gate.get());
+  bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  EXPECT_TRUE(PumpUntil([&] { return shares.shareReads > reads; }));
+  SwitchTo(bar, 0);
+  EXPECT_EQ(1, bar.Settings().m_nCurrentTab);
+  ::SetEvent(shares.gate.get());
+  EXPECT_TRUE(PumpUntil([&] { return bar.TabStrip().GetTabCount() == 3; }));
+  EXPECT_EQ(std::vector<std::string>{"s.txt"}, Names(bar, 0));
+  EXPECT_EQ(probes, shares.shareProbes);
+}
+
+TEST_F(ToolbarFollowTest, DeviceAndShellNoticesReadTheToolbarsTheyChange) {
+  TempFolder folder("notices");
+  StoreToolbar(folder);
+  {
+    CBarSettings settings;
+    settings.Load();
+    qv::UniqueIdList drives;
+    ASSERT_HRESULT_SUCCEEDED(
+        ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, drives.put()));
+    settings.AppendToolbar(std::move(drives), qv::kSortByName,
+                           ToolbarInfo{qv::kKindNormal, {}});
+    settings.Save();
+  }
+  auto watcher = std::make_unique<ManualWatcher>(&watched);
+  ManualWatcher& changes = *watcher;
+  CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
+  ASSERT_TRUE(Create(bar));
+  ASSERT_EQ(1u, watched.size());  // My Computer has no directory
+
+  // A drive arrives: the waiting folders are tried, My Computer read again.
+  int fills = shell.fills;
+  DEV_BROADCAST_VOLUME volume{};
+  volume.dbcv_size = sizeof volume;
+  volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+  volume.dbcv_unitmask = 1u << ('Q' - 'A');
+  bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL,
+                  reinterpret_cast<LPARAM>(&volume));
+  EXPECT_EQ(1, changes.retries);
+  EXPECT_TRUE(PumpUntil([&] { return shell.fills == fills + 1; }));
+
+  // The system asks for a watched handle's volume: the watcher gives it up.
+  DEV_BROADCAST_HANDLE handle{};
+  handle.dbch_size = sizeof handle;
+  handle.dbch_devicetype = DBT_DEVTYP_HANDLE;
+  handle.dbch_handle = reinterpret_cast<HANDLE>(0x1234);
+  bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEQUERYREMOVE,
+                  reinterpret_cast<LPARAM>(&handle));
+  EXPECT_EQ(handle.dbch_handle, changes.released);
+
+  // New associations, and the shell's view settings, re-read every toolbar.
+  fills = shell.fills;
+  LPCITEMIDLIST none[2] = {};
+  bar.SendMessage(UWM_SHELL_CHANGED, reinterpret_cast<WPARAM>(none),
+                  SHCNE_ASSOCCHANGED);
+  EXPECT_TRUE(PumpUntil([&] { return shell.fills == fills + 2; }));
+  fills = shell.fills;
+  bar.SendMessage(WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ShellState"));
+  EXPECT_TRUE(PumpUntil([&] { return shell.fills == fills + 2; }));
+}
+
+TEST_F(ToolbarFollowTest, AnAutoHiddenBarStaysPutDuringAWatchedRefill) {
+  registry.SetDword("Auto Hide", 1);
+  ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2,
+                 ::GetSystemMetrics(SM_CYSCREEN) / 2);
+  TempFolder folder("hidden");
+  ASSERT_TRUE(folder.AddFile("a.txt"));
+  StoreToolbar(folder);
+  auto watcher = std::make_unique<ManualWatcher>(&watched);
+  ManualWatcher& changes = *watcher;
+  CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
+  ASSERT_TRUE(Create(bar));
+  const RECT before = bar.GetWindowRect();
+  ASSERT_EQ(2, before.bottom);  // slid in at the top
+
+  ASSERT_TRUE(folder.AddFile("b.txt"));
+  changes.Changed(watched[0]);
+  ASSERT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
+  const RECT after = bar.GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&before, &after));
+}
+
 TEST_F(ToolbarFollowTest, OwnIconsLandOnTheirButtonsAcrossSwitches) {
   TempFolder programs("programs"), other("other");
   for (const char* name : {"a.exe", "b.exe", "c.exe"})
@@ -308,166 +471,4 @@ TEST_F(ToolbarFollowTest, OwnIconsLandOnTheirButtonsAcrossSwitches) {
   ASSERT_TRUE(PumpUntil([&] { return waiting(0) == 0; }));
   for (const ToolbarButton& button : *bar.Buttons(0))
     EXPECT_EQ(GatedIconShell::IconOf(button.name), button.image) << button.name;
-  TEST_F(ToolbarFollowTest, AFailedReadInABurstLeavesTheOthersRefilled) {
-    TempFolder first("first"), second("second");
-    ASSERT_TRUE(first.AddFile("a.txt"));
-    ASSERT_TRUE(second.AddFile("x.txt"));
-    StoreToolbar(first);
-    StoreToolbar(second);
-    auto watcher = std::make_unique<ManualWatcher>(&watched);
-    ManualWatcher& changes = *watcher;
-    CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
-    ASSERT_TRUE(Create(bar));
-
-    ASSERT_TRUE(first.AddFile("b.txt"));
-    ASSERT_TRUE(second.AddFile("y.txt"));
-    shell.failFills = 1;  // the batch's first read
-    changes.Changed(watched[0]);
-    changes.Changed(watched[1]);
-    EXPECT_TRUE(PumpUntil([&] { return Names(bar, 1).size() == 2; }));
-    // The failed one is read again by a rebuild of its own.
-    EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
-  }
-
-  TEST_F(ToolbarFollowTest, RenamesDeletionsAndWritesAreFollowedInDateOrder) {
-    TempFolder folder("dates");
-    const auto addFileOf = [&](const char* name, WORD year) {
-      if (!folder.AddFile(name)) return false;
-      SYSTEMTIME time{year, 1, 0, 1, 0, 0, 0, 0};
-      FILETIME written{};
-      ::SystemTimeToFileTime(&time, &written);
-      const qv::UniqueKernelObject file(
-          ::CreateFileA((folder / name).c_str(), FILE_WRITE_ATTRIBUTES, 0,
-                        nullptr, OPEN_EXISTING, 0, nullptr));
-      return ::SetFileTime(file.get(), nullptr, nullptr, &written) != FALSE;
-    };
-    ASSERT_TRUE(addFileOf("a.txt", 2001));
-    ASSERT_TRUE(addFileOf("b.txt", 2002));
-    ASSERT_TRUE(addFileOf("c.txt", 2000));
-    StoreToolbar(folder, {}, qv::kSortByDate);
-    CBarWindow bar(appBars);
-    ASSERT_TRUE(Create(bar));
-    ASSERT_EQ((std::vector<std::string>{"b.txt", "a.txt", "c.txt"}),
-              Names(bar, 0));
-
-    ASSERT_TRUE(
-        ::MoveFileA((folder / "c.txt").c_str(), (folder / "d.txt").c_str()));
-    ASSERT_TRUE(::DeleteFileA((folder / "b.txt").c_str()));
-    const std::vector<std::string> renamed{"a.txt", "d.txt"};
-    EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0) == renamed; }));
-
-    // The oldest file, written to now, comes first.
-    {
-      const qv::UniqueKernelObject file(
-          ::CreateFileA((folder / "d.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                        OPEN_EXISTING, 0, nullptr));
-      DWORD written = 0;
-      ASSERT_TRUE(::WriteFile(file.get(), "new", 3, &written, nullptr));
-    }
-    const std::vector<std::string> resorted{"d.txt", "a.txt"};
-    EXPECT_TRUE(PumpUntil([&] { return Names(bar, 0) == resorted; }));
-  }
-
-  TEST_F(ToolbarFollowTest, AnOfflineShareIsNeverReadOnTheWindowsThread) {
-    TempFolder share("share"), first("first"), second("second");
-    ASSERT_TRUE(share.AddFile("s.txt"));
-    StoreToolbar(share);
-    StoreToolbar(first);
-    StoreToolbar(second);
-    ShareShell shares(share.path());
-    CBarWindow bar(appBars, nullptr, shares,
-                   std::make_unique<ManualWatcher>(&watched));
-    ASSERT_TRUE(Create(bar));
-    ASSERT_EQ(2, bar.TabStrip().GetTabCount());  // the share waits
-
-    const int reads = shares.shareReads, probes = shares.shareProbes;
-    for (int i = 0; i < 20; ++i) SwitchTo(bar, i % 2);
-    bar.Redo(bar.Model().SetEdge(qv::Edge::Bottom));  // a rebuild that docks
-    EXPECT_EQ(reads, shares.shareReads);
-    EXPECT_EQ(probes, shares.shareProbes);
-
-    // Back, and slow: Refresh reads it on a worker, and the bar answers its
-    // user while that read is held.
-    shares.offline = false;
-    ::ResetEvent(shares.gate.get());
-    bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
-    EXPECT_TRUE(PumpUntil([&] { return shares.shareReads > reads; }));
-    SwitchTo(bar, 0);
-    EXPECT_EQ(1, bar.Settings().m_nCurrentTab);
-    ::SetEvent(shares.gate.get());
-    EXPECT_TRUE(PumpUntil([&] { return bar.TabStrip().GetTabCount() == 3; }));
-    EXPECT_EQ(std::vector<std::string>{"s.txt"}, Names(bar, 0));
-    EXPECT_EQ(probes, shares.shareProbes);
-  }
-
-  TEST_F(ToolbarFollowTest, DeviceAndShellNoticesReadTheToolbarsTheyChange) {
-    TempFolder folder("notices");
-    StoreToolbar(folder);
-    {
-      CBarSettings settings;
-      settings.Load();
-      qv::UniqueIdList drives;
-      ASSERT_HRESULT_SUCCEEDED(
-          ::SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, drives.put()));
-      settings.AppendToolbar(std::move(drives), qv::kSortByName,
-                             ToolbarInfo{qv::kKindNormal, {}});
-      settings.Save();
-    }
-    auto watcher = std::make_unique<ManualWatcher>(&watched);
-    ManualWatcher& changes = *watcher;
-    CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
-    ASSERT_TRUE(Create(bar));
-    ASSERT_EQ(1u, watched.size());  // My Computer has no directory
-
-    // A drive arrives: the waiting folders are tried, My Computer read again.
-    int fills = shell.fills;
-    DEV_BROADCAST_VOLUME volume{};
-    volume.dbcv_size = sizeof volume;
-    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
-    volume.dbcv_unitmask = 1u << ('Q' - 'A');
-    bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL,
-                    reinterpret_cast<LPARAM>(&volume));
-    EXPECT_EQ(1, changes.retries);
-    EXPECT_TRUE(PumpUntil([&] { return shell.fills == fills + 1; }));
-
-    // The system asks for a watched handle's volume: the watcher gives it up.
-    DEV_BROADCAST_HANDLE handle{};
-    handle.dbch_size = sizeof handle;
-    handle.dbch_devicetype = DBT_DEVTYP_HANDLE;
-    handle.dbch_handle = reinterpret_cast<HANDLE>(0x1234);
-    bar.SendMessage(WM_DEVICECHANGE, DBT_DEVICEQUERYREMOVE,
-                    reinterpret_cast<LPARAM>(&handle));
-    EXPECT_EQ(handle.dbch_handle, changes.released);
-
-    // New associations, and the shell's view settings, re-read every toolbar.
-    fills = shell.fills;
-    LPCITEMIDLIST none[2] = {};
-    bar.SendMessage(UWM_SHELL_CHANGED, reinterpret_cast<WPARAM>(none),
-                    SHCNE_ASSOCCHANGED);
-    EXPECT_TRUE(PumpUntil([&] { return shell.fills == fills + 2; }));
-    fills = shell.fills;
-    bar.SendMessage(WM_SETTINGCHANGE, 0,
-                    reinterpret_cast<LPARAM>("ShellState"));
-    EXPECT_TRUE(PumpUntil([&] { return shell.fills == fills + 2; }));
-  }
-
-  TEST_F(ToolbarFollowTest, AnAutoHiddenBarStaysPutDuringAWatchedRefill) {
-    registry.SetDword("Auto Hide", 1);
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2,
-                   ::GetSystemMetrics(SM_CYSCREEN) / 2);
-    TempFolder folder("hidden");
-    ASSERT_TRUE(folder.AddFile("a.txt"));
-    StoreToolbar(folder);
-    auto watcher = std::make_unique<ManualWatcher>(&watched);
-    ManualWatcher& changes = *watcher;
-    CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
-    ASSERT_TRUE(Create(bar));
-    const RECT before = bar.GetWindowRect();
-    ASSERT_EQ(2, before.bottom);  // slid in at the top
-
-    ASSERT_TRUE(folder.AddFile("b.txt"));
-    changes.Changed(watched[0]);
-    ASSERT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 2; }));
-    const RECT after = bar.GetWindowRect();
-    EXPECT_TRUE(::EqualRect(&before, &after));
-  }
+}
