@@ -279,6 +279,7 @@ TEST_F(ToolbarFollowTest, AFailedReadInABurstLeavesTheOthersRefilled) {
   ManualWatcher& changes = *watcher;
   CBarWindow bar(appBars, nullptr, shell, std::move(watcher));
   ASSERT_TRUE(Create(bar));
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
 
   ASSERT_TRUE(first.AddFile("b.txt"));
   ASSERT_TRUE(second.AddFile("y.txt"));
