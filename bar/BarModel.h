@@ -107,7 +107,6 @@ class CBarModel {
   bool Unreachable(int toolbar) const {
     return m_toolbars.Unreachable(toolbar);
   }
-  bool AnyUnreachable() const { return m_toolbars.AnyUnreachable(); }
   // A waiting toolbar is read apart, off the window's thread: its key while
   // it waits, and the buttons that read gave.
   std::optional<qv::FillKey> WaitingKey(int toolbar) const {

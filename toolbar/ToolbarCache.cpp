@@ -180,12 +180,6 @@ bool ToolbarCache::Unreachable(int index) const {
          m_entries[index].unreachable;
 }
 
-bool ToolbarCache::AnyUnreachable() const {
-  for (const Entry& entry : m_entries)
-    if (entry.unreachable) return true;
-  return false;
-}
-
 const ToolbarButtons* ToolbarCache::Buttons(int index) const {
   return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
                  !m_entries[index].pending

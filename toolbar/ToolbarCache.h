@@ -58,7 +58,6 @@ class ToolbarCache {
   // Gives the waiting toolbar of key `key` the buttons read apart; false
   // when none waits with that key any more.
   bool TakeRead(const qv::FillKey& key, ToolbarButtons buttons);
-  bool AnyUnreachable() const;
   // Toolbar `index`'s buttons, or null (none, or not read yet).
   const ToolbarButtons* Buttons(int index) const;
   // The toolbar whose buttons have the serial `serial` (see Serial), or -1.
