@@ -59,16 +59,7 @@ bool WriteMarkerShortcut(const std::string& lnk, const std::string& marker) {
 
 // Stores one normal toolbar, sorted by name, on a folder.
 void StoreToolbar(const std::string& folder) {
-  LPITEMIDLIST list = nullptr;
-  std::wstring wide(folder.begin(), folder.end());
-  ASSERT_TRUE(SUCCEEDED(
-      ::SHParseDisplayName(wide.c_str(), nullptr, &list, 0, nullptr)));
-  const auto* bytes = reinterpret_cast<const BYTE*>(list);
-  SettingsKey::SetBinary("Fldr   0",
-                         std::vector<BYTE>(bytes, bytes + ::ILGetSize(list)));
-  ::CoTaskMemFree(list);
-  SettingsKey::SetBinary("Toolbar Info   0", {'N', 0, 0});
-  SettingsKey::SetDword("Fldr Ordr   0", 1);
+  ASSERT_TRUE(SettingsKey::StoreToolbar(0, folder));
   SettingsKey::SetDword("No. of Folders", 1);
 }
 

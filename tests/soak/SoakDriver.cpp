@@ -123,24 +123,6 @@ std::string MakeFolder(int index) {
   return folder;
 }
 
-bool StoreToolbar(int index, const std::string& folder) {
-  LPITEMIDLIST list = nullptr;
-  const std::wstring wide(folder.begin(), folder.end());
-  if (FAILED(::SHParseDisplayName(wide.c_str(), nullptr, &list, 0, nullptr)))
-    return false;
-  const auto* bytes = reinterpret_cast<const BYTE*>(list);
-  char name[32];
-  std::snprintf(name, sizeof name, "Fldr %3d", index);
-  SettingsKey::SetBinary(name,
-                         std::vector<BYTE>(bytes, bytes + ::ILGetSize(list)));
-  ::CoTaskMemFree(list);
-  std::snprintf(name, sizeof name, "Toolbar Info %3d", index);
-  SettingsKey::SetBinary(name, {'N', 0, 0});
-  std::snprintf(name, sizeof name, "Fldr Ordr %3d", index);
-  SettingsKey::SetDword(name, 1);
-  return true;
-}
-
 }  // namespace
 
 SoakDriver::SoakDriver(uint32_t seed) : m_seed(seed), m_rng(seed) {}
@@ -155,7 +137,8 @@ bool SoakDriver::Start() {
   SettingsKey::SetDword("Auto Hide", 1);
   SettingsKey::SetDword("Animate", 1);
   for (int i = 0; i < kToolbars; ++i)
-    if (!StoreToolbar(i, MakeFolder(i))) return Fail("cannot store toolbars");
+    if (!SettingsKey::StoreToolbar(i, MakeFolder(i)))
+      return Fail("cannot store toolbars");
   SettingsKey::SetDword("No. of Folders", kToolbars);
 
   m_bar = std::make_unique<e2e::BarProcess>();
