@@ -80,10 +80,14 @@ using UniqueHPen = UniqueGdi<HPEN>;
 using UniqueHBitmap = UniqueGdi<HBITMAP>;
 using UniqueHRgn = UniqueGdi<HRGN>;
 
-// A device context obtained with GetDC, released to its window.
+// A device context obtained with GetDC (or GetWindowDC, frame included),
+// released to its window.
 class WindowDC {
  public:
   explicit WindowDC(HWND wnd) : m_wnd(wnd), m_dc(::GetDC(wnd)) {}
+  static WindowDC WithFrame(HWND wnd) {
+    return WindowDC(wnd, ::GetWindowDC(wnd));
+  }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() {
@@ -93,6 +97,8 @@ class WindowDC {
   explicit operator bool() const { return m_dc != nullptr; }
 
  private:
+  WindowDC(HWND wnd, HDC dc) : m_wnd(wnd), m_dc(dc) {}
+
   HWND m_wnd;
   HDC m_dc;
 };

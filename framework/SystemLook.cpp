@@ -52,6 +52,7 @@ class RegistryLook : public ISystemLook {
     colors.highlight = System(COLOR_HIGHLIGHT);
     colors.highlightText = System(COLOR_HIGHLIGHTTEXT);
     colors.hotLight = System(COLOR_HOTLIGHT);
+    colors.grayText = System(COLOR_GRAYTEXT);
     return colors;
   }
 };

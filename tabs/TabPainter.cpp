@@ -1,8 +1,12 @@
 // tabs/TabPainter.cpp: strokes, fills and text of the tab strip.
 #include "tabs/TabPainter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/Handles.h"
 #include "res/resource.h"
+#include "tabs/portable/ArrowRecolour.h"
 
 namespace {
 
@@ -16,6 +20,48 @@ struct ArrowBitmaps {
   qv::UniqueHBitmap rightEdge = Load(IDB_TAB_ARROWS_RIGHT_EDGE);
 };
 
+constexpr int kOrientations[] = {qv::kTabsHorizontal, qv::kTabsLeftEdge,
+                                 qv::kTabsRightEdge};
+
+// A 32-bit copy of `source` with each pixel repainted in `palette`.
+qv::UniqueHBitmap Recoloured(HBITMAP source, const qv::Palette& palette) {
+  BITMAP size{};
+  if (!source || !::GetObjectA(source, sizeof size, &size)) return {};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.bmWidth;
+  info.bmiHeader.biHeight = -size.bmHeight;  // top-down: row 0 is y 0
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<RGBQUAD> pixels(static_cast<size_t>(size.bmWidth) *
+                              static_cast<size_t>(size.bmHeight));
+  const qv::UniqueHdc dc(::CreateCompatibleDC(nullptr));
+  if (!dc || ::GetDIBits(dc.get(), source, 0, size.bmHeight, pixels.data(),
+                         &info, DIB_RGB_COLORS) != size.bmHeight)
+    return {};
+  for (int y = 0; y < size.bmHeight; ++y) {
+    for (int x = 0; x < size.bmWidth; ++x) {
+      RGBQUAD& p = pixels[static_cast<size_t>(y) * size.bmWidth + x];
+      const qv::Rgb colour = qv::RecolourArrowPixel(
+          x, y, RGB(p.rgbRed, p.rgbGreen, p.rgbBlue), palette);
+      p = RGBQUAD{GetBValue(colour), GetGValue(colour), GetRValue(colour), 0};
+    }
+  }
+  void* bits = nullptr;
+  qv::UniqueHBitmap copy(
+      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (copy && bits)
+    std::copy(pixels.begin(), pixels.end(), static_cast<RGBQUAD*>(bits));
+  return copy;
+}
+
+int OrientationSlot(int orientation) {
+  for (int i = 0; i < 3; ++i)
+    if (kOrientations[i] == orientation) return i;
+  return 0;
+}
+
 }  // namespace
 
 TabColors::TabColors(const qv::Palette& palette)
@@ -25,7 +71,16 @@ TabColors::TabColors(const qv::Palette& palette)
       m_groove(::CreateSolidBrush(palette.arrowGroove)),
       m_selected(::CreateSolidBrush(palette.selectedTab)),
       m_text(palette.text),
-      m_selectedText(palette.selectedText) {}
+      m_selectedText(palette.selectedText) {
+  if (palette.dark || palette.highContrast)
+    for (int i = 0; i < 3; ++i)
+      m_arrows[i] = Recoloured(TabArrowBitmap(kOrientations[i]), palette);
+}
+
+HBITMAP TabColors::Arrows(int orientation) const {
+  const qv::UniqueHBitmap& own = m_arrows[OrientationSlot(orientation)];
+  return own ? own.get() : TabArrowBitmap(orientation);
+}
 
 HPEN TabColors::Pen(qv::TabPen pen) const {
   switch (pen) {

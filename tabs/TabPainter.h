@@ -9,13 +9,15 @@
 #include "tabs/portable/TabGeometry.h"
 #include "tabs/portable/TabItem.h"
 
-// The pens and brushes of one palette, made when the strip's palette
-// changes and freed with it.
+// The pens, brushes and arrow bitmaps of one palette, made when the strip's
+// palette changes and freed with it.
 class TabColors {
  public:
   explicit TabColors(const qv::Palette& palette);
 
   HPEN Pen(qv::TabPen pen) const;
+  // The arrow pair bitmap of an orientation in this palette's colours.
+  HBITMAP Arrows(int orientation) const;
   HBRUSH Groove() const { return m_groove.get(); }
   HBRUSH SelectedFill() const { return m_selected.get(); }
   COLORREF TextColor(bool selected) const {
@@ -28,6 +30,9 @@ class TabColors {
   qv::UniqueHPen m_textPen;
   qv::UniqueHBrush m_groove;
   qv::UniqueHBrush m_selected;
+  // Repainted copies for the dark and high-contrast looks; empty in the
+  // light look, which draws the bitmaps as they are.
+  qv::UniqueHBitmap m_arrows[3];
   COLORREF m_text;
   COLORREF m_selectedText;
 };

@@ -223,7 +223,7 @@ void CTabStrip::DrawArrows(HDC dc) {
                      IsTabVisible(last, TRUE) != 0, m_nPressed, m_bPressedOff);
   const bool horizontal = m_nOrientation == qv::kTabsHorizontal;
   const qv::TabRect& a = m_rectArrows;
-  if (HBITMAP bitmap = TabArrowBitmap(m_nOrientation)) {
+  if (HBITMAP bitmap = m_colors.Arrows(m_nOrientation)) {
     qv::UniqueHdc memory(::CreateCompatibleDC(dc));
     if (memory) {
       qv::SelectScope select(memory.get(), bitmap);

@@ -72,6 +72,7 @@ RECT RowRect(HWND pane, const CButtonRow& row) {
 BEGIN_MESSAGE_MAP(CToolbarPane, qv::CWnd)
 ON_WM_DESTROY()
 ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_NCPAINT, OnNcPaint)
 ON_WM_SETFOCUS()
 ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
 ON_WM_KEYDOWN()
@@ -110,7 +111,39 @@ CToolbarPane::CToolbarPane(IPaneHost& host, ItemOpenFn opener)
 void CToolbarPane::SetPalette(const qv::Palette& palette) {
   m_palette = palette;
   for (auto& row : m_rows) row->SetPalette(palette);
-  if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
+  if (m_hWnd)
+    ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+// The system draws the sunken client edge in the classic colours, which in
+// the dark look would be a light frame round a dark pane: it is drawn again
+// in the palette's edges, as the buttons' are. High contrast keeps the
+// system's edge, already in the user's colours.
+LRESULT CToolbarPane::OnNcPaint(WPARAM, LPARAM) {
+  const LRESULT result = Default();
+  if (!m_palette.dark) return result;
+  const qv::WindowDC dc = qv::WindowDC::WithFrame(m_hWnd);
+  if (!dc) return result;
+  RECT rc{};
+  ::GetWindowRect(m_hWnd, &rc);
+  ::OffsetRect(&rc, -rc.left, -rc.top);
+  const qv::Rgb rings[2][2] = {{m_palette.edgeShadow, m_palette.edgeLight},
+                               {m_palette.edgeFrame, m_palette.edgeFace}};
+  for (const auto& ring : rings) {
+    const qv::UniqueHBrush upperLeft(::CreateSolidBrush(ring[0]));
+    const qv::UniqueHBrush lowerRight(::CreateSolidBrush(ring[1]));
+    const RECT top{rc.left, rc.top, rc.right - 1, rc.top + 1};
+    const RECT left{rc.left, rc.top, rc.left + 1, rc.bottom - 1};
+    const RECT bottom{rc.left, rc.bottom - 1, rc.right, rc.bottom};
+    const RECT right{rc.right - 1, rc.top, rc.right, rc.bottom};
+    ::FillRect(dc.get(), &top, upperLeft.get());
+    ::FillRect(dc.get(), &left, upperLeft.get());
+    ::FillRect(dc.get(), &bottom, lowerRight.get());
+    ::FillRect(dc.get(), &right, lowerRight.get());
+    ::InflateRect(&rc, -1, -1);
+  }
+  return result;
 }
 
 BOOL CToolbarPane::OnEraseBkgnd(HDC dc) {

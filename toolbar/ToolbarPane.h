@@ -94,6 +94,7 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
  protected:
   void OnDestroy();
   BOOL OnEraseBkgnd(HDC dc);
+  LRESULT OnNcPaint(WPARAM, LPARAM);
   void OnSetFocus(HWND other);
   LRESULT OnKillFocus(WPARAM, LPARAM);
   void OnKeyDown(UINT vk, UINT repeat, UINT flags);

@@ -28,6 +28,7 @@ struct SystemColors {
   Rgb highlight = 0;
   Rgb highlightText = 0;
   Rgb hotLight = 0;
+  Rgb grayText = 0;
 };
 
 struct Palette {
@@ -42,6 +43,7 @@ struct Palette {
   Rgb arrowGroove;    // the fill beside the tab strip's arrows
   Rgb focus;          // the keyboard's mark on a button
   Rgb hot;            // a link-like accent (the pressed button's frame)
+  Rgb disabledText;   // a tab arrow that has nowhere to go
   bool dark;          // the system's dark title and scroll bars wanted
   bool highContrast;  // marks drawn solid in the focus colour, never XORed
 };
@@ -59,6 +61,7 @@ constexpr Palette LightPalette(const SystemColors& system) {
           MakeRgb(192, 192, 192),
           system.buttonText,
           system.hotLight,
+          system.buttonShadow,
           false,
           false};
 }
@@ -76,6 +79,7 @@ constexpr Palette DarkPalette() {
           MakeRgb(72, 72, 72),
           MakeRgb(240, 240, 240),
           MakeRgb(153, 235, 255),
+          MakeRgb(110, 110, 110),
           true,
           false};
 }
@@ -94,6 +98,7 @@ constexpr Palette HighContrastPalette(const SystemColors& system) {
           system.buttonFace,
           system.highlight,
           system.hotLight,
+          system.grayText,
           false,
           true};
 }

@@ -9,6 +9,7 @@
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tabs/TabPainter.h"
 #include "toolbar/ButtonRow.h"
 
 namespace {
@@ -55,6 +56,13 @@ class BarLookTest : public ::testing::Test {
     qv::WindowDC dc(m_bar.Pane());
     return ::GetPixel(dc.get(), rc.right - 3, rc.bottom - 3) & 0xFFFFFF;
   }
+  // The top left of the pane's sunken edge, outside its client area.
+  COLORREF PaneEdgePixel() {
+    ::RedrawWindow(m_bar.Pane(), nullptr, nullptr,
+                   RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    const qv::WindowDC dc = qv::WindowDC::WithFrame(m_bar.Pane());
+    return ::GetPixel(dc.get(), 0, 0) & 0xFFFFFF;
+  }
   // How many pixels of the selected tab are painted `colour`.
   int SelectedTabPixels(COLORREF colour) {
     ::UpdateWindow(m_bar.TabStrip());
@@ -81,6 +89,7 @@ class BarLookTest : public ::testing::Test {
 
 TEST_F(BarLookTest, TheDarkModeShowsAndALightModeNoticeRepaintsAtOnce) {
   EXPECT_EQ(qv::DarkPalette().background, PanePixel());
+  EXPECT_EQ(qv::DarkPalette().edgeShadow, PaneEdgePixel());
   EXPECT_GT(SelectedTabPixels(qv::DarkPalette().selectedTab), 0);
 
   // Another notice is no change of look.
@@ -90,6 +99,7 @@ TEST_F(BarLookTest, TheDarkModeShowsAndALightModeNoticeRepaintsAtOnce) {
 
   Notify(WM_SETTINGCHANGE, 0, "ImmersiveColorSet");
   EXPECT_EQ(m_look.colors.buttonFace, PanePixel());
+  EXPECT_NE(qv::DarkPalette().edgeShadow, PaneEdgePixel());
   EXPECT_EQ(0, SelectedTabPixels(qv::DarkPalette().selectedTab));
 }
 
@@ -101,6 +111,18 @@ TEST_F(BarLookTest, HighContrastPaintsInTheSystemsWindowAndHighlightColours) {
   EXPECT_EQ(RGB(0, 0, 96), PanePixel());
   EXPECT_GT(SelectedTabPixels(RGB(224, 160, 0)), 20);
   EXPECT_FALSE(m_bar.Palette().dark);
+}
+
+// The arrows' bitmap is repainted for the dark look: the left arrow's tip
+// is drawn in the text colour, its raised edge in the edge's.
+TEST(TabArrowsTest, TheDarkLookRepaintsTheArrowBitmap) {
+  const TabColors colors(qv::DarkPalette());
+  const HBITMAP arrows = colors.Arrows(qv::kTabsHorizontal);
+  ASSERT_NE(TabArrowBitmap(qv::kTabsHorizontal), arrows);
+  const qv::UniqueHdc dc(::CreateCompatibleDC(nullptr));
+  qv::SelectScope select(dc.get(), arrows);
+  EXPECT_EQ(qv::DarkPalette().text, ::GetPixel(dc.get(), 5, 7) & 0xFFFFFF);
+  EXPECT_EQ(qv::DarkPalette().edgeLight, ::GetPixel(dc.get(), 0, 0) & 0xFFFFFF);
 }
 
 }  // namespace
