@@ -68,35 +68,78 @@ void CBarSet::NewBar(CBarWindow& from) {
   const std::optional<qv::EdgePlace> place =
       qv::FreeEdge(monitors.size(),
                    {monitorIndex(from), from.Settings().m_nAlignment}, taken);
-  const std::string key = place ? CreateBarKey() : std::string();
-  if (key.empty()) {
+  CBarWindow* bar =
+      place ? AddFurther(from.Settings(), place->edge,
+                         monitors[place->monitor].device, std::nullopt)
+            : nullptr;
+  if (!bar) {
     ::MessageBeep(MB_ICONWARNING);
     return;
   }
+  bar->Customize(CCustomizeSheet::kToolbarsPage);
+}
 
-  // The asking bar's options, but no toolbars, on the edge found; what
-  // there is one of per program stays with the first bar.
-  CBarSettings settings;
-  if (!from.Settings().CopyTo(settings)) {
-    DeleteBarKey(key);
+void CBarSet::MoveToolbar(CBarWindow& from, int toolbar, qv::Edge edge,
+                          const std::string& monitor) {
+  FreeClosed();
+  const std::string device = ChooseMonitor(m_monitors, monitor).device;
+  const ToolbarRecord* record = from.Settings().Toolbar(toolbar);
+  if (!record) return;
+  std::optional<ToolbarRecord> moved = CopyToolbarRecord(*record);
+  if (!moved) return;
+  CBarWindow* target = nullptr;
+  for (const Member& member : m_bars) {
+    CBarWindow& bar = *member.window;
+    if (bar.m_hWnd && bar.Settings().m_nAlignment == edge &&
+        bar.Monitor().device == device)
+      target = &bar;
+  }
+  if (target == &from) return;  // dropped where its bar is
+  // Added there first: a toolbar that cannot be added stays where it was.
+  if (target) {
+    const CBarModel::Change added =
+        target->Model().AddToolbar(std::move(*moved));
+    if (!added) return;
+    target->Redo(added);
+  } else if (!AddFurther(from.Settings(), edge, device, std::move(moved))) {
+    ::MessageBeep(MB_ICONWARNING);
     return;
   }
+  from.Redo(from.Model().RemoveToolbar(toolbar));
+}
+
+CBarWindow* CBarSet::AddFurther(const CBarSettings& like, qv::Edge edge,
+                                const std::string& monitor,
+                                std::optional<ToolbarRecord> toolbar) {
+  const std::string key = CreateBarKey();
+  if (key.empty()) return nullptr;
+  // `like`'s options, on the edge asked for; what there is one of per
+  // program stays with the first bar.
+  CBarSettings settings;
+  if (!like.CopyTo(settings)) {
+    DeleteBarKey(key);
+    return nullptr;
+  }
   settings.m_toolbars.clear();
+  if (toolbar &&
+      !settings.AppendToolbar(std::move(toolbar->folder), toolbar->sortOrder,
+                              std::move(toolbar->info))) {
+    DeleteBarKey(key);
+    return nullptr;
+  }
   settings.m_nCurrentTab = 0;
   settings.m_nHorzScrollPos = settings.m_nVertScrollPos = 0;
-  settings.m_nAlignment = place->edge;
-  settings.m_strMonitor = monitors[place->monitor].device;
+  settings.m_nAlignment = edge;
+  settings.m_strMonitor = monitor;
   settings.m_bAutoHide = false;
   settings.m_bFirstTime = false;
   settings.m_bShowTitle = false;
   settings.m_nHotKey = 0;
   CBarWindow* bar = nullptr;
   if (!RegistryBarSettings(key)->Save(settings, qv::SettingsWrite::All()) ||
-      !(bar = Add(key))) {
+      !(bar = Add(key)))
     DeleteBarKey(key);
-    return;
-  }
-  bar->Customize(CCustomizeSheet::kToolbarsPage);
+  return bar;
 }
 
 void CBarSet::CloseBar(CBarWindow& bar) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ class CBarSet final : public IBarFamily {
   bool CanClose(const CBarWindow& bar) const override;
   void NewBar(CBarWindow& from) override;
   void CloseBar(CBarWindow& bar) override;
+  void MoveToolbar(CBarWindow& from, int toolbar, qv::Edge edge,
+                   const std::string& monitor) override;
   void ExitAll() override;
   CBarWindow& BarToBringForward() override;
 
@@ -57,6 +60,12 @@ class CBarSet final : public IBarFamily {
   // Makes and creates the window of the bar on `key`, appended to the set;
   // null (and nothing appended) when it cannot be made.
   CBarWindow* Add(const std::string& key);
+  // Makes a further bar with `like`'s options on `edge` of monitor
+  // `monitor`, with `toolbar` when there is one; null when it cannot be
+  // made (nothing is left stored).
+  CBarWindow* AddFurther(const CBarSettings& like, qv::Edge edge,
+                         const std::string& monitor,
+                         std::optional<ToolbarRecord> toolbar);
   int IndexOf(const CBarWindow& bar) const;
   // Frees the windows closed earlier: a bar closes from inside its own
   // handlers, so its object outlives the call that closed it.

@@ -3,6 +3,10 @@
 // program's one hot key brings forward. A bar without a family is alone.
 #pragma once
 
+#include <string>
+
+#include "settings/portable/Edge.h"
+
 class CBarWindow;
 
 class IBarFamily {
@@ -19,6 +23,11 @@ class IBarFamily {
   // "Close Bar": after the user agrees, `bar` goes with its settings. The
   // window may be destroyed before this returns.
   virtual void CloseBar(CBarWindow& bar) = 0;
+  // Toolbar `toolbar` of `from` was dragged off to `edge` of monitor
+  // `monitor` (its device name): it joins the bar there, or a new bar is
+  // made there for it; `from` no longer has it.
+  virtual void MoveToolbar(CBarWindow& from, int toolbar, qv::Edge edge,
+                           const std::string& monitor) = 0;
   // "Exit": every bar goes, and with the last the program ends.
   virtual void ExitAll() = 0;
   // The bar the hot key or another start brings forward: the one on the

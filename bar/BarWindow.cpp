@@ -34,6 +34,7 @@ ON_MESSAGE(WM_SYSCOLORCHANGE, OnColorsChanged)
 ON_MESSAGE(WM_THEMECHANGED, OnColorsChanged)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
+ON_NOTIFY(TABN_DRAGOUT, kTabStripId, OnTabDragOut)
 ON_WM_SETCURSOR()
 ON_WM_TIMER()
 ON_WM_NCRBUTTONDOWN()
@@ -160,6 +161,16 @@ LRESULT CBarWindow::OnTabRClick(NMHDR* hdr) {
   POINT pt;
   ::GetCursorPos(&pt);
   ShowContextMenu(pt.x, pt.y);
+  return 0;
+}
+
+LRESULT CBarWindow::OnTabDragOut(NMHDR* hdr) {
+  if (hdr->hwndFrom != m_tabStrip.m_hWnd || m_bBusy || !m_family) return 0;
+  POINT pt;
+  ::GetCursorPos(&pt);
+  m_nDraggedToolbar = TabToolbar(m_tabStrip.m_nCurSel);
+  BeginMove(pt);
+  m_nDraggedToolbar = -1;
   return 0;
 }
 

@@ -268,6 +268,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int ShownCells(bool vertical) const;
   LRESULT OnTabSelChanged(NMHDR* hdr);
   LRESULT OnTabRClick(NMHDR* hdr);
+  // The current tab was dragged off the strip: the bar's move drag shows
+  // where its toolbar goes, and the family moves it there.
+  LRESULT OnTabDragOut(NMHDR* hdr);
   LRESULT OnRebuildBar(WPARAM, LPARAM);
   LRESULT OnFolderChanged(WPARAM, LPARAM);
   LRESULT OnSettingsChanged(WPARAM, LPARAM);
@@ -423,9 +426,10 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   bool m_bAutoHideRefused = false;
   int m_cxButton = 0;
   int m_cyButton = 0;
-  POINT m_ptDragAnchor{};  // fixed corner of a resize drag
-  RECT m_rcDrag{};         // drag frame now drawn, screen coordinates
-  int m_nDragHit = 0;      // hit-test code that started the drag; 0 idle
+  POINT m_ptDragAnchor{};      // fixed corner of a resize drag
+  RECT m_rcDrag{};             // drag frame now drawn, screen coordinates
+  int m_nDragHit = 0;          // hit-test code that started the drag; 0 idle
+  int m_nDraggedToolbar = -1;  // a move drag carries this toolbar, not the bar
   int m_bShown = 0;
   int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bMoved = 0;

@@ -111,6 +111,34 @@ TEST_F(BarSetTest, BarsMadeByNewBarComeBackWithTheirToolbarsAndEdges) {
   EXPECT_FALSE(set->IsFirst(set->Bar(1)));
 }
 
+TEST_F(BarSetTest, TabDraggedToAFreeEdgeMakesABarThereAndToABarJoinsIt) {
+  TempFolder first("first"), second("second");
+  const std::unique_ptr<CBarSet> set = MakeSet();
+  ASSERT_TRUE(set->Start());
+  CBarWindow& bar = set->Bar(0);
+  bar.Redo(bar.Model().AddToolbars(Folders(first.path())));
+  bar.Redo(bar.Model().AddToolbars(Folders(second.path())));
+
+  set->MoveToolbar(bar, 0, qv::Edge::Left, bar.Monitor().device);
+  ASSERT_EQ(set->Count(), 2);
+  const CBarSettings& left = set->Bar(1).Settings();
+  EXPECT_EQ(left.m_nAlignment, qv::Edge::Left);
+  ASSERT_EQ(left.ToolbarCount(), 1);
+  EXPECT_EQ(FolderPath(*left.Toolbar(0)), first.path());
+  ASSERT_EQ(bar.Settings().ToolbarCount(), 1);
+  EXPECT_EQ(FolderPath(*bar.Settings().Toolbar(0)), second.path());
+  CBarSettings stored;
+  stored.Load();
+  ASSERT_EQ(stored.ToolbarCount(), 1);
+  EXPECT_EQ(FolderPath(*stored.Toolbar(0)), second.path());
+
+  // On an edge with a bar (the primary monitor, stored unnamed): it joins.
+  set->MoveToolbar(bar, 0, qv::Edge::Left, "");
+  EXPECT_EQ(set->Count(), 2);
+  EXPECT_EQ(left.ToolbarCount(), 2);
+  EXPECT_EQ(bar.Settings().ToolbarCount(), 0);
+}
+
 TEST_F(BarSetTest, CloseBarAsksThenRemovesTheBarAndItsKeyButNeverTheLast) {
   CBarSettings further;
   further.m_nAlignment = qv::Edge::Left;
