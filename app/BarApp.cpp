@@ -1,6 +1,7 @@
 // app/BarApp.cpp: start-up of the program.
 #include "app/BarApp.h"
 
+#include "app/BarSet.h"
 #include "app/DefaultToolbars.h"
 #include "bar/BarWindow.h"
 #include "framework/Help.h"
@@ -23,20 +24,31 @@ BOOL CBarApp::InitInstance() {
   // gives each fresh account the default toolbars.
   CBarSettings::CreateKeyIfMissing();
 
-  m_pAppBar = std::make_unique<CBarWindow>(
-      ShellAppBarService(), [](HWND owner, CBarSettings& settings) {
-        return CDefaultToolbars().Build(owner, settings);
+  m_bars = std::make_unique<CBarSet>(
+      [](ISettingsStore& store) {
+        return std::make_unique<CBarWindow>(
+            ShellAppBarService(),
+            [](HWND owner, CBarSettings& settings) {
+              return CDefaultToolbars().Build(owner, settings);
+            },
+            ShellToolbarShell(), nullptr, SystemMonitors(), store);
+      },
+      [](CBarWindow& bar) {
+        return ::MessageBoxA(bar.m_hWnd,
+                             "Close this bar? Its toolbars and settings are "
+                             "removed; their folders stay as they are.",
+                             CWinApp::Get()->AppName().c_str(),
+                             MB_YESNO | MB_ICONQUESTION) == IDYES;
       });
-  if (!m_pAppBar->CreateBar()) return FALSE;
-
-  ::ShowWindow(m_pAppBar->m_hWnd, SW_SHOW);
-  ::UpdateWindow(m_pAppBar->m_hWnd);
-  m_pMainWnd = m_pAppBar.get();
+  // Every stored bar; the first is the main window, and the process ends
+  // with it.
+  if (!m_bars->Start()) return FALSE;
+  m_pMainWnd = &m_bars->Bar(0);
   return TRUE;
 }
 
 BOOL CBarApp::PreTranslateMessage(MSG* msg) {
-  if (m_pAppBar) m_pAppBar->FilterTitleMessage(*msg);
+  if (m_bars && m_bars->Count()) m_bars->Bar(0).FilterTitleMessage(*msg);
   return CWinApp::PreTranslateMessage(msg);
 }
 

@@ -1,12 +1,12 @@
-// app/BarApp.h: CBarApp, the application object: starts OLE, creates the bar
-// window, feeds the title screen's message filter and routes the help command.
+// app/BarApp.h: CBarApp, the application object: starts OLE, creates the
+// bars, feeds the title screen's message filter and routes the help command.
 #pragma once
 
 #include <memory>
 
 #include "framework/WinApp.h"
 
-class CBarWindow;
+class CBarSet;
 
 class CBarApp : public qv::CWinApp {
  public:
@@ -18,5 +18,5 @@ class CBarApp : public qv::CWinApp {
   // ID_HELP: the windows are asked, in turn, which help to show.
   BOOL OnCommand(UINT id) override;
 
-  std::unique_ptr<CBarWindow> m_pAppBar;
+  std::unique_ptr<CBarSet> m_bars;
 };

@@ -179,6 +179,15 @@ CBarModel::Change CBarModel::RemoveToolbar(int toolbar) {
   return Stored(SettingsWrite::Toolbars(toolbar), RebuildRequest::Layout(true));
 }
 
+CBarModel::Change CBarModel::AddToolbar(ToolbarRecord toolbar) {
+  const int index = m_settings.ToolbarCount();
+  if (!m_settings.AppendToolbar(std::move(toolbar.folder), toolbar.sortOrder,
+                                std::move(toolbar.info)))
+    return std::nullopt;
+  return Stored(SettingsWrite::Toolbars(index),
+                RebuildRequest::One(index, true));
+}
+
 RebuildRequest CBarModel::Refresh() {
   Load();
   return RebuildRequest::All(true);

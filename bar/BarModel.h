@@ -69,8 +69,10 @@ class CBarModel {
   Change MoveButton(int toolbar, int from, int to);
   // The Customize sheet's copy, after OK.
   Change ApplyCustomize(const CBarSettings& edited);
-  // Toolbar `toolbar`'s folder is gone.
+  // Toolbar `toolbar`'s folder is gone, or it moved to another bar.
   Change RemoveToolbar(int toolbar);
+  // A toolbar moved here from another bar, with its order and buttons' list.
+  Change AddToolbar(ToolbarRecord toolbar);
   // Reads the store and every toolbar again.
   RebuildRequest Refresh();
   // The rows were scrolled: stored, nothing to redo.

@@ -34,6 +34,7 @@ ON_MESSAGE(WM_SYSCOLORCHANGE, OnColorsChanged)
 ON_MESSAGE(WM_THEMECHANGED, OnColorsChanged)
 ON_NOTIFY(TABN_SELCHANGED, kTabStripId, OnTabSelChanged)
 ON_NOTIFY(NM_RCLICK, kTabStripId, OnTabRClick)
+ON_NOTIFY(TABN_DRAGOUT, kTabStripId, OnTabDragOut)
 ON_WM_SETCURSOR()
 ON_WM_TIMER()
 ON_WM_NCRBUTTONDOWN()
@@ -52,6 +53,8 @@ ON_COMMAND(ID_SMALL_ICONS, OnSmallIcons)
 ON_COMMAND(ID_AUTO_HIDE, OnAutoHide)
 ON_COMMAND(ID_CUSTOMIZE, OnCustomize)
 ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
+ON_COMMAND(ID_NEW_BAR, OnNewBar)
+ON_COMMAND(ID_CLOSE_BAR, OnCloseBar)
 ON_COMMAND(ID_EXIT, OnExit)
 END_MESSAGE_MAP()
 
@@ -66,6 +69,7 @@ CBarWindow::CBarWindow(IAppBarService& appBarService, FirstRunBuilder firstRun,
       m_firstRun(std::move(firstRun)),
       m_model(store, shell),
       m_pane(*this),
+      m_settingsWatcher(store.WatchedKey()),
       m_watcher(watcher ? std::move(watcher) : MakeDirectoryWatcher()) {}
 
 CBarWindow::~CBarWindow() {
@@ -160,10 +164,20 @@ LRESULT CBarWindow::OnTabRClick(NMHDR* hdr) {
   return 0;
 }
 
+LRESULT CBarWindow::OnTabDragOut(NMHDR* hdr) {
+  if (hdr->hwndFrom != m_tabStrip.m_hWnd || m_bBusy || !m_family) return 0;
+  POINT pt;
+  ::GetCursorPos(&pt);
+  m_nDraggedToolbar = TabToolbar(m_tabStrip.m_nCurSel);
+  BeginMove(pt);
+  m_nDraggedToolbar = -1;
+  return 0;
+}
+
 int CBarWindow::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   m_model.Load();
-  if (Settings().m_bShowTitle) m_title.Show(this);
+  if (Settings().m_bShowTitle && IsFirstBar()) m_title.Show(this);
   m_bRegistered = 0;
   ApplyLook();
   FollowMonitor();
@@ -261,7 +275,7 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
     m_tabStrip.SetCurSel(ToolbarTab(settings.m_nCurrentTab));
   ApplyZOrder();
   WatchFolders();
-  UpdateHotKey(settings.m_nHotKey);
+  UpdateHotKey(IsFirstBar() ? settings.m_nHotKey : 0);
   if (m_model.FirstPending() >= 0)
     ::SetTimer(m_hWnd, READ_TIMER, USER_TIMER_MINIMUM, nullptr);
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bar/AppBarService.h"
+#include "bar/BarFamily.h"
 #include "bar/BarDropTarget.h"
 #include "bar/BarModel.h"
 #include "bar/FolderWatcher.h"
@@ -102,6 +103,14 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Creates the bar's top-level window, which docks itself; FALSE when it
   // cannot be made.
   BOOL CreateBar();
+  // The program's other bars, set before CreateBar; a bar without is alone.
+  void SetFamily(IBarFamily* family) { m_family = family; }
+  // The first (or only) bar: it holds the program's hot key and title.
+  bool IsFirstBar() const { return !m_family || m_family->IsFirst(*this); }
+  // Opens the Customize sheet for this bar on page `startPage`.
+  void Customize(UINT startPage);
+  // Destroys the window, its rows first.
+  void DestroyBar();
 
   // The bar's state. Its operations change it; Redo (or PostRedo) then
   // shows what they answered.
@@ -153,6 +162,7 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void StepTab(int step) override;
   void LeaveKeyboard() override;
   void RunBarCommand(UINT id) override;
+  void ShowBarMenu(POINT screen) override;
   void BeginMove(POINT screen) override;
   // A button dragged off its place: a shell drag of its item, which this
   // bar's own drop target takes as a move along the row when it ends
@@ -175,7 +185,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   bool KeyboardHoldsBar();
   int SlideStep(const RECT* target, RECT* current, Slide slide) const;
 
-  // Another start of the program asked for the bar (BringForward.h).
+  // Another start of the program or the hot key asked for the bar
+  // (BringForward.h): this one, or the sibling the family chooses.
   void BringForward();
 
   // The look: where the bar reads the system's choice (tests put a fake in
@@ -201,6 +212,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void OnAutoHide();
   void OnCustomize();
   void OnHelpTopics();
+  void OnNewBar();
+  void OnCloseBar();
   void OnExit();
 
   // File drop, called by m_dropTarget; points in client coordinates.
@@ -255,6 +268,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int ShownCells(bool vertical) const;
   LRESULT OnTabSelChanged(NMHDR* hdr);
   LRESULT OnTabRClick(NMHDR* hdr);
+  // The current tab was dragged off the strip: the bar's move drag shows
+  // where its toolbar goes, and the family moves it there.
+  LRESULT OnTabDragOut(NMHDR* hdr);
   LRESULT OnRebuildBar(WPARAM, LPARAM);
   LRESULT OnFolderChanged(WPARAM, LPARAM);
   LRESULT OnSettingsChanged(WPARAM, LPARAM);
@@ -349,6 +365,7 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void LeaveFolder();
 
   IAppBarService& m_appBarService;
+  IBarFamily* m_family = nullptr;
   qv::IDragDropLoop& m_dragDrop;
   // The bar's own button being dragged, while its drag runs.
   struct ButtonDrag {
@@ -404,15 +421,15 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   qv::CWnd m_tooltip;
   APPBARDATA m_abd{};
   int m_bRegistered = 0;
-  qv::ResourceMenu m_barMenu{IDR_BAR_MENU};
   int m_bHiddenMode = 0;
   // The shell refused the last request for the edge's auto-hide place.
   bool m_bAutoHideRefused = false;
   int m_cxButton = 0;
   int m_cyButton = 0;
-  POINT m_ptDragAnchor{};  // fixed corner of a resize drag
-  RECT m_rcDrag{};         // drag frame now drawn, screen coordinates
-  int m_nDragHit = 0;      // hit-test code that started the drag; 0 idle
+  POINT m_ptDragAnchor{};      // fixed corner of a resize drag
+  RECT m_rcDrag{};             // drag frame now drawn, screen coordinates
+  int m_nDragHit = 0;          // hit-test code that started the drag; 0 idle
+  int m_nDraggedToolbar = -1;  // a move drag carries this toolbar, not the bar
   int m_bShown = 0;
   int m_nDropEffect = 1;  // 1 folders (left button), 2 shortcuts (right)
   int m_bMoved = 0;

@@ -5,9 +5,15 @@
 #include "res/resource.h"
 
 void CBarWindow::ShowContextMenu(int x, int y) {
-  const qv::PopupMenu menu = m_barMenu.FirstPopup();
+  // Loaded at each showing: the bar commands it offers change as bars come
+  // and go.
+  const qv::ResourceMenu barMenu(IDR_BAR_MENU);
+  const qv::PopupMenu menu = barMenu.FirstPopup();
   if (!menu) return;
   const MenuUpScope menuUp(*this);
+  // Only a bar with siblings to be made beside and the last to be left.
+  if (!m_family) menu.Remove(ID_NEW_BAR);
+  if (!m_family || !m_family->CanClose(*this)) menu.Remove(ID_CLOSE_BAR);
   for (UINT id : {ID_LEFT_ALIGN, ID_BOTTOM_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,
                   ID_SMALL_ICONS, ID_LARGE_ICONS})
     menu.Check(id, false);
@@ -17,6 +23,10 @@ void CBarWindow::ShowContextMenu(int x, int y) {
   menu.Check(ID_AUTO_HIDE, Settings().m_bAutoHide);
   menu.Check(Settings().m_bSmallIcons ? ID_SMALL_ICONS : ID_LARGE_ICONS, true);
   menu.Track(TPM_LEFTALIGN | TPM_LEFTBUTTON, POINT{x, y}, m_hWnd);
+}
+
+void CBarWindow::ShowBarMenu(POINT screen) {
+  ShowContextMenu(screen.x, screen.y);
 }
 
 void CBarWindow::OnNcRButtonDown(UINT, POINT point) {
@@ -58,7 +68,22 @@ void CBarWindow::RunBarCommand(UINT id) {
   SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+void CBarWindow::OnNewBar() {
+  if (m_family) m_family->NewBar(*this);
+}
+
+void CBarWindow::OnCloseBar() {
+  if (m_family && m_family->CanClose(*this)) m_family->CloseBar(*this);
+}
+
 void CBarWindow::OnExit() {
+  if (m_family)
+    m_family->ExitAll();
+  else
+    DestroyBar();
+}
+
+void CBarWindow::DestroyBar() {
   // The rows show the kept buttons themselves.
   m_pane.DestroyRows();
   m_model.ForgetButtons();

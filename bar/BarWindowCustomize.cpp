@@ -3,8 +3,10 @@
 #include "bar/BarWindow.h"
 #include "customize/CustomizeSheet.h"
 
-void CBarWindow::OnCustomize() {
-  CCustomizeSheet sheet("Customize Quorvane", m_hWnd, 0);
+void CBarWindow::OnCustomize() { Customize(0); }
+
+void CBarWindow::Customize(UINT startPage) {
+  CCustomizeSheet sheet("Customize Quorvane", m_hWnd, startPage);
   // A partial copy would let OK save a shortened toolbar list.
   if (!sheet.SetSettings(Settings())) return;
   sheet.SetHeldHotKey(m_bHotKeyHeld ? m_nHeldHotKey : 0);

@@ -119,6 +119,12 @@ void CBarWindow::OnLButtonUp(UINT, POINT) {
   ::ReleaseCapture();
   if (m_nDragHit == HTCAPTION) {
     // The edge and the monitor were chosen while tracking.
+    if (m_nDraggedToolbar >= 0) {
+      if (m_family)
+        m_family->MoveToolbar(*this, m_nDraggedToolbar, m_dragEdge,
+                              m_dragMonitor.device);
+      return;
+    }
     Redo(m_model.MoveTo(m_dragEdge, m_dragMonitor.device));
     return;
   }

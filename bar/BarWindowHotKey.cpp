@@ -20,7 +20,7 @@ void CBarWindow::UpdateHotKey(UINT wanted) {
 }
 
 LRESULT CBarWindow::OnHotKey(WPARAM id, LPARAM) {
-  if (id == BAR_HOTKEY) TakeKeyboard();
+  if (id == BAR_HOTKEY) BringForward();
   return 0;
 }
 

@@ -64,6 +64,7 @@ bool BringRunningBarForward() {
 }
 
 void CBarWindow::BringForward() {
-  // As the hot key: the user asked for the bar.
-  TakeKeyboard();
+  // As the hot key: the user asked for the bar, the one the family chooses
+  // when there are several.
+  (m_family ? m_family->BarToBringForward() : *this).TakeKeyboard();
 }

@@ -29,6 +29,8 @@ class CCustomizeSheet : public qv::CPropertySheet {
 
   // The pages, in the order of their tabs.
   static constexpr int kPageCount = 5;
+  // The Toolbars page's place, to open the sheet on it.
+  static constexpr UINT kToolbarsPage = 1;
   CCustomizePage& Page(int tab) { return *m_tabs[tab]; }
 
  private:

@@ -24,6 +24,8 @@ class PopupMenu {
     ::EnableMenuItem(m_menu, id,
                      MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
   }
+  // Takes the item out of this menu (and frees a sub-menu it opens).
+  void Remove(UINT id) const { ::DeleteMenu(m_menu, id, MF_BYCOMMAND); }
   // Shows the menu at a screen point and returns when it closes: with
   // TPM_RETURNCMD the chosen id (0 for none), else nonzero on success, the
   // choice going to `owner` as WM_COMMAND.

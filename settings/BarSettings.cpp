@@ -29,16 +29,17 @@ constexpr const char* kHotKey = qv::kHotKeyName;
 constexpr const char* kBrowseMenus = qv::kBrowseMenusName;
 
 // The settings key, opened level by level ("Software", "Veltmark",
-// "Quorvane 1.5") so that nothing is ever created on the way; the levels
-// close in reverse order.
+// "Quorvane 1.5", then a further bar's sub-key) so that nothing is ever
+// created on the way; the levels close in reverse order.
 class SettingsKey {
  public:
-  bool Open() {
+  bool Open(const std::string& barKey = {}) {
     return OpenLevel(HKEY_CURRENT_USER, "Software", m_software) &&
            OpenLevel(m_software.get(), "Veltmark", m_company) &&
-           OpenLevel(m_company.get(), "Quorvane 1.5", m_app);
+           OpenLevel(m_company.get(), "Quorvane 1.5", m_app) &&
+           (barKey.empty() || OpenLevel(m_app.get(), barKey.c_str(), m_bar));
   }
-  HKEY get() const { return m_app.get(); }
+  HKEY get() const { return m_bar ? m_bar.get() : m_app.get(); }
   void Flush() const { ::RegFlushKey(m_software.get()); }
 
  private:
@@ -50,6 +51,7 @@ class SettingsKey {
   qv::UniqueHKey m_software;
   qv::UniqueHKey m_company;
   qv::UniqueHKey m_app;
+  qv::UniqueHKey m_bar;
 };
 
 using Bytes = std::vector<unsigned char>;
@@ -221,9 +223,9 @@ int CBarSettings::CreateKeyIfMissing() {
   return 1;
 }
 
-int CBarSettings::Load() {
+int CBarSettings::Load(const std::string& barKey) {
   SettingsKey key;
-  if (!key.Open()) return 0;
+  if (!key.Open(barKey)) return 0;
   RegistryValues values(key.get());
   return Load(values);
 }
@@ -263,10 +265,11 @@ int CBarSettings::Load(qv::StoredValues& values) {
   return stored.complete ? 1 : 0;
 }
 
-int CBarSettings::Save(const qv::SettingsWrite& what) const {
+int CBarSettings::Save(const qv::SettingsWrite& what,
+                       const std::string& barKey) const {
   if (what.Empty()) return 1;
   SettingsKey key;
-  if (!key.Open()) return 0;
+  if (!key.Open(barKey)) return 0;
   CRegistryValueStore values(key.get());
   const int saved = Save(values, what);
   key.Flush();

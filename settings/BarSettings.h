@@ -31,9 +31,11 @@ class CBarSettings {
   // and 0 answered.
   static int CreateKeyIfMissing();
 
-  // Replaces the contents with the registry's. 0 when the key is missing or
-  // a value is missing or malformed; what was read before that stays.
-  int Load();
+  // Replaces the contents with the registry's: the first bar's key, or the
+  // further bar's sub-key `barKey` below it (settings/portable/BarKeyNames.h).
+  // 0 when the key is missing or a value is missing or malformed; what was
+  // read before that stays.
+  int Load(const std::string& barKey = {});
   // The same from `values`.
   int Load(qv::StoredValues& values);
   // Writes the values `what` names (everything by default); 0 when the key
@@ -44,7 +46,8 @@ class CBarSettings {
   // counts, and the values past the new counts are removed last (a save cut
   // short by the process ending leaves every stored toolbar and hidden type
   // readable).
-  int Save(const qv::SettingsWrite& what = qv::SettingsWrite::All()) const;
+  int Save(const qv::SettingsWrite& what = qv::SettingsWrite::All(),
+           const std::string& barKey = {}) const;
   // The same through `values` (the registry key's, in Save above).
   int Save(CValueStore& values,
            const qv::SettingsWrite& what = qv::SettingsWrite::All()) const;

@@ -2,12 +2,10 @@
 // a thread-pool wait that posts to the bar when it is answered.
 #include "settings/SettingsKeyWatcher.h"
 
-#include "settings/BarSettings.h"
-
 bool CSettingsKeyWatcher::Watch(HWND window, UINT message) {
   if (!m_key) {
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, CBarSettings::kKeyPath, 0,
-                        KEY_NOTIFY, m_key.put()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_keyPath.c_str(), 0, KEY_NOTIFY,
+                        m_key.put()) != ERROR_SUCCESS)
       return false;
     m_event.reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
     m_window = window;
@@ -20,7 +18,8 @@ bool CSettingsKeyWatcher::Watch(HWND window, UINT message) {
       return false;
     }
   }
-  // Values written, added and removed; sub-keys are not the bar's.
+  // Values written, added and removed; sub-keys are not the bar's (the
+  // first bar's key holds the further bars' keys, each watched by its bar).
   return ::RegNotifyChangeKeyValue(
              m_key.get(), FALSE,
              REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET, m_event.get(),

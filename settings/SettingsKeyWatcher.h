@@ -6,11 +6,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/Handles.h"
 
 class CSettingsKeyWatcher {
  public:
-  CSettingsKeyWatcher() = default;
+  // Watches `keyPath` below HKEY_CURRENT_USER: the bar's own key.
+  explicit CSettingsKeyWatcher(std::string keyPath)
+      : m_keyPath(std::move(keyPath)) {}
   CSettingsKeyWatcher(const CSettingsKeyWatcher&) = delete;
   CSettingsKeyWatcher& operator=(const CSettingsKeyWatcher&) = delete;
   ~CSettingsKeyWatcher() { Stop(); }
@@ -25,6 +29,7 @@ class CSettingsKeyWatcher {
  private:
   static void CALLBACK Signalled(void* self, BOOLEAN timedOut);
 
+  std::string m_keyPath;
   qv::UniqueHKey m_key;
   qv::UniqueKernelObject m_event;
   HANDLE m_wait = nullptr;  // the thread pool's wait on m_event

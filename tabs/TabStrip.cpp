@@ -272,9 +272,19 @@ void CTabStrip::OnLButtonDown(UINT, POINT pt) {
   } else if (code == m_nCurSel) {
     // The focus stays where it is: the strip has no keys of its own.
     if (!IsTabVisible(code, TRUE)) EnsureVisible(code);
+    DetectDragOut(pt);
   } else {
     SelectTab(code);
+    if (m_nCurSel == code) DetectDragOut(pt);
   }
+}
+
+void CTabStrip::DetectDragOut(POINT pt) {
+  // Only a press the mouse still holds can be dragged; DragDetect would
+  // otherwise wait for a release that never comes.
+  if (::GetAsyncKeyState(VK_LBUTTON) >= 0) return;
+  ::ClientToScreen(m_hWnd, &pt);
+  if (::DragDetect(m_hWnd, pt)) Notify(qv::kTabDragOut);
 }
 
 void CTabStrip::OnLButtonUp(UINT, POINT) { SetPressed(qv::kNoArrowHeld); }

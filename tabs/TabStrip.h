@@ -18,6 +18,7 @@
 
 constexpr UINT TABN_SELCHANGING = qv::kTabSelChanging;
 constexpr UINT TABN_SELCHANGED = qv::kTabSelChanged;
+constexpr UINT TABN_DRAGOUT = qv::kTabDragOut;
 
 class CTabStrip : public qv::CWnd,
                   public qv::TabStripModel,
@@ -66,6 +67,9 @@ class CTabStrip : public qv::CWnd,
   BOOL OnEraseBkgnd(HDC dc);
   void OnPaint();
   void OnLButtonDown(UINT flags, POINT pt);
+  // The selected tab pressed at `pt` (client): dragged away, the parent is
+  // told.
+  void DetectDragOut(POINT pt);
   void OnLButtonUp(UINT flags, POINT pt);
   void OnMouseMove(UINT flags, POINT pt);
   void OnTimer(UINT_PTR id);

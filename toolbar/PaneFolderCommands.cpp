@@ -19,33 +19,33 @@ int CurrentToolbar(const CBarSettings& settings) {
 
 void CToolbarPane::ShowFolderMenu(POINT pt) {
   const CBarSettings& settings = m_host.Settings();
-  const MenuUpScope menuUp(m_host);
   ::ClientToScreen(m_hWnd, &pt);
-
   const int t = CurrentToolbar(settings);
-  const qv::PopupMenu menu = (t == -1 ? m_barMenu : m_folderMenu).FirstPopup();
+  // With no toolbar there are no folder commands: the bar's own menu.
+  if (t == -1) {
+    m_host.ShowBarMenu(pt);
+    return;
+  }
+  const MenuUpScope menuUp(m_host);
+  const qv::PopupMenu menu = m_folderMenu.FirstPopup();
   if (menu) {
-    if (t != -1) {
-      for (UINT id : {ID_SORT_BY_NAME, ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
-                      ID_SORT_BY_SIZE, ID_CUSTOM_SORT})
-        menu.Check(id, false);
-      menu.Enable(ID_CUSTOM_SORT,
-                  t != settings.FindBrowseToolbar() &&
-                      settings.Toolbar(t)->info.kind == qv::kKindCustom);
-    }
+    for (UINT id : {ID_SORT_BY_NAME, ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
+                    ID_SORT_BY_SIZE, ID_CUSTOM_SORT})
+      menu.Check(id, false);
+    menu.Enable(ID_CUSTOM_SORT,
+                t != settings.FindBrowseToolbar() &&
+                    settings.Toolbar(t)->info.kind == qv::kKindCustom);
     for (UINT id : {ID_LEFT_ALIGN, ID_RIGHT_ALIGN, ID_TOP_ALIGN,
                     ID_BOTTOM_ALIGN, ID_SMALL_ICONS, ID_LARGE_ICONS})
       menu.Check(id, false);
-    if (t != -1) {
-      qv::UniqueIdList parent(
-          qv::CopyParentIdList(settings.Toolbar(t)->folder.get()));
-      menu.Enable(ID_UP_ONE_LEVEL, static_cast<bool>(parent));
-      static const UINT kOrderItems[] = {ID_CUSTOM_SORT, ID_SORT_BY_NAME,
-                                         ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
-                                         ID_SORT_BY_SIZE};
-      const UINT order = settings.Toolbar(t)->sortOrder;
-      if (order < 5) menu.Check(kOrderItems[order], true);
-    }
+    qv::UniqueIdList parent(
+        qv::CopyParentIdList(settings.Toolbar(t)->folder.get()));
+    menu.Enable(ID_UP_ONE_LEVEL, static_cast<bool>(parent));
+    static const UINT kOrderItems[] = {ID_CUSTOM_SORT, ID_SORT_BY_NAME,
+                                       ID_SORT_BY_DATE, ID_SORT_BY_TYPE,
+                                       ID_SORT_BY_SIZE};
+    const UINT order = settings.Toolbar(t)->sortOrder;
+    if (order < 5) menu.Check(kOrderItems[order], true);
     static const UINT kEdgeItems[] = {ID_LEFT_ALIGN, ID_TOP_ALIGN,
                                       ID_RIGHT_ALIGN, ID_BOTTOM_ALIGN};
     menu.Check(kEdgeItems[qv::EdgeNumber(settings.m_nAlignment)], true);

@@ -41,6 +41,9 @@ class IPaneHost {
   // One of the bar's own commands (ID_LEFT_ALIGN, ID_EXIT, ...), chosen on
   // the folder menu.
   virtual void RunBarCommand(UINT id) = 0;
+  // A right click on a pane with no toolbar to show: the bar's own menu at
+  // `screen`.
+  virtual void ShowBarMenu(POINT screen) = 0;
   // Button `button` of toolbar `toolbar` was dragged away from its place:
   // the host carries it until it is dropped, along its row, into a folder,
   // or out of the bar.

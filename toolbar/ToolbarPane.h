@@ -185,9 +185,8 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   bool m_bFocusCues = false;
   qv::AccessibleAnchor m_accessible{
       *this, {ROLE_SYSTEM_TOOLBAR, ROLE_SYSTEM_PUSHBUTTON, false}};
-  // Right clicks on empty space: the folder menu, or the bar's own menu
-  // while no toolbar is current.
-  qv::ResourceMenu m_barMenu{IDR_BAR_MENU};
+  // Right clicks on empty space while a toolbar is current (otherwise the
+  // host shows the bar's own menu).
   qv::ResourceMenu m_folderMenu{IDR_FOLDER_MENU};
 
   DECLARE_MESSAGE_MAP(CToolbarPane)

@@ -18,6 +18,9 @@ namespace qv {
 constexpr int kTabSelChanging = 1;  // a nonzero reply cancels the change
 constexpr int kTabSelChanged = 2;
 constexpr int kTabRightClick = -5;  // the common controls' NM_RCLICK
+// The selected tab was dragged away with the button still held: the parent
+// carries it on.
+constexpr int kTabDragOut = 3;
 
 struct TabSize {
   int cx;

@@ -48,6 +48,7 @@ class FakePaneHost final : public IPaneHost {
   void StepTab(int step) override { steppedTabs.push_back(step); }
   void LeaveKeyboard() override { ++leftKeyboard; }
   void RunBarCommand(UINT id) override { barCommands.push_back(id); }
+  void ShowBarMenu(POINT) override { ++barMenus; }
   void BeginMove(POINT screen) override { moves.push_back(screen); }
   void DragButton(int toolbar, int button) override {
     drags.emplace_back(toolbar, button);
@@ -64,6 +65,7 @@ class FakePaneHost final : public IPaneHost {
   std::vector<int> steppedTabs;
   int leftKeyboard = 0;
   std::vector<UINT> barCommands;
+  int barMenus = 0;
   std::vector<POINT> moves;
   std::vector<std::pair<int, int>> drags;
 };
