@@ -109,13 +109,16 @@ class CBarModel {
     return m_toolbars.Unreachable(toolbar);
   }
   // Toolbars read apart, off the window's thread: the key of one waiting
-  // for its drive or share (read when it may be back), and of one to be
-  // read now (a network folder).
+  // for its drive or share (read when it may be back); whether one is to be
+  // read now (a network folder), and its key once for each read asked.
   std::optional<qv::FillKey> WaitingKey(int toolbar) const {
     return m_toolbars.WaitingKey(toolbar);
   }
-  std::optional<qv::FillKey> ApartKey(int toolbar) const {
-    return m_toolbars.ApartKey(toolbar);
+  bool ReadingApart(int toolbar) const {
+    return m_toolbars.ReadingApart(toolbar);
+  }
+  std::optional<qv::FillKey> AskApart(int toolbar) {
+    return m_toolbars.AskApart(toolbar);
   }
   // A read made apart is done, its custom list stored when that was brought
   // in step. Nothing to redo when it changed nothing, or only toolbar

@@ -277,8 +277,8 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // every waiting one.
   void ReadWaitingToolbar(int toolbar);
   void ReadWaitingToolbars();
-  // Reads every toolbar that is never read on the window's thread and waits
-  // for its read (a network folder).
+  // Asks the reads of the toolbars that are never read on the window's
+  // thread (a network folder) and wait for one.
   void ReadApartToolbars();
   LRESULT OnToolbarRead(WPARAM, LPARAM);
   // A drive or share came or went: waiting folders are tried, toolbars that

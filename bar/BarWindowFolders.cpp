@@ -104,7 +104,7 @@ void CBarWindow::RefreshFolders(const std::vector<std::string>& paths) {
       continue;
     }
     // A network folder's buttons come from its read apart.
-    if (!m_model.ApartKey(k))
+    if (!m_model.ReadingApart(k))
       refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
   }
   ReadApartToolbars();
@@ -132,7 +132,7 @@ void CBarWindow::ReadWaitingToolbars() {
 
 void CBarWindow::ReadApartToolbars() {
   for (int k = 0; k < Settings().ToolbarCount(); ++k)
-    ReadApart(k, m_model.ApartKey(k));
+    ReadApart(k, m_model.AskApart(k));
 }
 
 LRESULT CBarWindow::OnToolbarRead(WPARAM, LPARAM) {

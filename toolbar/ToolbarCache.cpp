@@ -198,10 +198,14 @@ std::optional<qv::FillKey> ToolbarCache::WaitingKey(int index) const {
   return m_entries[index].key;
 }
 
-std::optional<qv::FillKey> ToolbarCache::ApartKey(int index) const {
-  if (index < 0 || static_cast<size_t>(index) >= m_entries.size() ||
-      !m_entries[index].apart)
-    return std::nullopt;
+bool ToolbarCache::ReadingApart(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
+         m_entries[index].apart;
+}
+
+std::optional<qv::FillKey> ToolbarCache::AskApart(int index) {
+  if (!ReadingApart(index) || m_entries[index].asked) return std::nullopt;
+  m_entries[index].asked = true;
   return m_entries[index].key;
 }
 

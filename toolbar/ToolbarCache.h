@@ -30,7 +30,7 @@ class ToolbarCache {
   // kept without buttons; once it waits, it is not read here again, even
   // for Reread::kAll, but apart (TakeRead) or when forced. A toolbar on a
   // network folder, or on one that waited, is left to be read apart
-  // (ApartKey), keeping its buttons meanwhile. With `only` (not -1),
+  // (AskApart), keeping its buttons meanwhile. With `only` (not -1),
   // toolbars other than `only` and `force` that need a read wait for
   // ReadPending instead. -1, or the index of the first toolbar whose folder
   // is gone; the toolbars after it are not in step until the next update.
@@ -58,9 +58,10 @@ class ToolbarCache {
   bool Unreachable(int index) const;
   // The key of toolbar `index` while it waits, for a read made apart.
   std::optional<qv::FillKey> WaitingKey(int index) const;
-  // The key of toolbar `index` while it is to be read apart, never on the
-  // window's thread (see Update).
-  std::optional<qv::FillKey> ApartKey(int index) const;
+  // True while toolbar `index` is to be read apart, never on the window's
+  // thread (see Update); its key, once for each read asked of it.
+  bool ReadingApart(int index) const;
+  std::optional<qv::FillKey> AskApart(int index);
   // What a read made apart changed.
   enum class Taken {
     kNothing,      // no toolbar waits for it any more, or it still waits
@@ -98,6 +99,7 @@ class ToolbarCache {
     bool pending = false;  // not read yet
     // To be read apart: its buttons (kept, or none yet) stand until then.
     bool apart = false;
+    bool asked = false;  // that read has been asked for
     std::uint32_t serial = 0;
   };
   // Fills `entry` for `toolbar`, its custom list brought in step first
