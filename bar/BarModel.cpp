@@ -279,6 +279,31 @@ CBarModel::Change CBarModel::ReadPending(int toolbar, HWND owner) {
   return RebuildRequest::Rows();
 }
 
+CBarModel::Change CBarModel::TakeRead(CToolbarReader::Result result,
+                                      int* refill) {
+  *refill = -1;
+  int toolbar = -1;
+  bool synced = false;
+  const ToolbarCache::Taken taken =
+      m_toolbars.TakeRead(std::move(result), m_settings, &toolbar, &synced);
+  if (synced)
+    m_store.Save(m_settings,
+                 SettingsWrite::OneToolbar(toolbar, SettingsWrite::kInfo));
+  switch (taken) {
+    case ToolbarCache::Taken::kNothing:
+      return std::nullopt;
+    case ToolbarCache::Taken::kButtons:
+      *refill = toolbar;
+      return std::nullopt;
+    case ToolbarCache::Taken::kGone:
+      return RemoveToolbar(toolbar);
+    case ToolbarCache::Taken::kBack:
+    case ToolbarCache::Taken::kUnreachable:
+      break;
+  }
+  return RebuildRequest::Layout(true);
+}
+
 std::vector<qv::IconWorker::Job> CBarModel::OwnIconJobs(int toolbar) const {
   std::vector<qv::IconWorker::Job> jobs;
   const ToolbarRecord* record = m_settings.Toolbar(toolbar);

@@ -22,6 +22,7 @@
 #include "shell/IconWorker.h"
 #include "toolbar/ToolbarButton.h"
 #include "toolbar/ToolbarCache.h"
+#include "toolbar/ToolbarReader.h"
 #include "toolbar/ToolbarShell.h"
 
 class CBarModel {
@@ -109,14 +110,24 @@ class CBarModel {
   bool Unreachable(int toolbar) const {
     return m_toolbars.Unreachable(toolbar);
   }
-  // A waiting toolbar is read apart, off the window's thread: its key while
-  // it waits, and the buttons that read gave.
+  // Toolbars read apart, off the window's thread: the key of one waiting
+  // for its drive or share (read when it may be back); whether one is to be
+  // read now (a network folder), and its key once for each read asked.
   std::optional<qv::FillKey> WaitingKey(int toolbar) const {
     return m_toolbars.WaitingKey(toolbar);
   }
-  bool TakeRead(const qv::FillKey& key, ToolbarButtons buttons) {
-    return m_toolbars.TakeRead(key, std::move(buttons));
+  bool ReadingApart(int toolbar) const {
+    return m_toolbars.ReadingApart(toolbar);
   }
+  std::optional<qv::FillKey> AskApart(int toolbar) {
+    return m_toolbars.AskApart(toolbar);
+  }
+  // A read made apart is done, its custom list stored when that was brought
+  // in step. Nothing to redo when it changed nothing, or only toolbar
+  // `*refill`'s buttons (else -1), whose row is refilled in place; a rebuild
+  // when a waiting toolbar is back (its tab comes), one waits now (its tab
+  // goes) or its folder is gone (it is removed).
+  Change TakeRead(CToolbarReader::Result result, int* refill);
   std::optional<std::string> FolderName(int toolbar) {
     return m_toolbars.FolderName(toolbar, m_settings, m_shell);
   }

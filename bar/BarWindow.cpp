@@ -231,6 +231,7 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
       Rebuild(*read);
       return;
     }
+    ReadApartToolbars();
     SwitchRows();
     return;
   }
@@ -244,6 +245,8 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
     PostRebuild(RebuildRequest::Layout(true));
     return;
   }
+  // A network folder's row stays empty until its read comes.
+  ReadApartToolbars();
   if (!BuildChildren()) return;
 
   const CBarSettings& settings = Settings();

@@ -56,7 +56,7 @@ constexpr UINT UWM_FOLDER_CHANGED = 2026;
 // The shell's change notices (SHChangeNotifyRegister: the two item lists in
 // wParam, the event in lParam).
 constexpr UINT UWM_SHELL_CHANGED = 2040;
-// A waiting toolbar's read, made on another thread, is done.
+// A toolbar's read, made on another thread, is done.
 constexpr UINT UWM_TOOLBAR_READ = 2041;
 // Items' own icons have been asked for (posted by the icon thread).
 constexpr UINT UWM_ICONS_READY = 2042;
@@ -287,10 +287,15 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // the next batch; every toolbar's.
   void NoteFolderChanges(const std::vector<std::string>& keys);
   void NoteAllToolbarsChanged();
+  // Reads toolbar `toolbar`, of key `key` (if any), off the window's thread.
+  void ReadApart(int toolbar, const std::optional<qv::FillKey>& key);
   // Reads a toolbar waiting for its drive or share off the window's thread;
   // every waiting one.
   void ReadWaitingToolbar(int toolbar);
   void ReadWaitingToolbars();
+  // Asks the reads of the toolbars that are never read on the window's
+  // thread (a network folder) and wait for one.
+  void ReadApartToolbars();
   LRESULT OnToolbarRead(WPARAM, LPARAM);
   // A drive or share came or went: waiting folders are tried, toolbars that
   // list drives read again.

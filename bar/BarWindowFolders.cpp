@@ -103,8 +103,11 @@ void CBarWindow::RefreshFolders(const std::vector<std::string>& paths) {
       PostRebuild(RebuildRequest::One(k, true));
       continue;
     }
-    refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
+    // A network folder's buttons come from its read apart.
+    if (!m_model.ReadingApart(k))
+      refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
   }
+  ReadApartToolbars();
   // The refilled rows may take more or fewer lines: the pane lays its rows
   // out again at the scroll position it keeps.
   if (refilled) {
@@ -113,24 +116,47 @@ void CBarWindow::RefreshFolders(const std::vector<std::string>& paths) {
   }
 }
 
-void CBarWindow::ReadWaitingToolbar(int toolbar) {
-  const std::optional<qv::FillKey> key = m_model.WaitingKey(toolbar);
+void CBarWindow::ReadApart(int toolbar, const std::optional<qv::FillKey>& key) {
   const ToolbarRecord* record = Settings().Toolbar(toolbar);
   if (key && record)
     m_reader.Read(m_hWnd, UWM_TOOLBAR_READ, *key, *record, Settings());
+}
+
+void CBarWindow::ReadWaitingToolbar(int toolbar) {
+  ReadApart(toolbar, m_model.WaitingKey(toolbar));
 }
 
 void CBarWindow::ReadWaitingToolbars() {
   for (int k = 0; k < Settings().ToolbarCount(); ++k) ReadWaitingToolbar(k);
 }
 
+void CBarWindow::ReadApartToolbars() {
+  for (int k = 0; k < Settings().ToolbarCount(); ++k)
+    ReadApart(k, m_model.AskApart(k));
+}
+
 LRESULT CBarWindow::OnToolbarRead(WPARAM, LPARAM) {
-  bool back = false;
-  for (CToolbarReader::Result& result : m_reader.TakeResults())
-    if (result.read && m_model.TakeRead(result.key, std::move(result.buttons)))
-      back = true;
-  // The toolbar that was waiting gets its tab and row; nothing is read.
-  if (back) PostRebuild(RebuildRequest::Layout(true));
+  bool rebuild = false;
+  std::vector<int> refills;
+  for (CToolbarReader::Result& result : m_reader.TakeResults()) {
+    int refill = -1;
+    const CBarModel::Change change =
+        m_model.TakeRead(std::move(result), &refill);
+    if (change) PostRebuild(*change);
+    rebuild = rebuild || change.has_value();
+    if (refill >= 0) refills.push_back(refill);
+  }
+  // A rebuild makes every row anew (and a removed toolbar moves the others'
+  // indexes); otherwise the rows read are refilled in place, so that an
+  // auto-hide bar stays where it is.
+  if (rebuild) return 0;
+  bool refilled = false;
+  for (int k : refills)
+    refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
+  if (refilled) {
+    m_pane.RelayoutRows();
+    AskIcons();
+  }
   return 0;
 }
 

@@ -2,7 +2,8 @@
 // reads. One thread issues every read and runs their completions in its
 // alertable wait, so there is no limit on the number of folders and one
 // failed handle affects only its folder. The window's requests reach the
-// thread as commands.
+// thread as commands; the directories are opened on the thread pool and
+// handed to it, so that an open waiting for a share delays no other folder.
 #include <windows.h>
 
 #include <dbt.h>
@@ -19,7 +20,7 @@
 #include <thread>
 #include <utility>
 
-#include "bar/FolderWatcher.h"
+#include "bar/DirectoryWatcher.h"
 #include "bar/portable/FolderNotice.h"
 #include "bar/portable/WatchRetry.h"
 #include "framework/Handles.h"
@@ -41,10 +42,45 @@ constexpr DWORD kChanges =
 // Within the 64 KB a read on a network share may take.
 constexpr DWORD kBufferBytes = 16 * 1024;
 
+// What the watcher's thread shares with the opens on the thread pool, which
+// may end after it.
+struct Opens {
+  explicit Opens(DirectoryOpener opener) : open(std::move(opener)) {}
+  DirectoryOpener open;
+  // Set when an open is done, and for the window's commands.
+  qv::UniqueKernelObject wake{::CreateEventA(nullptr, FALSE, FALSE, nullptr)};
+  std::mutex mutex;  // guards the members below
+  // Each folder opened (by path) and its handle, INVALID_HANDLE_VALUE when
+  // it could not be opened; owned here until the thread takes it.
+  std::vector<std::pair<std::string, HANDLE>> done;
+  bool ended = false;  // the thread is gone: an open closes its own handle
+};
+
+struct OpenJob {
+  std::shared_ptr<Opens> opens;
+  std::string path;
+};
+
+DWORD WINAPI RunOpen(void* context) {
+  const std::unique_ptr<OpenJob> job(static_cast<OpenJob*>(context));
+  Opens& opens = *job->opens;
+  const HANDLE dir = opens.open(qv::FileApiPath(job->path));
+  {
+    const std::lock_guard<std::mutex> lock(opens.mutex);
+    if (!opens.ended) {
+      opens.done.emplace_back(job->path, dir);
+      ::SetEvent(opens.wake.get());
+      return 0;
+    }
+  }
+  if (dir != INVALID_HANDLE_VALUE) ::CloseHandle(dir);
+  return 0;
+}
+
 class DirectoryWatcher : public IFolderWatcher {
  public:
-  DirectoryWatcher()
-      : m_wake(::CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+  explicit DirectoryWatcher(DirectoryOpener open)
+      : m_opens(std::make_shared<Opens>(std::move(open))),
         m_thread([this] { Run(); }) {}
 
   ~DirectoryWatcher() override {
@@ -52,8 +88,7 @@ class DirectoryWatcher : public IFolderWatcher {
     m_thread.join();
   }
 
-  // Not waited for: the thread may be opening a folder on a share that
-  // does not answer, and the window must not wait for the network.
+  // Not waited for: the window never waits for the thread.
   void Watch(HWND window, UINT message,
              const std::vector<WatchedFolder>& folders) override {
     Post([this, window, message, folders] {
@@ -77,7 +112,7 @@ class DirectoryWatcher : public IFolderWatcher {
           folder = std::make_unique<Folder>();
           folder->owner = this;
           folder->path = path;
-          if (!Open(*folder)) m_retry.Failed(path, ::GetTickCount64());
+          StartOpen(*folder);
         }
         folder->followWrites = followWrites;
       }
@@ -102,6 +137,7 @@ class DirectoryWatcher : public IFolderWatcher {
         if (!folder->dir || folder->dir.get() != handle) continue;
         Close(*folder);
         m_retry.Failed(path, ::GetTickCount64());
+        folder->waited = true;
       }
     });
   }
@@ -116,6 +152,9 @@ class DirectoryWatcher : public IFolderWatcher {
     OVERLAPPED overlapped{};
     bool reading = false;  // a read is issued and not yet completed
     bool closing = false;  // its completion is only awaited
+    bool opening = false;  // its open runs on the thread pool
+    // It could not be watched: once it is, it counts as changed.
+    bool waited = false;
     std::unique_ptr<DWORD[]> buffer{new DWORD[kBufferBytes / sizeof(DWORD)]};
   };
 
@@ -125,7 +164,7 @@ class DirectoryWatcher : public IFolderWatcher {
       const std::lock_guard<std::mutex> lock(m_mutex);
       m_commands.push_back(std::move(command));
     }
-    ::SetEvent(m_wake.get());
+    ::SetEvent(m_opens->wake.get());
   }
 
   // The same, and waits for it a while: long enough for the thread to
@@ -149,41 +188,80 @@ class DirectoryWatcher : public IFolderWatcher {
       }
       for (auto& command : commands) command();
       if (m_quit) break;
+      std::vector<std::pair<std::string, HANDLE>> opened;
+      {
+        const std::lock_guard<std::mutex> lock(m_opens->mutex);
+        opened.swap(m_opens->done);
+      }
+      for (const auto& [path, dir] : opened) Opened(path, dir);
       const uint64_t now = ::GetTickCount64();
       for (const std::string& path : m_retry.Due(now)) {
         Folder& folder = *m_folders[path];
-        if (Open(folder)) {
-          // Its files may be other than when it was last read.
-          m_retry.Forget(path);
-          NoteChanged(path);
-        } else {
-          m_retry.Failed(path, now);
-        }
+        // Counted as failed until its open succeeds, so that an open slower
+        // than the wait is not started twice.
+        m_retry.Failed(path, now);
+        if (!folder.opening) StartOpen(folder);
       }
       const uint32_t wait = m_retry.NextWait(::GetTickCount64());
       // Alertable: the reads complete here.
-      ::WaitForSingleObjectEx(
-          m_wake.get(), wait == qv::WatchRetry::kNever ? INFINITE : wait, TRUE);
+      ::WaitForSingleObjectEx(m_opens->wake.get(),
+                              wait == qv::WatchRetry::kNever ? INFINITE : wait,
+                              TRUE);
     }
     for (auto& entry : m_folders) Close(*entry.second);
     m_folders.clear();
+    // The opens still running close their own handles from now on.
+    const std::lock_guard<std::mutex> lock(m_opens->mutex);
+    m_opens->ended = true;
+    for (const auto& opened : m_opens->done)
+      if (opened.second != INVALID_HANDLE_VALUE) ::CloseHandle(opened.second);
+    m_opens->done.clear();
   }
 
-  bool Open(Folder& folder) {
-    const HANDLE dir = ::CreateFileW(
-        qv::FileApiPath(folder.path).c_str(), FILE_LIST_DIRECTORY,
-        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED,
-        nullptr);
-    if (dir == INVALID_HANDLE_VALUE) return false;
-    folder.dir.reset(dir);
+  // Opens the folder's directory on the thread pool; Opened takes it.
+  void StartOpen(Folder& folder) {
+    auto job = std::make_unique<OpenJob>(OpenJob{m_opens, folder.path});
+    folder.opening =
+        ::QueueUserWorkItem(RunOpen, job.get(), WT_EXECUTELONGFUNCTION);
+    if (folder.opening) {
+      job.release();
+    } else if (!m_retry.Waiting(folder.path)) {
+      m_retry.Failed(folder.path, ::GetTickCount64());
+      folder.waited = true;
+    }
+  }
+
+  // The directory of the folder `path` was opened as `dir`: it is watched
+  // from now on, or tried again later.
+  void Opened(const std::string& path, HANDLE dir) {
+    qv::UniqueKernelObject owned(dir == INVALID_HANDLE_VALUE ? nullptr : dir);
+    const auto it = m_folders.find(path);
+    // No longer wanted, or opened twice.
+    if (it == m_folders.end() || it->second->dir) return;
+    Folder& folder = *it->second;
+    folder.opening = false;
+    if (owned && Follow(folder, std::move(owned))) {
+      m_retry.Forget(path);
+      // Its files may be other than when it was last read.
+      if (folder.waited) NoteChanged(path);
+      folder.waited = false;
+    } else if (!m_retry.Waiting(path)) {
+      // A retry is counted failed when it starts; a first open here.
+      m_retry.Failed(path, ::GetTickCount64());
+      folder.waited = true;
+    }
+  }
+
+  // Reads the changes of the folder opened as `dir`; false when it cannot.
+  bool Follow(Folder& folder, qv::UniqueKernelObject dir) {
+    folder.dir = std::move(dir);
     folder.closing = false;
     // Told when the system asks to remove the volume, so that this handle
     // never keeps a drive from being removed safely.
     DEV_BROADCAST_HANDLE filter{};
     filter.dbch_size = sizeof filter;
     filter.dbch_devicetype = DBT_DEVTYP_HANDLE;
-    filter.dbch_handle = dir;
+    filter.dbch_handle = folder.dir.get();
     if (m_window)
       folder.notice.reset(::RegisterDeviceNotificationA(
           m_window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
@@ -231,6 +309,7 @@ class DirectoryWatcher : public IFolderWatcher {
       return;
     self.Close(folder);
     self.m_retry.Failed(folder.path, ::GetTickCount64());
+    folder.waited = true;
   }
 
   // Whether the first `bytes` of the folder's buffer hold a notice its
@@ -261,7 +340,7 @@ class DirectoryWatcher : public IFolderWatcher {
       m_posted = ::PostMessageA(m_window, m_message, 0, 0);
   }
 
-  qv::UniqueKernelObject m_wake;
+  std::shared_ptr<Opens> m_opens;
   // The thread's own: the folders by path and when to try the waiting ones.
   std::map<std::string, std::unique_ptr<Folder>> m_folders;
   qv::WatchRetry m_retry;
@@ -277,6 +356,18 @@ class DirectoryWatcher : public IFolderWatcher {
 
 }  // namespace
 
+HANDLE OpenWatchedDirectory(const std::wstring& path) {
+  return ::CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED,
+                       nullptr);
+}
+
+std::unique_ptr<IFolderWatcher> MakeDirectoryWatcher(DirectoryOpener open) {
+  return std::make_unique<DirectoryWatcher>(std::move(open));
+}
+
 std::unique_ptr<IFolderWatcher> MakeDirectoryWatcher() {
-  return std::make_unique<DirectoryWatcher>();
+  return MakeDirectoryWatcher(OpenWatchedDirectory);
 }

@@ -2,6 +2,7 @@
 #include "toolbar/ToolbarCache.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -18,12 +19,15 @@ qv::FillKey KeyOf(const ToolbarRecord& toolbar, const CBarSettings& settings) {
 
 int ToolbarCache::Read(ToolbarRecord& toolbar, const CBarSettings& settings,
                        IToolbarShell& shell, HWND owner, Entry* entry,
-                       bool* synced) {
-  *synced = toolbar.HasCustomOrder() && shell.SyncEntries(toolbar, settings);
-  entry->key = KeyOf(toolbar, settings);
+                       bool* synced, bool apart) {
   entry->serial = ++m_lastSerial;
   entry->pending = false;
-  return shell.Fill(toolbar, settings, owner, &entry->buttons);
+  entry->apart = apart;
+  // The read apart brings the custom list in step itself.
+  *synced = !apart && toolbar.HasCustomOrder() &&
+            shell.SyncEntries(toolbar, settings);
+  entry->key = KeyOf(toolbar, settings);
+  return apart || shell.Fill(toolbar, settings, owner, &entry->buttons);
 }
 
 int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
@@ -34,11 +38,15 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
   m_spare.clear();
   m_entries.clear();
   // A toolbar waiting for its drive or share is never read here, on the
-  // window's thread: it is read apart (TakeRead) once it may be back.
-  if (reread == Reread::kAll)
-    kept.erase(std::remove_if(kept.begin(), kept.end(),
-                              [](const Entry& e) { return !e.unreachable; }),
-               kept.end());
+  // window's thread: it is read apart (TakeRead) once it may be back. The
+  // buttons read again stand meanwhile where that read is made apart.
+  std::vector<Entry> stale;
+  if (reread == Reread::kAll) {
+    const auto read = std::stable_partition(
+        kept.begin(), kept.end(), [](const Entry& e) { return e.unreachable; });
+    std::move(read, kept.end(), std::back_inserter(stale));
+    kept.erase(read, kept.end());
+  }
 
   const int count = settings.ToolbarCount();
   for (int i = 0; i < count; ++i) {
@@ -59,14 +67,34 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
       continue;
     }
     Entry entry;
-    if (only != -1 && i != only && i != force) {
+    // A folder that waited for its drive or share may wait still.
+    const bool apart =
+        shell.IsRemote(toolbar.folder.get()) ||
+        std::any_of(kept.begin(), kept.end(), [&key](const Entry& e) {
+          return e.unreachable && e.key.folder == key.folder;
+        });
+    if (!apart && only != -1 && i != only && i != force) {
       entry.key = key;
       entry.pending = true;
       m_entries.push_back(std::move(entry));
       continue;
     }
     bool changed = false;
-    const int read = Read(toolbar, settings, shell, owner, &entry, &changed);
+    const int read =
+        Read(toolbar, settings, shell, owner, &entry, &changed, apart);
+    // Read apart, it shows the buttons it had (Refresh, a forced read).
+    for (std::vector<Entry>* old : {&stale, &kept}) {
+      if (!apart) break;
+      const auto same =
+          std::find_if(old->begin(), old->end(), [&key](const Entry& e) {
+            return !e.unreachable && !e.pending && e.key == key;
+          });
+      if (same == old->end()) continue;
+      entry.buttons = std::move(same->buttons);
+      entry.serial = same->serial;
+      old->erase(same);
+      break;
+    }
     if (changed) synced->push_back(i);
     if (!read) {
       if (!shell.IsUnreachable(toolbar.folder.get())) {
@@ -87,7 +115,12 @@ int ToolbarCache::Refresh(int index, CBarSettings& settings,
   ToolbarRecord* toolbar = settings.Toolbar(index);
   if (!toolbar || index >= static_cast<int>(m_entries.size())) return 0;
   Entry entry;
-  if (!Read(*toolbar, settings, shell, owner, &entry, synced)) return 0;
+  const bool apart = shell.IsRemote(toolbar->folder.get());
+  if (!Read(*toolbar, settings, shell, owner, &entry, synced, apart)) return 0;
+  if (apart) {
+    entry.buttons = std::move(m_entries[index].buttons);
+    entry.serial = m_entries[index].serial;
+  }
   entry.folderName = std::move(m_entries[index].folderName);
   m_entries[index] = std::move(entry);
   return 1;
@@ -100,7 +133,8 @@ ToolbarCache::Found ToolbarCache::ReadPending(int index, CBarSettings& settings,
   ToolbarRecord* toolbar = settings.Toolbar(index);
   if (!toolbar || !Pending(index)) return Found::kButtons;
   Entry entry;
-  if (!Read(*toolbar, settings, shell, owner, &entry, synced)) {
+  if (!Read(*toolbar, settings, shell, owner, &entry, synced,
+            shell.IsRemote(toolbar->folder.get()))) {
     if (!shell.IsUnreachable(toolbar->folder.get())) return Found::kGone;
     entry.buttons.clear();
     entry.unreachable = true;
@@ -131,7 +165,7 @@ bool ToolbarCache::Resort(int index, const CBarSettings& settings,
     entry.key = KeyOf(*toolbar, settings);
     return true;
   }
-  if (entry.unreachable || toolbar->HasCustomOrder() ||
+  if (entry.unreachable || entry.apart || toolbar->HasCustomOrder() ||
       !shell.Sort(*toolbar, &entry.buttons))
     return false;
   entry.key = KeyOf(*toolbar, settings);
@@ -164,15 +198,51 @@ std::optional<qv::FillKey> ToolbarCache::WaitingKey(int index) const {
   return m_entries[index].key;
 }
 
-bool ToolbarCache::TakeRead(const qv::FillKey& key, ToolbarButtons buttons) {
-  for (Entry& entry : m_entries) {
-    if (!entry.unreachable || !(entry.key == key)) continue;
-    entry.buttons = std::move(buttons);
-    entry.unreachable = false;
+bool ToolbarCache::ReadingApart(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < m_entries.size() &&
+         m_entries[index].apart;
+}
+
+std::optional<qv::FillKey> ToolbarCache::AskApart(int index) {
+  if (!ReadingApart(index) || m_entries[index].asked) return std::nullopt;
+  m_entries[index].asked = true;
+  return m_entries[index].key;
+}
+
+ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,
+                                           CBarSettings& settings, int* index,
+                                           bool* synced) {
+  *synced = false;
+  for (size_t i = 0; i < m_entries.size(); ++i) {
+    Entry& entry = m_entries[i];
+    ToolbarRecord* toolbar = settings.Toolbar(static_cast<int>(i));
+    if (!(entry.apart || entry.unreachable) || !(entry.key == result.key) ||
+        !toolbar)
+      continue;
+    *index = static_cast<int>(i);
+    if (!result.read) {
+      // One that waited waits on; one read apart waits now, or is gone.
+      if (entry.unreachable) return Taken::kNothing;
+      if (!result.unreachable) return Taken::kGone;
+      entry.buttons.clear();
+      entry.apart = false;
+      entry.unreachable = true;
+      entry.serial = ++m_lastSerial;
+      return Taken::kUnreachable;
+    }
+    // The key matched: the list the read brought in step is this one's.
+    if (result.synced) {
+      toolbar->info = std::move(*result.synced);
+      *synced = true;
+    }
+    const bool back = entry.unreachable;
+    entry.key = KeyOf(*toolbar, settings);
+    entry.buttons = std::move(result.buttons);
+    entry.unreachable = entry.apart = false;
     entry.serial = ++m_lastSerial;
-    return true;
+    return back ? Taken::kBack : Taken::kButtons;
   }
-  return false;
+  return Taken::kNothing;
 }
 
 bool ToolbarCache::Unreachable(int index) const {

@@ -12,6 +12,7 @@
 
 #include "settings/BarSettings.h"
 #include "toolbar/ToolbarButton.h"
+#include "toolbar/ToolbarReader.h"
 #include "toolbar/ToolbarShell.h"
 #include "toolbar/portable/FillKey.h"
 
@@ -27,8 +28,10 @@ class ToolbarCache {
   // the toolbars whose list that changed are added to `synced`, for the
   // caller to store. A toolbar whose folder's drive or share is missing is
   // kept without buttons; once it waits, it is not read here again, even
-  // for Reread::kAll, but apart (TakeRead) or when forced. With `only` (not
-  // -1), toolbars other than `only` and `force` that need a read wait for
+  // for Reread::kAll, but apart (TakeRead) or when forced. A toolbar on a
+  // network folder, or on one that waited, is left to be read apart
+  // (AskApart), keeping its buttons meanwhile. With `only` (not -1),
+  // toolbars other than `only` and `force` that need a read wait for
   // ReadPending instead. -1, or the index of the first toolbar whose folder
   // is gone; the toolbars after it are not in step until the next update.
   int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
@@ -55,9 +58,24 @@ class ToolbarCache {
   bool Unreachable(int index) const;
   // The key of toolbar `index` while it waits, for a read made apart.
   std::optional<qv::FillKey> WaitingKey(int index) const;
-  // Gives the waiting toolbar of key `key` the buttons read apart; false
-  // when none waits with that key any more.
-  bool TakeRead(const qv::FillKey& key, ToolbarButtons buttons);
+  // True while toolbar `index` is to be read apart, never on the window's
+  // thread (see Update); its key, once for each read asked of it.
+  bool ReadingApart(int index) const;
+  std::optional<qv::FillKey> AskApart(int index);
+  // What a read made apart changed.
+  enum class Taken {
+    kNothing,      // no toolbar waits for it any more, or it still waits
+    kButtons,      // the toolbar has its buttons
+    kBack,         // the same, for a toolbar that waited for its drive
+    kUnreachable,  // the toolbar waits for its drive or share now
+    kGone,         // the toolbar's folder is gone (the caller removes it)
+  };
+  // Gives the toolbar read apart whose key was `result.key` what that read
+  // found, its custom list taken in step with the folder as the read found
+  // it (`*synced` tells whether that changed it, for the caller to store);
+  // `*index` is that toolbar.
+  Taken TakeRead(CToolbarReader::Result result, CBarSettings& settings,
+                 int* index, bool* synced);
   // Toolbar `index`'s buttons, or null (none, or not read yet).
   const ToolbarButtons* Buttons(int index) const;
   // The toolbar whose buttons have the serial `serial` (see Serial), or -1.
@@ -79,12 +97,17 @@ class ToolbarCache {
     std::optional<std::string> folderName;
     bool unreachable = false;
     bool pending = false;  // not read yet
+    // To be read apart: its buttons (kept, or none yet) stand until then.
+    bool apart = false;
+    bool asked = false;  // that read has been asked for
     std::uint32_t serial = 0;
   };
   // Fills `entry` for `toolbar`, its custom list brought in step first
   // (`*synced` true when that changed it); 0 when the folder cannot be read.
+  // A network folder, and one `apart` names, is left to be read apart.
   int Read(ToolbarRecord& toolbar, const CBarSettings& settings,
-           IToolbarShell& shell, HWND owner, Entry* entry, bool* synced);
+           IToolbarShell& shell, HWND owner, Entry* entry, bool* synced,
+           bool apart = false);
 
   std::vector<Entry> m_entries;  // one per toolbar, in the settings' order
   std::vector<Entry> m_spare;    // left over from an update that stopped

@@ -1,5 +1,6 @@
-// toolbar/ToolbarReader.h: CToolbarReader, the reads of toolbars that wait
-// for their drive or share, each made on a thread of its own: asking a
+// toolbar/ToolbarReader.h: CToolbarReader, the reads of toolbars that must
+// not be made on the window's thread (a folder on a network share, or one
+// waiting for its drive or share), each on a thread of its own: asking a
 // folder on an offline share waits for the network's timeout, and the window
 // answers its user meanwhile. A finished read is posted to the window, which
 // takes it.
@@ -8,8 +9,7 @@
 #include <windows.h>
 
 #include <memory>
-#include <mutex>
-#include <thread>
+#include <optional>
 #include <vector>
 
 #include "settings/BarSettings.h"
@@ -22,33 +22,40 @@ class CToolbarReader {
   struct Result {
     qv::FillKey key;  // the toolbar's when the read began
     bool read = false;
+    // Not read because its drive or share is missing; not read otherwise
+    // means its folder is gone.
+    bool unreachable = false;
     ToolbarButtons buttons;
+    // The custom list brought in step with the folder before the read,
+    // when that changed it.
+    std::optional<ToolbarInfo> synced;
   };
 
-  explicit CToolbarReader(IToolbarShell& shell) : m_shell(shell) {}
+  // `shell` must outlive every read started, which the reader does not.
+  explicit CToolbarReader(IToolbarShell& shell);
   CToolbarReader(const CToolbarReader&) = delete;
   CToolbarReader& operator=(const CToolbarReader&) = delete;
-  // Waits for the reads still running.
-  ~CToolbarReader();
+  // Waits for no read: one held by an offline share finishes on its own
+  // later, and its result is dropped.
+  ~CToolbarReader() = default;
 
-  // Reads `toolbar` as `settings` show it, unless a read of the same key
-  // runs; posts `message` to `window` when it is done.
+  // Reads `toolbar` as `settings` show it; posts `message` to `window` when
+  // it is done. A read of the same key that runs is made again once done (its
+  // folder may have changed since it began), one done but not taken is
+  // dropped for this one.
   void Read(HWND window, UINT message, const qv::FillKey& key,
             const ToolbarRecord& toolbar, const CBarSettings& settings);
   // The reads done since the last call.
   std::vector<Result> TakeResults();
 
  private:
-  struct Job {
-    ToolbarRecord toolbar;
-    CBarSettings settings;
-    Result result;
-    bool done = false;  // guarded by m_mutex
-    std::thread thread;
-  };
-  void Run(Job& job, HWND window, UINT message);
+  struct Job;
+  struct Jobs;
+  static void Run(IToolbarShell& shell, Jobs& jobs, Job& job, HWND window,
+                  UINT message);
 
   IToolbarShell& m_shell;
-  std::mutex m_mutex;
-  std::vector<std::unique_ptr<Job>> m_jobs;
+  // Owned by the reader and by every read's thread alike, so that a thread
+  // may end after the reader is gone.
+  std::shared_ptr<Jobs> m_jobs;
 };

@@ -4,7 +4,9 @@
 #include "framework/Handles.h"
 #include "framework/ImageList.h"
 #include "shell/FolderNames.h"
+#include "shell/FileSystemPath.h"
 #include "shell/ShellHelpers.h"
+#include "shell/portable/VolumeRoot.h"
 #include "toolbar/ToolbarFill.h"
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/SortKeys.h"
@@ -71,6 +73,13 @@ bool IToolbarShell::Sort(const ToolbarRecord& toolbar,
   if (!qv::IsSortingOrder(toolbar.sortOrder)) return false;
   SortToolbarItems(toolbar.folder.get(), toolbar.sortOrder, *buttons);
   return true;
+}
+
+bool IToolbarShell::IsRemote(LPCITEMIDLIST folder) {
+  const std::string root = qv::VolumeRoot(qv::FileSystemPath(folder));
+  if (root.size() > 2 && root[0] == '\\' && root[1] == '\\') return true;
+  // A mapped drive answers from its mapping, without the network.
+  return !root.empty() && ::GetDriveTypeA(root.c_str()) == DRIVE_REMOTE;
 }
 
 int IToolbarShell::ItemIcon(LPCITEMIDLIST item) {

@@ -35,6 +35,10 @@ class IToolbarShell {
                                                    HWND owner) = 0;
   // As IsFolderUnreachable: the folder's drive or share is missing.
   virtual bool IsUnreachable(LPCITEMIDLIST folder) = 0;
+  // The folder is on a network share (a UNC path, or a drive the network
+  // redirects): asking it may wait for the network's timeout, so it is never
+  // read on the window's thread.
+  virtual bool IsRemote(LPCITEMIDLIST folder);
   // The desktop folder, or null when the shell cannot give it.
   virtual qv::ComPtr<IShellFolder> Desktop() = 0;
   // The display name of the folder `folder` (absolute), asked of its parent

@@ -1,15 +1,18 @@
 // tests/unit/FolderWatcherTest.cpp: the directory watcher on real folders:
-// one folder it cannot watch (absent, or a handle that fails) never stops
-// the others, is tried again until it can be watched and then reports, and
-// a handle the system asks back is closed at once.
+// one folder it cannot watch (absent, or a handle that fails, or one whose
+// open waits for the network) never stops or delays the others, is tried
+// again until it can be watched and then reports, and a handle the system
+// asks back is closed at once.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "bar/FolderWatcher.h"
+#include "bar/DirectoryWatcher.h"
+#include "framework/Handles.h"
 #include "tests/unit/support/PumpUntil.h"
 #include "tests/unit/support/TempFolder.h"
 
@@ -112,4 +115,39 @@ TEST_F(FolderWatcherTest, MoreFoldersThanOneWaitTakesAreAllWatched) {
   ASSERT_TRUE(PumpUntil([&] { return OpenHandleOn(root / "69"); }));
   ASSERT_TRUE(root.AddFile("69\\last.txt"));
   EXPECT_TRUE(Reported(root / "69"));
+}
+
+TEST_F(FolderWatcherTest, AnOpenWaitingForTheNetworkDelaysNoOtherFolder) {
+  TempFolder root("slow");
+  ASSERT_TRUE(root.AddFolder("live"));
+  const std::string live = root / "live", share = root / "share";
+  // The share's opens are held while `hold` is set, as an offline share's
+  // wait for the network's timeout.
+  struct Gate {
+    std::atomic<bool> hold{false};
+    std::atomic<int> held{0};
+    qv::UniqueKernelObject open{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  };
+  const auto gate = std::make_shared<Gate>();
+  watcher = MakeDirectoryWatcher([gate](const std::wstring& path) {
+    if (gate->hold && path.find(L"share") != std::wstring::npos) {
+      ++gate->held;
+      ::WaitForSingleObject(gate->open.get(), 10000);
+    }
+    return OpenWatchedDirectory(path);
+  });
+  watcher->Watch(window, WM_APP, {{share}, {live}});
+  ASSERT_TRUE(PumpUntil([&] { return OpenHandleOn(live); }));
+
+  // The share comes back slowly: its retry is held, and the other folder
+  // reports meanwhile.
+  gate->hold = true;
+  ASSERT_TRUE(root.AddFolder("share"));
+  watcher->Retry();
+  ASSERT_TRUE(PumpUntil([&] { return gate->held > 0; }));
+  ASSERT_TRUE(root.AddFile("live\\a.txt"));
+  EXPECT_TRUE(Reported(live));
+  EXPECT_FALSE(OpenHandleOn(share));
+  ::SetEvent(gate->open.get());
+  EXPECT_TRUE(Reported(share));
 }

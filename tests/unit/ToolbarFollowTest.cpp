@@ -58,28 +58,38 @@ class CountingShell : public RealShell {
 
 // The real shell, where one folder stands for a network share: offline
 // (its reads fail, it is unreachable) until told, and its reads, counted
-// from any thread, held while the gate is closed.
+// from any thread as they begin and end, held while the gate is closed.
 class ShareShell : public RealShell {
  public:
   explicit ShareShell(std::string share) : m_share(std::move(share)) {}
+  // A read left held by a failed test ends before the shell goes.
+  ~ShareShell() {
+    ::SetEvent(gate.get());
+    while (shareReadsDone < shareReads) ::Sleep(10);
+  }
 
   int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
            HWND owner, ToolbarButtons* out) override {
-    if (IsShare(toolbar.folder.get())) {
-      ++shareReads;
-      ::WaitForSingleObject(gate.get(), 10000);
-      if (offline) return 0;
-    }
-    return RealShell::Fill(toolbar, settings, owner, out);
+    if (!IsShare(toolbar.folder.get()))
+      return RealShell::Fill(toolbar, settings, owner, out);
+    ++shareReads;
+    ::WaitForSingleObject(gate.get(), 10000);
+    const int read =
+        offline ? 0 : RealShell::Fill(toolbar, settings, owner, out);
+    ++shareReadsDone;
+    return read;
   }
   bool IsUnreachable(LPCITEMIDLIST folder) override {
     if (!IsShare(folder)) return RealShell::IsUnreachable(folder);
     ++shareProbes;
     return offline;
   }
+  bool IsRemote(LPCITEMIDLIST folder) override {
+    return IsShare(folder) || RealShell::IsRemote(folder);
+  }
 
   std::atomic<bool> offline{true};
-  std::atomic<int> shareReads{0}, shareProbes{0};
+  std::atomic<int> shareReads{0}, shareReadsDone{0}, shareProbes{0};
   qv::UniqueKernelObject gate{::CreateEventA(nullptr, TRUE, TRUE, nullptr)};
 
  private:
@@ -340,7 +350,8 @@ TEST_F(ToolbarFollowTest, AnOfflineShareIsNeverReadOnTheWindowsThread) {
   CBarWindow bar(appBars, nullptr, shares,
                  std::make_unique<ManualWatcher>(&watched));
   ASSERT_TRUE(Create(bar));
-  ASSERT_EQ(2, bar.TabStrip().GetTabCount());  // the share waits
+  // The share's read, made apart, finds it offline: it waits, without a tab.
+  ASSERT_TRUE(PumpUntil([&] { return bar.TabStrip().GetTabCount() == 2; }));
 
   const int reads = shares.shareReads, probes = shares.shareProbes;
   for (int i = 0; i < 20; ++i) SwitchTo(bar, i % 2);
@@ -360,6 +371,71 @@ TEST_F(ToolbarFollowTest, AnOfflineShareIsNeverReadOnTheWindowsThread) {
   EXPECT_TRUE(PumpUntil([&] { return bar.TabStrip().GetTabCount() == 3; }));
   EXPECT_EQ(std::vector<std::string>{"s.txt"}, Names(bar, 0));
   EXPECT_EQ(probes, shares.shareProbes);
+}
+
+TEST_F(ToolbarFollowTest, AShareIsReadApartAtStartAndClosingWaitsForNoRead) {
+  TempFolder share("share"), local("local");
+  ASSERT_TRUE(share.AddFile("s.txt"));
+  ASSERT_TRUE(local.AddFile("l.txt"));
+  StoreToolbar(share);
+  StoreToolbar(local);
+  ShareShell shares(share.path());
+  shares.offline = false;
+  ::ResetEvent(shares.gate.get());
+  {
+    CBarWindow bar(appBars, nullptr, shares,
+                   std::make_unique<ManualWatcher>(&watched));
+    // The start does not wait for the share: its tab and an empty row show,
+    // and the bar answers its user.
+    ASSERT_TRUE(Create(bar));
+    ASSERT_TRUE(PumpUntil([&] { return shares.shareReads == 1; }));
+    EXPECT_EQ(2, bar.TabStrip().GetTabCount());
+    EXPECT_EQ(0, bar.Pane().GetRow(0)->GetItemCount());
+    SwitchTo(bar, 1);
+    EXPECT_EQ(1, bar.Settings().m_nCurrentTab);
+    SwitchTo(bar, 0);
+    ::SetEvent(shares.gate.get());
+    EXPECT_TRUE(
+        PumpUntil([&] { return bar.Pane().GetRow(0)->GetItemCount(); }));
+    EXPECT_EQ(std::vector<std::string>{"s.txt"}, Names(bar, 0));
+
+    // Refresh reads it apart again, its buttons standing meanwhile; the bar
+    // closes with that read held.
+    ::ResetEvent(shares.gate.get());
+    bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+    ASSERT_TRUE(PumpUntil([&] { return shares.shareReads == 2; }));
+    EXPECT_EQ(std::vector<std::string>{"s.txt"}, Names(bar, 0));
+  }
+  EXPECT_EQ(1, shares.shareReadsDone);
+  // The read ends after the window; what it posts lands nowhere.
+  ::SetEvent(shares.gate.get());
+  EXPECT_TRUE(PumpUntil([&] { return shares.shareReadsDone == 2; }));
+  PumpUntil([] { return false; }, 200);
+}
+
+TEST_F(ToolbarFollowTest, AShareReadApartKeepsItsCustomListInStep) {
+  TempFolder share("share");
+  for (const char* name : {"a.txt", "c.txt", "new.txt"})
+    ASSERT_TRUE(share.AddFile(name));
+  StoreToolbar(
+      share,
+      {qv::kKindCustom,
+       {{qv::kEntryShownFile, "c.txt"}, {qv::kEntryShownFile, "a.txt"}}},
+      qv::kSortCustom);
+  ShareShell shares(share.path());
+  shares.offline = false;
+  CBarWindow bar(appBars, nullptr, shares,
+                 std::make_unique<ManualWatcher>(&watched));
+  ASSERT_TRUE(Create(bar));
+  ASSERT_TRUE(PumpUntil([&] { return Names(bar, 0).size() == 3; }));
+  EXPECT_EQ((std::vector<std::string>{"c.txt", "a.txt", "new.txt"}),
+            Names(bar, 0));
+  // The list with the new file is stored, and read nowhere again.
+  CBarSettings stored;
+  ASSERT_TRUE(stored.Load());
+  EXPECT_EQ(3u, stored.m_toolbars[0].info.entries.size());
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(1, shares.shareReads);
 }
 
 TEST_F(ToolbarFollowTest, DeviceAndShellNoticesReadTheToolbarsTheyChange) {
