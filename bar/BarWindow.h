@@ -293,6 +293,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void RemakeRows();
   // Another toolbar is shown: its row in the pane, laid out there.
   void SwitchRows();
+  // Another icon size: the rows' cells in place, the bar docked at its new
+  // thickness; an auto-hide bar slid out stays out for `keepShown`.
+  void ResizeCells(bool keepShown);
   // Reads the next toolbar left for after the first paint, and shows it.
   void OnReadTimer();
   // Asks the icon thread for the own icons of the buttons shown, in their

@@ -120,6 +120,9 @@ void CBarWindow::LayoutBar(bool hidden, Slide slide) {
 }
 
 void CBarWindow::OnSize(UINT, int, int) {
+  // A rebuild under way moved the bar: it lays the children out itself once
+  // the bar has its place, keeping the length it lays them out for.
+  if (m_bBusy) return;
   // The kept toolbars fit any size: nothing is read again.
   Rebuild(RebuildRequest::Layout());
 }
