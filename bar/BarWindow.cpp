@@ -281,7 +281,7 @@ void CBarWindow::SwitchRows() {
     DropRows();
     RemakeRows();
   }
-  m_pane.RelayoutRows();
+  LayoutChildren();
 }
 
 void CBarWindow::ResizeCells(bool keepShown) {

@@ -120,6 +120,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // How LayoutBar moves the bar: at once, or sliding out or in.
   enum class Slide { kNone, kOut, kIn };
   void LayoutBar(bool hidden, Slide slide = Slide::kNone);
+  // The pane and its rows at the bar's length, and the tab strip beside
+  // them, where the bar is now.
+  void LayoutChildren();
   // The system image list for the icon size, setting the button cell size.
   HIMAGELIST UpdateButtonSize();
   SIZE ButtonSize() const { return {m_cxButton, m_cyButton}; }

@@ -533,6 +533,7 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   const int watched = watches.calls;
   const auto calls = shell.calls;
   const HWND row = bar.Pane().GetRow(0)->m_hWnd;
+  const RECT pane = bar.Pane().GetWindowRect();
   store.written.clear();
   for (int i = 1; i <= 20; ++i) {
     bar.TabStrip().m_nCurSel = i % 2;
@@ -546,4 +547,6 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   EXPECT_EQ(fills, folders.fills);
   EXPECT_EQ(watched, watches.calls);
   EXPECT_EQ(row, bar.Pane().GetRow(0)->m_hWnd);  // shows the other toolbar
+  const RECT after = bar.Pane().GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&pane, &after));  // laid out at the bar's length
 }
