@@ -72,7 +72,7 @@ CBarModel::Change CBarModel::SetSmallIcons(bool small) {
   // Nothing is read again: an icon's index is the same in the small and the
   // large image list.
   return Stored(SettingsWrite::Options({qv::kOptSmallIcons}),
-                RebuildRequest::Layout(true));
+                RebuildRequest::Cells(true));
 }
 
 CBarModel::Change CBarModel::SetAutoHide(bool autoHide) {
@@ -167,9 +167,9 @@ CBarModel::Change CBarModel::ApplyCustomize(const CBarSettings& edited) {
   if (!edited.CopyTo(m_settings)) {
     // Nothing half-copied is stored: the bar goes back to what is.
     Load();
-    return RebuildRequest::All();
+    return RebuildRequest::CurrentFirst();
   }
-  return Stored(changed, RebuildRequest::All());
+  return Stored(changed, RebuildRequest::CurrentFirst());
 }
 
 CBarModel::Change CBarModel::RemoveToolbar(int toolbar) {
@@ -190,7 +190,7 @@ CBarModel::Change CBarModel::AddToolbar(ToolbarRecord toolbar) {
 
 RebuildRequest CBarModel::Refresh() {
   Load();
-  return RebuildRequest::All(true);
+  return RebuildRequest::CurrentFirst(true);
 }
 
 void CBarModel::SetScrollPosition(bool vertical, int position) {

@@ -68,13 +68,14 @@ class CBarModel {
   // browse toolbar (it shows whatever was browsed), a folder whose items
   // have no file names, or indexes off the row.
   Change MoveButton(int toolbar, int from, int to);
-  // The Customize sheet's copy, after OK.
+  // The Customize sheet's copy, after OK: every toolbar is read again, the
+  // shown one first.
   Change ApplyCustomize(const CBarSettings& edited);
   // Toolbar `toolbar`'s folder is gone, or it moved to another bar.
   Change RemoveToolbar(int toolbar);
   // A toolbar moved here from another bar, with its order and buttons' list.
   Change AddToolbar(ToolbarRecord toolbar);
-  // Reads the store and every toolbar again.
+  // Reads the store and every toolbar again, the shown one first.
   RebuildRequest Refresh();
   // The rows were scrolled: stored, nothing to redo.
   void SetScrollPosition(bool vertical, int position);

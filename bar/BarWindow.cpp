@@ -197,7 +197,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
       [&shell](LPCITEMIDLIST item) { return shell.ItemIcon(item); }, m_hWnd,
       UWM_ICONS_READY);
 
-  Rebuild(RebuildRequest::Start());
+  Rebuild(RebuildRequest::CurrentFirst());
   return 0;
 }
 
@@ -233,6 +233,10 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
     }
     ReadApartToolbars();
     SwitchRows();
+    return;
+  }
+  if (request.cellsOnly && m_pane.m_hWnd) {
+    ResizeCells(request.keepShown);
     return;
   }
   const BusyScope busy(m_bBusy);
@@ -294,7 +298,20 @@ void CBarWindow::SwitchRows() {
     DropRows();
     RemakeRows();
   }
-  m_pane.RelayoutRows();
+  LayoutChildren();
+}
+
+void CBarWindow::ResizeCells(bool keepShown) {
+  const BusyScope busy(m_bBusy);
+  // The rows keep their buttons and windows: no read, no child made again,
+  // no watch or hot key to renew. The bar's thickness follows the cells, so
+  // its band is asked for again.
+  HIMAGELIST images = UpdateButtonSize();
+  m_pane.SetRowImages(images, m_cxButton, m_cyButton,
+                      qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
+  const bool stayOut = keepShown && m_bShown == 1;
+  if (!(m_bHiddenMode == 1 && stayOut)) DockToEdge(Settings().m_nAlignment);
+  LayoutBar(m_bHiddenMode == 1 && !stayOut);
 }
 
 LRESULT CBarWindow::OnSettingsChanged(WPARAM, LPARAM) {

@@ -129,6 +129,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // How LayoutBar moves the bar: at once, or sliding out or in.
   enum class Slide { kNone, kOut, kIn };
   void LayoutBar(bool hidden, Slide slide = Slide::kNone);
+  // The pane and its rows at the bar's length, and the tab strip beside
+  // them, where the bar is now.
+  void LayoutChildren();
   // The system image list for the icon size, setting the button cell size.
   HIMAGELIST UpdateButtonSize();
   SIZE ButtonSize() const { return {m_cxButton, m_cyButton}; }
@@ -314,6 +317,9 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   void RemakeRows();
   // Another toolbar is shown: its row in the pane, laid out there.
   void SwitchRows();
+  // Another icon size: the rows' cells in place, the bar docked at its new
+  // thickness; an auto-hide bar slid out stays out for `keepShown`.
+  void ResizeCells(bool keepShown);
   // Reads the next toolbar left for after the first paint, and shows it.
   void OnReadTimer();
   // Asks the icon thread for the own icons of the buttons shown, in their

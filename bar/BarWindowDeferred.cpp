@@ -16,7 +16,7 @@ void CBarWindow::OnReadTimer() {
   if (change && !change->rowsOnly) {
     Rebuild(*change);
   } else if (m_pane.RefillRow(toolbar, m_tooltip.m_hWnd)) {
-    m_pane.RelayoutRows();
+    LayoutChildren();
     AskIcons();
   }
 }

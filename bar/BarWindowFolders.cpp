@@ -111,7 +111,7 @@ void CBarWindow::RefreshFolders(const std::vector<std::string>& paths) {
   // The refilled rows may take more or fewer lines: the pane lays its rows
   // out again at the scroll position it keeps.
   if (refilled) {
-    m_pane.RelayoutRows();
+    LayoutChildren();
     AskIcons();
   }
 }

@@ -57,17 +57,17 @@ int CBarWindow::BarLength(int vertical) const {
   return vertical ? rc.bottom - rc.top : rc.right - rc.left;
 }
 
-void CBarWindow::LayoutBar(bool hidden, Slide slide) {
-  UpdateButtonSize();
+void CBarWindow::LayoutChildren() {
   const qv::Edge edge = Settings().m_nAlignment;
   const bool vertical = qv::IsVertical(edge);
   const bool tabs = Settings().m_bShowTabs;
   const qv::BarMetrics metrics = Metrics();
-  const int cellSize = vertical ? m_cxButton : m_cyButton;
-  const int cells = ShownCells(vertical);
-  const int paneThickness = qv::PaneThickness(edge, cellSize, cells, metrics);
+  const int paneThickness = qv::PaneThickness(
+      edge, vertical ? m_cxButton : m_cyButton, ShownCells(vertical), metrics);
 
-  // The pane, with its scroll ranges cleared before it is measured again.
+  // The pane at the bar's whole length, with its scroll ranges cleared,
+  // before its rows are measured again: the rows shorten it to what they
+  // need, and would shorten it again at each layout that began from that.
   qv::ScrollBar(m_pane.m_hWnd, SB_HORZ).SetRange(0, 0, false);
   qv::ScrollBar(m_pane.m_hWnd, SB_VERT).SetRange(0, 0, false);
   if (vertical) {
@@ -95,6 +95,17 @@ void CBarWindow::LayoutBar(bool hidden, Slide slide) {
   } else {
     ::ShowWindow(m_tabStrip.m_hWnd, SW_HIDE);
   }
+}
+
+void CBarWindow::LayoutBar(bool hidden, Slide slide) {
+  UpdateButtonSize();
+  LayoutChildren();
+  const qv::Edge edge = Settings().m_nAlignment;
+  const bool vertical = qv::IsVertical(edge);
+  const bool tabs = Settings().m_bShowTabs;
+  const qv::BarMetrics metrics = Metrics();
+  const int cellSize = vertical ? m_cxButton : m_cyButton;
+  const int cells = ShownCells(vertical);
 
   // The bar's thickness, as its band was reserved. A shown bar lies against
   // the band the shell granted; an auto-hide bar against the screen edge,
@@ -120,6 +131,9 @@ void CBarWindow::LayoutBar(bool hidden, Slide slide) {
 }
 
 void CBarWindow::OnSize(UINT, int, int) {
+  // A rebuild under way moved the bar: it lays the children out itself once
+  // the bar has its place, keeping the length it lays them out for.
+  if (m_bBusy) return;
   // The kept toolbars fit any size: nothing is read again.
   Rebuild(RebuildRequest::Layout());
 }

@@ -14,8 +14,13 @@ struct RebuildRequest {
   // Only the pane's rows change (another toolbar is shown): nothing is read
   // or docked, and the bar keeps its place.
   bool rowsOnly = false;
+  // Only the buttons' cells change size (another icon size): the rows take
+  // them in place and the bar docks at its new thickness; nothing is read
+  // or made again.
+  bool cellsOnly = false;
   // The current toolbar is read first; the others that need a read wait
-  // until the bar has been painted (the start).
+  // until the bar has been painted (the start, Refresh, the Customize
+  // sheet's OK).
   bool currentFirst = false;
 
   static RebuildRequest Layout(bool keepShown = false) {
@@ -28,8 +33,12 @@ struct RebuildRequest {
     return {Reload::kOne, toolbar, keepShown};
   }
   static RebuildRequest Rows() { return {Reload::kNone, -1, true, true}; }
-  static RebuildRequest Start() {
-    return {Reload::kAll, -1, false, false, true};
+  static RebuildRequest Cells(bool keepShown = false) {
+    return {Reload::kNone, -1, keepShown, false, true};
+  }
+  // Every toolbar read again, the one shown before the bar paints.
+  static RebuildRequest CurrentFirst(bool keepShown = false) {
+    return {Reload::kAll, -1, keepShown, false, false, true};
   }
 
   // One request that does what both do: a second toolbar, or any other
@@ -38,6 +47,7 @@ struct RebuildRequest {
     RebuildRequest merged = *this;
     merged.keepShown = keepShown || other.keepShown;
     merged.rowsOnly = rowsOnly && other.rowsOnly;
+    merged.cellsOnly = cellsOnly && other.cellsOnly;
     merged.currentFirst = currentFirst && other.currentFirst;
     if (other.reload == Reload::kNone) return merged;
     if (reload == Reload::kNone) {

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "bar/BarWindow.h"
 #include "bench/e2e/Clock.h"
 #include "tests/unit/support/Accessible.h"
@@ -127,14 +129,26 @@ std::optional<POINT> TabPoint(HWND bar, int index) {
   return POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
 }
 
-bool RowShown(HWND bar, const RowProbe& probe, const e2e::Screenshot* before) {
-  if (ShownCount(bar) != probe.buttons) return false;
+namespace {
+
+// What of the toolbar `probe` was learnt on the bar does not show; null when
+// all of it does.
+const char* NotShown(HWND bar, const RowProbe& probe,
+                     const e2e::Screenshot* before) {
+  if (ShownCount(bar) != probe.buttons) return "another button count";
   const e2e::Screenshot shot = e2e::Screenshot::Capture(probe.view);
-  return ButtonAt(shot, probe.view, probe.first) &&
-         ButtonAt(shot, probe.view, probe.last) &&
-         (::IsRectEmpty(&probe.past) ||
-          BlankAt(shot, probe.view, probe.past)) &&
-         (!before || Differ(shot, *before));
+  if (!ButtonAt(shot, probe.view, probe.first)) return "no first button";
+  if (!ButtonAt(shot, probe.view, probe.last)) return "no last button";
+  if (!::IsRectEmpty(&probe.past) && !BlankAt(shot, probe.view, probe.past))
+    return "something past the last button";
+  if (before && !Differ(shot, *before)) return "the picture from before";
+  return nullptr;
+}
+
+}  // namespace
+
+bool RowShown(HWND bar, const RowProbe& probe, const e2e::Screenshot* before) {
+  return !NotShown(bar, probe, before);
 }
 
 double WaitShown(HWND bar, const RowProbe& probe, DWORD timeoutMs,
@@ -144,6 +158,12 @@ double WaitShown(HWND bar, const RowProbe& probe, DWORD timeoutMs,
     if (RowShown(bar, probe, before)) return NowMs();
     ::Sleep(1);
   }
+  const char* missing = NotShown(bar, probe, before);
+  e2e::Screenshot::Capture(probe.view).Save("bench-not-shown");
+  std::fprintf(stderr,
+               "bench: not shown after %lu ms: %s (%ld buttons of %ld)\n",
+               timeoutMs, missing ? missing : "shown at last", ShownCount(bar),
+               probe.buttons);
   return kNotMeasured;
 }
 

@@ -40,7 +40,8 @@ std::optional<POINT> TabPoint(HWND bar, int index);
 bool RowShown(HWND bar, const RowProbe& probe,
               const e2e::Screenshot* before = nullptr);
 // Polls RowShown every millisecond or so; answers when it first held (NowMs),
-// or kNotMeasured after `timeoutMs`.
+// or kNotMeasured after `timeoutMs`, saying on stderr what was not shown and
+// keeping the view's picture as screenshots/bench-not-shown.bmp.
 double WaitShown(HWND bar, const RowProbe& probe, DWORD timeoutMs,
                  const e2e::Screenshot* before = nullptr);
 // Watches `area` of the screen until it has not changed for `quietMs`;

@@ -65,7 +65,8 @@ qv::UniqueIdList Folder() {
 }
 
 auto Fields(const RebuildRequest& r) {
-  return std::make_tuple(r.reload, r.toolbar, r.keepShown, r.rowsOnly);
+  return std::make_tuple(r.reload, r.toolbar, r.keepShown, r.rowsOnly,
+                         r.cellsOnly, r.currentFirst);
 }
 
 class BarModelTest : public testing::Test {
@@ -106,7 +107,7 @@ TEST_F(BarModelTest, EachOperationStoresOnlyWhatItChanged) {
   Expect(model.MoveTo(qv::Edge::Right, "\\\\.\\DISPLAY2"),
          RebuildRequest::Layout(), {"Alignment", "Monitor"});
   EXPECT_FALSE(model.SetSmallIcons(true));  // small already
-  Expect(model.SetSmallIcons(false), RebuildRequest::Layout(true),
+  Expect(model.SetSmallIcons(false), RebuildRequest::Cells(true),
          {"Small Icons"});
   Expect(model.SetAutoHide(true), RebuildRequest::Layout(), {"Auto Hide"});
   Expect(model.SetCells(true, 3), RebuildRequest::Layout(), {"Columns"});
@@ -166,7 +167,7 @@ TEST_F(BarModelTest, CustomizeStoresTheDifferencesAndOnlyOthersWritesReload) {
   edited.m_nRows = 4;
   edited.m_toolbars[1].sortOrder = qv::kSortBySize;
   edited.m_hiddenTypes = {"bak\tBackups"};
-  Expect(model.ApplyCustomize(edited), RebuildRequest::All(),
+  Expect(model.ApplyCustomize(edited), RebuildRequest::CurrentFirst(),
          {"Rows", "Fldr Ordr   1", "FT   0", "No. of hidden types"});
 
   // The bar's own writes come back as nothing new.
@@ -203,7 +204,7 @@ TEST_F(BarModelTest, AReadWritesNothingButACustomListThatFollowedItsFolder) {
 TEST_F(BarModelTest, TheStartReadsTheCurrentToolbarAndASortReadsNothing) {
   model.SelectToolbar(1);
   Written();
-  EXPECT_EQ(-1, model.ReadToolbars(RebuildRequest::Start(), nullptr));
+  EXPECT_EQ(-1, model.ReadToolbars(RebuildRequest::CurrentFirst(), nullptr));
   EXPECT_EQ(1, shell.fills);
   EXPECT_FALSE(model.Buttons(0));  // left for after the first paint
   ASSERT_EQ(0, model.FirstPending());

@@ -482,6 +482,34 @@ TEST_F(BarWindowTest, TheCurrentEdgeDocksAgainAndAnIconSizeAlreadySetIsNoOp) {
   EXPECT_EQ(stored.m_nRows, 3);
 }
 
+TEST_F(BarWindowTest, AnIconSizeChangeResizesTheRowInPlaceAndDocksAgain) {
+  TempFolder folder("icons");
+  ASSERT_TRUE(folder.AddFile("a.txt"));
+  StoreToolbar(folder.path(), qv::kKindNormal);
+  registry.SetDword("Alignment", ABE_TOP);
+  CountingShell folders;
+  auto watcher = std::make_unique<CountingWatcher>();
+  const CountingWatcher& watches = *watcher;
+  CBarWindow bar(shell, nullptr, folders, std::move(watcher));
+  ASSERT_TRUE(Create(bar));
+  ASSERT_TRUE(bar.Settings().m_bSmallIcons);
+  const int fills = folders.fills;
+  const int watched = watches.calls;
+  const int small = bar.ButtonSize().cy;
+  const HWND row = bar.Pane().GetRow(0)->m_hWnd;
+
+  bar.SendMessage(WM_COMMAND, ID_LARGE_ICONS);
+  EXPECT_GT(bar.ButtonSize().cy, small);
+  EXPECT_EQ(row, bar.Pane().GetRow(0)->m_hWnd);
+  EXPECT_EQ(bar.ButtonSize().cy, bar.Pane().GetRow(0)->GetItemSize().cy);
+  EXPECT_EQ(fills, folders.fills);
+  EXPECT_EQ(watched, watches.calls);
+  const RECT band = shell.BandOf(bar.m_hWnd);
+  const RECT window = bar.GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&band, &window));
+  EXPECT_EQ(window.bottom - window.top, Thickness(bar, ABE_TOP, true));
+}
+
 TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   TempFolder first("first"), second("second");
   StoreToolbar(first.path(), qv::kKindNormal);
@@ -505,6 +533,7 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   const int watched = watches.calls;
   const auto calls = shell.calls;
   const HWND row = bar.Pane().GetRow(0)->m_hWnd;
+  const RECT pane = bar.Pane().GetWindowRect();
   store.written.clear();
   for (int i = 1; i <= 20; ++i) {
     bar.TabStrip().m_nCurSel = i % 2;
@@ -518,4 +547,6 @@ TEST_F(BarWindowTest, TabSwitchesReadNoSettingsStoreOnlyTheTabAndDockNothing) {
   EXPECT_EQ(fills, folders.fills);
   EXPECT_EQ(watched, watches.calls);
   EXPECT_EQ(row, bar.Pane().GetRow(0)->m_hWnd);  // shows the other toolbar
+  const RECT after = bar.Pane().GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&pane, &after));  // laid out at the bar's length
 }

@@ -223,18 +223,24 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   EXPECT_EQ((std::vector<std::string>{"a.bmp", "b.txt", "c.txt"}),
             Names(bar, 0));
 
-  // A changed sort order or hidden type reads the toolbars again.
+  // A changed sort order or hidden type reads the toolbars again, the one
+  // shown first; a click on the other's tab reads it before its paint.
   CBarSettings edited;
   ASSERT_TRUE(bar.Settings().CopyTo(edited));
   edited.m_toolbars[1].sortOrder = qv::kSortBySize;
   edited.m_hiddenTypes = {"bmp\tBitmaps"};
   bar.Redo(bar.Model().ApplyCustomize(edited));
+  EXPECT_EQ(3, shell.fills);
   SwitchTo(bar, 1);
   EXPECT_EQ(4, shell.fills);
   EXPECT_EQ((std::vector<std::string>{"b.txt", "c.txt"}), Names(bar, 0));
   EXPECT_EQ((std::vector<std::string>{"y.txt"}), Names(bar, 1));
 
+  // Refresh, too, reads the toolbar shown, and the other after the paint.
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
+  EXPECT_EQ(5, shell.fills);
+  EXPECT_EQ(0, bar.Model().FirstPending());
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
   EXPECT_EQ(6, shell.fills);
 }
 

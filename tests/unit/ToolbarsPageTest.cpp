@@ -18,6 +18,7 @@
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/DialogInput.h"
 #include "tests/unit/support/ModalDriver.h"
+#include "tests/unit/support/PumpUntil.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 
@@ -249,7 +250,9 @@ TEST_F(LinkFoldersBarTest, MovingDownAndOkReordersTabsAndStoredToolbars) {
   ASSERT_EQ(2, bar.TabStrip().GetTabCount());
   EXPECT_EQ(second, bar.TabStrip().GetTab(0)->m_strText);
   EXPECT_EQ(first, bar.TabStrip().GetTab(1)->m_strText);
-  // Each tab shows its own folder's buttons after the cache's reload.
+  // Each tab shows its own folder's buttons after the cache's reload, the
+  // one not shown read once the bar has painted.
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
   ASSERT_TRUE(bar.Buttons(0) && bar.Buttons(1));
   EXPECT_EQ("two.txt", bar.Buttons(0)->at(0).name);
   EXPECT_EQ("one.txt", bar.Buttons(1)->at(0).name);
