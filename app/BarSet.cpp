@@ -49,8 +49,7 @@ int CBarSet::IndexOf(const CBarWindow& bar) const {
 bool CBarSet::IsFirst(const CBarWindow& bar) const { return IndexOf(bar) == 0; }
 
 bool CBarSet::CanClose(const CBarWindow& bar) const {
-  // The first bar's settings are the program's own key, which stays.
-  return IndexOf(bar) > 0;
+  return IndexOf(bar) >= 0 && m_bars.size() > 1;
 }
 
 void CBarSet::NewBar(CBarWindow& from) {
@@ -144,14 +143,30 @@ CBarWindow* CBarSet::AddFurther(const CBarSettings& like, qv::Edge edge,
 
 void CBarSet::CloseBar(CBarWindow& bar) {
   FreeClosed();
-  const int index = IndexOf(bar);
-  if (index <= 0 || (m_confirm && !m_confirm(bar))) return;
+  if (!CanClose(bar) || (m_confirm && !m_confirm(bar))) return;
   // The bar may have gone while the question was up (Exit from another).
   const int now = IndexOf(bar);
-  if (now <= 0) return;
-  Member closed = std::move(m_bars[now]);
-  m_bars.erase(m_bars.begin() + now);
+  if (now < 0 || m_bars.size() < 2) return;
+  // The program's own key always holds a bar: closing the first, it takes
+  // over the last further bar's settings (keeping what there is one of per
+  // program) and that bar's window and sub-key go in its place, so the
+  // user sees the bar they closed go and the other stay.
+  const bool first = now == 0;
+  const size_t leaving = first ? m_bars.size() - 1 : static_cast<size_t>(now);
+  CBarSettings takenOver;
+  if (first) {
+    if (!m_bars[leaving].window->Settings().CopyTo(takenOver)) return;
+    takenOver.m_bFirstTime = bar.Settings().m_bFirstTime;
+    takenOver.m_bShowTitle = bar.Settings().m_bShowTitle;
+    takenOver.m_nHotKey = bar.Settings().m_nHotKey;
+  }
+  Member closed = std::move(m_bars[leaving]);
+  m_bars.erase(m_bars.begin() + static_cast<std::ptrdiff_t>(leaving));
+  // Its window goes first, freeing its edge (and an auto-hide place there)
+  // for the first bar; its key only once the first bar has stored its
+  // settings.
   closed.window->DestroyBar();
+  if (first) bar.Redo(bar.Model().ApplyCustomize(takenOver));
   DeleteBarKey(closed.key);
   m_closed.push_back(std::move(closed));
 }

@@ -1,7 +1,8 @@
 // tests/unit/BarSetTest.cpp: the program's bars: a predecessor's key starts
 // one bar, "New Bar" makes one on a free edge with its own sub-key, bars
 // come back after a restart with their own toolbars and edges, and "Close
-// Bar" removes a bar with its sub-key but never the last one.
+// Bar" removes a bar with its sub-key but never the last one; closing the
+// first moves the other's settings into the program's key.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -170,6 +171,36 @@ TEST_F(BarSetTest, CloseBarAsksThenRemovesTheBarAndItsKeyButNeverTheLast) {
   set->Bar(0).SendMessage(WM_COMMAND, ID_CLOSE_BAR);
   EXPECT_EQ(questions, 2);
   EXPECT_TRUE(::IsWindow(set->Bar(0).m_hWnd));
+}
+
+// Closing the first bar leaves the other, whose settings move into the
+// program's key (its hot key stays the first's).
+TEST_F(BarSetTest, ClosingTheFirstBarLeavesTheOtherInTheProgramsKey) {
+  TempFolder folder("other");
+  CBarSettings further;
+  further.m_nAlignment = qv::Edge::Left;
+  ASSERT_EQ(1, further.AppendToolbar(
+                   qv::UniqueIdList(qv::PathToIdList(folder.path(), nullptr)),
+                   qv::kSortByName, ToolbarInfo{}));
+  ASSERT_TRUE(further.Save(qv::SettingsWrite::All(), CreateBarKey()));
+  const std::unique_ptr<CBarSet> set = MakeSet();
+  ASSERT_TRUE(set->Start());
+  ASSERT_EQ(set->Count(), 2);
+  EXPECT_TRUE(set->CanClose(set->Bar(0)));
+  const HWND other = set->Bar(1).m_hWnd;
+  const UINT hotKey = set->Bar(0).Settings().m_nHotKey;
+
+  set->Bar(0).SendMessage(WM_COMMAND, ID_CLOSE_BAR);
+  ASSERT_EQ(set->Count(), 1);
+  EXPECT_FALSE(::IsWindow(other));
+  EXPECT_TRUE(StoredBarKeys().empty());
+  CBarSettings stored;
+  stored.Load();
+  EXPECT_EQ(stored.m_nAlignment, qv::Edge::Left);
+  ASSERT_EQ(stored.ToolbarCount(), 1);
+  EXPECT_EQ(FolderPath(*stored.Toolbar(0)), folder.path());
+  EXPECT_EQ(stored.m_nHotKey, hotKey);
+  EXPECT_EQ(set->Bar(0).Settings().m_nAlignment, qv::Edge::Left);
 }
 
 }  // namespace
