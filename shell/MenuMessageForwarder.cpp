@@ -30,25 +30,15 @@ bool IsMenuMessage(UINT message, LPARAM lParam) {
 
 }  // namespace
 
-MenuMessageForwarder::MenuMessageForwarder(HWND owner, IContextMenu* menu)
-    : m_owner(owner) {
+MenuMessageForwarder::MenuMessageForwarder(HWND owner, IContextMenu* menu) {
   if (!owner || !menu) return;
   // Version 3 is also version 2: one of the two is enough.
   if (FAILED(menu->QueryInterface(
           IID_IContextMenu3, reinterpret_cast<void**>(m_menu3.GetAddressOf()))))
     menu->QueryInterface(IID_IContextMenu2,
                          reinterpret_cast<void**>(m_menu2.GetAddressOf()));
-  if (!m_menu3 && !m_menu2) return;
-  m_installed = ::SetWindowSubclass(owner, &MenuMessageForwarder::Forward,
-                                    reinterpret_cast<UINT_PTR>(this),
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-}
-
-MenuMessageForwarder::~MenuMessageForwarder() {
-  if (m_installed) {
-    ::RemoveWindowSubclass(m_owner, &MenuMessageForwarder::Forward,
-                           reinterpret_cast<UINT_PTR>(this));
-  }
+  if (m_menu3 || m_menu2)
+    m_hook.emplace(owner, &MenuMessageForwarder::Forward, this);
 }
 
 bool MenuMessageForwarder::Handle(UINT message, WPARAM wParam, LPARAM lParam,

@@ -7,7 +7,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <optional>
+
 #include "framework/Handles.h"
+#include "framework/SubclassScope.h"
 
 namespace qv {
 
@@ -20,7 +23,6 @@ class MenuMessageForwarder {
   MenuMessageForwarder(HWND owner, IContextMenu* menu);
   MenuMessageForwarder(const MenuMessageForwarder&) = delete;
   MenuMessageForwarder& operator=(const MenuMessageForwarder&) = delete;
-  ~MenuMessageForwarder();
 
  private:
   static LRESULT CALLBACK Forward(HWND wnd, UINT message, WPARAM wParam,
@@ -29,10 +31,10 @@ class MenuMessageForwarder {
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam,
               LRESULT* result) const;
 
-  HWND m_owner = nullptr;
   ComPtr<IContextMenu2> m_menu2;
   ComPtr<IContextMenu3> m_menu3;
-  bool m_installed = false;
+  // Last: the subclass comes off before the handler it calls goes.
+  std::optional<SubclassScope> m_hook;
 };
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "framework/SubclassScope.h"
 #include "shell/ItemOpener.h"
 #include "shell/ShellHelpers.h"
 
@@ -47,27 +48,6 @@ void AppendEmpty(HMENU menu) {
 }
 
 // The owner's menu messages reach the menu for as long as this lives.
-class OwnerHook {
- public:
-  OwnerHook(HWND owner, SUBCLASSPROC proc, void* self)
-      : m_owner(owner),
-        m_proc(proc),
-        m_id(reinterpret_cast<UINT_PTR>(self)),
-        m_installed(::SetWindowSubclass(owner, proc, m_id,
-                                        reinterpret_cast<DWORD_PTR>(self)) !=
-                    FALSE) {}
-  OwnerHook(const OwnerHook&) = delete;
-  OwnerHook& operator=(const OwnerHook&) = delete;
-  ~OwnerHook() {
-    if (m_installed) ::RemoveWindowSubclass(m_owner, m_proc, m_id);
-  }
-
- private:
-  HWND m_owner;
-  SUBCLASSPROC m_proc;
-  UINT_PTR m_id;
-  bool m_installed;
-};
 
 }  // namespace
 
@@ -101,7 +81,7 @@ void CCascadeMenu::Run(LPCITEMIDLIST folder, HWND owner,
                      place.exclude.bottom};
   UINT chosen = 0;
   {
-    const OwnerHook hook(owner, &CCascadeMenu::OwnerProc, this);
+    const qv::SubclassScope hook(owner, &CCascadeMenu::OwnerProc, this);
     chosen = m_shell.Track(m_root.get(), flags, POINT{place.x, place.y}, owner,
                            exclude);
   }
