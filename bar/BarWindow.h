@@ -435,6 +435,7 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   int m_bHiddenMode = 0;
   // The shell refused the last request for the edge's auto-hide place.
   bool m_bAutoHideRefused = false;
+  SIZE m_laidOut{-1, -1};  // the client size LayoutBar last left
   int m_cxButton = 0;
   int m_cyButton = 0;
   POINT m_ptDragAnchor{};      // fixed corner of a resize drag

@@ -128,12 +128,16 @@ void CBarWindow::LayoutBar(bool hidden, Slide slide) {
   else
     ::MoveWindow(m_hWnd, rc.left, rc.top, rc.right - rc.left,
                  rc.bottom - rc.top, TRUE);
+  const RECT client = GetClientRect();
+  m_laidOut = {client.right, client.bottom};
 }
 
-void CBarWindow::OnSize(UINT, int, int) {
+void CBarWindow::OnSize(UINT, int cx, int cy) {
   // A rebuild under way moved the bar: it lays the children out itself once
-  // the bar has its place, keeping the length it lays them out for.
-  if (m_bBusy) return;
+  // the bar has its place, keeping the length it lays them out for. The size
+  // the bar was last laid out at needs nothing either: creation reports it
+  // once more after the first rebuild, which would make every child again.
+  if (m_bBusy || (cx == m_laidOut.cx && cy == m_laidOut.cy)) return;
   // The kept toolbars fit any size: nothing is read again.
   Rebuild(RebuildRequest::Layout());
 }
