@@ -35,9 +35,8 @@ void CopyBoundedName(const char* text, size_t limit, char* name) {
   name[length] = '\0';
 }
 
-// Converts a wide name into at most kMaxShellName bytes with its terminator.
-// A name too long for that is cut at the longest prefix that converts whole
-// rather than left unterminated in the caller's buffer.
+}  // namespace
+
 bool WideToName(const wchar_t* wide, char* name) {
   int count = -1;  // the whole string, terminator included
   for (;;) {
@@ -53,6 +52,8 @@ bool WideToName(const wchar_t* wide, char* name) {
     if (--count <= 0) return false;
   }
 }
+
+namespace {
 
 int IconIndex(LPCSTR pathOrList, UINT flags) {
   SHFILEINFOA info = {};

@@ -47,6 +47,11 @@ LPITEMIDLIST CopyLastItemId(LPCITEMIDLIST list);
 // caller releases the folder.
 int BindToFolder(LPCITEMIDLIST list, IShellFolder** folder);
 
+// Converts a wide name into at most kMaxShellName bytes with its terminator
+// in `name` (kMaxShellName + 1 bytes). A name too long for that is cut at the
+// longest prefix that converts whole rather than left unterminated.
+bool WideToName(const wchar_t* wide, char* name);
+
 // The display name of `item` in `folder`, converted to ANSI into `name`
 // (kMaxShellName + 1 bytes). 1, or 0 when the folder does not answer S_OK or
 // hands back a form of string we do not know.

@@ -12,6 +12,7 @@
 #include "shell/FileSearch.h"
 #include "shell/FileSystemPath.h"
 #include "shell/IconIndexCache.h"
+#include "shell/ItemNames.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ToolbarSort.h"
 #include "toolbar/portable/EntrySync.h"
@@ -94,8 +95,9 @@ std::unordered_map<std::string, qv::UniqueIdList> ItemsByName(
   return byName;
 }
 
-void ReadItemName(IShellFolder* folder, LPCITEMIDLIST item, char* name) {
-  if (!qv::GetItemDisplayName(folder, item, SHGDN_NORMAL, name)) {
+void ReadItemName(qv::ItemNames& names, IShellFolder* folder,
+                  LPCITEMIDLIST item, char* name) {
+  if (!names.Of(folder, item, name)) {
     qv::FatalExit("Fatal Error Occurred, GetName Failed...", MB_ICONSTOP, -3);
   }
 }
@@ -160,6 +162,7 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
   }
   ToolbarButtons filled;
   qv::IconIndexCache icons(IconFlags(settings));
+  qv::ItemNames names(folder);
   // A folder with nothing in it may answer without an enumerator.
   while (items && filled.size() < kMaxToolbarButtons) {
     qv::UniqueIdList item;
@@ -172,7 +175,7 @@ int FillItemsFromFolder(LPCITEMIDLIST folder, const CBarSettings& settings,
                     MB_ICONSTOP, -3);
     }
     char name[qv::kMaxShellName + 1];
-    ReadItemName(shellFolder.Get(), child, name);
+    ReadItemName(names, shellFolder.Get(), child, name);
     // The display name decides: an item whose name shows no extension (a
     // shortcut, for one) is never of a hidden type here.
     if (!settings.m_bShowAllFiles &&
@@ -199,6 +202,7 @@ int FillItemsFromOrder(const ToolbarRecord& toolbar,
 
   ToolbarButtons filled;
   qv::IconIndexCache icons(IconFlags(settings));
+  qv::ItemNames names(folder);
   for (const ButtonEntry& entry : toolbar.info.entries) {
     if (filled.size() >= kMaxToolbarButtons) break;
     if (entry.type == qv::kEntrySpace || entry.type == qv::kEntryNewLine) {
@@ -215,7 +219,7 @@ int FillItemsFromOrder(const ToolbarRecord& toolbar,
     if (found == items.end() || !found->second) continue;
     qv::UniqueIdList relative = std::move(found->second);
     char name[qv::kMaxShellName + 1];
-    ReadItemName(shellFolder.Get(), relative.get(), name);
+    ReadItemName(names, shellFolder.Get(), relative.get(), name);
     filled.push_back(ItemButton(name, icons, shellFolder.Get(), folder,
                                 std::move(relative)));
   }

@@ -91,6 +91,38 @@ TEST_F(ToolbarFillTest, ABigFolderGivesItsFirst1024ItemsInEnumerationOrder) {
   }
 }
 
+// The names are learnt once per type: every item must still be named as the
+// shell names it, with or without a desktop.ini that may rename any item.
+TEST_F(ToolbarFillTest, ButtonsAreNamedAsTheShellNamesEachItem) {
+  TempFolder folder("names");
+  for (const char* name :
+       {"a.txt", "B.TXT", "c.Txt", "noext", "other", "x.tar.gz", "y.gz"}) {
+    ASSERT_TRUE(folder.AddFile(name));
+  }
+  ASSERT_TRUE(folder.AddFolder("dir.txt"));
+  ASSERT_TRUE(folder.AddShortcut("One.lnk", "C:\\windows\\notepad.exe"));
+  ASSERT_TRUE(folder.AddShortcut("Two.lnk", "C:\\windows\\notepad.exe"));
+  AddToolbar(folder, qv::kKindNormal);
+  m_settings.m_bShowAllFiles = 1;
+  qv::ComPtr<IShellFolder> shellFolder;
+  ASSERT_EQ(1, qv::BindToFolder(List(), shellFolder.GetAddressOf()));
+  for (bool ini : {false, true}) {
+    if (ini) {
+      ASSERT_TRUE(folder.AddFile(
+          "desktop.ini", 0, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    }
+    ToolbarButtons filled;
+    ASSERT_EQ(1, FillItemsFromFolder(List(), m_settings, nullptr, &filled));
+    ASSERT_EQ(10u, filled.size());
+    for (const ToolbarButton& button : filled) {
+      char shown[qv::kMaxShellName + 1];
+      ASSERT_EQ(1, qv::GetItemDisplayName(shellFolder.Get(), button.item.get(),
+                                          SHGDN_NORMAL, shown));
+      EXPECT_EQ(shown, button.name) << ini;
+    }
+  }
+}
+
 TEST_F(ToolbarFillTest, HiddenTypesGoByTheDisplayedExtensionIgnoringCase) {
   TempFolder folder("hidden");
   for (const char* name : {"a.TMP", "b.tmp", "c.txt", "noext"}) {
