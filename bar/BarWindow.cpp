@@ -6,6 +6,7 @@
 
 #include "bar/BringForward.h"
 #include "bar/BusyScope.h"
+#include "framework/RedrawScope.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -289,6 +290,8 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
 
 void CBarWindow::SwitchRows() {
   const BusyScope busy(m_bBusy);
+  // The pane is drawn once, with the other toolbar laid out in it.
+  const qv::RedrawScope quiet(m_pane.m_hWnd);
   // The buttons are the kept ones and the bar keeps its size and band: no
   // read, no docking, no z-order, no watch or hot key to renew. The row
   // itself stays where one row shows the current toolbar.

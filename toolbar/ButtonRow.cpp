@@ -275,7 +275,6 @@ void CButtonRow::Layout() {
   m_nHovered = -1;
   PointToolAt(-1);
   ::InvalidateRect(m_hWnd, nullptr, TRUE);
-  ::UpdateWindow(m_hWnd);
 }
 
 LRESULT CButtonRow::OnGetItemCount(WPARAM, LPARAM) {
