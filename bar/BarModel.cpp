@@ -293,6 +293,10 @@ CBarModel::Change CBarModel::TakeRead(CToolbarReader::Result result,
     case ToolbarCache::Taken::kNothing:
       return std::nullopt;
     case ToolbarCache::Taken::kButtons:
+      // A toolbar waiting for its drive with none to stand in for it may
+      // have one now.
+      if (m_toolbars.Unreachable(m_settings.m_nCurrentTab))
+        return RebuildRequest::Layout(true);
       *refill = toolbar;
       return std::nullopt;
     case ToolbarCache::Taken::kGone:

@@ -205,7 +205,6 @@ void CBarWindow::OnDestroy() {
   Default();
   // The icon thread only posts to the window: it ends without waiting on it.
   m_icons.reset();
-  ::KillTimer(m_hWnd, READ_TIMER);
   m_settingsWatcher.Stop();
   ::KillTimer(m_hWnd, SETTINGS_TIMER);
   m_watcher->Watch(nullptr, 0, {});
@@ -283,8 +282,6 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
   ApplyZOrder();
   WatchFolders();
   UpdateHotKey(IsFirstBar() ? settings.m_nHotKey : 0);
-  if (m_model.FirstPending() >= 0)
-    ::SetTimer(m_hWnd, READ_TIMER, USER_TIMER_MINIMUM, nullptr);
 }
 
 void CBarWindow::SwitchRows() {

@@ -9,6 +9,7 @@
 #include <dbt.h>
 #include <shlobj.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,7 +57,7 @@ class NoDesktopShell : public RealShell {
   qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
 };
 
-// The real shell, its folder reads counted.
+// The real shell, its folder reads counted on any thread.
 class CountingShell : public RealShell {
  public:
   int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
@@ -64,7 +65,7 @@ class CountingShell : public RealShell {
     ++fills;
     return RealShell::Fill(toolbar, settings, owner, out);
   }
-  int fills = 0;
+  std::atomic<int> fills{0};
 };
 
 // Watches nothing; counts the requests.
