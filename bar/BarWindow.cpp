@@ -177,6 +177,10 @@ LRESULT CBarWindow::OnTabDragOut(NMHDR* hdr) {
 int CBarWindow::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   m_model.Load();
+  // The toolbars are read off the window's thread from here on, the one
+  // shown first, while the window makes, docks and paints itself.
+  m_model.ReadToolbars(RebuildRequest::Start(), m_hWnd);
+  ReadApartToolbars();
   if (Settings().m_bShowTitle && IsFirstBar()) m_title.Show(this);
   m_bRegistered = 0;
   ApplyLook();
@@ -197,7 +201,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
       [&shell](LPCITEMIDLIST item) { return shell.ItemIcon(item); }, m_hWnd,
       UWM_ICONS_READY);
 
-  Rebuild(RebuildRequest::CurrentFirst());
+  Rebuild(RebuildRequest::Start());
   return 0;
 }
 

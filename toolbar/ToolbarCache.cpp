@@ -212,6 +212,10 @@ std::optional<qv::FillKey> ToolbarCache::AskApart(int index) {
   return m_entries[index].key;
 }
 
+bool ToolbarCache::PendingApart(int index) const {
+  return Pending(index) && m_entries[index].asked;
+}
+
 ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,
                                            CBarSettings& settings, int* index,
                                            bool* synced) {

@@ -32,9 +32,11 @@ class ToolbarCache {
   // network folder, or on one that waited, is left to be read apart
   // (AskApart), keeping its buttons meanwhile. With `only` (not -1),
   // toolbars other than `only` and `force` that need a read wait for their
-  // first read instead, made apart (AskApart) or by ReadPending. -1, or the
-  // index of the first toolbar whose folder is gone; the toolbars after it
-  // are not in step until the next update.
+  // first read instead, made apart (AskApart) or by ReadPending; with
+  // kNoneNow, every one does. -1, or the index of the first toolbar whose
+  // folder is gone; the toolbars after it are not in step until the next
+  // update.
+  static constexpr int kNoneNow = -2;
   int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
              Reread reread, int force, std::vector<int>* synced, int only = -1);
   // What reading a waiting toolbar found.
@@ -64,6 +66,8 @@ class ToolbarCache {
   // one waiting for its first read, which may be read apart too.
   bool ReadingApart(int index) const;
   std::optional<qv::FillKey> AskApart(int index);
+  // True while toolbar `index` waits for its first read, asked apart.
+  bool PendingApart(int index) const;
   // What a read made apart changed.
   enum class Taken {
     kNothing,      // no toolbar waits for it any more, or it still waits

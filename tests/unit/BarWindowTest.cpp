@@ -25,6 +25,7 @@
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 #include "tests/unit/support/ZOrderRequests.h"
+#include "tests/unit/support/WaitForReads.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ButtonRow.h"
@@ -89,7 +90,7 @@ class BarWindowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return CreateAndRead(bar); }
 
   // One row or column of the bar's cells.
   static int Thickness(const CBarWindow& bar, UINT edge, bool tabs) {

@@ -1,5 +1,6 @@
 // tests/unit/ToolbarFollowTest.cpp: the bar reads the toolbar it shows
-// first and the others after, keeps every toolbar's buttons across tab
+// first and the others after, off its window's thread at the start and one
+// at once on a click, keeps every toolbar's buttons across tab
 // switches, reads a toolbar again only when its folder or its settings
 // changed or Refresh asks, follows its toolbars' folders, the drives that
 // come and go and the shell's notices, never reading a toolbar that waits
@@ -29,6 +30,7 @@
 #include "tests/unit/support/RealShell.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/WaitForReads.h"
 
 namespace {
 
@@ -181,7 +183,7 @@ class ToolbarFollowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return CreateAndRead(bar); }
 
   static void StoreToolbar(const TempFolder& folder, ToolbarInfo info = {},
                            UINT sortOrder = qv::kSortByName) {
@@ -216,13 +218,16 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   StoreToolbar(second);
   CBarWindow bar(appBars, nullptr, shell,
                  std::make_unique<ManualWatcher>(&watched));
-  ASSERT_TRUE(Create(bar));
-  // The start reads the toolbar it shows; the other is read after the first
-  // paint, off the window's thread, once.
-  EXPECT_EQ(1, shell.windowFills);
-  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
+  // The start reads no toolbar on the window's thread: the bar paints an
+  // empty row, the buttons of the toolbar it shows come after, then the
+  // other's, each read once.
+  ASSERT_TRUE(bar.CreateBar());
+  EXPECT_FALSE(bar.Buttons(0));
+  EXPECT_EQ(0, bar.Pane().GetRow(0)->GetItemCount());
+  ASSERT_TRUE(WaitForReads(bar));
+  EXPECT_EQ(3, bar.Pane().GetRow(0)->GetItemCount());
   EXPECT_EQ(2, shell.fills);
-  EXPECT_EQ(1, shell.windowFills);
+  EXPECT_EQ(0, shell.windowFills);
   EXPECT_EQ(2u, watched.size());
 
   const int before = shell.requests;
@@ -239,14 +244,14 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   edited.m_toolbars[1].sortOrder = qv::kSortBySize;
   edited.m_hiddenTypes = {"bmp\tBitmaps"};
   bar.Redo(bar.Model().ApplyCustomize(edited));
-  EXPECT_EQ(2, shell.windowFills);
+  EXPECT_EQ(1, shell.windowFills);
   EXPECT_EQ((std::vector<std::string>{"b.txt", "c.txt"}), Names(bar, 0));
   ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
   EXPECT_EQ((std::vector<std::string>{"y.txt"}), Names(bar, 1));
   EXPECT_EQ(4, shell.fills);
 
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
-  EXPECT_EQ(3, shell.windowFills);
+  EXPECT_EQ(2, shell.windowFills);
   ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
   EXPECT_EQ(6, shell.fills);
 }
