@@ -18,9 +18,9 @@ struct RebuildRequest {
   // them in place and the bar docks at its new thickness; nothing is read
   // or made again.
   bool cellsOnly = false;
-  // The current toolbar is read first; the others that need a read wait
-  // until the bar has been painted (the start, Refresh, the Customize
-  // sheet's OK).
+  // The current toolbar is read first; the others that need a read are
+  // read after it, off the window's thread, while the bar is made and
+  // painted (the start, Refresh, the Customize sheet's OK).
   bool currentFirst = false;
   // With currentFirst, the current toolbar too is read off the window's
   // thread, first, while the bar makes and paints its children; its row

@@ -79,8 +79,7 @@ class ToolbarCache {
   // Gives the toolbar read apart, or waiting for its first read, whose key
   // was `result.key` what that read found, its custom list taken in step with
   // the folder as the read found it (`*synced` tells whether that changed it,
-  // for the caller to store);
-  // `*index` is that toolbar.
+  // for the caller to store); `*index` is that toolbar.
   Taken TakeRead(CToolbarReader::Result result, CBarSettings& settings,
                  int* index, bool* synced);
   // Toolbar `index`'s buttons, or null (none, or not read yet).
