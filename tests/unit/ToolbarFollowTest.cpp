@@ -224,8 +224,11 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   ASSERT_TRUE(bar.CreateBar());
   EXPECT_FALSE(bar.Buttons(0));
   EXPECT_EQ(0, bar.Pane().GetRow(0)->GetItemCount());
+  const RECT pane = bar.Pane().GetWindowRect();
   ASSERT_TRUE(WaitForReads(bar));
   EXPECT_EQ(3, bar.Pane().GetRow(0)->GetItemCount());
+  const RECT refilled = bar.Pane().GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&pane, &refilled));  // at the bar's length still
   EXPECT_EQ(2, shell.fills);
   EXPECT_EQ(0, shell.windowFills);
   EXPECT_EQ(2u, watched.size());
