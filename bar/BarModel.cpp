@@ -225,14 +225,21 @@ int CBarModel::ReadToolbars(const RebuildRequest& request, HWND owner) {
           ? ToolbarCache::Reread::kAll
           : ToolbarCache::Reread::kStale,
       request.reload == RebuildRequest::Reload::kOne ? request.toolbar : -1,
-      &synced, request.currentFirst ? clamped : -1);
+      &synced,
+      !request.currentFirst  ? -1
+      : request.currentApart ? ToolbarCache::kNoneNow
+                             : clamped);
   SettingsWrite lists;
   for (int k : synced)
     lists |= SettingsWrite::OneToolbar(k, SettingsWrite::kInfo);
   m_store.Save(m_settings, lists);
-  // The toolbar shown is read now, even where it was left for later.
+  // The toolbar shown is read now, even where it was left for later, but
+  // where the start reads it apart: a rebuild meanwhile (the bar's first
+  // size) waits for that read instead of making it again.
+  const bool apart = request.currentApart || m_toolbars.PendingApart(clamped);
   const int gone =
-      failed >= 0 || ReadWaiting(clamped, owner) != ToolbarCache::Found::kGone
+      failed >= 0 || apart ||
+              ReadWaiting(clamped, owner) != ToolbarCache::Found::kGone
           ? failed
           : clamped;
   if (gone >= 0) {
@@ -293,6 +300,10 @@ CBarModel::Change CBarModel::TakeRead(CToolbarReader::Result result,
     case ToolbarCache::Taken::kNothing:
       return std::nullopt;
     case ToolbarCache::Taken::kButtons:
+      // A toolbar waiting for its drive with none to stand in for it may
+      // have one now.
+      if (m_toolbars.Unreachable(m_settings.m_nCurrentTab))
+        return RebuildRequest::Layout(true);
       *refill = toolbar;
       return std::nullopt;
     case ToolbarCache::Taken::kGone:

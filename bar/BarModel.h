@@ -87,8 +87,9 @@ class CBarModel {
   // Reads toolbar `toolbar` again for a change in its folder; false when it
   // could not be read (it keeps its buttons).
   bool RereadToolbar(int toolbar, HWND owner);
-  // The first toolbar waiting for its first read (the start reads the
-  // current one alone), or -1.
+  // The first toolbar waiting for its first read (the start, Refresh and
+  // the Customize sheet's OK leave them to be read apart), or -1: -1 once
+  // every read left for after the first paint has come.
   int FirstPending() const { return m_toolbars.FirstPending(); }
   // Reads toolbar `toolbar` if it waits for its first read. Nothing to redo
   // but its row when it has buttons now; a rebuild when its folder turned
@@ -113,7 +114,8 @@ class CBarModel {
   }
   // Toolbars read apart, off the window's thread: the key of one waiting
   // for its drive or share (read when it may be back); whether one is to be
-  // read now (a network folder), and its key once for each read asked.
+  // read now (a network folder), and its key once for each read asked, as
+  // for one waiting for its first read.
   std::optional<qv::FillKey> WaitingKey(int toolbar) const {
     return m_toolbars.WaitingKey(toolbar);
   }
@@ -127,7 +129,8 @@ class CBarModel {
   // in step. Nothing to redo when it changed nothing, or only toolbar
   // `*refill`'s buttons (else -1), whose row is refilled in place; a rebuild
   // when a waiting toolbar is back (its tab comes), one waits now (its tab
-  // goes) or its folder is gone (it is removed).
+  // goes), its folder is gone (it is removed) or it may stand in for the
+  // current toolbar, which waits for its drive.
   Change TakeRead(CToolbarReader::Result result, int* refill);
   std::optional<std::string> FolderName(int toolbar) {
     return m_toolbars.FolderName(toolbar, m_settings, m_shell);

@@ -178,6 +178,10 @@ LRESULT CBarWindow::OnTabDragOut(NMHDR* hdr) {
 int CBarWindow::OnCreate(CREATESTRUCT*) {
   if (Default() == -1) return -1;
   m_model.Load();
+  // The toolbars are read off the window's thread from here on, the one
+  // shown first, while the window makes, docks and paints itself.
+  m_model.ReadToolbars(RebuildRequest::Start(), m_hWnd);
+  ReadApartToolbars();
   if (Settings().m_bShowTitle && IsFirstBar()) m_title.Show(this);
   m_bRegistered = 0;
   ApplyLook();
@@ -198,7 +202,7 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
       [&shell](LPCITEMIDLIST item) { return shell.ItemIcon(item); }, m_hWnd,
       UWM_ICONS_READY);
 
-  Rebuild(RebuildRequest::CurrentFirst());
+  Rebuild(RebuildRequest::Start());
   return 0;
 }
 
@@ -206,7 +210,6 @@ void CBarWindow::OnDestroy() {
   Default();
   // The icon thread only posts to the window: it ends without waiting on it.
   m_icons.reset();
-  ::KillTimer(m_hWnd, READ_TIMER);
   m_settingsWatcher.Stop();
   ::KillTimer(m_hWnd, SETTINGS_TIMER);
   m_watcher->Watch(nullptr, 0, {});
@@ -284,8 +287,6 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
   ApplyZOrder();
   WatchFolders();
   UpdateHotKey(IsFirstBar() ? settings.m_nHotKey : 0);
-  if (m_model.FirstPending() >= 0)
-    ::SetTimer(m_hWnd, READ_TIMER, USER_TIMER_MINIMUM, nullptr);
 }
 
 void CBarWindow::SwitchRows() {

@@ -67,9 +67,6 @@ constexpr UINT_PTR AUTOHIDE_TIMER = 1;
 constexpr UINT_PTR FOLDER_TIMER = 2;
 // Fires when a burst of changes to the settings key has settled.
 constexpr UINT_PTR SETTINGS_TIMER = 3;
-// Reads the toolbars left for after the first paint, one at each tick: a
-// timer comes only when no input or painting waits.
-constexpr UINT_PTR READ_TIMER = 11;
 // The id of the bar's hot key (WM_HOTKEY's wParam).
 constexpr int BAR_HOTKEY = 1;
 
@@ -290,14 +287,17 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // the next batch; every toolbar's.
   void NoteFolderChanges(const std::vector<std::string>& keys);
   void NoteAllToolbarsChanged();
-  // Reads toolbar `toolbar`, of key `key` (if any), off the window's thread.
+  // Reads toolbar `toolbar`, of key `key` (if any), off the window's thread:
+  // after the local reads asked before it, or on a thread of its own for a
+  // network folder or one waiting for its drive or share.
   void ReadApart(int toolbar, const std::optional<qv::FillKey>& key);
   // Reads a toolbar waiting for its drive or share off the window's thread;
   // every waiting one.
   void ReadWaitingToolbar(int toolbar);
   void ReadWaitingToolbars();
-  // Asks the reads of the toolbars that are never read on the window's
-  // thread (a network folder) and wait for one.
+  // Asks the reads of the toolbars that wait for one off the window's
+  // thread (a network folder; one left for after the first paint), the
+  // current toolbar's first.
   void ReadApartToolbars();
   LRESULT OnToolbarRead(WPARAM, LPARAM);
   // A drive or share came or went: waiting folders are tried, toolbars that
@@ -320,8 +320,6 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // Another icon size: the rows' cells in place, the bar docked at its new
   // thickness; an auto-hide bar slid out stays out for `keepShown`.
   void ResizeCells(bool keepShown);
-  // Reads the next toolbar left for after the first paint, and shows it.
-  void OnReadTimer();
   // Asks the icon thread for the own icons of the buttons shown, in their
   // order on screen, in place of what it was asked before.
   void AskIcons();

@@ -70,10 +70,6 @@ void CBarWindow::OnTimer(UINT_PTR id) {
     OnSettingsTimer();
     return;
   }
-  if (id == READ_TIMER) {
-    OnReadTimer();
-    return;
-  }
   if (id != AUTOHIDE_TIMER) return;
   RECT slack = GetWindowRect();
   ::InflateRect(&slack, 5, 5);

@@ -1,25 +1,7 @@
 // bar/BarWindowDeferred.cpp: what the bar shows after its first paint: the
-// toolbars the start left unread, and the buttons' own icons as the icon
-// thread finds them.
+// buttons' own icons as the icon thread finds them.
 #include "bar/BarWindow.h"
 #include "toolbar/ButtonRow.h"
-
-void CBarWindow::OnReadTimer() {
-  // A rebuild running a nested loop finishes first: the timer comes again.
-  if (m_bBusy) return;
-  const int toolbar = m_model.FirstPending();
-  if (toolbar < 0) {
-    ::KillTimer(m_hWnd, READ_TIMER);
-    return;
-  }
-  const CBarModel::Change change = m_model.ReadPending(toolbar, m_hWnd);
-  if (change && !change->rowsOnly) {
-    Rebuild(*change);
-  } else if (m_pane.RefillRow(toolbar, m_tooltip.m_hWnd)) {
-    LayoutChildren();
-    AskIcons();
-  }
-}
 
 void CBarWindow::AskIcons() {
   if (!m_icons) return;

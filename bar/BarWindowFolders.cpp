@@ -118,8 +118,12 @@ void CBarWindow::RefreshFolders(const std::vector<std::string>& paths) {
 
 void CBarWindow::ReadApart(int toolbar, const std::optional<qv::FillKey>& key) {
   const ToolbarRecord* record = Settings().Toolbar(toolbar);
+  const bool own =
+      m_model.ReadingApart(toolbar) || m_model.Unreachable(toolbar);
   if (key && record)
-    m_reader.Read(m_hWnd, UWM_TOOLBAR_READ, *key, *record, Settings());
+    m_reader.Read(
+        m_hWnd, UWM_TOOLBAR_READ, *key, *record, Settings(),
+        own ? CToolbarReader::Thread::kOwn : CToolbarReader::Thread::kQueue);
 }
 
 void CBarWindow::ReadWaitingToolbar(int toolbar) {
@@ -131,6 +135,8 @@ void CBarWindow::ReadWaitingToolbars() {
 }
 
 void CBarWindow::ReadApartToolbars() {
+  const int current = Settings().m_nCurrentTab;
+  ReadApart(current, m_model.AskApart(current));
   for (int k = 0; k < Settings().ToolbarCount(); ++k)
     ReadApart(k, m_model.AskApart(k));
 }
@@ -153,10 +159,14 @@ LRESULT CBarWindow::OnToolbarRead(WPARAM, LPARAM) {
   bool refilled = false;
   for (int k : refills)
     refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
+  // Laid out from the bar's length: a row that was empty would otherwise
+  // keep the pane at the length it needed.
   if (refilled) {
-    m_pane.RelayoutRows();
+    LayoutChildren();
     AskIcons();
   }
+  // A toolbar on a folder just read for another asks its own read.
+  ReadApartToolbars();
   return 0;
 }
 

@@ -18,10 +18,14 @@ struct RebuildRequest {
   // them in place and the bar docks at its new thickness; nothing is read
   // or made again.
   bool cellsOnly = false;
-  // The current toolbar is read first; the others that need a read wait
-  // until the bar has been painted (the start, Refresh, the Customize
-  // sheet's OK).
+  // The current toolbar is read first; the others that need a read are
+  // read after it, off the window's thread, while the bar is made and
+  // painted (the start, Refresh, the Customize sheet's OK).
   bool currentFirst = false;
+  // With currentFirst, the current toolbar too is read off the window's
+  // thread, first, while the bar makes and paints its children; its row
+  // shows empty until its buttons come (the start).
+  bool currentApart = false;
 
   static RebuildRequest Layout(bool keepShown = false) {
     return {Reload::kNone, -1, keepShown};
@@ -40,6 +44,10 @@ struct RebuildRequest {
   static RebuildRequest CurrentFirst(bool keepShown = false) {
     return {Reload::kAll, -1, keepShown, false, false, true};
   }
+  // The start: no toolbar is read before the bar first paints.
+  static RebuildRequest Start() {
+    return {Reload::kNone, -1, false, false, false, true, true};
+  }
 
   // One request that does what both do: a second toolbar, or any other
   // reload, widens it to all.
@@ -49,6 +57,7 @@ struct RebuildRequest {
     merged.rowsOnly = rowsOnly && other.rowsOnly;
     merged.cellsOnly = cellsOnly && other.cellsOnly;
     merged.currentFirst = currentFirst && other.currentFirst;
+    merged.currentApart = currentApart && other.currentApart;
     if (other.reload == Reload::kNone) return merged;
     if (reload == Reload::kNone) {
       merged.reload = other.reload;

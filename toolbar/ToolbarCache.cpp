@@ -163,6 +163,8 @@ bool ToolbarCache::Resort(int index, const CBarSettings& settings,
   // A toolbar not read yet is read in its new order anyway.
   if (entry.pending) {
     entry.key = KeyOf(*toolbar, settings);
+    // A read asked apart was for its old key: it is asked again.
+    entry.asked = false;
     return true;
   }
   if (entry.unreachable || entry.apart || toolbar->HasCustomOrder() ||
@@ -204,9 +206,14 @@ bool ToolbarCache::ReadingApart(int index) const {
 }
 
 std::optional<qv::FillKey> ToolbarCache::AskApart(int index) {
-  if (!ReadingApart(index) || m_entries[index].asked) return std::nullopt;
+  if (!(ReadingApart(index) || Pending(index)) || m_entries[index].asked)
+    return std::nullopt;
   m_entries[index].asked = true;
   return m_entries[index].key;
+}
+
+bool ToolbarCache::PendingApart(int index) const {
+  return Pending(index) && m_entries[index].asked;
 }
 
 ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,
@@ -216,8 +223,10 @@ ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,
   for (size_t i = 0; i < m_entries.size(); ++i) {
     Entry& entry = m_entries[i];
     ToolbarRecord* toolbar = settings.Toolbar(static_cast<int>(i));
-    if (!(entry.apart || entry.unreachable) || !(entry.key == result.key) ||
-        !toolbar)
+    // One read since on the window's thread (a click on its tab) keeps
+    // that read.
+    if (!(entry.apart || entry.unreachable || entry.pending) ||
+        !(entry.key == result.key) || !toolbar)
       continue;
     *index = static_cast<int>(i);
     if (!result.read) {
@@ -225,7 +234,7 @@ ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,
       if (entry.unreachable) return Taken::kNothing;
       if (!result.unreachable) return Taken::kGone;
       entry.buttons.clear();
-      entry.apart = false;
+      entry.apart = entry.pending = false;
       entry.unreachable = true;
       entry.serial = ++m_lastSerial;
       return Taken::kUnreachable;
@@ -238,8 +247,12 @@ ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,
     const bool back = entry.unreachable;
     entry.key = KeyOf(*toolbar, settings);
     entry.buttons = std::move(result.buttons);
-    entry.unreachable = entry.apart = false;
+    entry.unreachable = entry.apart = entry.pending = false;
     entry.serial = ++m_lastSerial;
+    // Another toolbar on the same folder asked no read of its own (the
+    // reader makes one per key): it asks now.
+    for (Entry& other : m_entries)
+      if (other.pending && other.key == result.key) other.asked = false;
     return back ? Taken::kBack : Taken::kButtons;
   }
   return Taken::kNothing;

@@ -31,9 +31,12 @@ class ToolbarCache {
   // for Reread::kAll, but apart (TakeRead) or when forced. A toolbar on a
   // network folder, or on one that waited, is left to be read apart
   // (AskApart), keeping its buttons meanwhile. With `only` (not -1),
-  // toolbars other than `only` and `force` that need a read wait for
-  // ReadPending instead. -1, or the index of the first toolbar whose folder
-  // is gone; the toolbars after it are not in step until the next update.
+  // toolbars other than `only` and `force` that need a read wait for their
+  // first read instead, made apart (AskApart) or by ReadPending; with
+  // kNoneNow, every one does. -1, or the index of the first toolbar whose
+  // folder is gone; the toolbars after it are not in step until the next
+  // update.
+  static constexpr int kNoneNow = -2;
   int Update(CBarSettings& settings, IToolbarShell& shell, HWND owner,
              Reread reread, int force, std::vector<int>* synced, int only = -1);
   // What reading a waiting toolbar found.
@@ -59,9 +62,12 @@ class ToolbarCache {
   // The key of toolbar `index` while it waits, for a read made apart.
   std::optional<qv::FillKey> WaitingKey(int index) const;
   // True while toolbar `index` is to be read apart, never on the window's
-  // thread (see Update); its key, once for each read asked of it.
+  // thread (see Update). Its key, once for each read asked of it, as for
+  // one waiting for its first read, which may be read apart too.
   bool ReadingApart(int index) const;
   std::optional<qv::FillKey> AskApart(int index);
+  // True while toolbar `index` waits for its first read, asked apart.
+  bool PendingApart(int index) const;
   // What a read made apart changed.
   enum class Taken {
     kNothing,      // no toolbar waits for it any more, or it still waits
@@ -70,10 +76,10 @@ class ToolbarCache {
     kUnreachable,  // the toolbar waits for its drive or share now
     kGone,         // the toolbar's folder is gone (the caller removes it)
   };
-  // Gives the toolbar read apart whose key was `result.key` what that read
-  // found, its custom list taken in step with the folder as the read found
-  // it (`*synced` tells whether that changed it, for the caller to store);
-  // `*index` is that toolbar.
+  // Gives the toolbar read apart, or waiting for its first read, whose key
+  // was `result.key` what that read found, its custom list taken in step with
+  // the folder as the read found it (`*synced` tells whether that changed it,
+  // for the caller to store); `*index` is that toolbar.
   Taken TakeRead(CToolbarReader::Result result, CBarSettings& settings,
                  int* index, bool* synced);
   // Toolbar `index`'s buttons, or null (none, or not read yet).

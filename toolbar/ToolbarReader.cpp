@@ -1,9 +1,11 @@
-// toolbar/ToolbarReader.cpp: a toolbar's read on a thread of its own.
+// toolbar/ToolbarReader.cpp: toolbars' reads on threads of their own, or one
+// after another on the local folders' thread.
 #include "toolbar/ToolbarReader.h"
 
 #include <objbase.h>
 
 #include <algorithm>
+#include <deque>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -12,22 +14,35 @@
 struct CToolbarReader::Job {
   ToolbarRecord toolbar;
   CBarSettings settings;
+  HWND window = nullptr;
+  UINT message = 0;
   Result result;
-  bool done = false;   // guarded by Jobs::mutex
-  bool again = false;  // asked again while running; guarded the same
+  bool queued = false;  // waits in the queue, not begun; guarded by mutex
+  bool done = false;    // guarded the same
+  bool again = false;   // asked again while running; guarded the same
 };
 
 struct CToolbarReader::Jobs {
   std::mutex mutex;
   std::vector<std::shared_ptr<Job>> list;
+  // The local reads not begun, in the order asked, and whether a thread
+  // reads them now.
+  std::deque<std::shared_ptr<Job>> queue;
+  bool queueRuns = false;
 };
 
 CToolbarReader::CToolbarReader(IToolbarShell& shell)
     : m_shell(shell), m_jobs(std::make_shared<Jobs>()) {}
 
+CToolbarReader::~CToolbarReader() {
+  // The queue's thread ends after the read it makes now.
+  const std::lock_guard<std::mutex> lock(m_jobs->mutex);
+  m_jobs->queue.clear();
+}
+
 void CToolbarReader::Read(HWND window, UINT message, const qv::FillKey& key,
                           const ToolbarRecord& toolbar,
-                          const CBarSettings& settings) {
+                          const CBarSettings& settings, Thread thread) {
   {
     const std::lock_guard<std::mutex> lock(m_jobs->mutex);
     auto& list = m_jobs->list;
@@ -35,7 +50,8 @@ void CToolbarReader::Read(HWND window, UINT message, const qv::FillKey& key,
         list.begin(), list.end(),
         [&key](const auto& job) { return job->result.key == key; });
     if (same != list.end() && !(*same)->done) {
-      (*same)->again = true;
+      // One still queued reads the folder as it will be then.
+      if (!(*same)->queued) (*same)->again = true;
       return;
     }
     if (same != list.end()) list.erase(same);
@@ -44,27 +60,74 @@ void CToolbarReader::Read(HWND window, UINT message, const qv::FillKey& key,
   auto job = std::make_shared<Job>();
   if (!copy || !settings.CopyTo(job->settings)) return;
   job->toolbar = std::move(*copy);
+  job->window = window;
+  job->message = message;
   job->result.key = key;
+  const bool queued = thread == Thread::kQueue;
   {
     const std::lock_guard<std::mutex> lock(m_jobs->mutex);
     m_jobs->list.push_back(job);
+    if (queued) {
+      job->queued = true;
+      m_jobs->queue.push_back(job);
+      // The queue's thread takes it after the others.
+      if (m_jobs->queueRuns) return;
+      m_jobs->queueRuns = true;
+    }
   }
   try {
-    // Detached: closing the bar must not wait for a share's timeout. The
-    // thread keeps what it uses alive itself.
-    std::thread([&shell = m_shell, jobs = m_jobs, job, window, message] {
-      Run(shell, *jobs, *job, window, message);
-    }).detach();
+    // Detached: closing the bar must not wait for a share's timeout, nor for
+    // a large folder. The thread keeps what it uses alive itself.
+    if (queued) {
+      std::thread([&shell = m_shell, jobs = m_jobs] {
+        RunQueue(shell, *jobs);
+      }).detach();
+    } else {
+      std::thread([&shell = m_shell, jobs = m_jobs, job] {
+        RunOwn(shell, *jobs, *job);
+      }).detach();
+    }
   } catch (const std::system_error&) {
     const std::lock_guard<std::mutex> lock(m_jobs->mutex);
     m_jobs->list.erase(
         std::find(m_jobs->list.begin(), m_jobs->list.end(), job));
+    // No thread ran the queue: it held this job alone.
+    if (queued) {
+      m_jobs->queue.clear();
+      m_jobs->queueRuns = false;
+    }
   }
 }
 
-void CToolbarReader::Run(IToolbarShell& shell, Jobs& jobs, Job& job,
-                         HWND window, UINT message) {
+void CToolbarReader::RunOwn(IToolbarShell& shell, Jobs& jobs, Job& job) {
   const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ReadJob(shell, jobs, job);
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  // A window destroyed meanwhile takes nothing: the post fails.
+  ::PostMessageA(job.window, job.message, 0, 0);
+}
+
+void CToolbarReader::RunQueue(IToolbarShell& shell, Jobs& jobs) {
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  for (;;) {
+    std::shared_ptr<Job> job;
+    {
+      const std::lock_guard<std::mutex> lock(jobs.mutex);
+      if (jobs.queue.empty()) {
+        jobs.queueRuns = false;
+        break;
+      }
+      job = std::move(jobs.queue.front());
+      jobs.queue.pop_front();
+      job->queued = false;
+    }
+    ReadJob(shell, jobs, *job);
+    ::PostMessageA(job->window, job->message, 0, 0);
+  }
+  if (SUCCEEDED(com)) ::CoUninitialize();
+}
+
+void CToolbarReader::ReadJob(IToolbarShell& shell, Jobs& jobs, Job& job) {
   Result& result = job.result;
   for (bool again = true; again;) {
     // A custom list is brought in step with its folder first, as a read on
@@ -82,9 +145,6 @@ void CToolbarReader::Run(IToolbarShell& shell, Jobs& jobs, Job& job,
     again = std::exchange(job.again, false);
     job.done = !again;
   }
-  if (SUCCEEDED(com)) ::CoUninitialize();
-  // A window destroyed meanwhile takes nothing: the post fails.
-  ::PostMessageA(window, message, 0, 0);
 }
 
 std::vector<CToolbarReader::Result> CToolbarReader::TakeResults() {

@@ -1,9 +1,11 @@
-// toolbar/ToolbarReader.h: CToolbarReader, the reads of toolbars that must
-// not be made on the window's thread (a folder on a network share, or one
-// waiting for its drive or share), each on a thread of its own: asking a
-// folder on an offline share waits for the network's timeout, and the window
-// answers its user meanwhile. A finished read is posted to the window, which
-// takes it.
+// toolbar/ToolbarReader.h: CToolbarReader, the reads of toolbars made off
+// the window's thread, so that the window answers its user meanwhile. A
+// folder on a network share, or one waiting for its drive or share, is read
+// on a thread of its own: asking an offline share waits for the network's
+// timeout, and must hold no other read. Local folders are read one after
+// another on one thread, in the order asked: many at once would only share
+// the same disk and processors. A finished read is posted to the window,
+// which takes it.
 #pragma once
 
 #include <windows.h>
@@ -36,23 +38,32 @@ class CToolbarReader {
   CToolbarReader(const CToolbarReader&) = delete;
   CToolbarReader& operator=(const CToolbarReader&) = delete;
   // Waits for no read: one held by an offline share finishes on its own
-  // later, and its result is dropped.
-  ~CToolbarReader() = default;
+  // later, and its result is dropped. The local reads not begun are not made.
+  ~CToolbarReader();
 
+  // Where a read is made.
+  enum class Thread {
+    kOwn,    // on a thread of its own (a network folder, a waiting one)
+    kQueue,  // after the local reads asked before it
+  };
   // Reads `toolbar` as `settings` show it; posts `message` to `window` when
   // it is done. A read of the same key that runs is made again once done (its
-  // folder may have changed since it began), one done but not taken is
-  // dropped for this one.
+  // folder may have changed since it began), one still queued stands for
+  // this one, one done but not taken is dropped for this one.
   void Read(HWND window, UINT message, const qv::FillKey& key,
-            const ToolbarRecord& toolbar, const CBarSettings& settings);
+            const ToolbarRecord& toolbar, const CBarSettings& settings,
+            Thread thread = Thread::kOwn);
   // The reads done since the last call.
   std::vector<Result> TakeResults();
 
  private:
   struct Job;
   struct Jobs;
-  static void Run(IToolbarShell& shell, Jobs& jobs, Job& job, HWND window,
-                  UINT message);
+  static void RunOwn(IToolbarShell& shell, Jobs& jobs, Job& job);
+  // Reads the queued jobs until none is left.
+  static void RunQueue(IToolbarShell& shell, Jobs& jobs);
+  // Reads `job` until no read of its key is asked again meanwhile.
+  static void ReadJob(IToolbarShell& shell, Jobs& jobs, Job& job);
 
   IToolbarShell& m_shell;
   // Owned by the reader and by every read's thread alike, so that a thread

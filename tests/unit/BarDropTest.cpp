@@ -13,6 +13,7 @@
 #include "tests/unit/support/LinkFile.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/WaitForReads.h"
 #include "toolbar/ButtonRow.h"
 #include "shell/ShellHelpers.h"
 
@@ -45,7 +46,7 @@ class BarDropTest : public ::testing::Test {
                      qv::UniqueIdList(qv::PathToIdList(m_row.path(), nullptr)),
                      qv::kSortByName, ToolbarInfo{}));
     ASSERT_EQ(1, settings.Save());
-    ASSERT_TRUE(m_bar.CreateBar());
+    ASSERT_TRUE(CreateAndRead(m_bar));
     ASSERT_EQ(1, m_bar.Pane().GetRowCount());
     ASSERT_TRUE(m_bar.Buttons(0));
   }

@@ -9,6 +9,7 @@
 #include "tests/unit/support/FakeAppBarService.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/WaitForReads.h"
 #include "tabs/TabPainter.h"
 #include "toolbar/ButtonRow.h"
 
@@ -43,7 +44,7 @@ class BarLookTest : public ::testing::Test {
     ASSERT_EQ(1, settings.Save());
     m_look.dark = true;
     m_bar.SetSystemLook(m_look);
-    ASSERT_TRUE(m_bar.CreateBar());
+    ASSERT_TRUE(CreateAndRead(m_bar));
   }
   void TearDown() override { m_bar.DestroyWindow(); }
 

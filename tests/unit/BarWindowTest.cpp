@@ -9,6 +9,7 @@
 #include <dbt.h>
 #include <shlobj.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
 #include "tests/unit/support/ZOrderRequests.h"
+#include "tests/unit/support/WaitForReads.h"
 #include "res/resource.h"
 #include "shell/ShellHelpers.h"
 #include "toolbar/ButtonRow.h"
@@ -56,7 +58,7 @@ class NoDesktopShell : public RealShell {
   qv::ComPtr<IShellFolder> Desktop() override { return nullptr; }
 };
 
-// The real shell, its folder reads counted.
+// The real shell, its folder reads counted on any thread.
 class CountingShell : public RealShell {
  public:
   int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
@@ -64,7 +66,7 @@ class CountingShell : public RealShell {
     ++fills;
     return RealShell::Fill(toolbar, settings, owner, out);
   }
-  int fills = 0;
+  std::atomic<int> fills{0};
 };
 
 // Watches nothing; counts the requests.
@@ -88,7 +90,7 @@ class BarWindowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return CreateAndRead(bar); }
 
   // One row or column of the bar's cells.
   static int Thickness(const CBarWindow& bar, UINT edge, bool tabs) {

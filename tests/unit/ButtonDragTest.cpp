@@ -14,6 +14,7 @@
 #include "tests/unit/support/RealShell.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/WaitForReads.h"
 #include "toolbar/ButtonRow.h"
 #include "shell/ShellHelpers.h"
 
@@ -150,7 +151,7 @@ class ButtonDragTest : public ::testing::Test {
                                             m_folder.path(), nullptr)),
                                         qv::kSortByName, ToolbarInfo{}));
     ASSERT_EQ(1, settings.Save());
-    ASSERT_TRUE(m_bar.CreateBar());
+    ASSERT_TRUE(CreateAndRead(m_bar));
     m_drag.target = &m_bar.DropTarget();
     m_drag.row = Row();
   }
@@ -235,7 +236,7 @@ TEST_F(ButtonDragTest, TheThirdButtonDroppedBeforeTheFirstLeadsAfterARestart) {
 
   m_bar.DestroyWindow();
   CBarWindow restarted{m_shell};
-  ASSERT_TRUE(restarted.CreateBar());
+  ASSERT_TRUE(CreateAndRead(restarted));
   const auto after = Names(restarted);
   ASSERT_EQ(before.size(), after.size());
   EXPECT_EQ(before[2], after[0]);

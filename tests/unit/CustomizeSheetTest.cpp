@@ -22,6 +22,7 @@
 #include "tests/unit/support/RecordingHelpUi.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/ZOrderRequests.h"
+#include "tests/unit/support/WaitForReads.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ class CustomizeSheetTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return CreateAndRead(bar); }
 
   static bool IsTopmost(HWND wnd) {
     return (::GetWindowLongPtrA(wnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;

@@ -16,6 +16,7 @@
 #include "tests/unit/support/HdropData.h"
 #include "tests/unit/support/LinkFile.h"
 #include "tests/unit/support/ScratchRegistry.h"
+#include "tests/unit/support/WaitForReads.h"
 #include "toolbar/ButtonRow.h"
 
 namespace {
@@ -88,7 +89,7 @@ class LongPathTest : public ::testing::Test {
     ASSERT_EQ(1, settings.AppendToolbar(std::move(list), qv::kSortByName,
                                         ToolbarInfo{}));
     ASSERT_EQ(1, settings.Save());
-    ASSERT_TRUE(m_bar.CreateBar());
+    ASSERT_TRUE(CreateAndRead(m_bar));
     ASSERT_EQ(1, m_bar.Settings().ToolbarCount()) << "the toolbar was dropped";
     ASSERT_TRUE(m_bar.Buttons(0));
     std::set<std::string> shown;

@@ -1,5 +1,6 @@
 // tests/unit/ToolbarFollowTest.cpp: the bar reads the toolbar it shows
-// first and the others after, keeps every toolbar's buttons across tab
+// first and the others after, off its window's thread at the start and one
+// at once on a click, keeps every toolbar's buttons across tab
 // switches, reads a toolbar again only when its folder or its settings
 // changed or Refresh asks, follows its toolbars' folders, the drives that
 // come and go and the shell's notices, never reading a toolbar that waits
@@ -29,6 +30,7 @@
 #include "tests/unit/support/RealShell.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/WaitForReads.h"
 
 namespace {
 
@@ -39,7 +41,8 @@ class CountingShell : public RealShell {
            HWND owner, ToolbarButtons* out) override {
     ++requests;
     ++fills;
-    if (failFills > 0) return --failFills, 0;
+    if (::GetCurrentThreadId() == m_window) ++windowFills;
+    if (failFills > 0) return failFills--, 0;
     return RealShell::Fill(toolbar, settings, owner, out);
   }
   bool FolderName(LPCITEMIDLIST folder, std::string* name) override {
@@ -51,14 +54,20 @@ class CountingShell : public RealShell {
     return RealShell::SystemImages(small, iconSize);
   }
 
-  int requests = 0;
-  int fills = 0;
-  int failFills = 0;  // the next reads that fail
+  // Counted on any thread: toolbars are read off the window's too.
+  std::atomic<int> requests{0};
+  std::atomic<int> fills{0};
+  std::atomic<int> windowFills{0};  // on the test's thread, the window's
+  std::atomic<int> failFills{0};    // the next reads that fail
+
+ private:
+  const DWORD m_window = ::GetCurrentThreadId();
 };
 
 // The real shell, where one folder stands for a network share: offline
 // (its reads fail, it is unreachable) until told, and its reads, counted
 // from any thread as they begin and end, held while the gate is closed.
+// Told it is not remote, it stands for a slow local folder.
 class ShareShell : public RealShell {
  public:
   explicit ShareShell(std::string share) : m_share(std::move(share)) {}
@@ -70,6 +79,7 @@ class ShareShell : public RealShell {
 
   int Fill(const ToolbarRecord& toolbar, const CBarSettings& settings,
            HWND owner, ToolbarButtons* out) override {
+    ++fills;
     if (!IsShare(toolbar.folder.get()))
       return RealShell::Fill(toolbar, settings, owner, out);
     ++shareReads;
@@ -85,11 +95,12 @@ class ShareShell : public RealShell {
     return offline;
   }
   bool IsRemote(LPCITEMIDLIST folder) override {
-    return IsShare(folder) || RealShell::IsRemote(folder);
+    return (remote && IsShare(folder)) || RealShell::IsRemote(folder);
   }
 
   std::atomic<bool> offline{true};
-  std::atomic<int> shareReads{0}, shareReadsDone{0}, shareProbes{0};
+  bool remote = true;
+  std::atomic<int> fills{0}, shareReads{0}, shareReadsDone{0}, shareProbes{0};
   qv::UniqueKernelObject gate{::CreateEventA(nullptr, TRUE, TRUE, nullptr)};
 
  private:
@@ -172,7 +183,7 @@ class ToolbarFollowTest : public testing::Test {
  protected:
   void SetUp() override { registry.WriteBaseline(); }
 
-  bool Create(CBarWindow& bar) { return bar.CreateBar(); }
+  bool Create(CBarWindow& bar) { return CreateAndRead(bar); }
 
   static void StoreToolbar(const TempFolder& folder, ToolbarInfo info = {},
                            UINT sortOrder = qv::kSortByName) {
@@ -207,13 +218,19 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   StoreToolbar(second);
   CBarWindow bar(appBars, nullptr, shell,
                  std::make_unique<ManualWatcher>(&watched));
-  ASSERT_TRUE(Create(bar));
-  // The start reads the toolbar it shows; the other waits for the first
-  // paint, and is read once.
-  EXPECT_EQ(1, shell.fills);
-  EXPECT_FALSE(bar.Buttons(1));
-  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
+  // The start reads no toolbar on the window's thread: the bar paints an
+  // empty row, the buttons of the toolbar it shows come after, then the
+  // other's, each read once.
+  ASSERT_TRUE(bar.CreateBar());
+  EXPECT_FALSE(bar.Buttons(0));
+  EXPECT_EQ(0, bar.Pane().GetRow(0)->GetItemCount());
+  const RECT pane = bar.Pane().GetWindowRect();
+  ASSERT_TRUE(WaitForReads(bar));
+  EXPECT_EQ(3, bar.Pane().GetRow(0)->GetItemCount());
+  const RECT refilled = bar.Pane().GetWindowRect();
+  EXPECT_TRUE(::EqualRect(&pane, &refilled));  // at the bar's length still
   EXPECT_EQ(2, shell.fills);
+  EXPECT_EQ(0, shell.windowFills);
   EXPECT_EQ(2u, watched.size());
 
   const int before = shell.requests;
@@ -224,22 +241,20 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
             Names(bar, 0));
 
   // A changed sort order or hidden type reads the toolbars again, the one
-  // shown first; a click on the other's tab reads it before its paint.
+  // shown first, before the paint; the other after it, as Refresh does.
   CBarSettings edited;
   ASSERT_TRUE(bar.Settings().CopyTo(edited));
   edited.m_toolbars[1].sortOrder = qv::kSortBySize;
   edited.m_hiddenTypes = {"bmp\tBitmaps"};
   bar.Redo(bar.Model().ApplyCustomize(edited));
-  EXPECT_EQ(3, shell.fills);
-  SwitchTo(bar, 1);
-  EXPECT_EQ(4, shell.fills);
+  EXPECT_EQ(1, shell.windowFills);
   EXPECT_EQ((std::vector<std::string>{"b.txt", "c.txt"}), Names(bar, 0));
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
   EXPECT_EQ((std::vector<std::string>{"y.txt"}), Names(bar, 1));
+  EXPECT_EQ(4, shell.fills);
 
-  // Refresh, too, reads the toolbar shown, and the other after the paint.
   bar.SendMessage(WM_COMMAND, ID_REFRESH_ICONS);
-  EXPECT_EQ(5, shell.fills);
-  EXPECT_EQ(0, bar.Model().FirstPending());
+  EXPECT_EQ(2, shell.windowFills);
   ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
   EXPECT_EQ(6, shell.fills);
 }
@@ -417,6 +432,45 @@ TEST_F(ToolbarFollowTest, AShareIsReadApartAtStartAndClosingWaitsForNoRead) {
   ::SetEvent(shares.gate.get());
   EXPECT_TRUE(PumpUntil([&] { return shares.shareReadsDone == 2; }));
   PumpUntil([] { return false; }, 200);
+}
+
+TEST_F(ToolbarFollowTest, LocalFoldersAreReadInTurnAndAClickReadsOneAtOnce) {
+  TempFolder shown("shown"), held("held"), later("later");
+  ASSERT_TRUE(shown.AddFile("a.txt"));
+  ASSERT_TRUE(held.AddFile("h.txt"));
+  ASSERT_TRUE(later.AddFile("l.txt"));
+  StoreToolbar(shown);
+  StoreToolbar(held);
+  StoreToolbar(later);
+  ShareShell reads(held.path());
+  reads.remote = false;
+  reads.offline = false;
+  ::ResetEvent(reads.gate.get());
+  CBarWindow bar(appBars, nullptr, reads,
+                 std::make_unique<ManualWatcher>(&watched));
+  ASSERT_TRUE(bar.CreateBar());
+  // The held folder's read, off the window's thread, holds the one queued
+  // after it, and the window answers its user meanwhile: a click on the
+  // waiting toolbar's tab reads it at once.
+  ASSERT_TRUE(PumpUntil([&] { return reads.shareReads == 1; }));
+  PumpUntil([] { return false; }, 200);
+  EXPECT_FALSE(bar.Buttons(2));
+  SwitchTo(bar, 2);
+  EXPECT_EQ(std::vector<std::string>{"l.txt"}, Names(bar, 2));
+  EXPECT_EQ(1, bar.Pane().GetRow(0)->GetItemCount());
+  EXPECT_FALSE(bar.Buttons(1));
+
+  // The queued read of that toolbar, which finds a file added since, comes
+  // later than the click's: it is dropped.
+  ASSERT_TRUE(later.AddFile("m.txt"));
+  const int fills = reads.fills;
+  ::SetEvent(reads.gate.get());
+  ASSERT_TRUE(PumpUntil([&] { return reads.fills == fills + 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return bar.Model().FirstPending() < 0; }));
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(std::vector<std::string>{"h.txt"}, Names(bar, 1));
+  EXPECT_EQ(std::vector<std::string>{"l.txt"}, Names(bar, 2));
+  EXPECT_EQ(1, bar.Pane().GetRow(0)->GetItemCount());
 }
 
 TEST_F(ToolbarFollowTest, AShareReadApartKeepsItsCustomListInStep) {
