@@ -5,6 +5,7 @@
 #include <objbase.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <system_error>
@@ -25,10 +26,12 @@ struct CToolbarReader::Job {
 struct CToolbarReader::Jobs {
   std::mutex mutex;
   std::vector<std::shared_ptr<Job>> list;
-  // The local reads not begun, in the order asked, and whether a thread
-  // reads them now.
+  // The local reads not begun, in the order asked; whether their thread
+  // has been started, and whether it is to end.
   std::deque<std::shared_ptr<Job>> queue;
   bool queueRuns = false;
+  bool stop = false;
+  std::condition_variable wake;
 };
 
 CToolbarReader::CToolbarReader(IToolbarShell& shell)
@@ -36,8 +39,12 @@ CToolbarReader::CToolbarReader(IToolbarShell& shell)
 
 CToolbarReader::~CToolbarReader() {
   // The queue's thread ends after the read it makes now.
-  const std::lock_guard<std::mutex> lock(m_jobs->mutex);
-  m_jobs->queue.clear();
+  {
+    const std::lock_guard<std::mutex> lock(m_jobs->mutex);
+    m_jobs->queue.clear();
+    m_jobs->stop = true;
+  }
+  m_jobs->wake.notify_one();
 }
 
 void CToolbarReader::Read(HWND window, UINT message, const qv::FillKey& key,
@@ -71,7 +78,10 @@ void CToolbarReader::Read(HWND window, UINT message, const qv::FillKey& key,
       job->queued = true;
       m_jobs->queue.push_back(job);
       // The queue's thread takes it after the others.
-      if (m_jobs->queueRuns) return;
+      if (m_jobs->queueRuns) {
+        m_jobs->wake.notify_one();
+        return;
+      }
       m_jobs->queueRuns = true;
     }
   }
@@ -112,11 +122,10 @@ void CToolbarReader::RunQueue(IToolbarShell& shell, Jobs& jobs) {
   for (;;) {
     std::shared_ptr<Job> job;
     {
-      const std::lock_guard<std::mutex> lock(jobs.mutex);
-      if (jobs.queue.empty()) {
-        jobs.queueRuns = false;
-        break;
-      }
+      std::unique_lock<std::mutex> lock(jobs.mutex);
+      jobs.wake.wait(lock,
+                     [&jobs] { return jobs.stop || !jobs.queue.empty(); });
+      if (jobs.stop) break;
       job = std::move(jobs.queue.front());
       jobs.queue.pop_front();
       job->queued = false;

@@ -60,7 +60,8 @@ class CToolbarReader {
   struct Job;
   struct Jobs;
   static void RunOwn(IToolbarShell& shell, Jobs& jobs, Job& job);
-  // Reads the queued jobs until none is left.
+  // Reads the queued jobs as they come, one thread for the reader's life
+  // (making one for each batch of reads would cost more than it saves).
   static void RunQueue(IToolbarShell& shell, Jobs& jobs);
   // Reads `job` until no read of its key is asked again meanwhile.
   static void ReadJob(IToolbarShell& shell, Jobs& jobs, Job& job);
