@@ -137,6 +137,9 @@ void CBarWindow::ReadWaitingToolbars() {
 void CBarWindow::ReadApartToolbars() {
   const int current = Settings().m_nCurrentTab;
   ReadApart(current, m_model.AskApart(current));
+  // The others wait until the shown toolbar has its buttons: their reads
+  // would take the processor from its read and its first paint.
+  if (!m_model.Buttons(current) && Settings().Toolbar(current)) return;
   for (int k = 0; k < Settings().ToolbarCount(); ++k)
     ReadApart(k, m_model.AskApart(k));
 }
@@ -164,8 +167,11 @@ LRESULT CBarWindow::OnToolbarRead(WPARAM, LPARAM) {
   if (refilled) {
     LayoutChildren();
     AskIcons();
+    // On screen before the reads this one held back begin.
+    ::UpdateWindow(m_hWnd);
   }
-  // A toolbar on a folder just read for another asks its own read.
+  // A toolbar on a folder just read for another asks its own read, and
+  // those held back for the shown one ask theirs.
   ReadApartToolbars();
   return 0;
 }
