@@ -20,6 +20,7 @@
 #include "tests/unit/support/ModalDriver.h"
 #include "tests/unit/support/ScratchRegistry.h"
 #include "tests/unit/support/TempFolder.h"
+#include "tests/unit/support/WaitForReads.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ constexpr int kWarmUpRounds = 2 * kSheetEvery;
 // per rebuild would pass this many times over.
 constexpr int64_t kPrivateSlack = 1 << 20;
 constexpr int64_t kHeapSlack = 256 << 10;
+// A lock the window shares with the reader and icon threads makes its kernel
+// event the first time two threads meet at it, which may fall inside the
+// counted rounds; a handle leaked per rebuild would be hundreds.
+constexpr long kHandleSlack = 2;
 
 void Pump() {
   MSG msg;
@@ -132,10 +137,18 @@ TEST(ProcessCountersTest, EachCounterSeesObjectsComeAndGo) {
 
 TEST_F(RebuildLeakTest, AThousandRebuildsLeaveTheCountsFlat) {
   for (int round = 0; round < kWarmUpRounds; ++round) Round(round);
+  // The toolbars a rebuild leaves for later are read on another thread, and
+  // folders are opened on the thread pool, whose idle workers end seconds
+  // later: a worker still there when counted would look like a leaked handle.
+  ASSERT_TRUE(WaitForReads(bar));
   CounterMethods how;
   const ProcessCounters before = CountProcess(&how);
   for (int round = 0; round < kRebuilds / kRebuildsPerRound; ++round)
     Round(round);
+  ASSERT_TRUE(WaitForReads(bar));
+  PumpUntil([&before] {
+    return CountProcess().handles <= before.handles + kHandleSlack;
+  });
   const ProcessCounters after = CountProcess();
 
   std::cout << "GDI objects " << before.gdiObjects << " -> " << after.gdiObjects
@@ -147,7 +160,7 @@ TEST_F(RebuildLeakTest, AThousandRebuildsLeaveTheCountsFlat) {
             << " -> " << after.heapBytes << " (" << how.memory << ")\n";
   EXPECT_EQ(after.gdiObjects, before.gdiObjects);
   EXPECT_EQ(after.userObjects, before.userObjects);
-  EXPECT_EQ(after.handles, before.handles);
+  EXPECT_LE(after.handles, before.handles + kHandleSlack);
   EXPECT_LE(after.privateBytes - before.privateBytes, kPrivateSlack);
   EXPECT_LE(after.heapBytes - before.heapBytes, kHeapSlack);
 }
