@@ -10,6 +10,7 @@
 #include "customize/SheetToolbarName.h"
 #include "customize/portable/ButtonEntries.h"
 #include "framework/Handles.h"
+#include "framework/RedrawScope.h"
 #include "res/resource.h"
 #include "settings/portable/SortOrder.h"
 #include "shell/FolderNames.h"
@@ -154,21 +155,22 @@ void CButtonsPage::ShowCurrentToolbar() {
 void CButtonsPage::FillButtonList(int selected) {
   const auto top =
       static_cast<int>(SendDlgItemMessage(IDC_BUTTON_LIST, LB_GETTOPINDEX));
-  SendDlgItemMessage(IDC_BUTTON_LIST, WM_SETREDRAW, FALSE);
-  SendDlgItemMessage(IDC_BUTTON_LIST, LB_RESETCONTENT);
-  if (const ToolbarRecord* toolbar = CurrentToolbar()) {
-    for (const ButtonEntry& entry : toolbar->info.entries) {
-      const std::string text = qv::EntryText(entry, m_spaceText, m_newLineText);
-      const auto index = static_cast<int>(
-          SendDlgItemMessage(IDC_BUTTON_LIST, LB_ADDSTRING, 0,
-                             reinterpret_cast<LPARAM>(text.c_str())));
-      if (index >= 0) m_entryList.SetCheck(index, qv::IsEntryChecked(entry));
+  {
+    const qv::RedrawScope quiet(GetDlgItem(IDC_BUTTON_LIST));
+    SendDlgItemMessage(IDC_BUTTON_LIST, LB_RESETCONTENT);
+    if (const ToolbarRecord* toolbar = CurrentToolbar()) {
+      for (const ButtonEntry& entry : toolbar->info.entries) {
+        const std::string text =
+            qv::EntryText(entry, m_spaceText, m_newLineText);
+        const auto index = static_cast<int>(
+            SendDlgItemMessage(IDC_BUTTON_LIST, LB_ADDSTRING, 0,
+                               reinterpret_cast<LPARAM>(text.c_str())));
+        if (index >= 0) m_entryList.SetCheck(index, qv::IsEntryChecked(entry));
+      }
     }
+    SendDlgItemMessage(IDC_BUTTON_LIST, LB_SETTOPINDEX, top);
+    SendDlgItemMessage(IDC_BUTTON_LIST, LB_SETCURSEL, selected);
   }
-  SendDlgItemMessage(IDC_BUTTON_LIST, LB_SETTOPINDEX, top);
-  SendDlgItemMessage(IDC_BUTTON_LIST, LB_SETCURSEL, selected);
-  SendDlgItemMessage(IDC_BUTTON_LIST, WM_SETREDRAW, TRUE);
-  ::InvalidateRect(GetDlgItem(IDC_BUTTON_LIST), nullptr, TRUE);
   UpdateButtonStates();
 }
 
