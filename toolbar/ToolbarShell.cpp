@@ -1,8 +1,9 @@
 // toolbar/ToolbarShell.cpp: the shell's answers to a rebuild's requests.
 #include "toolbar/ToolbarShell.h"
 
+#include <commoncontrols.h>
+
 #include "framework/Handles.h"
-#include "framework/ImageList.h"
 #include "shell/FolderNames.h"
 #include "shell/FileSystemPath.h"
 #include "shell/ShellHelpers.h"
@@ -51,18 +52,20 @@ class RealToolbarShell : public IToolbarShell {
   }
 
   HIMAGELIST SystemImages(bool small, SIZE* iconSize) override {
-    SHFILEINFOA info{};
-    const UINT flags = small ? SHGFI_SYSICONINDEX | SHGFI_SMALLICON
-                             : SHGFI_SYSICONINDEX | SHGFI_ICON;
-    const qv::ImageList images(reinterpret_cast<HIMAGELIST>(
-        ::SHGetFileInfoA("C:\\", 0, &info, sizeof info, flags)));
-    const qv::UniqueHIcon icon(info.hIcon);
-    IMAGEINFO image{};
+    // The lists themselves, with no item looked up to reach them: asking
+    // for a path's icon, as SHGetFileInfo does, reads that path.
     *iconSize = {0, 0};
-    if (images.GetImageInfo(0, &image))
-      *iconSize = {image.rcImage.right - image.rcImage.left,
-                   image.rcImage.bottom - image.rcImage.top};
-    return images.get();
+    qv::ComPtr<IImageList> list;
+    if (FAILED(::SHGetImageList(small ? SHIL_SMALL : SHIL_LARGE,
+                                __uuidof(IImageList),
+                                reinterpret_cast<void**>(list.GetAddressOf()))))
+      return nullptr;
+    // The interface is the list's handle; the shell keeps the list for as
+    // long as the process lives.
+    const auto images = reinterpret_cast<HIMAGELIST>(list.Get());
+    int cx = 0, cy = 0;
+    if (::ImageList_GetIconSize(images, &cx, &cy)) *iconSize = {cx, cy};
+    return images;
   }
 };
 
