@@ -203,6 +203,11 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
       UWM_ICONS_READY);
 
   Rebuild(RebuildRequest::Start());
+  // The shown toolbar's read, when done by now, fills its row before the
+  // bar first shows: one paint, with the buttons, rather than two. The
+  // reads held back for it are asked when its message comes, after that
+  // paint.
+  TakeReads();
   return 0;
 }
 
@@ -310,9 +315,10 @@ void CBarWindow::ResizeCells(bool keepShown) {
   // The rows keep their buttons and windows: no read, no child made again,
   // no watch or hot key to renew. The bar's thickness follows the cells, so
   // its band is asked for again.
-  HIMAGELIST images = UpdateButtonSize();
-  m_pane.SetRowImages(images, m_cxButton, m_cyButton,
-                      qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
+  UpdateButtonSize();
+  m_pane.SetRowCells(m_cxButton, m_cyButton,
+                     qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
+  m_pane.SetRowImages(RowImages());
   const bool stayOut = keepShown && m_bShown == 1;
   if (!(m_bHiddenMode == 1 && stayOut)) DockToEdge(Settings().m_nAlignment);
   LayoutBar(m_bHiddenMode == 1 && !stayOut);

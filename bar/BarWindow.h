@@ -129,8 +129,11 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // The pane and its rows at the bar's length, and the tab strip beside
   // them, where the bar is now.
   void LayoutChildren();
-  // The system image list for the icon size, setting the button cell size.
-  HIMAGELIST UpdateButtonSize();
+  // The button cell size for the icon size and the name's room.
+  void UpdateButtonSize();
+  // The system image list the rows draw the icon size from, asked of the
+  // shell the first time it is needed at that size.
+  HIMAGELIST RowImages();
   SIZE ButtonSize() const { return {m_cxButton, m_cyButton}; }
   int BarLength(int vertical) const;
   // The monitor the bar docks on, and the DPI it is drawn at there.
@@ -300,6 +303,11 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   // current toolbar's first.
   void ReadApartToolbars();
   LRESULT OnToolbarRead(WPARAM, LPARAM);
+  // Takes the reads finished off the window's thread: refills their rows in
+  // place, or asks a rebuild when one found its folder gone (a removed
+  // toolbar moves the others' indexes).
+  enum class ReadsTaken { kNone, kRefilled, kRebuild };
+  ReadsTaken TakeReads();
   // A drive or share came or went: waiting folders are tried, toolbars that
   // list drives read again.
   void DrivesChanged();
@@ -404,11 +412,11 @@ class CBarWindow : public qv::CWnd, public IPaneHost {
   CBarDropTarget m_dropTarget;
   CTitleScreen m_title;
   CSettingsKeyWatcher m_settingsWatcher;
-  // The system image list the icons are drawn from, read once per icon size
-  // shown, and that size.
+  // The icon size shown; the system image list the icons are drawn from,
+  // and the size it was chosen for.
+  int m_nIconSize = 0;
   HIMAGELIST m_images = nullptr;
   int m_nImagesFor = 0;
-  int m_nIconSize = 0;
   // Tells the Recent folder's toolbar, labelled "Documents".
   qv::CRecentFolder m_recent;
   // Each tab's toolbar index.

@@ -74,10 +74,10 @@ void CBarWindow::RemakeRows() {
     ::SetWindowLongPtrA(m_tooltip.m_hWnd, GWLP_ID, kTooltipId);
   }
 
-  // The icons, then every row's buttons.
-  HIMAGELIST images = UpdateButtonSize();
-  m_pane.SetRowImages(images, m_cxButton, m_cyButton,
-                      qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
+  // The cells, then every row's buttons.
+  UpdateButtonSize();
+  m_pane.SetRowCells(m_cxButton, m_cyButton,
+                     qv::RowOrientation(Settings().m_nAlignment), m_nIconSize);
   m_pane.FillRows(m_tooltip.m_hWnd);
   AskIcons();
 }

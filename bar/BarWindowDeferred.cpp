@@ -4,6 +4,10 @@
 #include "toolbar/ButtonRow.h"
 
 void CBarWindow::AskIcons() {
+  // The rows get the system image list once they have buttons to draw from
+  // it: at start the first read makes the list on its own thread while the
+  // window makes its children, instead of the window waiting for it.
+  if (m_pane.HasButtons()) m_pane.SetRowImages(RowImages());
   if (!m_icons) return;
   std::vector<qv::IconWorker::Job> jobs;
   for (int i = 0; i < m_pane.GetRowCount(); ++i) {

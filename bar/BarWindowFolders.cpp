@@ -12,6 +12,7 @@
 #include <set>
 
 #include "bar/BarWindow.h"
+#include "framework/RedrawScope.h"
 #include "settings/portable/SortOrder.h"
 #include "shell/FileSystemPath.h"
 #include "shell/portable/NoCase.h"
@@ -145,6 +146,17 @@ void CBarWindow::ReadApartToolbars() {
 }
 
 LRESULT CBarWindow::OnToolbarRead(WPARAM, LPARAM) {
+  const ReadsTaken taken = TakeReads();
+  if (taken == ReadsTaken::kRebuild) return 0;
+  // On screen before the reads this one held back begin.
+  if (taken == ReadsTaken::kRefilled) ::UpdateWindow(m_hWnd);
+  // A toolbar on a folder just read for another asks its own read, and
+  // those held back for the shown one ask theirs.
+  ReadApartToolbars();
+  return 0;
+}
+
+CBarWindow::ReadsTaken CBarWindow::TakeReads() {
   bool rebuild = false;
   std::vector<int> refills;
   for (CToolbarReader::Result& result : m_reader.TakeResults()) {
@@ -158,22 +170,21 @@ LRESULT CBarWindow::OnToolbarRead(WPARAM, LPARAM) {
   // A rebuild makes every row anew (and a removed toolbar moves the others'
   // indexes); otherwise the rows read are refilled in place, so that an
   // auto-hide bar stays where it is.
-  if (rebuild) return 0;
+  if (rebuild) return ReadsTaken::kRebuild;
   bool refilled = false;
-  for (int k : refills)
-    refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
-  // Laid out from the bar's length: a row that was empty would otherwise
-  // keep the pane at the length it needed.
-  if (refilled) {
-    LayoutChildren();
-    AskIcons();
-    // On screen before the reads this one held back begin.
-    ::UpdateWindow(m_hWnd);
+  {
+    // Drawn once, after the layout, rather than at each step of it.
+    const qv::RedrawScope quiet(refills.empty() ? nullptr : m_pane.m_hWnd);
+    for (int k : refills)
+      refilled = m_pane.RefillRow(k, m_tooltip.m_hWnd) || refilled;
+    // Laid out from the bar's length: a row that was empty would otherwise
+    // keep the pane at the length it needed.
+    if (refilled) {
+      LayoutChildren();
+      AskIcons();
+    }
   }
-  // A toolbar on a folder just read for another asks its own read, and
-  // those held back for the shown one ask theirs.
-  ReadApartToolbars();
-  return 0;
+  return refilled ? ReadsTaken::kRefilled : ReadsTaken::kNone;
 }
 
 LRESULT CBarWindow::OnDeviceChange(WPARAM event, LPARAM param) {

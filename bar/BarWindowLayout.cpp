@@ -5,39 +5,37 @@
 #include "framework/ScrollBar.h"
 #include "toolbar/portable/RowLayout.h"
 
-HIMAGELIST CBarWindow::UpdateButtonSize() {
-  const bool small = Settings().m_bSmallIcons;
-  const int shown = qv::IconSizeForDpi(small, m_nDpi);
-  if (!m_images || m_nImagesFor != shown) {
-    // Small icons that would have to grow to this size come from the large
-    // list instead: shrinking an icon loses less than growing one.
-    SIZE size{};
-    m_images = m_model.Shell().SystemImages(small, &size);
-    if (small && (!m_images || size.cy < shown)) {
-      SIZE largeSize{};
-      if (HIMAGELIST large = m_model.Shell().SystemImages(false, &largeSize);
-          large && largeSize.cy > 0) {
-        m_images = large;
-        size = largeSize;
-      }
-    }
-    m_nImagesFor = shown;
-    m_nIconSize = m_images && size.cx > 0 ? shown : 0;
-  }
-  qv::CellSize cell =
-      qv::ButtonCell(qv::IconSizeForDpi(true, m_nDpi), 0, m_nDpi);
-  if (m_nIconSize > 0) {
-    const int charWidth = m_pane.GetAverageCharWidth();
-    const int fixed = qv::ButtonCell(m_nIconSize, 0, m_nDpi).cx;
-    const int names =
-        qv::ShownMaxChars(Settings().m_nMaxChars, fixed, charWidth,
-                          qv::ButtonRoom(Settings().m_nAlignment,
-                                         Settings().m_bShowTabs, Metrics())) *
-        charWidth;
-    cell = qv::ButtonCell(m_nIconSize, names, m_nDpi);
-  }
+void CBarWindow::UpdateButtonSize() {
+  // The cell follows the icon size shown, not the image list's: asking the
+  // shell for its list makes it, which in a cold process takes longer than
+  // the rest of the window's start, and the first read makes it anyway.
+  m_nIconSize = qv::IconSizeForDpi(Settings().m_bSmallIcons, m_nDpi);
+  const int charWidth = m_pane.GetAverageCharWidth();
+  const int fixed = qv::ButtonCell(m_nIconSize, 0, m_nDpi).cx;
+  const int names =
+      qv::ShownMaxChars(Settings().m_nMaxChars, fixed, charWidth,
+                        qv::ButtonRoom(Settings().m_nAlignment,
+                                       Settings().m_bShowTabs, Metrics())) *
+      charWidth;
+  const qv::CellSize cell = qv::ButtonCell(m_nIconSize, names, m_nDpi);
   m_cxButton = cell.cx;
   m_cyButton = cell.cy;
+}
+
+HIMAGELIST CBarWindow::RowImages() {
+  if (m_images && m_nImagesFor == m_nIconSize) return m_images;
+  // Small icons that would have to grow to this size come from the large
+  // list instead: shrinking an icon loses less than growing one.
+  const bool small = Settings().m_bSmallIcons;
+  SIZE size{};
+  m_images = m_model.Shell().SystemImages(small, &size);
+  if (small && (!m_images || size.cy < m_nIconSize)) {
+    SIZE largeSize{};
+    if (HIMAGELIST large = m_model.Shell().SystemImages(false, &largeSize);
+        large && largeSize.cy > 0)
+      m_images = large;
+  }
+  m_nImagesFor = m_nIconSize;
   return m_images;
 }
 

@@ -161,6 +161,7 @@ void CButtonRow::SetTooltip(HWND tooltip) {
 }
 
 void CButtonRow::SetImages(HIMAGELIST images) {
+  if (images == m_hImages) return;
   m_hImages = images;
   if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }

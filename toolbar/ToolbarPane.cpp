@@ -272,15 +272,23 @@ int CToolbarPane::DestroyRows() {
   return 1;
 }
 
-int CToolbarPane::SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
-                               int orientation, int iconSize) {
+void CToolbarPane::SetRowCells(int cxButton, int cyButton, int orientation,
+                               int iconSize) {
   for (auto& row : m_rows) {
     row->SetIconSize(iconSize);
-    row->SetImages(images);
     row->SetCellSize(cxButton, cyButton);
     row->SetOrientation(orientation);
   }
-  return 1;
+}
+
+void CToolbarPane::SetRowImages(HIMAGELIST images) {
+  for (auto& row : m_rows) row->SetImages(images);
+}
+
+bool CToolbarPane::HasButtons() const {
+  for (const auto& row : m_rows)
+    if (row->GetItemCount() > 0) return true;
+  return false;
 }
 
 int CToolbarPane::TotalLines() const {

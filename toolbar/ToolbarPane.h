@@ -56,11 +56,14 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   void RedrawButton(int toolbar, int button);
   // Destroys every row; 1.
   int DestroyRows();
-  // Gives every row the image list, the cell size and the orientation
-  // (qv::kLinesAcross for a top or bottom bar, qv::kColumnsDown for a left
-  // or right one), its icons drawn `iconSize` pixels square; 1.
-  int SetRowImages(HIMAGELIST images, int cxButton, int cyButton,
-                   int orientation, int iconSize);
+  // Gives every row the cell size and the orientation (qv::kLinesAcross
+  // for a top or bottom bar, qv::kColumnsDown for a left or right one), its
+  // icons drawn `iconSize` pixels square.
+  void SetRowCells(int cxButton, int cyButton, int orientation, int iconSize);
+  // Gives every row the image list its icons are drawn from.
+  void SetRowImages(HIMAGELIST images);
+  // Whether any row has a button to draw.
+  bool HasButtons() const;
   // Paints itself and its rows in `palette`'s colours from now on.
   void SetPalette(const qv::Palette& palette);
   // Sizes the button font and the scroll bars, its own and the rows', for

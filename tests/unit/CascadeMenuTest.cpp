@@ -148,7 +148,7 @@ class CascadeMenuTest : public ::testing::Test {
     }
     host.buttons.push_back(std::move(buttons));
     ASSERT_EQ(1, pane.CreateRows());
-    ASSERT_EQ(1, pane.SetRowImages(nullptr, 40, 38, qv::kLinesAcross, 0));
+    pane.SetRowCells(40, 38, qv::kLinesAcross, 0);
     pane.FillRows(nullptr);
     ASSERT_EQ(1, pane.RelayoutRows());
   }

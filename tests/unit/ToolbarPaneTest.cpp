@@ -102,8 +102,7 @@ class ToolbarPaneTest : public ::testing::Test {
   void Build(int width, int height, qv::Edge edge = qv::Edge::Top) {
     host.edge = edge;
     ASSERT_EQ(1, pane.CreateRows());
-    ASSERT_EQ(
-        1, pane.SetRowImages(nullptr, 40, kCell, qv::RowOrientation(edge), 0));
+    pane.SetRowCells(40, kCell, qv::RowOrientation(edge), 0);
     pane.FillRows(nullptr);
     ::SetScrollRange(pane, SB_HORZ, 0, 0, FALSE);
     ::SetScrollRange(pane, SB_VERT, 0, 0, FALSE);
