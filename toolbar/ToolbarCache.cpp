@@ -68,12 +68,18 @@ int ToolbarCache::Update(CBarSettings& settings, IToolbarShell& shell,
     }
     Entry entry;
     // A folder that waited for its drive or share may wait still.
-    const bool apart =
-        shell.IsRemote(toolbar.folder.get()) ||
+    const bool waited =
         std::any_of(kept.begin(), kept.end(), [&key](const Entry& e) {
           return e.unreachable && e.key.folder == key.folder;
         });
-    if (!apart && only != -1 && i != only && i != force) {
+    const bool later = only != -1 && i != only && i != force;
+    // One left for later, but the one shown, is not asked whether it is
+    // remote here: that costs a walk of its folders, and the read or click
+    // that comes later asks it (a share's read then gets a thread of its
+    // own).
+    const bool apart = waited || ((!later || i == settings.m_nCurrentTab) &&
+                                  shell.IsRemote(toolbar.folder.get()));
+    if (!apart && later) {
       entry.key = key;
       entry.pending = true;
       m_entries.push_back(std::move(entry));

@@ -85,27 +85,39 @@ void CToolbarReader::Read(HWND window, UINT message, const qv::FillKey& key,
       m_jobs->queueRuns = true;
     }
   }
-  try {
-    // Detached: closing the bar must not wait for a share's timeout, nor for
-    // a large folder. The thread keeps what it uses alive itself.
-    if (queued) {
+  bool started = true;
+  if (queued) {
+    try {
+      // Detached, as every read's thread: closing the bar must not wait for
+      // a share's timeout, nor for a large folder. The thread keeps what it
+      // uses alive itself.
       std::thread([&shell = m_shell, jobs = m_jobs] {
-        RunQueue(shell, *jobs);
+        RunQueue(shell, jobs);
       }).detach();
-    } else {
-      std::thread([&shell = m_shell, jobs = m_jobs, job] {
-        RunOwn(shell, *jobs, *job);
-      }).detach();
+    } catch (const std::system_error&) {
+      started = false;
     }
+  } else {
+    started = StartOwn(m_shell, m_jobs, job);
+  }
+  if (started) return;
+  const std::lock_guard<std::mutex> lock(m_jobs->mutex);
+  m_jobs->list.erase(std::find(m_jobs->list.begin(), m_jobs->list.end(), job));
+  // No thread ran the queue: it held this job alone.
+  if (queued) {
+    m_jobs->queue.clear();
+    m_jobs->queueRuns = false;
+  }
+}
+
+bool CToolbarReader::StartOwn(IToolbarShell& shell,
+                              const std::shared_ptr<Jobs>& jobs,
+                              const std::shared_ptr<Job>& job) {
+  try {
+    std::thread([&shell, jobs, job] { RunOwn(shell, *jobs, *job); }).detach();
+    return true;
   } catch (const std::system_error&) {
-    const std::lock_guard<std::mutex> lock(m_jobs->mutex);
-    m_jobs->list.erase(
-        std::find(m_jobs->list.begin(), m_jobs->list.end(), job));
-    // No thread ran the queue: it held this job alone.
-    if (queued) {
-      m_jobs->queue.clear();
-      m_jobs->queueRuns = false;
-    }
+    return false;
   }
 }
 
@@ -117,7 +129,9 @@ void CToolbarReader::RunOwn(IToolbarShell& shell, Jobs& jobs, Job& job) {
   ::PostMessageA(job.window, job.message, 0, 0);
 }
 
-void CToolbarReader::RunQueue(IToolbarShell& shell, Jobs& jobs) {
+void CToolbarReader::RunQueue(IToolbarShell& shell,
+                              const std::shared_ptr<Jobs>& shared) {
+  Jobs& jobs = *shared;
   const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   for (;;) {
     std::shared_ptr<Job> job;
@@ -130,6 +144,12 @@ void CToolbarReader::RunQueue(IToolbarShell& shell, Jobs& jobs) {
       jobs.queue.pop_front();
       job->queued = false;
     }
+    // A share among the toolbars left for later is found here, off the
+    // window's thread: its read, which may wait for the network, must not
+    // hold the local folders asked after it.
+    if (shell.IsRemote(job->toolbar.folder.get()) &&
+        StartOwn(shell, shared, job))
+      continue;
     ReadJob(shell, jobs, *job);
     ::PostMessageA(job->window, job->message, 0, 0);
   }

@@ -59,10 +59,13 @@ class CToolbarReader {
  private:
   struct Job;
   struct Jobs;
+  // Reads `job` on a thread of its own; false when none could be made.
+  static bool StartOwn(IToolbarShell& shell, const std::shared_ptr<Jobs>& jobs,
+                       const std::shared_ptr<Job>& job);
   static void RunOwn(IToolbarShell& shell, Jobs& jobs, Job& job);
   // Reads the queued jobs as they come, one thread for the reader's life
   // (making one for each batch of reads would cost more than it saves).
-  static void RunQueue(IToolbarShell& shell, Jobs& jobs);
+  static void RunQueue(IToolbarShell& shell, const std::shared_ptr<Jobs>& jobs);
   // Reads `job` until no read of its key is asked again meanwhile.
   static void ReadJob(IToolbarShell& shell, Jobs& jobs, Job& job);
 

@@ -99,7 +99,7 @@ class ShareShell : public RealShell {
   }
 
   std::atomic<bool> offline{true};
-  bool remote = true;
+  std::atomic<bool> remote{true};  // read on the reader's threads too
   std::atomic<int> fills{0}, shareReads{0}, shareReadsDone{0}, shareProbes{0};
   qv::UniqueKernelObject gate{::CreateEventA(nullptr, TRUE, TRUE, nullptr)};
 
@@ -469,6 +469,30 @@ TEST_F(ToolbarFollowTest, LocalFoldersAreReadInTurnAndAClickReadsOneAtOnce) {
   EXPECT_EQ(std::vector<std::string>{"h.txt"}, Names(bar, 1));
   EXPECT_EQ(std::vector<std::string>{"l.txt"}, Names(bar, 2));
   EXPECT_EQ(1, bar.Pane().GetRow(0)->GetItemCount());
+}
+
+TEST_F(ToolbarFollowTest, AShareLeftForLaterHoldsNoLocalRead) {
+  TempFolder shown("shown"), share("share"), later("later");
+  ASSERT_TRUE(shown.AddFile("a.txt"));
+  ASSERT_TRUE(share.AddFile("s.txt"));
+  ASSERT_TRUE(later.AddFile("l.txt"));
+  StoreToolbar(shown);
+  StoreToolbar(share);
+  StoreToolbar(later);
+  ShareShell shares(share.path());
+  shares.offline = false;
+  ::ResetEvent(shares.gate.get());
+  CBarWindow bar(appBars, nullptr, shares,
+                 std::make_unique<ManualWatcher>(&watched));
+  ASSERT_TRUE(bar.CreateBar());
+  // Found remote only once its read is asked, the share is read on a
+  // thread of its own, and the local toolbar asked after it is read.
+  ASSERT_TRUE(PumpUntil([&] { return bar.Buttons(2) != nullptr; }));
+  EXPECT_EQ(1, shares.shareReads);
+  EXPECT_EQ(0, shares.shareReadsDone);
+  ::SetEvent(shares.gate.get());
+  ASSERT_TRUE(WaitForReads(bar));
+  EXPECT_EQ(std::vector<std::string>{"s.txt"}, Names(bar, 1));
 }
 
 TEST_F(ToolbarFollowTest, AShareReadApartKeepsItsCustomListInStep) {
