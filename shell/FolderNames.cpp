@@ -1,43 +1,13 @@
-// shell/FolderNames.cpp: folder names, their own or asked of their parents,
-// and the Recent folder told by its identity.
+// shell/FolderNames.cpp: folder names asked of the folders' parents, and
+// the Recent folder told by its identity.
 #include "shell/FolderNames.h"
 
-#include <cwchar>
-
 #include "framework/Handles.h"
-#include "shell/FileSystemPath.h"
 #include "shell/ShellHelpers.h"
 
 namespace qv {
 
-namespace {
-
-// A plain folder on a local disk shows its own name, and that needs no
-// folder bound on the way to it (one each tab at every start). The shell
-// names drive roots and namespace junctions itself, and a desktop.ini can
-// rename a folder marked read-only or system: those are asked.
-bool PlainFolderName(LPCITEMIDLIST folder, std::string* name) {
-  const std::wstring path = WideFileSystemPath(folder);
-  if (path.size() < 4 || path[1] != L':' || path.back() == L'\\') return false;
-  const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
-  if (::GetDriveTypeW(root) != DRIVE_FIXED) return false;
-  const DWORD attributes = FileAttributesOf(path);
-  if (attributes == INVALID_FILE_ATTRIBUTES ||
-      !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM)) ||
-      FileAttributesOf(path + L"\\desktop.ini") != INVALID_FILE_ATTRIBUTES)
-    return false;
-  const wchar_t* own = path.c_str() + path.rfind(L'\\') + 1;
-  char text[kMaxShellName + 1];
-  if (!*own || std::wcschr(own, L'{') || !WideToName(own, text)) return false;
-  *name = text;
-  return true;
-}
-
-}  // namespace
-
 bool FolderDisplayName(LPCITEMIDLIST folder, std::string* name) {
-  if (PlainFolderName(folder, name)) return true;
   char text[kMaxShellName + 1] = {};
   UniqueIdList parent(CopyParentIdList(folder));
   UniqueIdList last(CopyLastItemId(folder));

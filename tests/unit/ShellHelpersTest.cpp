@@ -10,9 +10,7 @@
 #include <string>
 
 #include "framework/Handles.h"
-#include "shell/FolderNames.h"
 #include "tests/unit/support/StubShellFolder.h"
-#include "tests/unit/support/TempFolder.h"
 #include "shell/ShellHelpers.h"
 
 namespace {
@@ -249,37 +247,6 @@ TEST(ShellHelpersDisplayName, OverlongNamesAreCutAndTerminated) {
   ansi.answer.uType = STRRET_CSTR;
   memset(ansi.answer.cStr, 'c', sizeof(ansi.answer.cStr));  // no terminator
   EXPECT_EQ(std::string(sizeof(ansi.answer.cStr), 'c'), NameFrom(ansi));
-}
-
-TEST_F(ShellHelpersTest, FoldersAreNamedAsTheirParentsShowThem) {
-  TempFolder folder("names");
-  for (const char* name : {"Plain", "dot.txt", "Named"})
-    ASSERT_TRUE(folder.AddFolder(name));
-  // A folder its desktop.ini may rename, marked as the shell wants it.
-  ASSERT_TRUE(folder.AddFile("Named\\desktop.ini", 0,
-                             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-  ASSERT_TRUE(::SetFileAttributesA((folder / "Named").c_str(),
-                                   FILE_ATTRIBUTE_READONLY));
-  for (const std::string& path :
-       {folder / "Plain", folder / "dot.txt", folder / "Named",
-        std::string("C:\\")}) {
-    auto list = Owned(qv::PathToIdList(path, nullptr));
-    ASSERT_TRUE(list) << path;
-    std::string name;
-    ASSERT_TRUE(qv::FolderDisplayName(list.get(), &name)) << path;
-    // What the shell shows, asked of the folder's parent (the desktop for a
-    // drive).
-    auto parent = Owned(qv::CopyParentIdList(list.get()));
-    auto last = Owned(qv::CopyLastItemId(list.get()));
-    qv::ComPtr<IShellFolder> parentFolder;
-    ASSERT_TRUE(parent && last &&
-                qv::BindToFolder(parent.get(), parentFolder.GetAddressOf()));
-    char shown[qv::kMaxShellName + 1];
-    ASSERT_EQ(1, qv::GetItemDisplayName(parentFolder.Get(), last.get(),
-                                        SHGDN_NORMAL, shown));
-    EXPECT_EQ(shown, name) << path;
-  }
-  ::SetFileAttributesA((folder / "Named").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace
