@@ -296,18 +296,24 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
 
 void CBarWindow::SwitchRows() {
   const BusyScope busy(m_bBusy);
-  // The pane is drawn once, with the other toolbar laid out in it.
-  const qv::RedrawScope quiet(m_pane.m_hWnd);
-  // The buttons are the kept ones and the bar keeps its size and band: no
-  // read, no docking, no z-order, no watch or hot key to renew. The row
-  // itself stays where one row shows the current toolbar.
-  if (m_pane.ShowInRow(Settings().m_nCurrentTab)) {
-    AskIcons();
-  } else {
-    DropRows();
-    RemakeRows();
+  {
+    // The pane is drawn once, with the other toolbar laid out in it.
+    const qv::RedrawScope quiet(m_pane.m_hWnd);
+    // The buttons are the kept ones and the bar keeps its size and band: no
+    // read, no docking, no z-order, no watch or hot key to renew. The row
+    // itself stays where one row shows the current toolbar.
+    if (m_pane.ShowInRow(Settings().m_nCurrentTab)) {
+      AskIcons();
+    } else {
+      DropRows();
+      RemakeRows();
+    }
+    LayoutChildren();
   }
-  LayoutChildren();
+  // Drawn now, not when the thread is next idle: a click on a tab goes on
+  // to wait, in DragDetect, for the button's release or a drag, and the
+  // user would see the toolbar only then.
+  ::UpdateWindow(m_pane.m_hWnd);
 }
 
 void CBarWindow::ResizeCells(bool keepShown) {

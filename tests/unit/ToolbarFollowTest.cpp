@@ -237,6 +237,8 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   EXPECT_EQ(before, shell.requests);
   EXPECT_EQ((std::vector<std::string>{"a.bmp", "b.txt", "c.txt"}),
             Names(bar, 0));
+  // Drawn by the switch itself, before the tab waits to see a drag.
+  EXPECT_FALSE(::GetUpdateRect(bar.Pane().GetRow(0)->m_hWnd, nullptr, FALSE));
 
   // A changed sort order or hidden type reads the toolbars again, the one
   // shown first, before the paint; the other after it, as Refresh does.
