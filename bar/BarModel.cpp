@@ -236,7 +236,8 @@ int CBarModel::ReadToolbars(const RebuildRequest& request, HWND owner) {
   // The toolbar shown is read now, even where it was left for later, but
   // where the start reads it apart: a rebuild meanwhile (the bar's first
   // size) waits for that read instead of making it again.
-  const bool apart = request.currentApart || m_toolbars.PendingApart(clamped);
+  const bool apart =
+      request.currentApart || m_toolbars.PendingApart(clamped).has_value();
   const int gone =
       failed >= 0 || apart ||
               ReadWaiting(clamped, owner) != ToolbarCache::Found::kGone

@@ -125,6 +125,10 @@ class CBarModel {
   std::optional<qv::FillKey> AskApart(int toolbar) {
     return m_toolbars.AskApart(toolbar);
   }
+  // The key of toolbar `toolbar`'s first read while it is asked and not in.
+  std::optional<qv::FillKey> PendingApart(int toolbar) const {
+    return m_toolbars.PendingApart(toolbar);
+  }
   // A read made apart is done, its custom list stored when that was brought
   // in step. Nothing to redo when it changed nothing, or only toolbar
   // `*refill`'s buttons (else -1), whose row is refilled in place; a rebuild

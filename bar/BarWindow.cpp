@@ -203,10 +203,13 @@ int CBarWindow::OnCreate(CREATESTRUCT*) {
       UWM_ICONS_READY);
 
   Rebuild(RebuildRequest::Start());
-  // The shown toolbar's read, when done by now, fills its row before the
-  // bar first shows: one paint, with the buttons, rather than two. The
-  // reads held back for it are asked when its message comes, after that
-  // paint.
+  // The shown toolbar's read, when done by now or within a moment, fills
+  // its row before the bar first shows: the bar appears with its buttons,
+  // painted once, rather than empty and filled just after. A folder that
+  // takes longer shows empty and fills when its read comes. The reads held
+  // back for it are asked when its message comes, after that paint.
+  if (const auto key = m_model.PendingApart(Settings().m_nCurrentTab))
+    m_reader.WaitFor(*key, std::chrono::milliseconds(100));
   TakeReads();
   return 0;
 }

@@ -218,8 +218,9 @@ std::optional<qv::FillKey> ToolbarCache::AskApart(int index) {
   return m_entries[index].key;
 }
 
-bool ToolbarCache::PendingApart(int index) const {
-  return Pending(index) && m_entries[index].asked;
+std::optional<qv::FillKey> ToolbarCache::PendingApart(int index) const {
+  if (!Pending(index) || !m_entries[index].asked) return std::nullopt;
+  return m_entries[index].key;
 }
 
 ToolbarCache::Taken ToolbarCache::TakeRead(CToolbarReader::Result result,

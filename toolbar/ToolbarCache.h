@@ -66,8 +66,9 @@ class ToolbarCache {
   // one waiting for its first read, which may be read apart too.
   bool ReadingApart(int index) const;
   std::optional<qv::FillKey> AskApart(int index);
-  // True while toolbar `index` waits for its first read, asked apart.
-  bool PendingApart(int index) const;
+  // The key of toolbar `index` while it waits for its first read, asked
+  // apart.
+  std::optional<qv::FillKey> PendingApart(int index) const;
   // What a read made apart changed.
   enum class Taken {
     kNothing,      // no toolbar waits for it any more, or it still waits

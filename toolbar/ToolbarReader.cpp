@@ -32,6 +32,7 @@ struct CToolbarReader::Jobs {
   bool queueRuns = false;
   bool stop = false;
   std::condition_variable wake;
+  std::condition_variable done;  // a read is done
 };
 
 CToolbarReader::CToolbarReader(IToolbarShell& shell)
@@ -174,6 +175,19 @@ void CToolbarReader::ReadJob(IToolbarShell& shell, Jobs& jobs, Job& job) {
     again = std::exchange(job.again, false);
     job.done = !again;
   }
+  jobs.done.notify_all();
+}
+
+bool CToolbarReader::WaitFor(const qv::FillKey& key,
+                             std::chrono::milliseconds timeout) {
+  std::unique_lock<std::mutex> lock(m_jobs->mutex);
+  return m_jobs->done.wait_for(lock, timeout, [this, &key] {
+    const auto& list = m_jobs->list;
+    const auto job =
+        std::find_if(list.begin(), list.end(),
+                     [&key](const auto& j) { return j->result.key == key; });
+    return job == list.end() || (*job)->done;
+  });
 }
 
 std::vector<CToolbarReader::Result> CToolbarReader::TakeResults() {

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -55,6 +56,9 @@ class CToolbarReader {
             Thread thread = Thread::kOwn);
   // The reads done since the last call.
   std::vector<Result> TakeResults();
+  // Waits at most `timeout` for the read of `key` asked last to be done;
+  // whether it is (true too when none was asked).
+  bool WaitFor(const qv::FillKey& key, std::chrono::milliseconds timeout);
 
  private:
   struct Job;
