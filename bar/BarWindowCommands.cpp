@@ -46,6 +46,7 @@ void CBarWindow::OnTopAlign() { SetEdge(qv::Edge::Top); }
 void CBarWindow::OnBottomAlign() { SetEdge(qv::Edge::Bottom); }
 
 void CBarWindow::OnRefreshIcons() {
+  m_pane.ForgetIconPictures();
   Rebuild(m_model.Refresh());
   // The toolbars waiting for a drive or share are tried apart.
   m_watcher->Retry();

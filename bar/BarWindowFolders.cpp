@@ -246,8 +246,9 @@ LRESULT CBarWindow::OnShellChanged(WPARAM items, LPARAM event) {
   switch (event & ~SHCNE_INTERRUPT) {
     case SHCNE_ASSOCCHANGED:
     case SHCNE_UPDATEIMAGE:
-      // Icons of whole types may differ: every toolbar asks for its icons
-      // again, each refilled in place.
+      // Icons of whole types may differ, even under the indexes the rows
+      // have: every toolbar asks for its icons again, each refilled in place.
+      m_pane.ForgetIconPictures();
       NoteAllToolbarsChanged();
       return 0;
     case SHCNE_DRIVEADD:

@@ -10,6 +10,7 @@
 #include "framework/SystemLook.h"
 #include "framework/portable/DpiScale.h"
 #include "toolbar/ButtonFont.h"
+#include "toolbar/IconSprites.h"
 
 namespace {
 
@@ -160,9 +161,10 @@ void CButtonRow::SetTooltip(HWND tooltip) {
   PointToolAt(-1);
 }
 
-void CButtonRow::SetImages(HIMAGELIST images) {
-  if (images == m_hImages) return;
+void CButtonRow::SetImages(HIMAGELIST images, qv::IconSprites* sprites) {
+  if (images == m_hImages && sprites == m_sprites) return;
   m_hImages = images;
+  m_sprites = sprites;
   if (m_hWnd) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
@@ -520,7 +522,8 @@ void CButtonRow::PaintButton(HDC dc, const ToolbarButton& button, const RECT& r,
         ::DrawIconEx(dc, x, y, icon.get(), m_nIconSize, m_nIconSize, 0, nullptr,
                      DI_NORMAL);
     } else {
-      images.Draw(button.image, dc, x, y, ILD_TRANSPARENT);
+      if (!m_sprites || !m_sprites->Draw(dc, button.image, x, y))
+        images.Draw(button.image, dc, x, y, ILD_TRANSPARENT);
     }
   }
   if (m_nIconSize > 0 && imageWidth > 0) imageWidth = m_nIconSize;

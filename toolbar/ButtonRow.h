@@ -27,8 +27,9 @@
 #include "toolbar/portable/RowLayout.h"
 
 namespace qv {
+class IconSprites;
 class ImageList;
-}
+}  // namespace qv
 
 // A press on a button was dragged away: the parent carries the button. In
 // the tab control's range of codes, which that control leaves unused.
@@ -52,8 +53,9 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   void Show(const ToolbarButtons* buttons, bool withNames);
   // The tooltip shared by the rows, owned by the bar; null for none.
   void SetTooltip(HWND tooltip);
-  // The icons, from the system image list.
-  void SetImages(HIMAGELIST images);
+  // The icons, from the system image list, drawn from `sprites`, which
+  // keeps that list's pictures and outlives the row.
+  void SetImages(HIMAGELIST images, qv::IconSprites* sprites);
   // Every cell is `cx` by `cy` pixels; lays the row out again.
   void SetCellSize(int cx, int cy);
   // Draws the names in the button font at `dpi`.
@@ -167,6 +169,7 @@ class CButtonRow : public qv::CWnd, private qv::IAccessibleItems {
   std::vector<qv::CellBox> m_cells;  // each entry's cell, by the layout
   HWND m_hTooltip = nullptr;
   HIMAGELIST m_hImages = nullptr;
+  qv::IconSprites* m_sprites = nullptr;
   int m_nPressed = -1;
   qv::UniqueHFont m_hFont;
   int m_nDpi = 96;

@@ -282,7 +282,13 @@ void CToolbarPane::SetRowCells(int cxButton, int cyButton, int orientation,
 }
 
 void CToolbarPane::SetRowImages(HIMAGELIST images) {
-  for (auto& row : m_rows) row->SetImages(images);
+  m_sprites.Use(images);
+  for (auto& row : m_rows) row->SetImages(images, &m_sprites);
+}
+
+void CToolbarPane::ForgetIconPictures() {
+  m_sprites.Forget();
+  for (auto& row : m_rows) ::InvalidateRect(row->m_hWnd, nullptr, TRUE);
 }
 
 bool CToolbarPane::HasButtons() const {

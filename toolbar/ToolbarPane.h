@@ -21,6 +21,7 @@
 #include "res/resource.h"
 #include "shell/ItemOpener.h"
 #include "toolbar/CascadeMenuShell.h"
+#include "toolbar/IconSprites.h"
 #include "toolbar/PaneHost.h"
 #include "toolbar/portable/KeyFocus.h"
 
@@ -62,6 +63,9 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   void SetRowCells(int cxButton, int cyButton, int orientation, int iconSize);
   // Gives every row the image list its icons are drawn from.
   void SetRowImages(HIMAGELIST images);
+  // The list's pictures changed under the same indexes: the rows draw them
+  // again from the list.
+  void ForgetIconPictures();
   // Whether any row has a button to draw.
   bool HasButtons() const;
   // Paints itself and its rows in `palette`'s colours from now on.
@@ -173,6 +177,9 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   IPaneHost& m_host;
   ItemOpenFn m_opener;
   ICascadeMenuShell* m_menuShell = &ShellCascadeMenuShell();
+  // The rows' icons, kept for all of them: declared before the rows, which
+  // draw from it, so that it outlives them.
+  qv::IconSprites m_sprites;
   std::vector<std::unique_ptr<CButtonRow>> m_rows;
   // Rows destroyed while one of them was telling us about a click: their
   // objects live until the click's handling has unwound.
