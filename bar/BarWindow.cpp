@@ -6,7 +6,6 @@
 
 #include "bar/BringForward.h"
 #include "bar/BusyScope.h"
-#include "framework/RedrawScope.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -299,20 +298,19 @@ void CBarWindow::Rebuild(const RebuildRequest& request) {
 
 void CBarWindow::SwitchRows() {
   const BusyScope busy(m_bBusy);
-  {
-    // The pane is drawn once, with the other toolbar laid out in it.
-    const qv::RedrawScope quiet(m_pane.m_hWnd);
-    // The buttons are the kept ones and the bar keeps its size and band: no
-    // read, no docking, no z-order, no watch or hot key to renew. The row
-    // itself stays where one row shows the current toolbar.
-    if (m_pane.ShowInRow(Settings().m_nCurrentTab)) {
-      AskIcons();
-    } else {
-      DropRows();
-      RemakeRows();
-    }
-    LayoutChildren();
+  // The buttons are the kept ones and the bar keeps its size and band: no
+  // read, no docking, no z-order, no watch or hot key to renew. The row
+  // itself stays where one row shows the current toolbar.
+  if (m_pane.ShowInRow(Settings().m_nCurrentTab)) {
+    AskIcons();
+  } else {
+    DropRows();
+    RemakeRows();
   }
+  // Nothing here draws: the steps only mark what changed, and the pane is
+  // drawn once, below. Turning its drawing off meanwhile would change its
+  // style, which Wine answers by drawing its frame and scroll bar again.
+  LayoutChildren();
   // Drawn now, not when the thread is next idle: a click on a tab goes on
   // to wait, in DragDetect, for the button's release or a drag, and the
   // user would see the toolbar only then.

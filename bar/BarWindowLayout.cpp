@@ -2,7 +2,6 @@
 // the tab strip inside it, and its place at the edge.
 #include "bar/BarRects.h"
 #include "bar/BarWindow.h"
-#include "framework/ScrollBar.h"
 #include "toolbar/portable/RowLayout.h"
 
 void CBarWindow::UpdateButtonSize() {
@@ -63,19 +62,16 @@ void CBarWindow::LayoutChildren() {
   const int paneThickness = qv::PaneThickness(
       edge, vertical ? m_cxButton : m_cyButton, ShownCells(vertical), metrics);
 
-  // The pane at the bar's whole length, with its scroll ranges cleared,
-  // before its rows are measured again: the rows shorten it to what they
-  // need, and would shorten it again at each layout that began from that.
-  qv::ScrollBar(m_pane.m_hWnd, SB_HORZ).SetRange(0, 0, false);
-  qv::ScrollBar(m_pane.m_hWnd, SB_VERT).SetRange(0, 0, false);
+  // The pane's rows are laid out along the bar's whole length, each time
+  // from that: the rows shorten the pane to what they need, and would
+  // shorten it again at each layout that began from its own length.
   if (vertical) {
     const int x =
         edge == qv::Edge::Right && tabs ? metrics.vScrollWidth + 1 : 2;
-    ::MoveWindow(m_pane.m_hWnd, x, 2, paneThickness, BarLength(1) - 7, TRUE);
+    m_pane.Place({x, 2, x + paneThickness, 2 + BarLength(1) - 7});
   } else {
-    ::MoveWindow(m_pane.m_hWnd, 2, 2, BarLength(0) - 7, paneThickness, TRUE);
+    m_pane.Place({2, 2, 2 + BarLength(0) - 7, 2 + paneThickness});
   }
-  m_pane.RelayoutRows();
   RECT client = m_pane.GetClientRect();
 
   // The tab strip chooses its own thickness; it gets a position and a length.

@@ -32,4 +32,12 @@ class ScrollBar {
   int m_bar;
 };
 
+// Whether two shown bars look alike. With no page, the thumb has one size,
+// so a bar at the start of any range looks the same.
+inline bool SameScrollLook(const SCROLLINFO& a, const SCROLLINFO& b) {
+  if (a.nPage != b.nPage) return false;
+  if (a.nPage == 0 && a.nPos == a.nMin && b.nPos == b.nMin) return true;
+  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPos == b.nPos;
+}
+
 }  // namespace qv

@@ -303,16 +303,41 @@ int CToolbarPane::TotalLines() const {
   return lines;
 }
 
-int CToolbarPane::RelayoutRows() {
+RECT CToolbarPane::ClientWithoutBars() const {
+  RECT client = GetClientRect();
+  for (const LONG bar : {OBJID_VSCROLL, OBJID_HSCROLL}) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetScrollBarInfo(m_hWnd, bar, &info) ||
+        (info.rgstate[0] & STATE_SYSTEM_INVISIBLE))
+      continue;
+    if (bar == OBJID_VSCROLL)
+      client.right += Width(info.rcScrollBar);
+    else
+      client.bottom += Height(info.rcScrollBar);
+  }
+  return client;
+}
+
+int CToolbarPane::Place(const RECT& rect) {
   if (!m_hWnd) return 0;
   // Lines across a top or bottom bar run along x and stack down y, scrolled
   // vertically; columns down a left or right bar the other way round.
   const PaneAxes axes{ColumnsDown()};
   const bool vertical = !axes.columns;
-  const RECT client = GetClientRect();
+  // The rows are measured in the client area `rect` gives with no scroll
+  // bar, whatever the bars show now: a layout that changes nothing then
+  // shows, hides and draws no bar. Under a theme, a scroll bar costs more to
+  // draw than the rest of the pane.
+  const RECT window = GetWindowRect();
+  const RECT bare = ClientWithoutBars();
+  const int clientAcross =
+      axes.Across(rect) - (axes.Across(window) - axes.Across(bare));
   const int scrollBar =
       qv::MetricForDpi(vertical ? SM_CXVSCROLL : SM_CYHSCROLL, m_nDpi);
-  const int length = axes.Along(client) - scrollBar - kRowInset;
+  const int length = axes.Along(rect) -
+                     (axes.Along(window) - axes.Along(bare)) - scrollBar -
+                     kRowInset;
   int lead = kRowGap;
   SIZE cell{0, 0};
   for (auto& row : m_rows) {
@@ -327,23 +352,38 @@ int CToolbarPane::RelayoutRows() {
   const CBarSettings& settings = m_host.Settings();
   qv::ScrollBar(m_hWnd, vertical ? SB_HORZ : SB_VERT).SetRange(0, 0);
   const qv::PaneScrollPlan plan = qv::PlanPaneScroll(
-      axes.Across(client), axes.Across(cell), kRowGap, TotalLines(),
+      clientAcross, axes.Across(cell), kRowGap, TotalLines(),
       vertical ? settings.m_nVertScrollPos : settings.m_nHorzScrollPos);
-  // The pane keeps its own thickness across the bar (its border included):
+  // The pane keeps `rect`'s thickness across the bar (its border included):
   // sized to its client area it would shrink by the border at every layout,
   // and the bar with it, away from the band it reserves.
   const int paneLength =
       plan.overflow ? length + scrollBar + kRowInset : length + kFitSlack;
-  const SIZE paneSize = axes.ToXY(paneLength, axes.Across(GetWindowRect()));
-  ::SetWindowPos(m_hWnd, nullptr, 0, 0, paneSize.cx, paneSize.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  qv::ScrollBar(m_hWnd, vertical ? SB_VERT : SB_HORZ)
-      .SetRange(0, plan.rangeMax);
+  const SIZE paneSize = axes.ToXY(paneLength, axes.Across(rect));
+  ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, paneSize.cx, paneSize.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  SetScrollBar(vertical, plan.rangeMax, plan.overflow ? plan.position : 0);
   if (plan.overflow) {
     m_host.SetScrollPosition(vertical, plan.position);
-    ScrollRows(vertical, SB_THUMBPOSITION, plan.position);
+    // At the start, the rows are where they were just placed.
+    if (plan.position > 0)
+      ScrollRows(vertical, SB_THUMBPOSITION, plan.position);
   }
   return 1;
+}
+
+void CToolbarPane::SetScrollBar(bool vertical, int rangeMax, int position) {
+  const qv::ScrollBar bar(m_hWnd, vertical ? SB_VERT : SB_HORZ);
+  const SCROLLINFO before = bar.Info();
+  // Set without drawing; drawn below only if it looks otherwise. A bar
+  // shown or hidden changes the frame, which the system draws again.
+  bar.SetRange(0, rangeMax, false);
+  bar.SetPos(position, false);
+  const SCROLLINFO after = bar.Info();
+  if (rangeMax > 0 && before.nMax > before.nMin &&
+      !qv::SameScrollLook(before, after))
+    ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                   RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void CToolbarPane::OnVScroll(UINT code, UINT pos, HWND) {

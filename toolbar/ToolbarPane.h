@@ -47,10 +47,10 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   void FillRows(HWND tooltip);
   // Shows the host's new list of toolbar `toolbar`'s buttons in its row,
   // when one shows it; false when none does. The rows are laid out again
-  // with RelayoutRows.
+  // with Place.
   bool RefillRow(int toolbar, HWND tooltip);
   // With tabs shown, the one row shows toolbar `toolbar`'s buttons in place
-  // of the ones it showed (laid out with RelayoutRows); false when the rows
+  // of the ones it showed (laid out with Place); false when the rows
   // must be made anew.
   bool ShowInRow(int toolbar);
   // Paints button `button` of toolbar `toolbar` again, when a row shows it.
@@ -73,9 +73,10 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   // Sizes the button font and the scroll bars, its own and the rows', for
   // `dpi`.
   void SetDpi(int dpi);
-  // Places the rows and sets the scroll bars for the pane's current size,
-  // restoring the saved scroll position; 0 without a window.
-  int RelayoutRows();
+  // Puts the pane at `rect` (in its parent's client area) and lays its rows
+  // out along it: the pane keeps `rect`'s thickness, is as long as its rows
+  // need, and scrolls to the saved position. 0 without a window.
+  int Place(const RECT& rect);
   // Average character width of the button font, for the cell width; 5
   // without a font or a window.
   int GetAverageCharWidth() const;
@@ -173,6 +174,11 @@ class CToolbarPane : public qv::CWnd, private qv::IAccessibleItems {
   void ScrollRows(bool vertical, UINT code, int thumb);
   // The lines of all rows together.
   int TotalLines() const;
+  // The client area as it would be with no scroll bar shown.
+  RECT ClientWithoutBars() const;
+  // Sets the range and position of the bar the rows scroll with, drawing
+  // it again only where it looks otherwise.
+  void SetScrollBar(bool vertical, int rangeMax, int position);
 
   IPaneHost& m_host;
   ItemOpenFn m_opener;

@@ -273,7 +273,7 @@ void CheckShown(const Shown& o) {
                    (vertical ? m.screenWidth : m.screenHeight) / 2);
 
         // The pane's scrolling from the stored position (ToolbarPane's
-        // RelayoutRows, then a scroll step). Without overflow the stored
+        // Place, then a scroll step). Without overflow the stored
         // position stays as loaded.
         const int pane = qv::PaneThickness(edge, cell, cells, m);
         const int saved = AsInt(o.options[vertical ? qv::kOptHorzScrollPos

@@ -150,7 +150,7 @@ class CascadeMenuTest : public ::testing::Test {
     ASSERT_EQ(1, pane.CreateRows());
     pane.SetRowCells(40, 38, qv::kLinesAcross, 0);
     pane.FillRows(nullptr);
-    ASSERT_EQ(1, pane.RelayoutRows());
+    ASSERT_EQ(1, pane.Place({2, 2, 402, 92}));
   }
   void TearDown() override {
     pane.DestroyWindow();

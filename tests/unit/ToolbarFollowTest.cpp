@@ -15,8 +15,10 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -207,6 +209,17 @@ class ToolbarFollowTest : public testing::Test {
   std::vector<std::string> watched;
 };
 
+// The frames drawn for one window, counted by a hook on this thread.
+HWND g_framedWindow = nullptr;
+int g_framesDrawn = 0;
+LRESULT CALLBACK CountFrames(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->hwnd == g_framedWindow &&
+      sent->message == WM_NCPAINT)
+    ++g_framesDrawn;
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
@@ -232,9 +245,20 @@ TEST_F(ToolbarFollowTest, SwitchesReadNothingUntilSettingsChangeOrRefresh) {
   EXPECT_EQ(2u, watched.size());
 
   const int before = shell.requests;
-  SwitchTo(bar, 1);
-  SwitchTo(bar, 0);
+  g_framedWindow = bar.Pane().m_hWnd;
+  g_framesDrawn = 0;
+  {
+    const std::unique_ptr<std::remove_pointer_t<HHOOK>,
+                          decltype(&::UnhookWindowsHookEx)>
+        hook(::SetWindowsHookExA(WH_CALLWNDPROC, CountFrames, nullptr,
+                                 ::GetCurrentThreadId()),
+             &::UnhookWindowsHookEx);
+    SwitchTo(bar, 1);
+    SwitchTo(bar, 0);
+  }
   EXPECT_EQ(before, shell.requests);
+  // The pane's frame looks the same for both: neither switch draws it.
+  EXPECT_EQ(0, g_framesDrawn);
   EXPECT_EQ((std::vector<std::string>{"a.bmp", "b.txt", "c.txt"}),
             Names(bar, 0));
   // Drawn by the switch itself, before the tab waits to see a drag.

@@ -104,10 +104,7 @@ class ToolbarPaneTest : public ::testing::Test {
     ASSERT_EQ(1, pane.CreateRows());
     pane.SetRowCells(40, kCell, qv::RowOrientation(edge), 0);
     pane.FillRows(nullptr);
-    ::SetScrollRange(pane, SB_HORZ, 0, 0, FALSE);
-    ::SetScrollRange(pane, SB_VERT, 0, 0, FALSE);
-    ::MoveWindow(pane, 2, 2, width, height, TRUE);
-    ASSERT_EQ(1, pane.RelayoutRows());
+    ASSERT_EQ(1, pane.Place({2, 2, 2 + width, 2 + height}));
   }
   // Two rows, one per toolbar: 10 buttons (two lines of a 400-pixel top
   // pane) and 3.
