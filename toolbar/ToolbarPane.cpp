@@ -304,18 +304,23 @@ int CToolbarPane::TotalLines() const {
 }
 
 RECT CToolbarPane::ClientWithoutBars() const {
-  RECT client = GetClientRect();
-  for (const LONG bar : {OBJID_VSCROLL, OBJID_HSCROLL}) {
+  // A bar takes room while its style bit is set, shown on screen or not
+  // (the bar itself may not be shown yet); its own rectangle says how much.
+  const LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+  const auto room = [this](LONG bar, bool vertical) {
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
-    if (!::GetScrollBarInfo(m_hWnd, bar, &info) ||
-        (info.rgstate[0] & STATE_SYSTEM_INVISIBLE))
-      continue;
-    if (bar == OBJID_VSCROLL)
-      client.right += Width(info.rcScrollBar);
-    else
-      client.bottom += Height(info.rcScrollBar);
-  }
+    const int measured =
+        ::GetScrollBarInfo(m_hWnd, bar, &info)
+            ? (vertical ? Width(info.rcScrollBar) : Height(info.rcScrollBar))
+            : 0;
+    return measured > 0 ? measured
+                        : qv::MetricForDpi(
+                              vertical ? SM_CXVSCROLL : SM_CYHSCROLL, m_nDpi);
+  };
+  RECT client = GetClientRect();
+  if (style & WS_VSCROLL) client.right += room(OBJID_VSCROLL, true);
+  if (style & WS_HSCROLL) client.bottom += room(OBJID_HSCROLL, false);
   return client;
 }
 
