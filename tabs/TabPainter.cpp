@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/DibInfo.h"
 #include "framework/Handles.h"
 #include "res/resource.h"
 #include "tabs/portable/ArrowRecolour.h"
@@ -27,13 +28,7 @@ constexpr int kOrientations[] = {qv::kTabsHorizontal, qv::kTabsLeftEdge,
 qv::UniqueHBitmap Recoloured(HBITMAP source, const qv::Palette& palette) {
   BITMAP size{};
   if (!source || !::GetObjectA(source, sizeof size, &size)) return {};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.bmWidth;
-  info.bmiHeader.biHeight = -size.bmHeight;  // top-down: row 0 is y 0
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = qv::TopDownDib32(size.bmWidth, size.bmHeight);
   std::vector<RGBQUAD> pixels(static_cast<size_t>(size.bmWidth) *
                               static_cast<size_t>(size.bmHeight));
   const qv::UniqueHdc dc(::CreateCompatibleDC(nullptr));

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "framework/DibInfo.h"
+
 namespace qv {
 
 IconSprites::Strip::~Strip() {
@@ -39,12 +41,7 @@ int IconSprites::Slot(int index) {
   if (m_cx <= 0 || m_cy <= 0 || slot >= kPerStrip * kMaxStrips) return -1;
   if (slot / kPerStrip == static_cast<int>(m_strips.size())) {
     auto strip = std::make_unique<Strip>();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_cx * kPerStrip;
-    info.bmiHeader.biHeight = -m_cy;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDownDib32(m_cx * kPerStrip, m_cy);
     void* bits = nullptr;
     strip->bitmap.reset(
         ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

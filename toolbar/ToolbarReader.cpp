@@ -178,10 +178,10 @@ void CToolbarReader::ReadJob(IToolbarShell& shell, Jobs& jobs, Job& job) {
   jobs.done.notify_all();
 }
 
-bool CToolbarReader::WaitFor(const qv::FillKey& key,
+void CToolbarReader::WaitFor(const qv::FillKey& key,
                              std::chrono::milliseconds timeout) {
   std::unique_lock<std::mutex> lock(m_jobs->mutex);
-  return m_jobs->done.wait_for(lock, timeout, [this, &key] {
+  m_jobs->done.wait_for(lock, timeout, [this, &key] {
     const auto& list = m_jobs->list;
     const auto job =
         std::find_if(list.begin(), list.end(),

@@ -56,9 +56,9 @@ class CToolbarReader {
             Thread thread = Thread::kOwn);
   // The reads done since the last call.
   std::vector<Result> TakeResults();
-  // Waits at most `timeout` for the read of `key` asked last to be done;
-  // whether it is (true too when none was asked).
-  bool WaitFor(const qv::FillKey& key, std::chrono::milliseconds timeout);
+  // Waits at most `timeout` for the read of `key` asked last to be done
+  // (not at all when none was asked).
+  void WaitFor(const qv::FillKey& key, std::chrono::milliseconds timeout);
 
  private:
   struct Job;

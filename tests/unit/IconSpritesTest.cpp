@@ -11,6 +11,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "framework/DibInfo.h"
 #include "framework/Handles.h"
 #include "toolbar/IconSprites.h"
 
@@ -21,12 +22,7 @@ constexpr uint32_t kFace = 0x00C0A080;
 
 // A 32-bit top-down DIB section.
 qv::UniqueHBitmap Dib(int cx, int cy, uint32_t** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = cx;
-  info.bmiHeader.biHeight = -cy;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = qv::TopDownDib32(cx, cy);
   void* p = nullptr;
   qv::UniqueHBitmap bitmap(
       ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0));

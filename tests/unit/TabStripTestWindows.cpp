@@ -2,6 +2,7 @@
 // fixture.
 #include "tests/unit/TabStripTestWindows.h"
 
+#include "framework/DibInfo.h"
 #include "tabs/TabPainter.h"
 
 namespace tabtest {
@@ -40,12 +41,7 @@ namespace {
 
 // Copies `cx` x `cy` pixels at (x, y) of `dc` as top-down RGB values.
 std::vector<COLORREF> Grab(HDC dc, int x, int y, int cx, int cy) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = cx;
-  info.bmiHeader.biHeight = -cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = qv::TopDownDib32(cx, cy);
   void* bits = nullptr;
   qv::UniqueHBitmap dib(
       ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
